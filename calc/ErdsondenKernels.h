@@ -87,7 +87,9 @@ double ConductionCoefficient(bool corrugated, double lambda, double pipeDiameter
 // flow of one probe (kg/s): alpha1 probe pipe with the corrugation factor,
 // alpha2 inner pipe of a coaxial probe, alpha3 probe pipe without the factor.
 // With withInnerPipe false (U-tube probes in the time step) alpha2 and alpha3 are
-// not computed and left unchanged.
+// not computed and left unchanged. For a U-tube probe alpha2 (the inner pipe,
+// which it does not have) is set to 0 instead of being computed from leftover
+// inner-pipe dimensions.
 void ComputeProbeAlphas(double massFlowPerProbe, double& alpha1, double& alpha2, double& alpha3,
                         bool withInnerPipe = true);
 

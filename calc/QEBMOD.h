@@ -42,7 +42,7 @@ extern double TSpeicherStunde[kStundenArray];
 
 // Site temperature change per borehole and per year (index 0..600).
 extern double dTStaoSonde[kMaxSonden + 1];
-extern double TStandortJahr[kMaxSonden + 1];
+extern double TStandortJahr[kMaxSonden + 2];  // up to 602 site rows, 0..601
 
 // Measured temperature files and response-test tables kept for the windows.
 extern double TempFileWerte1[3][2001];

@@ -16,7 +16,7 @@ double Lueftungsprofil[kStundenArray];
 double TRLStunde[kStundenArray];
 double TSpeicherStunde[kStundenArray];
 double dTStaoSonde[kMaxSonden + 1];
-double TStandortJahr[kMaxSonden + 1];
+double TStandortJahr[kMaxSonden + 2];
 double TempFileWerte1[3][2001];
 double TempFileWerte2[3][2001];
 double TRTFeld1[11][121];
@@ -138,10 +138,8 @@ void SetDefaults() {
 
   // 16. Site temperatures; the site file is read under the name the previous
   // project left (the default name is set only in step 19).
-  for (int i = 0; i <= kMaxSonden; ++i) {
-    dTStaoSonde[i] = 0.0;
-    TStandortJahr[i] = 0.0;
-  }
+  for (double& v : dTStaoSonde) v = 0.0;
+  for (double& v : TStandortJahr) v = 0.0;
   StaoGelesen = false;
 #if __has_include("calc/QEBMOD_data.h")
   StaoGefunden = ReadLocationFile(StaoFile);

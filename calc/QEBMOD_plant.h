@@ -56,7 +56,7 @@ extern double MWPStunde[8761];  // its mass flow, kg/s
 extern double Freecoolanteil[13];
 extern double Heizgradtage[366];        // index = day of the year, 0 = lag carry
 extern double MonatsHeizgradtage[13];
-extern double Freecoollast;             // annual free-cooling energy, kWh (sum of Freecool)
+extern double QGradtagStunde[8761];     // heating load spread by degree days, kW (ground side)
 extern double Jahresbetriebsstunden;
 extern int Entzugsstunden;
 extern double MaxEinspeiseleistung;
@@ -78,6 +78,10 @@ extern double JahreskuehllastTotal;
 void HeatExchangerCounterflowShare(double ak, double share, double mass1, double cp1, double t1,
                                    double mass2, double cp2, double t2, double& t1Out,
                                    double& t2Out, double& q);
+
+// Effectiveness of the colder (reference) stream: transfer units n of that
+// stream, ratio r = n / n(other stream), `share` counter flow (0..1).
+double CounterflowShareEffectiveness(double n, double r, double share);
 
 // One pass through the outdoor-air recooler: returns the temperature change
 // of the circuit fluid (K, positive when it takes heat from the air) and its

@@ -1,0 +1,153 @@
+// Brine temperatures along both channels of one probe during one grid sub-step,
+// and the heat that every segment of the ground gives to the brine.
+#include <cmath>
+
+#include "calc/Erdsonden.h"
+
+namespace qeb {
+
+namespace {
+
+void CheckBrineInputs(const BrineInputs& in) {
+  if (in.grid == nullptr || in.A == nullptr || in.B == nullptr) {
+    throw CalcError(" Solemodell ohne Eingaben  /  brine model without inputs ");
+  }
+  if (in.dimAxi < 1 || in.dimAxi > kMaxSegmente || in.nsub < 1 || in.subdt < 1 ||
+      in.zeitschritt < 1) {
+    throw CalcError(" Solemodell: ungültige Schrittzahl  /  brine model: invalid step counts ");
+  }
+  const bool capacitiesOk = in.coaxial ? (in.cSoleRingraum > 0.0 && in.cSoleInnenrohr > 0.0)
+                                       : (in.cSoleRohr > 0.0);
+  if (!capacitiesOk || !(in.W >= 0.0)) {
+    throw CalcError(" Solemodell: Wärmekapazität <= 0  /  brine model: capacity <= 0 ");
+  }
+}
+
+// Stationary balance of one channel cell; a cell without any coupling keeps
+// the temperature it had.
+double Balance(double numerator, double denominator, double previous) {
+  return denominator > 0.0 ? numerator / denominator : previous;
+}
+
+}  // namespace
+
+double ComputeBrineProfile(const BrineInputs& in, SegmentValues& soleAb, SegmentValues& soleAuf,
+                           SegmentValues& E) {
+  CheckBrineInputs(in);
+  const int n = in.dimAxi;
+  const VectorStack& grid = *in.grid;
+  const double* A = in.A;
+  const double* B = in.B;
+  const double W = in.W;
+  const double dt = 60.0 * in.zeitschritt / (static_cast<double>(in.subdt) * in.nsub);
+
+  double e[kMaxSegmente + 1] = {};
+  double X[kMaxSegmente + 1] = {};  // reversed coaxial: inner pipe, top to bottom
+  double Y[kMaxSegmente + 1] = {};  // reversed coaxial: annulus, bottom to top
+  if (in.coaxial && in.reversed) {
+    X[0] = in.Tin;
+  } else {
+    soleAb[0] = in.Tin;
+  }
+  double outletSum = 0.0;
+
+  for (int step = 0; step < in.nsub; ++step) {
+    if (!in.coaxial) {
+      const double C = in.cSoleRohr;
+      const double c = W * dt / C;
+      double hd[kMaxSegmente + 1] = {};
+      double hu[kMaxSegmente + 1] = {};
+      for (int k = 1; k <= n; ++k) {
+        const double tg = grid[k][1];
+        const double b = B[k] / 2.0;
+        if (in.stationaer) {
+          soleAb[k] = Balance(b * tg + W * soleAb[k - 1], b + W, soleAb[k]);
+        } else {
+          const double h = (tg - soleAb[k]) * b * dt / C;
+          soleAb[k] = soleAb[k] + c * (soleAb[k - 1] - soleAb[k]) + h;
+        }
+        hd[k] = (tg - soleAb[k]) * b * dt / C;
+      }
+      soleAuf[0] = soleAb[n];
+      for (int k = 1; k <= n; ++k) {
+        const int d = n + 1 - k;
+        const double tg = grid[d][1];
+        const double b = B[d] / 2.0;
+        if (in.stationaer) {
+          soleAuf[k] = Balance(b * tg + W * soleAuf[k - 1], b + W, soleAuf[k]);
+        } else {
+          const double h = (tg - soleAuf[k]) * b * dt / C;
+          soleAuf[k] = soleAuf[k] + c * (soleAuf[k - 1] - soleAuf[k]) + h;
+        }
+        hu[k] = (tg - soleAuf[k]) * b * dt / C;
+      }
+      for (int k = 1; k <= n; ++k) e[k] += hd[k] + hu[n + 1 - k];
+      outletSum += soleAuf[n];
+    } else if (!in.reversed) {
+      const double C1 = in.cSoleRingraum;
+      const double C2 = in.cSoleInnenrohr;
+      for (int k = 1; k <= n; ++k) {
+        const double tg = grid[k][1];
+        const double ti = soleAuf[n + 1 - k];
+        if (in.stationaer) {
+          soleAb[k] = Balance(B[k] * tg + W * soleAb[k - 1] + A[k] * ti, B[k] + W + A[k], soleAb[k]);
+        } else {
+          const double h = (tg - soleAb[k]) * B[k] * dt / C1;
+          soleAb[k] = soleAb[k] + dt / C1 * (W * (soleAb[k - 1] - soleAb[k]) + A[k] * (ti - soleAb[k])) + h;
+        }
+        e[k] += (tg - soleAb[k]) * B[k] * dt / C1;
+      }
+      soleAuf[0] = soleAb[n];
+      for (int k = 1; k <= n; ++k) {
+        const int d = n + 1 - k;
+        if (in.stationaer) {
+          soleAuf[k] = Balance(A[d] * soleAb[d] + W * soleAuf[k - 1], A[d] + W, soleAuf[k]);
+        } else {
+          soleAuf[k] = soleAuf[k] + dt / C2 * (W * (soleAuf[k - 1] - soleAuf[k]) -
+                                              A[d] * (soleAuf[k] - soleAb[d]));
+        }
+      }
+      outletSum += soleAuf[n];
+    } else {
+      const double C1 = in.cSoleRingraum;
+      const double C2 = in.cSoleInnenrohr;
+      for (int k = 1; k <= n; ++k) {
+        X[k] = soleAuf[n + 1 - k];
+        Y[k] = soleAb[n + 1 - k];
+      }
+      for (int k = 1; k <= n; ++k) {
+        const double ya = Y[n + 1 - k];
+        if (in.stationaer) {
+          X[k] = Balance(A[k] * ya + W * X[k - 1], A[k] + W, X[k]);
+        } else {
+          X[k] = X[k] + dt / C2 * (W * (X[k - 1] - X[k]) - A[k] * (X[k] - ya));
+        }
+      }
+      Y[0] = X[n];
+      for (int k = 1; k <= n; ++k) {
+        const int d = n + 1 - k;
+        const double tg = grid[d][1];
+        const double h = (tg - Y[k]) * B[d] * dt / C1;
+        if (in.stationaer) {
+          Y[k] = Balance(B[d] * tg + W * Y[k - 1] + A[d] * X[d], B[d] + W + A[d], Y[k]);
+        } else {
+          Y[k] = Y[k] + dt / C1 * (W * (Y[k - 1] - Y[k]) + A[d] * (X[d] - Y[k])) + h;
+        }
+        e[d] += h;
+      }
+      outletSum += Y[n];
+      for (int k = 1; k <= n; ++k) {
+        soleAuf[k] = X[n + 1 - k];
+        soleAb[k] = Y[n + 1 - k];
+      }
+    }
+  }
+
+  const double scale = in.coaxial ? in.cSoleRingraum : in.cSoleRohr;
+  E[0] = 0.0;
+  for (int k = 1; k <= n; ++k) E[k] = e[k] * scale;
+  for (int k = n + 1; k <= kMaxSegmente; ++k) E[k] = 0.0;
+  return outletSum / in.nsub;
+}
+
+}  // namespace qeb

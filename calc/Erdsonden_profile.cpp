@@ -1,0 +1,211 @@
+// Measured ground temperature profile -> start temperature per layer, and the
+// groundwater layers spread over the probe segments.
+#include <algorithm>
+#include <cmath>
+
+#include "calc/Erdsonden.h"
+
+namespace qeb {
+
+double Erdmitteltemp = 0.0;
+
+double vDarcy1 = 0.0, vDarcy2 = 0.0, vDarcy3 = 0.0;
+double GWQuerschnitt1 = 0.0, GWQuerschnitt2 = 0.0, GWQuerschnitt3 = 0.0;
+SegmentValues GWAnteilSchicht1{}, GWAnteilSchicht2{}, GWAnteilSchicht3{};
+SegmentValues GWAnteil1{}, GWAnteil2{}, GWAnteil3{};
+SegmentValues GWLeitwert1{}, GWLeitwert2{}, GWLeitwert3{};
+double GWFeldbreite = 0.0;
+
+namespace {
+
+constexpr int kNutzerPunkte = 10;     // points the user enters, 1..10
+constexpr double kLeerTiefe = 0.001;  // a point shallower than this is empty
+constexpr double kProfilEnde = 10000.0;
+
+}  // namespace
+
+void SortGroundLayers(double (&temperatures)[kProfilPunkte + 1],
+                      double (&depths)[kProfilPunkte + 1], double (&result)[kSchichtErgebnis + 1],
+                      double length) {
+  const int layers = DimAxi;
+  if (layers < 1 || layers > kMaxProfilSegmente) {
+    throw CalcError(" DimAxi ungültig (1 .. 30)  /  invalid number of layers ");
+  }
+  if (!(length > 0.0) || !std::isfinite(length)) {
+    throw CalcError(" Sondenlänge ungültig  /  invalid probe length ");
+  }
+  double* T = temperatures;
+  double* z = depths;
+
+  // 1. empty points
+  int empty = 0;
+  for (int i = 1; i <= kNutzerPunkte; ++i) {
+    if (z[i] < kLeerTiefe) ++empty;
+  }
+  z[0] = 0.0;
+
+  // 2. order by a selection of the next deeper point
+  int pick[kNutzerPunkte + 1] = {};
+  double prevDepth = 0.0;
+  int prevIndex = 0;
+  for (int k = 1; k <= kNutzerPunkte; ++k) {
+    int best = 0;
+    for (int i = 1; i <= kNutzerPunkte; ++i) {
+      if (z[i] >= prevDepth && z[i] > 0.0 && i != prevIndex && (best == 0 || z[i] < z[best])) {
+        best = i;
+      }
+    }
+    if (best == 0) {
+      pick[k] = prevIndex;
+    } else {
+      pick[k] = best;
+      prevDepth = z[best];
+      prevIndex = best;
+    }
+  }
+
+  // 3. rewrite unless a point was picked twice (equal depths with a deeper point)
+  const int used = kNutzerPunkte - empty;
+  bool twice = false;
+  for (int a = 1; a <= used && !twice; ++a) {
+    if (pick[a] < 1) twice = true;  // cannot happen with `used` real points; be safe
+    for (int b = a + 1; b <= used; ++b) {
+      if (pick[a] == pick[b]) {
+        twice = true;
+        break;
+      }
+    }
+  }
+  if (!twice) {
+    double newT[kNutzerPunkte + 1] = {};
+    double newZ[kNutzerPunkte + 1] = {};
+    for (int k = 1; k <= used; ++k) {
+      newT[k] = T[pick[k]];
+      newZ[k] = z[pick[k]];
+    }
+    for (int k = 1; k <= kNutzerPunkte; ++k) {
+      T[k] = newT[k];
+      z[k] = newZ[k];
+    }
+  }
+
+  // 4. surface and deep extension
+  int n = 0;
+  for (int i = 1; i <= kNutzerPunkte + 1; ++i) {
+    if (z[i] > kLeerTiefe) ++n;
+  }
+  if (n > 1) {
+    z[0] = 0.0;
+    T[0] = (z[2] == z[1]) ? T[1] : T[1] - (T[2] - T[1]) / (z[2] - z[1]) * z[1];
+    if (z[n] != kProfilEnde) {
+      const double tn = (z[n] == z[n - 1])
+                            ? T[n]
+                            : T[n] + (T[n] - T[n - 1]) / (z[n] - z[n - 1]) * (kProfilEnde - z[n]);
+      z[n + 1] = kProfilEnde;
+      T[n + 1] = tn;
+    }
+  }
+
+  // 5./6. exact mean of the piecewise-linear profile over each layer
+  const double dz = length / layers;
+  for (int s = 0; s <= kSchichtErgebnis; ++s) result[s] = 0.0;
+  result[0] = T[0];
+  double Bprev = T[0];
+  double sum = 0.0;
+  for (int s = 1; s <= layers; ++s) {
+    const double top = dz * (s - 1);
+    const double bottom = dz * s;
+    double B = 0.0;
+    for (int j = 1; j <= n; ++j) {
+      if (z[j] <= bottom && bottom < z[j + 1]) {
+        B = (z[j + 1] <= z[j]) ? Bprev : T[j] + (T[j + 1] - T[j]) / (z[j + 1] - z[j]) * (bottom - z[j]);
+      }
+      if (z[j] > bottom && z[j - 1] <= top) {
+        B = T[j - 1] + (T[j] - T[j - 1]) / (z[j] - z[j - 1]) * (bottom - z[j - 1]);
+      }
+    }
+    double M = Bprev;
+    for (int j = 1; j <= n + 1; ++j) {
+      if (!(z[j] > top && z[j - 1] < bottom)) continue;
+      const bool startsAbove = z[j - 1] <= top;
+      const bool endsBelow = z[j] > bottom;
+      if (startsAbove && endsBelow) {
+        M = (B + Bprev) / 2.0;
+      } else if (startsAbove) {
+        M += (T[j] - Bprev) * (z[j] - top) / (2.0 * dz);
+      } else if (!endsBelow) {
+        M += ((T[j] + T[j - 1]) / 2.0 - Bprev) * (z[j] - z[j - 1]) / dz;
+      } else {
+        M += ((B + T[j - 1]) / 2.0 - Bprev) * (bottom - z[j - 1]) / dz;
+      }
+    }
+    result[s] = M;
+    sum += M;
+    Bprev = B;
+  }
+  // 7.
+  Erdmitteltemp = sum / layers;
+}
+
+namespace {
+
+struct LayerOut {
+  double* darcy;
+  double* section;
+  double* thicknessShare;
+  double* segmentShare;
+  double* capacityFlow;
+};
+
+// Water: 1000 kg/m³ and 4200 J/kgK.
+constexpr double kRhoCpWasser = 1000.0 * 4200.0;
+
+void SpreadLayer(int n, double dz, double top, double bottom, double conductivity, double gradient,
+                 double fieldWidth, const LayerOut& out) {
+  *out.darcy = conductivity * gradient;
+  for (int i = 0; i <= kMaxSegmente; ++i) {
+    out.thicknessShare[i] = 0.0;
+    out.segmentShare[i] = 0.0;
+    out.capacityFlow[i] = 0.0;
+  }
+  const double d = bottom - top;
+  // An inverted or empty layer carries no water.
+  *out.section = std::max(d, 0.0) * fieldWidth;
+  if (!(d > 0.0)) return;
+  // Only the part of the layer that lies beside the probe counts: a layer
+  // that starts at or above the surface begins in segment 1, one that reaches
+  // below the probe ends in the last segment, and no share exceeds 1.
+  for (int i = 1; i <= n; ++i) {
+    const double segTop = (i - 1) * dz;
+    const double segBottom = i * dz;
+    const double overlap = std::min(bottom, segBottom) - std::max(top, segTop);
+    if (overlap <= 0.0) continue;
+    out.thicknessShare[i] = std::min(overlap / d, 1.0);
+    out.segmentShare[i] = std::min(overlap / dz, 1.0);
+  }
+  for (int i = 1; i <= n; ++i) {
+    out.capacityFlow[i] = out.thicknessShare[i] * *out.section * *out.darcy * kRhoCpWasser;
+  }
+}
+
+}  // namespace
+
+void SetupProbeSegments(int /*count*/, int dimAxi, double gradient, double length, double k1,
+                        double k2, double k3, double z1, double z2, double z3, double z4,
+                        double fieldWidth) {
+  if (dimAxi < 1 || dimAxi > kMaxSegmente) {
+    throw CalcError(" DimAxi ungültig (1 .. 10)  /  invalid number of axial cells ");
+  }
+  if (!(length > 0.0) || !std::isfinite(length)) {
+    throw CalcError(" Sondenlänge ungültig  /  invalid probe length ");
+  }
+  const double dz = length / dimAxi;
+  SpreadLayer(dimAxi, dz, z1, z2, k1, gradient, fieldWidth,
+              {&vDarcy1, &GWQuerschnitt1, GWAnteilSchicht1, GWAnteil1, GWLeitwert1});
+  SpreadLayer(dimAxi, dz, z2, z3, k2, gradient, fieldWidth,
+              {&vDarcy2, &GWQuerschnitt2, GWAnteilSchicht2, GWAnteil2, GWLeitwert2});
+  SpreadLayer(dimAxi, dz, z3, z4, k3, gradient, fieldWidth,
+              {&vDarcy3, &GWQuerschnitt3, GWAnteilSchicht3, GWAnteil3, GWLeitwert3});
+}
+
+}  // namespace qeb

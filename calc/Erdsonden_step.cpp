@@ -1,0 +1,242 @@
+// One time step of the borehole model: brine along the probe, segment powers,
+// start-up traces, running block means, renewal of the far field at the end of
+// each block, and the radial Crank-Nicolson update of every segment.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "calc/Erdsonden.h"
+
+namespace qeb {
+
+double TSourceVorher = 0.0;
+double TMonitor = 0.0;
+double Ringbreite = 0.0;
+double TSourceVerlauf[kVerlaufMax + 1]{};
+double TSinkVerlauf[kVerlaufMax + 1]{};
+double TMonitorVerlauf[kVerlaufMax + 1]{};
+int VerlaufSchritte = 0;
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr int kMinutenProWoche = 10080;
+
+double FarField(int j, int N) {
+  if (gfunction) {
+    return GFunctionSuperposition(j, N, DimAxi, gKoeff0, gKoeff1, gKoeff2, gKoeff3, gKoeff4,
+                                  gKoeff5, Sondenlaenge, Rechenradius, lambdaErde[j], cpErde[j],
+                                  rhoErde[j], QHistorie, RepRandbed);
+  }
+  return LineSourceE1(j, N, DimAxi, Sondenlaenge, Rechenradius, lambdaErde[j], cpErde[j],
+                      rhoErde[j], QHistorie, RepRandbed);
+}
+
+// Groundwater takes away part of the block's heat: the history entry moves
+// towards 0 by the layer's capacity flow times the far-field change, never
+// past 0 for the layer's share of the segment.
+void GroundwaterCorrection(int j, int N, double dT) {
+  const double q = QHistorie[j][N];
+  const double* shares[3] = {GWAnteil1, GWAnteil2, GWAnteil3};
+  const double* flows[3] = {GWLeitwert1, GWLeitwert2, GWLeitwert3};
+  for (int l = 0; l < 3; ++l) {
+    const double a = shares[l][j] * q;
+    const double b = flows[l][j] * dT;
+    if (a > 0.0) {
+      if (b <= 0.0) QHistorie[j][N] += std::max(b, -a);
+    } else {
+      if (b >= 0.0) QHistorie[j][N] += std::min(b, -a);
+    }
+  }
+}
+
+void RenewOuterBoundary(int j, int N, int schrittzaehler, int stepsPerWeek) {
+  if (N < 1 || N > kMaxBloecke) {
+    throw CalcError(" Zu viele Randbedingungsblöcke (max. 10600)  /  too many boundary blocks (max. 10600) ");
+  }
+  const int outer = DimRad + 1;
+  QHistorie[j][N] = QBlockMittel[j];
+  double dT = FarField(j, N);
+  if (Grundwasser) {
+    GroundwaterCorrection(j, N, dT);
+    dT = FarField(j, N);
+  }
+  const int week = std::clamp((schrittzaehler - 1) / stepsPerWeek + 1, 0, kWochenTabelle);
+  TGitter[j][outer] = TUngestoert[j] + dT + TJahreszeit[j][week];
+  if (StaoGelesen && Reserve27) {
+    if (Jahr < 1 || Jahr > kMaxStandortJahre) {
+      throw CalcError(" Standortjahr ausserhalb der Tabelle (1 .. 600)  /  site year outside the table (1 .. 600) ");
+    }
+    TGitter[j][outer] -= (TStandortJahr[Jahr - 1] + TStandortJahr[Jahr]) / 2.0;
+  }
+  // Cellar above the field, always against the top segment's boundary.
+  const double Tk = (schrittzaehler <= 2880 || schrittzaehler >= 6552) ? TempKellerWinter
+                                                                        : TempKellerSommer;
+  const double Qk = Kellerflaeche * UWertKeller * (Tk - TGitter[1][outer]);
+  if (Qk != 0.0 && LeitwertRand[j] > 0.0) {
+    double d = Qk / AnzahlSonden / DimAxi / LeitwertRand[j];
+    const double Tb = TGitter[j][outer];
+    if ((d > 0.0 && Tb + d > Tk) || (d < 0.0 && Tb + d < Tk)) d = Tk - Tb;
+    TGitter[j][outer] = Tb + d;
+  }
+}
+
+// Radial update of segment j: the new cells from the old row by the update
+// matrix (rows sum to 1), formed on the differences to each cell's own value
+// so that a uniform row stays uniform to the last digit. The brine-side node
+// and the outer boundary are not changed.
+void AdvanceSegment(const MatrixStack& M, int j, int nR) {
+  const SegmentMatrix& m = M[j - 1];
+  double old[kMatDim];
+  for (int c = 0; c <= nR + 1; ++c) old[c] = TGitter[j][c];
+  for (int i = 1; i <= nR; ++i) {
+    long double change = 0.0L;
+    for (int c = 0; c <= nR + 1; ++c) change += static_cast<long double>(m[i][c]) * (old[c] - old[i]);
+    TGitter[j][i] = old[i] + static_cast<double>(change);
+  }
+}
+
+}  // namespace
+
+void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
+  if (DimAxi < 1 || DimAxi > kMaxSegmente || DimRad < 2 || DimRad > kMaxRadial) {
+    throw CalcError(" Gitter ungültig  /  invalid grid ");
+  }
+  if (Zeitschritt < 1 || Zeitschritt > kMinutenProWoche || RepRandbed < 1 || subdt < 1 ||
+      substep_run < 1 || substep_stop < 1 || AnzahlSonden < 1) {
+    throw CalcError(" Zeitschritt ungültig oder Modell nicht vorbereitet  /  invalid time step or model not prepared ");
+  }
+  if (MonitorAxi < 1 || MonitorAxi > DimAxi || MonitorRad < 0 || MonitorRad > DimRad + 1) {
+    throw CalcError(" Monitorzelle ausserhalb des Gitters  /  monitor cell outside the grid ");
+  }
+  const int n = DimAxi;
+  const int nR = DimRad;
+
+  // 1. block position
+  int stepsPerWeek = kMinutenProWoche / Zeitschritt;
+  long long L = static_cast<long long>(stepsPerWeek) * RepRandbed;
+  const long long A = Starttemp ? schrittzaehler
+                                : static_cast<long long>(SchritteProJahr) * (Jahr - 1) + schrittzaehler;
+  const long long blockNumber = (A - 1) / L + 1;
+  long long inBlock = A % L;
+  if (inBlock == 0) inBlock = L;
+  schrittImBlock = static_cast<int>(inBlock);
+  if (blockNumber > kMaxBloecke) {
+    throw CalcError(" Zu viele Randbedingungsblöcke (max. 10600)  /  too many boundary blocks (max. 10600) ");
+  }
+
+  // 2.
+  Ringbreite = Rechenradius - Bohrdurchmesser / 2.0;
+  const bool flowing = Massenstrom > 0.00001;
+  const double flowPerProbe = Massenstrom / AnzahlSonden;
+  const double W = flowing ? cpSole * flowPerProbe : 0.0;
+  const double dz = Sondenlaenge / n;
+
+  // Conductances of the brine side for this step.
+  SegmentValues Acond{}, Bcond{}, G{};
+  int nsub;
+  if (flowing && alpha_pro_Schritt) {
+    double a1 = 0, a2 = 0, a3 = 0;
+    ComputeProbeAlphas(flowPerProbe, a1, a2, a3, KoaxialSonde);
+    const double r = Sondendurchmesser / 2.0 - Dicke_Sondenrohr;
+    const double ri = Innenrohrdurchmesser / 2.0 - Dicke_Innenrohr;
+    const double f = KoaxialSonde ? 1.0 / (2.0 * kPi) : (einfachU ? 1.0 / (4.0 * kPi) : 1.0 / (8.0 * kPi));
+    for (int k = 1; k <= n; ++k) {
+      Bcond[k] = 1.0 / (f / (a1 * r) / dz + 1.0 / LeitwertWandErde[k]);
+      Acond[k] = KoaxialSonde ? 1.0 / (1.0 / LeitwertInnenrohr[k] + (1.0 / (2.0 * kPi * a2 * ri) +
+                                                                    1.0 / (kPi * a3 * Innenrohrdurchmesser)) / dz)
+                              : LeitwertSoleSole[k];
+      G[k] = LeitwertWandErde[k];
+    }
+    nsub = substep_run;
+  } else if (flowing) {
+    for (int k = 1; k <= n; ++k) {
+      Acond[k] = LeitwertSoleSole[k];
+      Bcond[k] = LeitwertSoleErde[k];
+      G[k] = LeitwertSoleErde[k];
+    }
+    nsub = substep_run;
+  } else {
+    for (int k = 1; k <= n; ++k) {
+      Acond[k] = LeitwertSoleSoleRuhe[k];
+      Bcond[k] = LeitwertSoleErdeRuhe[k];
+      G[k] = LeitwertSoleErdeRuhe[k];
+    }
+    nsub = substep_stop;
+  }
+  const MatrixStack& M = flowing ? CNMatrixBetrieb : CNMatrixRuhe;
+
+  BrineInputs in;
+  in.grid = &TGitter;
+  in.A = Acond;
+  in.B = Bcond;
+  in.W = W;
+  in.Tin = flowing ? TSink : 0.0;
+  in.nsub = nsub;
+  in.cSoleRohr = CSoleRohr;
+  in.cSoleRingraum = CSoleRingraum;
+  in.cSoleInnenrohr = CSoleInnenrohr;
+  in.stationaer = stationaer;
+  in.dimAxi = n;
+  in.coaxial = KoaxialSonde;
+
+  const int subSteps = subdt;
+  double outletSum = 0.0;
+  SegmentValues E{}, P{};
+  for (int s = 1; s <= subSteps; ++s) {
+    // 3.1-3.3 brine
+    in.subdt = subdt;
+    in.zeitschritt = Zeitschritt;
+    in.reversed = Gegenstrom && Leistung && QSource < 0.0;
+    TSource = ComputeBrineProfile(in, TSoleAb, TSoleAuf, E);
+    // 3.4 powers and the brine-side node
+    for (int k = 1; k <= n; ++k) {
+      P[k] = E[k] * subdt / (60.0 * Zeitschritt);
+      TGitter[k][0] = TGitter[k][1] - P[k] / G[k];
+    }
+    // 3.5 start-up traces
+    if (schrittzaehler < VerlaufSchritte) {
+      const long long i = static_cast<long long>(schrittzaehler - 1) * subdt + s;
+      if (i >= 0 && i <= kVerlaufMax) {
+        TSourceVerlauf[i] = TSource;
+        TMonitorVerlauf[i] = TGitter[MonitorAxi][MonitorRad];
+        if (Sprungantwort) {
+          if (Leistung && Massenstrom > 0.001) {
+            TSinkVerlauf[i] = TSource - QSource * 1000.0 / Massenstrom / cpSole;
+          } else if (Leistung) {
+            TSinkVerlauf[i] = TSource;
+            Zeitschritt = 60;
+            SchritteProJahr = 8760;
+            Sprungantwort = false;
+            stepsPerWeek = kMinutenProWoche / Zeitschritt;
+          } else {
+            TSinkVerlauf[i] = TSink;
+          }
+        }
+      }
+    }
+    // 3.6 segments
+    const long long Aall = static_cast<long long>(SchritteProJahr) * (Jahr - 1) + schrittzaehler;
+    const bool blockEnd = code == 0 && s == subSteps &&
+                          (Aall * Zeitschritt) % (static_cast<long long>(RepRandbed) * kMinutenProWoche) == 0;
+    for (int j = 1; j <= n; ++j) {
+      const double m = static_cast<double>(schrittImBlock - 1) * subdt + (s - 1);
+      QBlockMittel[j] = (m * QBlockMittel[j] + P[j]) / (m + 1.0);
+      if (blockEnd) {
+        RenewOuterBoundary(j, static_cast<int>(blockNumber), schrittzaehler, stepsPerWeek);
+      }
+      AdvanceSegment(M, j, nR);
+    }
+    outletSum += TSource;
+  }
+
+  // 4.
+  TSource = outletSum / subSteps;
+  TSourceVorher = TSource;
+  TMonitor = TGitter[MonitorAxi][MonitorRad];
+  TSourceVerlauf[0] = TSourceVerlauf[1];
+  TSinkVerlauf[0] = TSinkVerlauf[1];
+  TMonitorVerlauf[0] = TMonitorVerlauf[1];
+}
+
+}  // namespace qeb

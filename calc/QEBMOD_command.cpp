@@ -1,0 +1,328 @@
+// The command entry of the calculation module: one integer code per call runs
+// a phase of a calculation or one time step. Every call ends with the
+// pressure-drop update so that the windows always read a current value.
+#include <algorithm>
+#include <cmath>
+
+#include "calc/Erdsonden.h"
+#include "calc/QEBMOD.h"
+
+namespace qeb {
+
+int Schrittzaehler = 0;
+int Zeilenzaehler = 0;
+double TSourceStunde[8761];
+double TSinkStunde[8761];
+double QStunde[8761];
+double QFreecoolingStunde[8761];
+double QSourceSoll = 0.0;
+double Kaelteleistung = 0.0;
+bool KaeltemaschineAktiv = false;
+bool Frostbetrieb = false;
+double Heizbedarf = 0.0;
+double COPaktuell = 0.0;
+double Zusatzwaerme = 0.0;
+double Kesselwaerme = 0.0;
+double Druckverlust = 0.0;
+bool laminar = false;
+double QKaeltemaschineJahr = 0.0;
+double MassenstromStunde2[8761];
+double TRTQSource[121];
+bool TRTModus = false;
+double TRTHeizdauer = 5760.0;
+
+namespace {
+
+// The stationary iteration and the power iteration stop at this many passes.
+constexpr int kMaxIterationCode = 200;
+
+bool HourInRange(int h) { return h >= 0 && h <= kStunden; }
+
+void RecordResponseTest() {
+  const int s = Schrittzaehler;
+  if (s < 0 || s > 120) return;
+  TRTQSource[s] = QSource;
+  for (int j = 1; j <= kMaxSegmente; ++j) {
+    TRTFeld1[j][s] = TSoleAuf[j];
+    TRTFeld2[j][s] = TSoleAb[j];
+    TRTFeld3[j][s] = TGitter[j][1];
+    TRTFeld4[j][s] = TGitter[j][2];
+    TRTFeld5[j][s] = TGitter[j][5];
+  }
+}
+
+void FreeCoolingHour() {
+  const int h = Schrittzaehler;
+  QSource = (TSource - TSink) * Massenstrom * cpSole / 1000.0;
+  double freeCooling;
+  if (QSource <= QSourceSoll) {
+    // The boreholes cover all of the demand.
+    Leistung = true;
+    QSource = QSourceSoll;
+    Kaelteleistung = 0.0;
+    freeCooling = QSource;
+  } else if (QSourceSoll < 0.0 && QSource > MinDeckungFreecooling * QSourceSoll && Rueckkuehlung) {
+    // Too little of the demand is covered: the chiller takes the hour and
+    // puts its condenser heat into the boreholes.
+    Kaelteleistung = COPRueckkuehlung <= 1.0 ? QSourceSoll
+                                             : QSourceSoll * COPRueckkuehlung / (COPRueckkuehlung - 1.0);
+    Leistung = true;
+    QSource = Kaelteleistung;
+    KaeltemaschineAktiv = true;
+    freeCooling = 0.0;
+    if (Jahr == LastYear) QKaeltemaschineJahr += QSourceSoll;
+  } else {
+    Kaelteleistung = 0.0;
+    freeCooling = QSource;
+  }
+  if (HourInRange(h)) {
+    QFreecoolingStunde[h] = freeCooling;
+    QStunde[h] = QSource;
+    TSourceStunde[h] = TSource;
+    TSinkStunde[h] = TSink;
+  }
+}
+
+// Applies the frost limits to TSink; true when one of them cut it.
+bool ApplyFrostLimits() {
+  bool cut = false;
+  if (WP && TSink <= WPFrostgrenze) {
+    TSink = WPFrostgrenze;
+    cut = true;
+  } else if (Frostbegrenzung && TSink <= Frostgrenze) {
+    TSink = 0.9 * Frostgrenze + 0.1 * TSink;
+    cut = true;
+  }
+  if (cut) {
+    if (TSource < TSink) TSource = TSink;
+    Frostbetrieb = true;
+    QSource = (TSource - TSink) / 1000.0 * cpSole * Massenstrom;
+  }
+  return cut;
+}
+
+void PowerModeStep(int& code) {
+  const int h = Schrittzaehler;
+  Frostbetrieb = false;
+  if (Massenstrom > 0.00001) {
+    int passes = 0;
+    double previous = TSink;
+    do {
+      if (stationaer) {
+        if (solar || mitRueckkuehler) PlantHour();
+        ++code;
+        SimulateHour(code);
+      }
+      previous = TSink;
+      if (WP) {
+        COPaktuell = HeatPumpCharacteristic(TSource, COP_5, COP_0, COP5, COP10, COP15);
+        // The heat pump's evaporator takes what its COP leaves of the heating demand.
+        if (Heizbedarf > 0.0) QSource = Heizbedarf * COP_0 / (COP_0 - 1.0) * (COPaktuell - 1.0) / COPaktuell;
+      }
+      TSink = TSource - QSource * 1000.0 / cpSole / Massenstrom;
+      if (solar && TSink > MaxSondenruecklauf) TSink = MaxSondenruecklauf;
+      ApplyFrostLimits();
+      if (stationaer && std::fabs(TSink) > 500.0) {
+        // A diverging pass: restart from a plausible value and go on.
+        TSink = -1.0;
+        previous = 1.0;
+      }
+      ++passes;
+      // The pass count bounds the transient case too, where the code does not move.
+    } while (std::fabs(TSink - previous) >= Genauigkeit && code <= kMaxIterationCode &&
+             passes <= kMaxIterationCode);
+
+    if (HourInRange(h)) {
+      TSourceStunde[h] = TSource;
+      TSinkStunde[h] = TSink;
+      if (!KaeltemaschineAktiv) QStunde[h] = QSource;
+    }
+    if (WP) COPaktuell = HeatPumpCharacteristic(TSource, COP_5, COP_0, COP5, COP10, COP15);
+    if (WP && Frostbetrieb && COPaktuell > 1.0)
+      Zusatzwaerme = (Heizbedarf - QSource) / (COPaktuell - 1.0) * COPaktuell;
+    else if (Frostbegrenzung && Frostbetrieb && COP_Frostgrenze != 1.0)
+      Zusatzwaerme = (Heizbedarf - QSource) / (COP_Frostgrenze - 1.0) * COP_Frostgrenze;
+    else
+      Zusatzwaerme = 0.0;
+    Kesselwaerme = std::min(Zusatzwaerme, Kesselleistung);
+
+    if (code > 1000 && Rechenstatus != 1) Rechenstatus = 2;
+    if (std::fabs(TSink) > 299.0 && Rechenstatus != 1) Rechenstatus = 3;
+  } else if (Massenstrom < 0.00001) {
+    // No circulation: the brine stands at the temperature of the fill.
+    if (solar || mitRueckkuehler) PlantHour();
+    TSink = TGitter[1][1];
+    TSource = TGitter[1][1];
+  }
+}
+
+void YearEnd() {
+  Schrittzaehler = 0;
+  ++Jahr;
+  if (Starttemp) YearJump();
+  if (!Vorlauf) return;
+  // A settling year has ended: the output keeps only the last year.
+  if (!readfile) Zeilenzaehler = SchritteProJahr;
+  if (readfile) ReopenInputFile();
+  if (writefile && !Allsteps) {
+    RestartOutputFile();
+  } else if (writefile && Allsteps) {
+    DeriveMissingValue();
+    WriteCurrentStepRow(false);
+  }
+}
+
+void StepCommand(int& code) {
+  if (Leistung && stationaer) {
+    code = 0;
+    TSink = MeanFillTemperature();
+  }
+  SimulateHour(code);
+  if (TRTModus && Schrittzaehler <= 120) RecordResponseTest();
+  if (QSourceSoll >= 0.0) Kaelteleistung = 0.0;
+  KaeltemaschineAktiv = false;
+
+  if (Freecooling && !Leistung && LeistungVorgabe) {
+    FreeCoolingHour();
+  } else if (HourInRange(Schrittzaehler)) {
+    QStunde[Schrittzaehler] = QSource;
+  }
+
+  if (Leistung)
+    PowerModeStep(code);
+  else
+    QSource = (TSource - TSink) * Massenstrom * cpSole / 1000.0;
+
+  if (Starttemp) Vorlauf = Jahr < LastYear;
+  if (Schrittzaehler == SchritteProJahr) YearEnd();
+}
+
+void InitCommand() {
+  InitSimulation(0, {});
+  SaveStepState();
+  if (writefile) OpenOutputFile();
+  if (Leistung) {
+    TSink = MeanFillTemperature();
+    TSource = TSink;
+  }
+  TSourceStunde[0] = TSource;
+  TSinkStunde[0] = TSink;
+}
+
+void LoadFileCommand() {
+  Inputfile = Inputfile2;
+  const int savedLastYear = LastYear;
+  LastYear = 2;
+  try {
+    double hours = 0.0;
+    GenerateLoadFile(Inputfile2, Laufzeit, hours, DauerLastSpitze, QSpitzeFeb, TSink, Auslegungsentzug,
+                     Auslegungsmassenstrom);
+  } catch (...) {
+    LastYear = savedLastYear;
+    throw;
+  }
+  LastYear = savedLastYear;
+}
+
+void UpdatePressureDrop() {
+  if (Druck && AnzahlSonden > 0)
+    Druckverlust = CircuitPressureDropAt(Massenstrom / AnzahlSonden, Sondenlaenge, &laminar);
+  else
+    Druckverlust = 0.0;
+}
+
+// The February-peak pre-run: one or more years with the design extraction
+// whose February ends with a day of rest and two days of full flow.
+void PeakPreRun(int& code) {
+  const double savedMassenstrom = Massenstrom;
+  const bool savedWritefile = writefile;
+  const bool savedReadfile = readfile;
+  writefile = false;
+  readfile = false;
+  code = 0;
+  try {
+    if (JahreEinschwingen > 0) {
+      BuildPeakMassFlowTable(Laufzeit, savedMassenstrom);
+      do {
+        Vorlauf = true;
+        ++Schrittzaehler;
+        Massenstrom = HourInRange(Schrittzaehler) ? MassenstromStunde2[Schrittzaehler] : 0.0;
+        QSource = Auslegungsentzug;
+        DispatchCommand(code);
+      } while (Jahr <= JahreEinschwingen);
+    }
+  } catch (...) {
+    writefile = savedWritefile;
+    readfile = savedReadfile;
+    Massenstrom = savedMassenstrom;
+    Vorlauf = false;
+    throw;
+  }
+  writefile = savedWritefile;
+  readfile = savedReadfile;
+  Vorlauf = false;
+  Schrittzaehler = 0;
+  Massenstrom = savedMassenstrom;
+  code = -1;
+}
+
+}  // namespace
+
+double MeanFillTemperature() {
+  if (DimAxi < 1) return TGitter[1][1];
+  const int n = std::min(DimAxi, kMaxSegmente);
+  double s = 0.0;
+  for (int j = 1; j <= n; ++j) s += TGitter[j][1];
+  return s / n;
+}
+
+void DeriveMissingValue() {
+  if (Leistung) {
+    TSink = Massenstrom > 0.0001 ? TSource - QSource * 1000.0 / Massenstrom / cpSole : TSource;
+  } else {
+    QSource = (TSource - TSink) * Massenstrom * cpSole / 1000.0;
+  }
+}
+
+void BuildPeakMassFlowTable(const int (&laufzeit)[13], double massFlow) {
+  for (int m = 1; m <= 12; ++m) {
+    const int hours = std::min(std::abs(laufzeit[m]), 24);
+    const int first = FirstHourOfMonth(m);
+    const int days = DaysOfMonth(m);
+    for (int d = 1; d <= days; ++d) {
+      for (int i = 1; i <= 24; ++i) {
+        double v = i <= hours ? massFlow : 0.0;
+        if (m == 2 && d == 26) v = 0.0;
+        if (m == 2 && (d == 27 || d == 28)) v = massFlow;
+        MassenstromStunde2[first - 1 + (d - 1) * 24 + i] = v;
+      }
+    }
+  }
+}
+
+void DispatchCommand(int& code) {
+  if (code == -6) {
+    LoadFileCommand();
+  } else if (code == -4) {
+    FinishRun();
+  } else if (code == -3) {
+    SetDefaults();
+  } else if (code == -2) {
+    if (readfile) ReadProjectFile();
+  } else if (code == -5) {
+    if (swqebinput) ReadPropertyTable();
+  } else if (code == -1) {
+    InitCommand();
+  } else if (code >= 0) {
+    StepCommand(code);
+  }
+  UpdatePressureDrop();
+}
+
+void Simulate(int& code) {
+  const bool init = code == -1;
+  DispatchCommand(code);
+  if (init && Lastprofil) PeakPreRun(code);
+}
+
+}  // namespace qeb

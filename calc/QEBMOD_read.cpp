@@ -1,0 +1,531 @@
+// Command -2: the project file read back into the shared state, for every
+// file version from the oldest on, and the hourly load rows read one per
+// simulated step from the same open file.
+//
+// The file is read strictly line by line: a value line that ends too early,
+// a file that ends inside the header or the stored rows, or a count that
+// would index past an array stops the reader with an error naming the line,
+// never with zeros taken in place of the missing values.
+#include <cmath>
+#include <climits>
+#include <vector>
+
+#include "calc/QEBMOD.h"
+
+namespace qeb {
+
+LineReader Eingabedatei;
+double MassenstromStunde[8761];
+double QLastStunde[8761];
+double TSinkKuehlStunde[8761];
+double QMaxStunde[8761];
+int MessungJahre = 1;
+bool MessungEinlesen = true;
+double MessungAlt = 0.0;
+bool ProjektOeffnen = false;
+bool BeispielModus = false;
+std::string GeoeffneteDatei;
+std::string SpracheFile;
+bool WetterGeladen = false;
+int Reserve18Schalter = 0;
+int Reserve19Schalter = 0;
+bool MesswerteSpeichern = false;
+bool ErstesJahrWiederholen = true;
+
+void ResetFileState() {
+  MessungJahre = 1;
+  MessungEinlesen = true;
+  ErstesJahrWiederholen = true;
+  MesswerteSpeichern = false;
+  WetterGeladen = false;
+}
+
+int HeaderLineCount(int version) {
+  if (version <= 2) return 201;
+  if (version <= 8) return 401;
+  if (version <= 11) return 701;
+  return 1001;
+}
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// Whitespace-delimited tokens of a line; `end` receives the position just
+// behind the last token taken.
+std::vector<std::string_view> Tokens(std::string_view s, size_t want, size_t* end = nullptr) {
+  std::vector<std::string_view> out;
+  size_t p = 0;
+  while (out.size() < want) {
+    while (p < s.size() && IsBlank(s[p])) ++p;
+    if (p >= s.size()) break;
+    size_t a = p;
+    while (p < s.size() && !IsBlank(s[p])) ++p;
+    out.push_back(s.substr(a, p - a));
+  }
+  if (end) *end = p;
+  return out;
+}
+
+// A boolean field: the text up to the first TAB; only "true" and "TRUE" count.
+bool BoolField(std::string_view line) {
+  size_t t = line.find('\t');
+  std::string_view f = line.substr(0, t);
+  return f == "true" || f == "TRUE";
+}
+
+class Reader {
+ public:
+  Reader(LineReader& f, std::string name) : f_(f), name_(std::move(name)) {}
+
+  int counter = 1;  // number of the next line of the file
+  int version = 0;
+  std::string line;
+
+  [[noreturn]] void Fail(int lineNo, const std::string& key, const std::string& what) const {
+    std::string k = key.empty() ? std::string() : " (" + key + ")";
+    throw CalcError("Projektdatei / project file " + name_ + ", Zeile / line " + std::to_string(lineNo) + k + ": " +
+                    what);
+  }
+
+  void Open() {
+    if (!f_.Open(name_)) throw CalcError("Datei nicht gefunden / file not found: " + name_);
+    counter = 1;
+  }
+
+  void Next(const std::string& key) {
+    if (!f_.Next(line)) Fail(counter, key, "Dateiende / unexpected end of file");
+    ++counter;
+  }
+
+  void SkipTo(int n, const std::string& key) {
+    while (counter < n) Next(key);
+  }
+
+  double Real(std::string_view tok, int lineNo, const std::string& key) const {
+    auto v = ParseReal(tok);
+    if (!v) Fail(lineNo, key, "Zahl ungültig / invalid number \"" + std::string(tok) + "\"");
+    return *v;
+  }
+
+  int Int(std::string_view tok, int lineNo, const std::string& key) const {
+    auto v = ParseInteger(tok);
+    if (!v || *v < INT_MIN || *v > INT_MAX)
+      Fail(lineNo, key, "ganze Zahl ungültig / invalid integer \"" + std::string(tok) + "\"");
+    return static_cast<int>(*v);
+  }
+
+  int Convert(double v, Conv c, int lineNo, const std::string& key) const {
+    double r = c == Conv::Trunc ? std::trunc(v) : RoundHalfEven(v);
+    if (!(r >= INT_MIN && r <= INT_MAX)) Fail(lineNo, key, "Zahl ausserhalb des Bereichs / number out of range");
+    return static_cast<int>(r);
+  }
+
+  // Reads the next line as `n` whitespace-delimited values; never takes a
+  // value from the following line.
+  std::vector<std::string_view> Values(size_t n, const std::string& key, size_t* end = nullptr) {
+    Next(key);
+    auto tok = Tokens(line, n, end);
+    if (tok.size() < n)
+      Fail(counter - 1, key,
+           "zu wenige Werte / too few values (" + std::to_string(tok.size()) + " von / of " + std::to_string(n) + ")");
+    return tok;
+  }
+
+  void Store(const Field& f, std::string_view tok, int lineNo) {
+    switch (f.fmt) {
+      case Fmt::E:
+      case Fmt::F1:
+      case Fmt::F3:
+      case Fmt::R:
+        *static_cast<double*>(f.ptr) = Real(tok, lineNo, f.key);
+        break;
+      case Fmt::I:
+        *static_cast<int*>(f.ptr) =
+            f.intIsReal ? Convert(Real(tok, lineNo, f.key), f.conv, lineNo, f.key) : Int(tok, lineNo, f.key);
+        break;
+      case Fmt::BoolNum: {
+        double v = Real(tok, lineNo, f.key);
+        bool b = f.conv == Conv::Exactly1 ? v == 1.0 : f.conv == Conv::Above01 ? v > 0.1 : v >= 0.99;
+        *static_cast<bool*>(f.ptr) = b;
+        break;
+      }
+      case Fmt::BoolInt:
+        *static_cast<bool*>(f.ptr) = Int(tok, lineNo, f.key) != 0;
+        break;
+      case Fmt::B:
+      case Fmt::T:
+        break;
+    }
+  }
+
+  const std::string& Name() const { return name_; }
+
+ private:
+  LineReader& f_;
+  std::string name_;
+};
+
+std::string FirstKey(const LineSpec& s) {
+  if (!s.keyText.empty()) return s.keyText;
+  return "Zeile " + std::to_string(s.line);
+}
+
+void ReadLanguage(Reader& r) {
+  r.Next("Sprache");
+  std::string s = r.line;
+  static const char* ok[] = {"D", "d", "E", "e", "F", "f", "I", "i", "S", "s"};
+  bool good = false;
+  for (const char* o : ok) good = good || s == o;
+  Sprache = good ? s : std::string("D");
+  SpracheFile = Sprache;
+}
+
+void ReadLine298(Reader& r) {
+  const LineSpec& spec = ProjectLayout()[298];
+  int lineNo = r.counter;
+  if (r.version < 26) {
+    r.Next("MassenstromAusEntzug");
+    MassenstromAusEntzug = BoolField(r.line);
+    return;
+  }
+  size_t end = 0;
+  auto tok = r.Values(10, "Zeile 298", &end);
+  for (size_t k = 0; k < 10; ++k) r.Store(spec.fields[k], tok[k], lineNo);
+  if (JahrGrafik == 0) JahrGrafik = 50;
+  // The TAB behind the tenth number is dropped; the rest is the address.
+  std::string rest = end + 1 <= r.line.size() ? r.line.substr(end + 1) : std::string();
+  if (rest == "\tReserven\t\tReserven") rest.clear();
+  if (rest.empty()) {
+    Projektstrasse.clear();
+    return;
+  }
+  size_t t = rest.find('\t');
+  if (t == std::string::npos) {
+    Projektstrasse = rest;
+    Projektort.clear();
+    StaoFile.clear();
+    return;
+  }
+  Projektstrasse = rest.substr(0, t);
+  std::string after;
+  for (char c : rest.substr(t + 1))
+    if (c != '\t') after += c;
+  size_t bar = after.find('|');
+  if (bar == std::string::npos) {
+    Projektort = after;
+    StaoFile.clear();
+    return;
+  }
+  Projektort = after.substr(0, bar);
+  std::string stao;
+  for (char c : after.substr(bar + 1))
+    if (c != '|') stao += c;
+  StaoFile = stao;
+}
+
+void ReadSpec(Reader& r, const LineSpec& s, int& stepMinutes, int& stepsPerYear) {
+  const int v = r.version;
+  const std::string key = FirstKey(s);
+  if (s.minVersion > v) {
+    if (s.below == Below::Skip) r.Next(key);
+    if (s.below == Below::SkipTo) r.SkipTo(s.skipTo, key);
+    return;
+  }
+  if (s.never || (s.cond && !s.cond())) {
+    r.Next(key);
+    return;
+  }
+  const int lineNo = r.counter;
+  switch (s.kind) {
+    case LineKind::Version:
+    case LineKind::Header:
+      r.Next(key);
+      return;
+    case LineKind::Text:
+      if (s.line == 297) {
+        ReadLanguage(r);
+      } else {
+        r.Next(key);
+        *static_cast<std::string*>(s.fields[0].ptr) = r.line;
+      }
+      return;
+    case LineKind::Line298:
+      ReadLine298(r);
+      return;
+    default:
+      break;
+  }
+  size_t n = s.count ? static_cast<size_t>(s.count(v)) : s.fields.size();
+  if (n == 0) {
+    r.Next(key);
+    return;
+  }
+  if (s.fields.size() == 1 && s.fields[0].fmt == Fmt::B) {
+    r.Next(key);
+    *static_cast<bool*>(s.fields[0].ptr) = BoolField(r.line);
+  } else {
+    auto tok = r.Values(n, key);
+    if (s.line == 75) {
+      stepsPerYear = r.Int(tok[0], lineNo, key);
+      if (stepsPerYear < 1 || stepsPerYear > 525600) r.Fail(lineNo, key, "Wert ausserhalb 1..525600 / value out of range");
+    } else if (s.line == 85) {
+      stepMinutes = r.Int(tok[0], lineNo, key);
+      if (stepMinutes < 1 || stepMinutes > 10080) r.Fail(lineNo, key, "Wert ausserhalb 1..10080 / value out of range");
+    } else {
+      for (size_t k = 0; k < n; ++k) r.Store(s.fields[k], tok[k], lineNo);
+    }
+  }
+  if (s.after) {
+    try {
+      s.after(v, static_cast<int>(n));
+    } catch (const CalcError& e) {
+      r.Fail(lineNo, "", e.what());
+    }
+  }
+}
+
+// Positions a freshly opened file so that `line` is the next one read.
+void Reopen(Reader& r, int line) {
+  r.Open();
+  r.SkipTo(line, "Kopfzeilen / header");
+}
+
+// Stored rows of a system simulation: the weather and plant series of a
+// previous run, taken before the rest of the header is read.
+void ReadSystemRows(Reader& r) {
+  const int resume = r.counter;
+  if (r.version >= 3) r.SkipTo(337, "DirektkuehlungWP");
+  if (r.version >= 9) {
+    r.Next("DirektkuehlungWP");
+    DirektkuehlungWP = BoolField(r.line);
+  }
+  r.SkipTo(HeaderLineCount(r.version) + 1, "Kopfzeilen / header");
+  const bool full = ProjektOeffnen;
+  size_t need = 8;
+  if (LFahrplan) need = 12;
+  if (MaxQ) need = 13;
+  if (DirektkuehlungWP) need = 15;
+  std::vector<double> m(8761), ta(8761), rh(8761), gk(8761), lp(8761), qmax(8761), mwp(8761), qwp(8761);
+  for (int h = 1; h <= kStunden; ++h) {
+    int lineNo = r.counter;
+    auto tok = r.Values(need, "Stundenwerte / hourly rows");
+    auto val = [&](size_t col) { return r.Real(tok[col - 1], lineNo, "Spalte / column " + std::to_string(col)); };
+    m[h] = val(2);
+    ta[h] = val(6);
+    if (full) {
+      rh[h] = val(7);
+      gk[h] = val(8);
+    }
+    if (LFahrplan) lp[h] = val(12);
+    if (MaxQ) qmax[h] = val(13);
+    if (DirektkuehlungWP) {
+      mwp[h] = val(14);
+      qwp[h] = val(15);
+    }
+  }
+  if (full) {
+    SummeGlobalstrahlung = 0.0;
+    SummeAussentemperatur = 0.0;
+  }
+  for (int h = 1; h <= kStunden; ++h) {
+    MassenstromStunde[h] = m[h];
+    Aussentemperatur[h] = ta[h];
+    if (full) {
+      Luftfeuchte[h] = rh[h];
+      Globalstrahlung[h] = gk[h];
+      SummeGlobalstrahlung += gk[h];
+      SummeAussentemperatur += ta[h];
+    }
+    if (LFahrplan) Lueftungsprofil[h] = lp[h];
+    if (MaxQ) QMaxStunde[h] = qmax[h];
+    if (DirektkuehlungWP) {
+      MWPStunde[h] = mwp[h];
+      QWPStunde[h] = qwp[h];
+    }
+  }
+  Reopen(r, resume);
+}
+
+// Rows of a previous run behind the header: weather and loads of a plant
+// with collectors or recooler, or the measured hourly values.
+void ReadStoredRows(Reader& r, const std::string& fileName) {
+  const int firstRow = r.counter;
+  if (solar || mitRueckkuehler) {
+    if (fileName != GeoeffneteDatei) return;
+    std::vector<double> m(8761), ts(8761), q(8761), ta(8761), gk(8761);
+    for (int h = 1; h <= kStunden; ++h) {
+      int lineNo = r.counter;
+      auto tok = r.Values(7, "Stundenwerte / hourly rows");
+      m[h] = r.Real(tok[1], lineNo, "M");
+      ts[h] = r.Real(tok[2], lineNo, "TSink");
+      q[h] = r.Real(tok[3], lineNo, "Q");
+      ta[h] = r.Real(tok[5], lineNo, "Ta");
+      gk[h] = r.Real(tok[6], lineNo, "Gk");
+    }
+    SummeGlobalstrahlung = 0.0;
+    SummeAussentemperatur = 0.0;
+    for (int h = 1; h <= kStunden; ++h) {
+      MassenstromStunde[h] = m[h];
+      TSinkStunde[h] = ts[h];
+      QLastStunde[h] = q[h];
+      Aussentemperatur[h] = ta[h];
+      Globalstrahlung[h] = gk[h];
+      SummeGlobalstrahlung += gk[h];
+      SummeAussentemperatur += ta[h];
+    }
+    Reopen(r, firstRow);
+    WetterGeladen = true;
+    return;
+  }
+  if (MessungAlt >= 0.99 && !MessungAn()) Messung = MessungAlt;
+  if (MessungAn() && MessungEinlesen) {
+    std::vector<double> m(8761), ts(8761), q(8761);
+    for (int h = 1; h <= kStunden; ++h) {
+      int lineNo = r.counter;
+      auto tok = r.Values(4, "Messwerte / measured rows");
+      m[h] = r.Real(tok[1], lineNo, "M");
+      ts[h] = r.Real(tok[2], lineNo, "TSink");
+      q[h] = r.Real(tok[3], lineNo, "Q");
+    }
+    for (int h = 1; h <= kStunden; ++h) {
+      MassenstromStunde[h] = m[h];
+      TSinkStunde[h] = ts[h];
+      QLastStunde[h] = q[h];
+    }
+    Reopen(r, firstRow);
+    MessungEinlesen = false;
+  }
+}
+
+// An old header ends early: its column-header line follows at the place the
+// header-length table gives.
+void EndOldHeader(Reader& r) {
+  if (r.version >= 9 && r.version <= 13) MeteoStandard = false;
+  r.SkipTo(HeaderLineCount(r.version), "Kopfzeilen / header");
+  r.Next("Kopfzeile / column header");
+}
+
+int VersionOf(const std::string& first) {
+  long long v = 0;
+  for (char c : first) {
+    if (c < '0' || c > '9') break;
+    v = v * 10 + (c - '0');
+    if (v > 100000) break;
+  }
+  return static_cast<int>(v);
+}
+
+}  // namespace
+
+void ReadInputFile(const std::string& fileName, int& stepMinutes, int& stepsPerYear) {
+  MessungAlt = Messung;
+  Eingabedatei.Close();
+  Reader r(Eingabedatei, fileName);
+  r.Open();
+  r.Next("Version");
+  r.version = VersionOf(r.line);
+  FileVersion = r.version;
+  std::string* titles[] = {&Projekttitel1, &Projekttitel2, &Projekttitel3, &Projekttitel4};
+  for (std::string* t : titles) {
+    r.Next("Projekttitel");
+    *t = r.line;
+  }
+  const auto& layout = ProjectLayout();
+  const int v = r.version;
+  bool ended = false;
+  for (int l = 6; l <= 1001 && !ended; ++l) {
+    if (l == 201 && v <= 2) continue;  // a 201-line header ends with its column header here
+    if (l == 202) {
+      if (Systemsimulation) ReadSystemRows(r);
+      if (v <= 2) {
+        EndOldHeader(r);
+        ended = true;
+        break;
+      }
+    }
+    if (l == 298 && v >= 3) {
+      ReadSpec(r, layout[l], stepMinutes, stepsPerYear);
+      MassenstromAusEntzug = true;
+      continue;
+    }
+    if (l == 401 && v <= 8) {
+      EndOldHeader(r);
+      ended = true;
+      break;
+    }
+    if (l == 741) {
+      if (v <= 13) {
+        EndOldHeader(r);
+        ended = true;
+        break;
+      }
+      if (v < 25) r.SkipTo(741, "Sondenbelastung");
+    }
+    ReadSpec(r, layout[l], stepMinutes, stepsPerYear);
+  }
+  if (r.counter != HeaderLineCount(v) + 1)
+    r.Fail(r.counter, "", "Kopfzeilen passen nicht zur Version / header does not match version " + std::to_string(v));
+  if (v < 19)
+    for (int k = 1; k <= 10; ++k) lambdaErde_eff[k] = lambdaErde[k];
+  ReadStoredRows(r, fileName);
+}
+
+void ReadLoadRow(int& step, double& massFlow, double& tSink, double& q) {
+  auto checkStep = [](int s, const std::string& where) {
+    if (s < 0 || s > kStunden)
+      throw CalcError(where + ": Schritt / step " + std::to_string(s) + " ausserhalb / outside 0..8760");
+  };
+  const bool mess = MessungAn();
+  const bool withQ = Leistungsinput && (!Sprungantwort || Lasteinlesen);
+  if (Jahr > 1 && ErstesJahrWiederholen && !Rueckkuehlung && !Systemsimulation && !mess) {
+    step = Schrittzaehler;
+    checkStep(step, "Lastzeile / load row");
+    massFlow = MassenstromStunde[step];
+    tSink = TSinkStunde[step];
+    if (withQ) q = QLastStunde[step];
+  } else {
+    if (!Sprungantwort || Lasteinlesen) {
+      if (!Eingabedatei.IsOpen()) throw CalcError("Eingabedatei nicht offen / input file not open");
+      std::string line;
+      const std::string where = "Projektdatei / project file " + Eingabedatei.Path() + ", Zeile / line " +
+                                std::to_string(Eingabedatei.LineNumber() + 1);
+      if (!Eingabedatei.Next(line)) throw CalcError(where + ": Dateiende / unexpected end of file");
+      size_t n = Leistungsinput ? 4 : 3;
+      auto tok = Tokens(line, n);
+      if (tok.size() < n) throw CalcError(where + ": zu wenige Werte / too few values");
+      auto s = ParseInteger(tok[0]);
+      if (!s || *s < 0 || *s > kStunden) throw CalcError(where + ": Schritt ungültig / invalid step");
+      auto mf = ParseReal(tok[1]);
+      auto ts = ParseReal(tok[2]);
+      std::optional<double> qq = Leistungsinput ? ParseReal(tok[3]) : std::optional<double>(q);
+      if (!mf || !ts || !qq) throw CalcError(where + ": Zahl ungültig / invalid number");
+      step = static_cast<int>(*s);
+      massFlow = *mf;
+      tSink = *ts;
+      q = *qq;
+    }
+    checkStep(step, "Lastzeile / load row");
+    if (!mess && withQ) QLastStunde[step] = q;
+  }
+  if (!Systemsimulation && Freecooling) QMaxStunde[step] = q;
+  TSinkKuehlStunde[step] = tSink;
+  if (!mess) MassenstromStunde[step] = massFlow;
+  AnlageAktiv = true;
+  if (mess) {
+    auto measured = [&] {
+      q = QLastStunde[step];
+      massFlow = MassenstromStunde[step];
+      tSink = TSinkStunde[step];
+      AnlageAktiv = false;
+    };
+    if (start_Messung) {
+      if (Jahr < MessungJahre && MessungJahre > 1) measured();
+    } else {
+      if (Jahr >= LastYear && MessungJahre == 1 && Jahr > 1) measured();
+      if (Jahr >= MessungJahre && MessungJahre > 1 && Jahr > 1) measured();
+    }
+  }
+}
+
+}  // namespace qeb
