@@ -19,10 +19,10 @@ namespace qeb {
 // Sizes
 // ---------------------------------------------------------------------------
 
-inline constexpr int kWochenTabelle = 53;    // weeks of the annual surface wave, 1..53
-inline constexpr int kVerlaufMax = 3000;     // trace entries 0..3000
-inline constexpr int kProfilPunkte = 30;     // profile arrays hold indices 0..30
-inline constexpr int kSchichtErgebnis = 40;  // layer temperatures 0..40
+inline constexpr int kWochenTabelle = 53;      // weeks of the annual surface wave, 1..53
+inline constexpr int kVerlaufMax = 3000;       // trace entries 0..3000
+inline constexpr int kProfilPunkte = 30;       // profile arrays hold indices 0..30
+inline constexpr int kSchichtErgebnis = 40;    // layer temperatures 0..40
 inline constexpr int kMaxProfilSegmente = 30;  // layers the profile routine accepts
 inline constexpr int kMaxStandortJahre = 600;  // TStandortJahr holds years 0..600
 
@@ -103,7 +103,7 @@ extern double TSinkMax;
 extern double Erdmitteltemp;
 
 // Groundwater per layer k = 1..3 and per segment.
-extern double vDarcy1, vDarcy2, vDarcy3;                     // m/s
+extern double vDarcy1, vDarcy2, vDarcy3;                       // m/s
 extern double GWQuerschnitt1, GWQuerschnitt2, GWQuerschnitt3;  // m²
 extern SegmentValues GWAnteilSchicht1, GWAnteilSchicht2, GWAnteilSchicht3;
 extern SegmentValues GWAnteil1, GWAnteil2, GWAnteil3;
@@ -118,9 +118,8 @@ extern double GWFeldbreite;                                  // m
 // the surface and to 10000 m, and gives the mean temperature of each of the
 // DimAxi equal layers of the probe in result[1..DimAxi] (result[0] = surface).
 // Sets Erdmitteltemp. Raises CalcError for DimAxi outside 1..30 or length <= 0.
-void SortGroundLayers(double (&temperatures)[kProfilPunkte + 1],
-                      double (&depths)[kProfilPunkte + 1], double (&result)[kSchichtErgebnis + 1],
-                      double length);
+void SortGroundLayers(double (&temperatures)[kProfilPunkte + 1], double (&depths)[kProfilPunkte + 1],
+                      double (&result)[kSchichtErgebnis + 1], double length);
 
 // Spreads the three groundwater layers (between z1..z4) over the dimAxi
 // segments of a probe of the given length and sets vDarcy*, GWQuerschnitt*,
@@ -138,10 +137,10 @@ void SetupProbeSegments(int count, int dimAxi, double gradient, double length, d
 void ValidateProbeModelInput();
 
 // Crank-Nicolson matrices of the first `count` segments (leading (n+2) blocks).
-void BuildImplicitMatrix(const SegmentNodeTable& K, const SegmentNodeTable& C, double dt, int n,
-                         int count, MatrixStack& M);
-void BuildExplicitMatrix(const SegmentNodeTable& K, const SegmentNodeTable& C, double dt, int n,
-                         int count, MatrixStack& M);
+void BuildImplicitMatrix(const SegmentNodeTable& K, const SegmentNodeTable& C, double dt, int n, int count,
+                         MatrixStack& M);
+void BuildExplicitMatrix(const SegmentNodeTable& K, const SegmentNodeTable& C, double dt, int n, int count,
+                         MatrixStack& M);
 // Sub-steps per time step for the grid of conductances K and capacities C.
 int StableTimeStep(const SegmentNodeTable& K, const SegmentNodeTable& C);
 // Clears the block histories and running means of segments 1..DimAxi.
@@ -149,6 +148,11 @@ void ClearProbeHistories(BlockHistory& H);
 // Start temperatures of the grid and brine after `earlierYears` years of
 // operation with the mean heat flow meanHeatFlow[j] (W) of each segment.
 void LongTermGFunction(int earlierYears, const double (&meanHeatFlow)[kMaxSegmente + 1]);
+
+// Sub-step count and length, update matrices and brine sub-steps for the
+// present Zeitschritt from the conductances and capacities of the set-up.
+// Returns the sub-step length in seconds.
+double BuildTimeStepping();
 
 // Builds the whole model for a run from the shared state. earlierYears is 0 for
 // a new run and the number of years already simulated for the year jump, with
@@ -209,9 +213,8 @@ struct ContourLines {
   double x1L2 = 0, y1L2 = 0, x2L2 = 0, y2L2 = 0;  // line 2
   double level1 = 0, level2 = 0;                  // water levels, m above sea level
 };
-void ComputeGroundwaterFlow(int count, const double* x, const double* y, const ContourLines& lines,
-                            double k1, double k2, double k3, double& gradient, double& fieldWidth,
-                            double& meanSpacing);
+void ComputeGroundwaterFlow(int count, const double* x, const double* y, const ContourLines& lines, double k1,
+                            double k2, double k3, double& gradient, double& fieldWidth, double& meanSpacing);
 // The same with the shared state (AnzahlSonden, SondeX/Y, the contour lines,
 // Durchlaessigkeit1..3) and the results into Druckgradient, GWFeldbreite and
 // Mittlerer_Abstand.

@@ -12,12 +12,11 @@ void CheckBrineInputs(const BrineInputs& in) {
   if (in.grid == nullptr || in.A == nullptr || in.B == nullptr) {
     throw CalcError(" Solemodell ohne Eingaben  /  brine model without inputs ");
   }
-  if (in.dimAxi < 1 || in.dimAxi > kMaxSegmente || in.nsub < 1 || in.subdt < 1 ||
-      in.zeitschritt < 1) {
+  if (in.dimAxi < 1 || in.dimAxi > kMaxSegmente || in.nsub < 1 || in.subdt < 1 || in.zeitschritt < 1) {
     throw CalcError(" Solemodell: ungültige Schrittzahl  /  brine model: invalid step counts ");
   }
-  const bool capacitiesOk = in.coaxial ? (in.cSoleRingraum > 0.0 && in.cSoleInnenrohr > 0.0)
-                                       : (in.cSoleRohr > 0.0);
+  const bool capacitiesOk =
+      in.coaxial ? (in.cSoleRingraum > 0.0 && in.cSoleInnenrohr > 0.0) : (in.cSoleRohr > 0.0);
   if (!capacitiesOk || !(in.W >= 0.0)) {
     throw CalcError(" Solemodell: Wärmekapazität <= 0  /  brine model: capacity <= 0 ");
   }
@@ -103,8 +102,8 @@ double ComputeBrineProfile(const BrineInputs& in, SegmentValues& soleAb, Segment
         if (in.stationaer) {
           soleAuf[k] = Balance(A[d] * soleAb[d] + W * soleAuf[k - 1], A[d] + W, soleAuf[k]);
         } else {
-          soleAuf[k] = soleAuf[k] + dt / C2 * (W * (soleAuf[k - 1] - soleAuf[k]) -
-                                              A[d] * (soleAuf[k] - soleAb[d]));
+          soleAuf[k] =
+              soleAuf[k] + dt / C2 * (W * (soleAuf[k - 1] - soleAuf[k]) - A[d] * (soleAuf[k] - soleAb[d]));
         }
       }
       outletSum += soleAuf[n];

@@ -77,9 +77,8 @@ Vec Foot(Vec p, Vec p0, Vec a) {
 
 }  // namespace
 
-void ComputeGroundwaterFlow(int count, const double* x, const double* y, const ContourLines& lines,
-                            double k1, double k2, double k3, double& gradient, double& fieldWidth,
-                            double& meanSpacing) {
+void ComputeGroundwaterFlow(int count, const double* x, const double* y, const ContourLines& lines, double k1,
+                            double k2, double k3, double& gradient, double& fieldWidth, double& meanSpacing) {
   if (count > kMaxSonden) {
     throw CalcError(" Zu viele Sonden (max. 600)  /  too many boreholes (max. 600) ");
   }
@@ -133,7 +132,6 @@ void ComputeGroundwaterFlow(int count, const double* x, const double* y, const C
 
   // 4./5. feet of the boreholes on the axis and the two outermost ones
   const Vec axis = P1 - P0;
-  int iMin = 0, iMax = 0;
   Vec fMin = P0, fMax = P0;
   if (count >= 1) {
     Vec feetMin{}, feetMax{};
@@ -142,8 +140,14 @@ void ComputeGroundwaterFlow(int count, const double* x, const double* y, const C
     feetMin = feetMax = first;
     for (int i = 2; i <= count; ++i) {
       const Vec f = Foot({x[i], y[i]}, P0, axis);
-      if (f.x < feetMin.x) { feetMin = f; xi = i; }
-      if (f.x > feetMax.x) { feetMax = f; xa = i; }
+      if (f.x < feetMin.x) {
+        feetMin = f;
+        xi = i;
+      }
+      if (f.x > feetMax.x) {
+        feetMax = f;
+        xa = i;
+      }
     }
     if (xi == xa && count >= 2) {
       // the axis is vertical: take the extremes along y
@@ -151,17 +155,19 @@ void ComputeGroundwaterFlow(int count, const double* x, const double* y, const C
       xi = xa = 1;
       for (int i = 2; i <= count; ++i) {
         const Vec f = Foot({x[i], y[i]}, P0, axis);
-        if (f.y < feetMin.y) { feetMin = f; xi = i; }
-        if (f.y > feetMax.y) { feetMax = f; xa = i; }
+        if (f.y < feetMin.y) {
+          feetMin = f;
+          xi = i;
+        }
+        if (f.y > feetMax.y) {
+          feetMax = f;
+          xa = i;
+        }
       }
     }
-    iMin = xi;
-    iMax = xa;
     fMin = feetMin;
     fMax = feetMax;
   }
-  (void)iMin;
-  (void)iMax;
 
   // 6. width across the flow
   double W = (count <= 1) ? 4.0 : Length(fMax - fMin) + 4.0;
@@ -184,8 +190,8 @@ void ComputeGroundwaterFlow(int count, const double* x, const double* y, const C
   }
 
   // 9. groundwater terms of the probe segments
-  SetupProbeSegments(count, DimAxi, gradient, Sondenlaenge, k1, k2, k3, zSchicht1, zSchicht2,
-                     zSchicht3, zSchicht4, fieldWidth);
+  SetupProbeSegments(count, DimAxi, gradient, Sondenlaenge, k1, k2, k3, zSchicht1, zSchicht2, zSchicht3,
+                     zSchicht4, fieldWidth);
 }
 
 void ComputeGroundwaterFlow() {

@@ -2,6 +2,7 @@
 // g-function to its support values, and the temperature change at the edge of
 // the ground grid from the block history of heat flows, by superposition with
 // the g-function or with the infinite line source.
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -140,12 +141,31 @@ GFunctionFit FitGFunction(double g1, double g2, double g3, double g4, double g5,
       p *= xs[i];
     }
   }
+  // A third value whose excess over the single borehole is larger than that of
+  // the fifth makes the correction grow instead of decay; the early point then
+  // lies so far out that the powers overflow or the elimination without
+  // pivoting loses every digit.
+  for (int i = 0; i < 6; ++i) {
+    for (int k = 0; k < 6; ++k) {
+      if (!std::isfinite(m[i][k])) Invalid("g-Funktionswerte", "g-function values");
+    }
+  }
   GaussJordanInvert(&m[0][0], 6, 6);
   for (int i = 0; i < 6; ++i) {
     long double s = 0.0L;
     for (int k = 0; k < 6; ++k) s += static_cast<long double>(m[i][k]) * ys[k];
     fit.c[i] = static_cast<double>(s);
     if (!std::isfinite(fit.c[i])) Invalid("g-Funktionswerte", "g-function values");
+  }
+  // The polynomial must pass through its support points; a fit that does not
+  // would hand the run a meaningless g-function.
+  for (int i = 0; i < 6; ++i) {
+    long double p = 0.0L;
+    for (int k = 5; k >= 0; --k) p = p * xs[i] + fit.c[k];
+    const long double err = std::fabs(p - static_cast<long double>(ys[i]));
+    if (!(err <= 1e-6L * std::max(1.0L, std::fabs(static_cast<long double>(ys[i]))))) {
+      Invalid("g-Funktionswerte", "g-function values");
+    }
   }
   return fit;
 }

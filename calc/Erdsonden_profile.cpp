@@ -24,9 +24,8 @@ constexpr double kProfilEnde = 10000.0;
 
 }  // namespace
 
-void SortGroundLayers(double (&temperatures)[kProfilPunkte + 1],
-                      double (&depths)[kProfilPunkte + 1], double (&result)[kSchichtErgebnis + 1],
-                      double length) {
+void SortGroundLayers(double (&temperatures)[kProfilPunkte + 1], double (&depths)[kProfilPunkte + 1],
+                      double (&result)[kSchichtErgebnis + 1], double length) {
   const int layers = DimAxi;
   if (layers < 1 || layers > kMaxProfilSegmente) {
     throw CalcError(" DimAxi ungültig (1 .. 30)  /  invalid number of layers ");
@@ -98,9 +97,8 @@ void SortGroundLayers(double (&temperatures)[kProfilPunkte + 1],
     z[0] = 0.0;
     T[0] = (z[2] == z[1]) ? T[1] : T[1] - (T[2] - T[1]) / (z[2] - z[1]) * z[1];
     if (z[n] != kProfilEnde) {
-      const double tn = (z[n] == z[n - 1])
-                            ? T[n]
-                            : T[n] + (T[n] - T[n - 1]) / (z[n] - z[n - 1]) * (kProfilEnde - z[n]);
+      const double tn =
+          (z[n] == z[n - 1]) ? T[n] : T[n] + (T[n] - T[n - 1]) / (z[n] - z[n - 1]) * (kProfilEnde - z[n]);
       z[n + 1] = kProfilEnde;
       T[n + 1] = tn;
     }
@@ -190,9 +188,8 @@ void SpreadLayer(int n, double dz, double top, double bottom, double conductivit
 
 }  // namespace
 
-void SetupProbeSegments(int /*count*/, int dimAxi, double gradient, double length, double k1,
-                        double k2, double k3, double z1, double z2, double z3, double z4,
-                        double fieldWidth) {
+void SetupProbeSegments(int /*count*/, int dimAxi, double gradient, double length, double k1, double k2,
+                        double k3, double z1, double z2, double z3, double z4, double fieldWidth) {
   if (dimAxi < 1 || dimAxi > kMaxSegmente) {
     throw CalcError(" DimAxi ungültig (1 .. 10)  /  invalid number of axial cells ");
   }

@@ -69,6 +69,11 @@ void ValidateProbeModelInput() {
   if (Zeitschritt < 1 || Zeitschritt > 10080) {
     Refuse(" Zeitschritt ungültig (1 .. 10080 min)  /  invalid time step (1 .. 10080 min) ");
   }
+  // The block ends are found on the minutes of the run: a step that does not
+  // divide the week would leave blocks without a history entry.
+  if (10080 % Zeitschritt != 0) {
+    Refuse(" Zeitschritt muss eine Woche (10080 min) teilen  /  time step must divide a week (10080 min) ");
+  }
   if (!Positive(Gitterfaktor)) Refuse(" Gitterfaktor muss > 0 sein  /  grid factor must be > 0 ");
   if (!Positive(Sondenlaenge)) Refuse(" Sondenlänge ungültig  /  invalid probe length ");
   if (AnzahlSonden < 1) Refuse(" Anzahl Sonden < 1  /  number of boreholes < 1 ");
@@ -79,10 +84,11 @@ void ValidateProbeModelInput() {
   const double rb = Bohrdurchmesser / 2.0;
   if (!Positive(ri)) Refuse(" Sondenrohr: Wandstärke zu gross  /  probe pipe: wall too thick ");
   if (!(rb > ri) || !(Rechenradius > rb) || !std::isfinite(Rechenradius)) {
-    Refuse(" Radien ungültig: Rohr < Bohrloch < Rechenradius  /  radii must grow: pipe < borehole < calculation radius ");
+    Refuse(
+        " Radien ungültig: Rohr < Bohrloch < Rechenradius  /  radii must grow: pipe < borehole < calculation "
+        "radius ");
   }
-  const double fillArea = KoaxialSonde ? rb * rb - ri * ri
-                                       : rb * rb - (einfachU ? 2.0 : 4.0) * ri * ri;
+  const double fillArea = KoaxialSonde ? rb * rb - ri * ri : rb * rb - (einfachU ? 2.0 : 4.0) * ri * ri;
   if (!(fillArea > 0.0)) {
     Refuse(" Sondenrohre passen nicht ins Bohrloch  /  probe pipes do not fit into the borehole ");
   }
@@ -114,19 +120,20 @@ void ValidateProbeModelInput() {
   const long long stepsCounted = Starttemp ? stepsPerYear : stepsPerYear * years;
   const long long blocks = stepsCounted > 0 ? (stepsCounted - 1) / block + 1 : 0;
   if (blocks > kMaxBloecke) {
-    Refuse(" Zu viele Randbedingungsblöcke (max. 10600): weniger Jahre oder grösseres RepRandbed  /  "
-           "too many boundary blocks (max. 10600): fewer years or a larger RepRandbed ");
+    Refuse(
+        " Zu viele Randbedingungsblöcke (max. 10600): weniger Jahre oder grösseres RepRandbed  /  "
+        "too many boundary blocks (max. 10600): fewer years or a larger RepRandbed ");
   }
   if (stepsPerYear > 0 && (stepsPerYear - 1) / stepsPerWeek + 1 > kWochenTabelle) {
     Refuse(" Zeitschritt passt nicht zur Woche  /  time step does not fit the week table ");
   }
-  if (LastYear > kMaxStandortJahre) {
+  if (StaoGelesen && Reserve27 && LastYear > kMaxStandortJahre) {
     Refuse(" Zu viele Simulationsjahre (max. 600)  /  too many simulated years (max. 600) ");
   }
 }
 
-void BuildImplicitMatrix(const SegmentNodeTable& K, const SegmentNodeTable& C, double dt, int n,
-                         int count, MatrixStack& M) {
+void BuildImplicitMatrix(const SegmentNodeTable& K, const SegmentNodeTable& C, double dt, int n, int count,
+                         MatrixStack& M) {
   for (int s = 0; s < count; ++s) {
     const int j = s + 1;
     for (int a = 0; a < n + 2; ++a)
@@ -141,8 +148,8 @@ void BuildImplicitMatrix(const SegmentNodeTable& K, const SegmentNodeTable& C, d
   }
 }
 
-void BuildExplicitMatrix(const SegmentNodeTable& K, const SegmentNodeTable& C, double dt, int n,
-                         int count, MatrixStack& M) {
+void BuildExplicitMatrix(const SegmentNodeTable& K, const SegmentNodeTable& C, double dt, int n, int count,
+                         MatrixStack& M) {
   for (int s = 0; s < count; ++s) {
     const int j = s + 1;
     for (int a = 0; a < n + 2; ++a)
@@ -207,8 +214,7 @@ void LongTermGFunction(int earlierYears, const double (&meanHeatFlow)[kMaxSegmen
     R[k] = (N == 0) ? 0.0 : gk / (2.0 * kPi * lambdaErd);
   }
   for (int j = 1; j <= DimAxi; ++j) {
-    const double Tj = TempProfil ? Starttemperatur[j]
-                                 : TErdoberflaeche + TGrad * ((j - 0.5) * Segmentlaenge);
+    const double Tj = TempProfil ? Starttemperatur[j] : TErdoberflaeche + TGrad * ((j - 0.5) * Segmentlaenge);
     for (int k = 0; k <= DimRad + 1; ++k) {
       TGitter[j][k] = Tj - meanHeatFlow[j] / Segmentlaenge * R[k];
     }
@@ -250,6 +256,61 @@ void LongTermGFunction(int earlierYears, const double (&meanHeatFlow)[kMaxSegmen
   }
 }
 
+double BuildTimeStepping() {
+  const int nA = DimAxi;
+  const int nR = DimRad;
+  const double dz = Segmentlaenge;
+  // 9.-11. sub-steps per time step and their length
+  subdt = StableTimeStep(LeitwertGitterBetrieb, Zellkapazitaet);
+  if ((KoaxialSonde && !stationaer) || Gegenstrom) {
+    int factor = 30;
+    if (dz < 30.0)
+      factor = 60;
+    else if (dz < 40.0)
+      factor = 50;
+    else if (dz < 50.0)
+      factor = 40;
+    else if (dz < 60.0)
+      factor = 35;
+    subdt *= factor;
+  }
+  const double dt = Zeitschritt * 60.0 / subdt;
+  Teilschrittdauer = dt;
+
+  // 12. update matrices
+  {
+    static MatrixStack implicitM, explicitM, inverse;
+    BuildImplicitMatrix(LeitwertGitterBetrieb, Zellkapazitaet, dt, nR, nA, implicitM);
+    BuildExplicitMatrix(LeitwertGitterBetrieb, Zellkapazitaet, dt, nR, nA, explicitM);
+    InvertMatrixStack(implicitM, inverse, nA, nR);
+    MultiplyMatrixStack(inverse, explicitM, CNMatrixBetrieb, nR, nA);
+    BuildImplicitMatrix(LeitwertGitterRuhe, Zellkapazitaet, dt, nR, nA, implicitM);
+    BuildExplicitMatrix(LeitwertGitterRuhe, Zellkapazitaet, dt, nR, nA, explicitM);
+    InvertMatrixStack(implicitM, inverse, nA, nR);
+    MultiplyMatrixStack(inverse, explicitM, CNMatrixRuhe, nR, nA);
+  }
+
+  // 15. brine sub-steps per grid sub-step, flowing and at rest
+  if (stationaer) {
+    substep_run = 1;
+    substep_stop = 1;
+  } else {
+    const double W = (Auslegungsmassenstrom <= 0.001) ? 0.01 : cpSole * Auslegungsmassenstrom / AnzahlSonden;
+    const double tauF = std::min(CSoleRohr / W, CSoleRohr / LeitwertSoleErde[1]);
+    const double run = std::trunc(Sicherheit1 * dt / tauF) + 1.0;
+    const double stop = std::trunc(Sicherheit1 * dt * LeitwertSoleErdeRuhe[1] / CSoleRohr) + 1.0;
+    constexpr double kMaxInner = 10'000'000.0;
+    if (!(run >= 1.0 && run <= kMaxInner) || !(stop >= 1.0 && stop <= kMaxInner)) {
+      Refuse(
+          " Zu viele Sole-Teilschritte (Sicherheit1 zu gross?)  /  too many brine sub-steps (safety factor 1 "
+          "too large?) ");
+    }
+    substep_run = static_cast<int>(run);
+    substep_stop = static_cast<int>(stop);
+  }
+  return dt;
+}
+
 double PrepareProbeModel(int earlierYears, const double (&meanHeatFlow)[kMaxSegmente + 1]) {
   ValidateProbeModelInput();
   if (earlierYears < 0) earlierYears = 0;
@@ -275,8 +336,8 @@ double PrepareProbeModel(int earlierYears, const double (&meanHeatFlow)[kMaxSegm
   CSoleRohr = 2.0 * kPi * ri * ri * rhoCpSole * dz;
   if (einfachU) CSoleRohr /= 2.0;
   CSoleInnenrohr = kPi * rii * rii * rhoCpSole * dz;
-  CSoleRingraum = kPi * (ri * ri - (Innenrohrdurchmesser / 2.0) * (Innenrohrdurchmesser / 2.0)) *
-                  rhoCpSole * dz;
+  CSoleRingraum =
+      kPi * (ri * ri - (Innenrohrdurchmesser / 2.0) * (Innenrohrdurchmesser / 2.0)) * rhoCpSole * dz;
 
   // 4. means over the segments
   double sRho = 0, sCp = 0, sLambda = 0, sRhoF = 0, sCpF = 0, sLambdaF = 0;
@@ -304,7 +365,8 @@ double PrepareProbeModel(int earlierYears, const double (&meanHeatFlow)[kMaxSegm
   const double designFlow = Auslegungsmassenstrom / AnzahlSonden;
   double alpha1 = 0, alpha2 = 0, alpha3 = 0;
   ComputeProbeAlphas(designFlow, alpha1, alpha2, alpha3, true);
-  const double W = (Auslegungsmassenstrom <= 0.001) ? 0.01 : cpSole * designFlow;
+  // (The brine's capacity flow at the design flow enters the brine sub-steps,
+  // BuildTimeStepping.)
 
   // 7. resistances and conductances per segment
   ComputeSegmentResistances(ResistanceInputsFromState(alpha1, alpha2, alpha3));
@@ -338,13 +400,12 @@ double PrepareProbeModel(int earlierYears, const double (&meanHeatFlow)[kMaxSegm
       // Ra without the two brine films of the inner pipe, per segment. The
       // films are per metre like Ra, so they are divided by the segment
       // length here and where the time step adds them back.
-      LeitwertInnenrohr[j] = dz / (RaV[j] - 1.0 / (2.0 * kPi * alpha2 * rii) -
-                                   1.0 / (kPi * alpha3 * Innenrohrdurchmesser));
+      LeitwertInnenrohr[j] =
+          dz / (RaV[j] - 1.0 / (2.0 * kPi * alpha2 * rii) - 1.0 / (kPi * alpha3 * Innenrohrdurchmesser));
     }
-    const double Rx = KoaxialSonde
-                          ? (std::log(rb / rm[1]) / lambdaFillV[j] + std::log(rm[2] / rb) / lr) /
-                                (2.0 * kPi * dz)
-                          : (RbV[j] - RaV[j] / 4.0) / dz + std::log(rm[2] / rb) / (2.0 * kPi * dz * lr);
+    const double Rx =
+        KoaxialSonde ? (std::log(rb / rm[1]) / lambdaFillV[j] + std::log(rm[2] / rb) / lr) / (2.0 * kPi * dz)
+                     : (RbV[j] - RaV[j] / 4.0) / dz + std::log(rm[2] / rb) / (2.0 * kPi * dz * lr);
     LeitwertRand[j] = (1.0 - Randfaktor) * 2.0 * kPi * lr * dz / std::log(Rechenradius / rm[nR]);
 
     auto& K1 = LeitwertGitterBetrieb[j];
@@ -358,14 +419,16 @@ double PrepareProbeModel(int earlierYears, const double (&meanHeatFlow)[kMaxSegm
 
     for (int k = 1; k <= nR + 1; ++k) {
       if (!Positive(K1[k]) || !Positive(K2[k])) {
-        Refuse(" Sondenwiderstände ergeben keinen positiven Leitwert (Ra > 4 Rb ?)  /  "
-               "borehole resistances give no positive conductance (Ra > 4 Rb ?) ");
+        Refuse(
+            " Sondenwiderstände ergeben keinen positiven Leitwert (Ra > 4 Rb ?)  /  "
+            "borehole resistances give no positive conductance (Ra > 4 Rb ?) ");
       }
     }
-    if (KoaxialSonde && (!Positive(LeitwertSoleSole[j]) ||
-                         (alpha_pro_Schritt && !Positive(LeitwertInnenrohr[j])))) {
-      Refuse(" Koaxialsonde: Ra kleiner als die Filmwiderstände des Innenrohrs  /  "
-             "coaxial probe: Ra smaller than the film resistances of the inner pipe ");
+    if (KoaxialSonde &&
+        (!Positive(LeitwertSoleSole[j]) || (alpha_pro_Schritt && !Positive(LeitwertInnenrohr[j])))) {
+      Refuse(
+          " Koaxialsonde: Ra kleiner als die Filmwiderstände des Innenrohrs  /  "
+          "coaxial probe: Ra smaller than the film resistances of the inner pipe ");
     }
   }
 
@@ -378,31 +441,8 @@ double PrepareProbeModel(int earlierYears, const double (&meanHeatFlow)[kMaxSegm
     }
   }
 
-  // 9.-11. sub-steps
-  subdt = StableTimeStep(LeitwertGitterBetrieb, Zellkapazitaet);
-  if ((KoaxialSonde && !stationaer) || Gegenstrom) {
-    int factor = 30;
-    if (dz < 30.0) factor = 60;
-    else if (dz < 40.0) factor = 50;
-    else if (dz < 50.0) factor = 40;
-    else if (dz < 60.0) factor = 35;
-    subdt *= factor;
-  }
-  const double dt = Zeitschritt * 60.0 / subdt;
-  Teilschrittdauer = dt;
-
-  // 12. update matrices
-  {
-    static MatrixStack implicitM, explicitM, inverse;
-    BuildImplicitMatrix(LeitwertGitterBetrieb, Zellkapazitaet, dt, nR, nA, implicitM);
-    BuildExplicitMatrix(LeitwertGitterBetrieb, Zellkapazitaet, dt, nR, nA, explicitM);
-    InvertMatrixStack(implicitM, inverse, nA, nR);
-    MultiplyMatrixStack(inverse, explicitM, CNMatrixBetrieb, nR, nA);
-    BuildImplicitMatrix(LeitwertGitterRuhe, Zellkapazitaet, dt, nR, nA, implicitM);
-    BuildExplicitMatrix(LeitwertGitterRuhe, Zellkapazitaet, dt, nR, nA, explicitM);
-    InvertMatrixStack(implicitM, inverse, nA, nR);
-    MultiplyMatrixStack(inverse, explicitM, CNMatrixRuhe, nR, nA);
-  }
+  // 9.-12. and 15. sub-steps and update matrices
+  const double dt = BuildTimeStepping();
 
   // 13. start temperatures
   for (int j = 0; j <= kMaxSegmente; ++j)
@@ -416,26 +456,9 @@ double PrepareProbeModel(int earlierYears, const double (&meanHeatFlow)[kMaxSegm
     for (int j = 1; j <= nA; ++j) QHistorie[j][0] = QHistorie[j][52];
   }
 
-  // 15. brine sub-steps
-  if (stationaer) {
-    substep_run = 1;
-    substep_stop = 1;
-  } else {
-    const double tauF = std::min(CSoleRohr / W, CSoleRohr / LeitwertSoleErde[1]);
-    const double run = std::trunc(Sicherheit1 * dt / tauF) + 1.0;
-    const double stop = std::trunc(Sicherheit1 * dt * LeitwertSoleErdeRuhe[1] / CSoleRohr) + 1.0;
-    constexpr double kMaxInner = 10'000'000.0;
-    if (!(run >= 1.0 && run <= kMaxInner) || !(stop >= 1.0 && stop <= kMaxInner)) {
-      Refuse(" Zu viele Sole-Teilschritte (Sicherheit1 zu gross?)  /  too many brine sub-steps (safety factor 1 too large?) ");
-    }
-    substep_run = static_cast<int>(run);
-    substep_stop = static_cast<int>(stop);
-  }
-
   // 16. groundwater terms of the segments
-  SetupProbeSegments(AnzahlSonden, nA, Druckgradient, Sondenlaenge, Durchlaessigkeit1,
-                     Durchlaessigkeit2, Durchlaessigkeit3, zSchicht1, zSchicht2, zSchicht3,
-                     zSchicht4, GWFeldbreite);
+  SetupProbeSegments(AnzahlSonden, nA, Druckgradient, Sondenlaenge, Durchlaessigkeit1, Durchlaessigkeit2,
+                     Durchlaessigkeit3, zSchicht1, zSchicht2, zSchicht3, zSchicht4, GWFeldbreite);
   return dt;
 }
 

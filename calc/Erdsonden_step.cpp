@@ -24,12 +24,12 @@ constexpr int kMinutenProWoche = 10080;
 
 double FarField(int j, int N) {
   if (gfunction) {
-    return GFunctionSuperposition(j, N, DimAxi, gKoeff0, gKoeff1, gKoeff2, gKoeff3, gKoeff4,
-                                  gKoeff5, Sondenlaenge, Rechenradius, lambdaErde[j], cpErde[j],
-                                  rhoErde[j], QHistorie, RepRandbed);
+    return GFunctionSuperposition(j, N, DimAxi, gKoeff0, gKoeff1, gKoeff2, gKoeff3, gKoeff4, gKoeff5,
+                                  Sondenlaenge, Rechenradius, lambdaErde[j], cpErde[j], rhoErde[j], QHistorie,
+                                  RepRandbed);
   }
-  return LineSourceE1(j, N, DimAxi, Sondenlaenge, Rechenradius, lambdaErde[j], cpErde[j],
-                      rhoErde[j], QHistorie, RepRandbed);
+  return LineSourceE1(j, N, DimAxi, Sondenlaenge, Rechenradius, lambdaErde[j], cpErde[j], rhoErde[j],
+                      QHistorie, RepRandbed);
 }
 
 // Groundwater takes away part of the block's heat: the history entry moves
@@ -65,13 +65,13 @@ void RenewOuterBoundary(int j, int N, int schrittzaehler, int stepsPerWeek) {
   TGitter[j][outer] = TUngestoert[j] + dT + TJahreszeit[j][week];
   if (StaoGelesen && Reserve27) {
     if (Jahr < 1 || Jahr > kMaxStandortJahre) {
-      throw CalcError(" Standortjahr ausserhalb der Tabelle (1 .. 600)  /  site year outside the table (1 .. 600) ");
+      throw CalcError(
+          " Standortjahr ausserhalb der Tabelle (1 .. 600)  /  site year outside the table (1 .. 600) ");
     }
     TGitter[j][outer] -= (TStandortJahr[Jahr - 1] + TStandortJahr[Jahr]) / 2.0;
   }
   // Cellar above the field, always against the top segment's boundary.
-  const double Tk = (schrittzaehler <= 2880 || schrittzaehler >= 6552) ? TempKellerWinter
-                                                                        : TempKellerSommer;
+  const double Tk = (schrittzaehler <= 2880 || schrittzaehler >= 6552) ? TempKellerWinter : TempKellerSommer;
   const double Qk = Kellerflaeche * UWertKeller * (Tk - TGitter[1][outer]);
   if (Qk != 0.0 && LeitwertRand[j] > 0.0) {
     double d = Qk / AnzahlSonden / DimAxi / LeitwertRand[j];
@@ -102,9 +102,10 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
   if (DimAxi < 1 || DimAxi > kMaxSegmente || DimRad < 2 || DimRad > kMaxRadial) {
     throw CalcError(" Gitter ungültig  /  invalid grid ");
   }
-  if (Zeitschritt < 1 || Zeitschritt > kMinutenProWoche || RepRandbed < 1 || subdt < 1 ||
-      substep_run < 1 || substep_stop < 1 || AnzahlSonden < 1) {
-    throw CalcError(" Zeitschritt ungültig oder Modell nicht vorbereitet  /  invalid time step or model not prepared ");
+  if (Zeitschritt < 1 || Zeitschritt > kMinutenProWoche || RepRandbed < 1 || subdt < 1 || substep_run < 1 ||
+      substep_stop < 1 || AnzahlSonden < 1) {
+    throw CalcError(
+        " Zeitschritt ungültig oder Modell nicht vorbereitet  /  invalid time step or model not prepared ");
   }
   if (MonitorAxi < 1 || MonitorAxi > DimAxi || MonitorRad < 0 || MonitorRad > DimRad + 1) {
     throw CalcError(" Monitorzelle ausserhalb des Gitters  /  monitor cell outside the grid ");
@@ -115,8 +116,8 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
   // 1. block position
   int stepsPerWeek = kMinutenProWoche / Zeitschritt;
   long long L = static_cast<long long>(stepsPerWeek) * RepRandbed;
-  const long long A = Starttemp ? schrittzaehler
-                                : static_cast<long long>(SchritteProJahr) * (Jahr - 1) + schrittzaehler;
+  const long long A =
+      Starttemp ? schrittzaehler : static_cast<long long>(SchritteProJahr) * (Jahr - 1) + schrittzaehler;
   const long long blockNumber = (A - 1) / L + 1;
   long long inBlock = A % L;
   if (inBlock == 0) inBlock = L;
@@ -143,9 +144,10 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
     const double f = KoaxialSonde ? 1.0 / (2.0 * kPi) : (einfachU ? 1.0 / (4.0 * kPi) : 1.0 / (8.0 * kPi));
     for (int k = 1; k <= n; ++k) {
       Bcond[k] = 1.0 / (f / (a1 * r) / dz + 1.0 / LeitwertWandErde[k]);
-      Acond[k] = KoaxialSonde ? 1.0 / (1.0 / LeitwertInnenrohr[k] + (1.0 / (2.0 * kPi * a2 * ri) +
-                                                                    1.0 / (kPi * a3 * Innenrohrdurchmesser)) / dz)
-                              : LeitwertSoleSole[k];
+      Acond[k] = KoaxialSonde
+                     ? 1.0 / (1.0 / LeitwertInnenrohr[k] +
+                              (1.0 / (2.0 * kPi * a2 * ri) + 1.0 / (kPi * a3 * Innenrohrdurchmesser)) / dz)
+                     : LeitwertSoleSole[k];
       G[k] = LeitwertWandErde[k];
     }
     nsub = substep_run;
@@ -181,6 +183,7 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
   in.coaxial = KoaxialSonde;
 
   const int subSteps = subdt;
+  bool stepResponseEnded = false;
   double outletSum = 0.0;
   SegmentValues E{}, P{};
   for (int s = 1; s <= subSteps; ++s) {
@@ -205,6 +208,7 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
             TSinkVerlauf[i] = TSource - QSource * 1000.0 / Massenstrom / cpSole;
           } else if (Leistung) {
             TSinkVerlauf[i] = TSource;
+            stepResponseEnded = true;
             Zeitschritt = 60;
             SchritteProJahr = 8760;
             Sprungantwort = false;
@@ -229,6 +233,10 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
     }
     outletSum += TSource;
   }
+
+  // The grid and brine sub-steps were built for the short steps of the step
+  // response; the hourly steps that follow need their own.
+  if (stepResponseEnded) BuildTimeStepping();
 
   // 4.
   TSource = outletSum / subSteps;

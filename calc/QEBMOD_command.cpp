@@ -214,9 +214,8 @@ void LoadFileCommand() {
   const int savedLastYear = LastYear;
   LastYear = 2;
   try {
-    double hours = 0.0;
-    GenerateLoadFile(Inputfile2, Laufzeit, hours, DauerLastSpitze, QSpitzeFeb, TSink, Auslegungsentzug,
-                     Auslegungsmassenstrom);
+    GenerateLoadFile(Inputfile2, Laufzeit, Jahresbetriebsstunden, DauerLastSpitze, QSpitzeFeb, TSink,
+                     Auslegungsentzug, Auslegungsmassenstrom);
   } catch (...) {
     LastYear = savedLastYear;
     throw;

@@ -66,7 +66,14 @@ int FileVersionFromLine(const char* versionLine) {
 }
 
 void SetDefaults() {
-  // 1. Weather sums: 1.0 stands for the built-in weather year.
+  // 1. State of the reader, the run and the plant that the windows also set:
+  // a project opened before must not leave its measured-value mode, its
+  // response-test heating time or its layer choice behind. Weather sums: 1.0
+  // stands for the built-in weather year.
+  ResetFileState();
+  TRTHeizdauer = 5760.0;
+  SchichtLambdaDirekt = true;
+  KollVerlustAnteil = 0.1;
   SummeGlobalstrahlung = 1.0;
   SummeAussentemperatur = 1.0;
 
@@ -132,18 +139,14 @@ void SetDefaults() {
   FillRockTable();
 
   // 15. A rock table file replaces rows 1..30 when it exists.
-#if __has_include("calc/QEBMOD_data.h")
   GeologieGelesen = ReadGeologyFile();
-#endif
 
   // 16. Site temperatures; the site file is read under the name the previous
   // project left (the default name is set only in step 19).
   for (double& v : dTStaoSonde) v = 0.0;
   for (double& v : TStandortJahr) v = 0.0;
   StaoGelesen = false;
-#if __has_include("calc/QEBMOD_data.h")
   StaoGefunden = ReadLocationFile(StaoFile);
-#endif
   Reserve27 = false;
 
   // 17. Monthly energies follow from the shares once; they are inputs afterwards.

@@ -169,7 +169,22 @@ void SaveStepState() {
   }
 }
 
+// The ground model indexes its block history by the block number and the
+// site trend by the year; a caller that runs past the run's length is
+// stopped here instead of writing past those tables.
+static void CheckStepInRange() {
+  if (Schrittzaehler < 0 || Schrittzaehler > SchritteProJahr)
+    throw CalcError("Schrittzaehler ausserhalb 0 .. SchritteProJahr / step counter out of range");
+  const long long a =
+      Starttemp ? Schrittzaehler : static_cast<long long>(SchritteProJahr) * (Jahr - 1) + Schrittzaehler;
+  const long long blockLength = static_cast<long long>(10080 / std::max(Zeitschritt, 1)) * RepRandbed;
+  if (Jahr < 1 || (blockLength > 0 && a > 0 && (a - 1) / blockLength + 1 > kMaxBloecke) ||
+      (StaoGelesen && Reserve27 && Jahr > kMaxStandortJahre))
+    throw CalcError("Simulationsdauer zu lang / run too long for the block history");
+}
+
 void SimulateHour(int& code) {
+  CheckStepInRange();
   if (code == 0)
     SaveStepState();
   else

@@ -221,7 +221,10 @@ void InitSimulation(int startYear, const double (&history)[11]) {
   Betriebsstunden = YearlyOperatingHours();
 
   ClearSums();
-  AktuellerSchritt = 0;
+  // The ventilation plant's yearly sums and its hour counter.
+  QWRGSumme = 0.0;
+  QKaeltemaschineSumme = 0.0;
+  StundenUeberTZulSoll = 0;
 
   if (Lastprofil) MonthlyRunHours();
 

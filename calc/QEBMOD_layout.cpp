@@ -174,7 +174,7 @@ const std::vector<LineSpec>& ProjectLayout() {
     e(&Sicherheit1, "Sicherheit1");
     e(&Sicherheit2, "Sicherheit2");
     i(&Zeitschritt, "Zeitschritt");
-    i(&RepRandbed, "RepRandbed").after = [](int, int) { CheckRange("RepRandbed", RepRandbed, 1, 52); };
+    i(&RepRandbed, "RepRandbed").after = [](int, int) { CheckRange("RepRandbed", RepRandbed, 1, 10000); };
     i(&DimRad, "DimRad").after = [](int, int) { CheckRange("DimRad", DimRad, 1, 12); };
     i(&DimAxi, "DimAxi").after = [](int, int) { CheckRange("DimAxi", DimAxi, 1, 10); };
     e(&Gitterfaktor, "Gitterfaktor");

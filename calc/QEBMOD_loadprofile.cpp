@@ -287,11 +287,12 @@ void GenerateLoadFile(const std::string& fileName, const int (&laufzeit)[13],
     MassenstromFeld1[h] = 0.0;
     QStundeFeld2[h] = 0.0;
   }
-  // the February peak counts once, not once per month
+  // The February peak counts once, not once per month; a day has no more
+  // running hours than the rows give it (24).
   jahresbetriebsstunden = 0.0;
   for (int m = 1; m <= 12; ++m)
-    if (laufzeit[m] > 0) jahresbetriebsstunden += DaysOfMonth(m) * laufzeit[m];
-  jahresbetriebsstunden += (24 - laufzeit[2]) * dauerLastSpitze;
+    if (laufzeit[m] > 0) jahresbetriebsstunden += DaysOfMonth(m) * std::min(laufzeit[m], 24);
+  jahresbetriebsstunden += (24 - std::clamp(laufzeit[2], 0, 24)) * dauerLastSpitze;
 
   try {
     WriteOutputHeader(fileName, Zeitschritt, SchritteProJahr);

@@ -418,9 +418,9 @@ int VersionOf(const std::string& first) {
 
 }  // namespace
 
-void ReadInputFile(const std::string& fileName, int& stepMinutes, int& stepsPerYear) {
-  MessungAlt = Messung;
-  Eingabedatei.Close();
+namespace {
+
+void ReadInputFileOpen(const std::string& fileName, int& stepMinutes, int& stepsPerYear) {
   Reader r(Eingabedatei, fileName);
   r.Open();
   r.Next("Version");
@@ -469,6 +469,20 @@ void ReadInputFile(const std::string& fileName, int& stepMinutes, int& stepsPerY
   if (v < 19)
     for (int k = 1; k <= 10; ++k) lambdaErde_eff[k] = lambdaErde[k];
   ReadStoredRows(r, fileName);
+}
+
+}  // namespace
+
+void ReadInputFile(const std::string& fileName, int& stepMinutes, int& stepsPerYear) {
+  MessungAlt = Messung;
+  Eingabedatei.Close();
+  try {
+    ReadInputFileOpen(fileName, stepMinutes, stepsPerYear);
+  } catch (...) {
+    // A file that failed half way must not hand its lines to the load rows.
+    Eingabedatei.Close();
+    throw;
+  }
 }
 
 void ReadLoadRow(int& step, double& massFlow, double& tSink, double& q) {

@@ -142,6 +142,16 @@ TEST(FluidAlpha, CorrugatedFactorByRegime) {
   // At 2300 the laminar factor applies (Geocoax raises a slow flow to 2300).
   const double slow = FlowForRe(100.0);
   EXPECT_NEAR(Alpha(slow, false, true, false, true) / (4.36 * kLam / kDi), 1.158, 1e-12);
+  // Without Geocoax: the laminar factor up to 2300 inclusive, 1.9 right above,
+  // whatever branch gave the Nusselt number (interpolation or Hellstroem).
+  const FluidFlowFigures at = ComputeFluidFlowFigures(false, false, false, false, true, kNu, kRho, kCp,
+                                                      kLam, FlowForRe(2300.0), kD, kWall, 0, 1);
+  ASSERT_LE(at.reynolds, 2300.0);
+  EXPECT_NEAR(at.alpha, 1.158 * 4.36 * kLam / kDi, 1e-12);
+  for (bool hell : {false, true}) {
+    const double m = FlowForRe(2301.0);
+    EXPECT_NEAR(Alpha(m, hell, true) / Alpha(m, hell, false), 1.9, 1e-12) << hell;
+  }
 }
 
 TEST(FluidAlpha, GeocoaxSingleUAndSeriesFactor) {

@@ -111,6 +111,26 @@ TEST(GFunctionFit, InvalidInputIsRefused) {
   EXPECT_THROW(FitGFunction(5.2, 6.5, 9.0, 8.6, 6.7, 1000.0, 10.0), CalcError);
 }
 
+TEST(GFunctionFit, GrowingCorrectionIsRefusedUnlessTheFitHolds) {
+  // g3 exceeds the single-borehole value by more than g5 does, so the spacing
+  // correction grows towards short times. Mildly so: G1 = 4.82 + e^(343 r |k|)
+  // (g5 - 6.29)/r, averaged with 4.82, stays moderate and the fit is sound.
+  const GFunctionFit mild = FitGFunction(5.2, 6.5, 6.8, 8.6, 7.0, 10.5, 10.0);
+  ASSERT_TRUE(mild.corrected);
+  const double r = 10.5 / 10.0;
+  const double k = -std::log((6.8 - 6.29) / (7.0 - 6.6)) / 27.0;
+  const double g1 = std::exp(-r * k * 343.0) * (7.0 - 6.29) / r + 4.82;
+  ASSERT_GT(g1 - 4.82, 1.5);
+  EXPECT_NEAR(mild.G[1], (4.82 + g1) / 2.0, 1e-12);
+  for (int i = 0; i < 6; ++i) EXPECT_NEAR(Poly(mild.c, mild.x[i]), mild.y[i], 1e-9) << i;
+  // Strongly so: G1 near 1e24 puts the early point at x = -6e23; the elimination
+  // without pivoting cannot resolve that and the polynomial would miss its own
+  // support values. Such values are refused instead of fitted.
+  const double kk = -std::log((10.0 - 6.29) / (6.7 - 6.6)) / 27.0;
+  ASSERT_GT(std::exp(-1.2 * kk * 343.0), 1e23);
+  EXPECT_THROW(FitGFunction(5.2, 6.5, 10.0, 8.6, 6.7, 12.0, 10.0), CalcError);
+}
+
 TEST(GFunctionFit, WrappersAndMaxOfTwo) {
   double c0, c1, c2, c3, c4, c5, xs, g4c, g5c;
   FitGFunctionPolynomial(c0, c1, c2, 5.2, 6.5, 7.6, 8.6, 9.0, 6.0, 10.0, c3, c4, c5, xs, g4c, g5c);
@@ -262,6 +282,12 @@ TEST_F(GFunctionSuperpositionTest, GValueAsymptoteAndTransitions) {
   const double high[6] = {20, 0, 0, 0, 0, 0};
   EXPECT_NEAR(SuperpositionGValue(-7.0, high, true), 3.34, 1e-12);
   EXPECT_NEAR(SuperpositionGValue(-5.4, high, true), 3.34 + (20 - 3.34) * 0.25, 1e-12);
+  // At P(-3.8) exactly 15 the end value is that of the linear transition
+  // (4.09) while the shape is already the quadratic one from -7.
+  const double edge[6] = {15, 0, 0, 0, 0, 0};
+  EXPECT_NEAR(SuperpositionGValue(-7.0, edge, true), 4.09, 1e-12);
+  EXPECT_NEAR(SuperpositionGValue(-5.4, edge, true), 4.09 + (15 - 4.09) * 0.25, 1e-12);
+  EXPECT_NEAR(SuperpositionGValue(-7.5, edge, true), 0.5 * -7.5 + 6.84, 1e-12);
 }
 
 TEST_F(GFunctionSuperpositionTest, ConstantLoadAtTs) {

@@ -35,14 +35,20 @@ double ProfileMean(const double* z, const double* T, int points, double a, doubl
 
 TEST(GroundProfile, SortsExtendsAndAveragesTheWorkedExample) {
   double T[31] = {}, z[31] = {}, res[41] = {};
-  z[1] = 200; T[1] = 16;
-  z[2] = 50;  T[2] = 11;
-  z[3] = 100; T[3] = 12;
+  z[1] = 200;
+  T[1] = 16;
+  z[2] = 50;
+  T[2] = 11;
+  z[3] = 100;
+  T[3] = 12;
   DimAxi = 4;
   SortGroundLayers(T, z, res, 160.0);
-  EXPECT_EQ(z[1], 50); EXPECT_EQ(T[1], 11);
-  EXPECT_EQ(z[2], 100); EXPECT_EQ(T[2], 12);
-  EXPECT_EQ(z[3], 200); EXPECT_EQ(T[3], 16);
+  EXPECT_EQ(z[1], 50);
+  EXPECT_EQ(T[1], 11);
+  EXPECT_EQ(z[2], 100);
+  EXPECT_EQ(T[2], 12);
+  EXPECT_EQ(z[3], 200);
+  EXPECT_EQ(T[3], 16);
   EXPECT_DOUBLE_EQ(T[0], 10.0);
   EXPECT_EQ(z[4], 10000.0);
   EXPECT_DOUBLE_EQ(T[4], 408.0);
@@ -72,7 +78,10 @@ TEST(GroundProfile, LayersCrossingSeveralPointsAreExactMeans) {
   double T[31] = {}, z[31] = {}, res[41] = {};
   const double zs[] = {12, 30, 31, 77, 140, 141, 190};
   const double ts[] = {11, 12.5, 12.2, 14, 13, 15, 17.5};
-  for (int i = 0; i < 7; ++i) { z[7 - i] = zs[i]; T[7 - i] = ts[i]; }  // reverse order
+  for (int i = 0; i < 7; ++i) {
+    z[7 - i] = zs[i];
+    T[7 - i] = ts[i];
+  }  // reverse order
   DimAxi = 7;
   SortGroundLayers(T, z, res, 210.0);
   for (int s = 1; s <= 7; ++s) {
@@ -82,8 +91,10 @@ TEST(GroundProfile, LayersCrossingSeveralPointsAreExactMeans) {
 
 TEST(GroundProfile, OneLayerEqualsTheMean) {
   double T[31] = {}, z[31] = {}, res[41] = {};
-  z[1] = 100; T[1] = 12.8;
-  z[2] = 300; T[2] = 18.8;
+  z[1] = 100;
+  T[1] = 12.8;
+  z[2] = 300;
+  T[2] = 18.8;
   DimAxi = 1;
   SortGroundLayers(T, z, res, 200.0);
   EXPECT_DOUBLE_EQ(res[1], Erdmitteltemp);
@@ -93,9 +104,12 @@ TEST(GroundProfile, OneLayerEqualsTheMean) {
 
 TEST(GroundProfile, EqualDepthsWithADeeperPointLeaveTheOrder) {
   double T[31] = {}, z[31] = {}, res[41] = {};
-  z[1] = 300; T[1] = 20;
-  z[2] = 100; T[2] = 12;
-  z[3] = 100; T[3] = 13;
+  z[1] = 300;
+  T[1] = 20;
+  z[2] = 100;
+  T[2] = 12;
+  z[3] = 100;
+  T[3] = 13;
   DimAxi = 2;
   SortGroundLayers(T, z, res, 100.0);
   EXPECT_EQ(z[1], 300);
@@ -105,12 +119,27 @@ TEST(GroundProfile, EqualDepthsWithADeeperPointLeaveTheOrder) {
 
 TEST(GroundProfile, DeepestPointAt10000GetsNoExtension) {
   double T[31] = {}, z[31] = {}, res[41] = {};
-  z[1] = 10000; T[1] = 300;
-  z[2] = 100; T[2] = 12;
+  z[1] = 10000;
+  T[1] = 300;
+  z[2] = 100;
+  T[2] = 12;
   DimAxi = 2;
   SortGroundLayers(T, z, res, 100.0);
   EXPECT_EQ(z[2], 10000);
   EXPECT_EQ(z[3], 0);
+}
+
+TEST(GroundProfile, OnePointKeepsTheSurfaceAndInterpolatesAbove) {
+  double T[31] = {}, z[31] = {}, res[41] = {};
+  T[0] = 8.0;
+  z[1] = 100;
+  T[1] = 12.0;
+  DimAxi = 2;
+  SortGroundLayers(T, z, res, 100.0);
+  EXPECT_EQ(T[0], 8.0);
+  EXPECT_EQ(z[2], 0.0);  // no extension with one point
+  EXPECT_NEAR(res[1], 9.0, 1e-12);
+  EXPECT_NEAR(res[2], 11.0, 1e-12);
 }
 
 TEST(GroundProfile, RefusesLayerCountsBeyondTheResult) {
@@ -166,8 +195,8 @@ TEST_F(GroundModel, DefaultProjectGridAndFigures) {
   EXPECT_NEAR(CSoleRohr, 2 * kPi * ri * ri * 3904.6 * 1036.72 * 20, 1e-9);
   // Conductances between rings, and to the outer boundary.
   for (int k = 3; k <= 5; ++k) {
-    EXPECT_NEAR(LeitwertGitterBetrieb[1][k],
-                2 * kPi * 2.4 * 20 / std::log(Zellradius[k] / Zellradius[k - 1]), 1e-9);
+    EXPECT_NEAR(LeitwertGitterBetrieb[1][k], 2 * kPi * 2.4 * 20 / std::log(Zellradius[k] / Zellradius[k - 1]),
+                1e-9);
   }
   EXPECT_NEAR(LeitwertRand[1], 2 * kPi * 2.4 * 20 / std::log(2.5 / Zellradius[5]), 1e-9);
   EXPECT_GE(subdt, 1);
@@ -177,14 +206,15 @@ TEST_F(GroundModel, DefaultProjectGridAndFigures) {
   // Start: undisturbed 9.8 + 0.03 * 10 in every node.
   for (int k = 0; k <= 6; ++k) EXPECT_DOUBLE_EQ(TGitter[1][k], 9.8 + 0.03 * 10.0);
 
-  std::printf("default set-up: subdt=%d dt=%.3f s substep_run=%d substep_stop=%d\n", subdt, dt,
-              substep_run, substep_stop);
+  std::printf("default set-up: subdt=%d dt=%.3f s substep_run=%d substep_stop=%d\n", subdt, dt, substep_run,
+              substep_stop);
   std::printf("R1=%.6f K/W Ra=%.6f Rb=%.6f Rc=%.6f mK/W\n", R1, Ra, Rb, Rc);
   for (int k = 0; k <= 5; ++k) std::printf("r[%d]=%.6f  rm[%d]=%.6f\n", k, Ringradius[k], k, Zellradius[k]);
   std::printf("rm[6]=%.6f\n", Zellradius[6]);
   for (int k = 1; k <= 5; ++k) std::printf("C[1][%d]=%.1f J/K\n", k, Zellkapazitaet[1][k]);
   for (int k = 1; k <= 6; ++k)
-    std::printf("K1[1][%d]=%.4f K2[1][%d]=%.4f W/K\n", k, LeitwertGitterBetrieb[1][k], k, LeitwertGitterRuhe[1][k]);
+    std::printf("K1[1][%d]=%.4f K2[1][%d]=%.4f W/K\n", k, LeitwertGitterBetrieb[1][k], k,
+                LeitwertGitterRuhe[1][k]);
   std::printf("LeitwertSoleErde=%.4f Ruhe=%.4f WandErde=%.4f Rand=%.4f CSoleRohr=%.2f\n", LeitwertSoleErde[1],
               LeitwertSoleErdeRuhe[1], LeitwertWandErde[1], LeitwertRand[1], CSoleRohr);
 }
@@ -329,11 +359,27 @@ TEST_F(GroundModel, RefusesInvalidInputBeforeBuilding) {
   EXPECT_TRUE(refused([] { lambdaErde[1] = 0; }));
   // 250 hourly years without settling: more blocks than the history holds.
   EXPECT_TRUE(refused([] { LastYear = 250; }));
-  EXPECT_FALSE(refused([] { LastYear = 250; Starttemp = true; }));
+  EXPECT_FALSE(refused([] {
+    LastYear = 250;
+    Starttemp = true;
+  }));
   EXPECT_FALSE(refused([] { LastYear = 200; }));
-  EXPECT_TRUE(refused([] { LastYear = 601; Starttemp = true; }));
-  // A week that does not fit 53 table weeks.
-  EXPECT_TRUE(refused([] { Zeitschritt = 6000; SchritteProJahr = 87; }));
+  EXPECT_FALSE(refused([] {
+    LastYear = 601;
+    Starttemp = true;
+  }));
+  EXPECT_TRUE(refused([] {
+    LastYear = 601;
+    Starttemp = true;
+    StaoGelesen = true;
+    Reserve27 = true;
+  }));
+  // A step that does not divide the week, or a week beyond 53 table weeks.
+  EXPECT_TRUE(refused([] {
+    Zeitschritt = 100;
+    SchritteProJahr = 5256;
+  }));
+  EXPECT_TRUE(refused([] { SchritteProJahr = 9000; }));
   EXPECT_FALSE(refused([] {}));
 }
 
@@ -471,8 +517,8 @@ TEST_F(GroundModel, MeanBrineDropFollowsTheGFunction) {
   const double coeff[6] = {gKoeff0, gKoeff1, gKoeff2, gKoeff3, gKoeff4, gKoeff5};
   const double g = SuperpositionGValue(std::log(8760 * 3600.0 / ts), coeff, false);
   const double expected = qm * (Rb + g / (2 * kPi * lambdaErd));
-  std::printf("year drop %.3f K, q'(Rb+g/2pi lambda) = %.3f K (Rb %.4f, g %.3f)\n", T0 - meanBrine,
-              expected, Rb, g);
+  std::printf("year drop %.3f K, q'(Rb+g/2pi lambda) = %.3f K (Rb %.4f, g %.3f)\n", T0 - meanBrine, expected,
+              Rb, g);
   EXPECT_NEAR((T0 - meanBrine) / expected, 1.0, 0.1);
 }
 
@@ -501,6 +547,99 @@ TEST_F(GroundModel, GroundwaterWithoutSharesLeavesTheHistory) {
   PrepareProbeModel(0, kNoHistory);
   RunSteps(1, 168);
   EXPECT_EQ(QHistorie[1][1], withGW);
+}
+
+TEST_F(GroundModel, StrongGroundwaterCarriesTheBlockHeatAway) {
+  Massenstrom = 0.085;
+  TSink = 0.0;
+  Grundwasser = true;
+  zSchicht1 = 0;
+  zSchicht2 = 20;  // layer 1 covers the whole probe
+  zSchicht3 = zSchicht4 = 30;
+  Durchlaessigkeit1 = 1.0;
+  Druckgradient = 1.0;
+  GWFeldbreite = 100;
+  gfunction = true;
+  Rechenradius = 0.5;  // so that one week already reaches the grid edge
+  PrepareProbeModel(0, kNoHistory);
+  ASSERT_DOUBLE_EQ(GWAnteil1[1], 1.0);
+  RunSteps(1, 168);
+  // The correction is clamped at the block's own heat: nothing is left for
+  // the far field, which therefore stays where it started.
+  EXPECT_EQ(QHistorie[1][1], 0.0);
+  EXPECT_GT(QBlockMittel[1], 0.0);
+  EXPECT_EQ(TGitter[1][DimRad + 1], TUngestoert[1]);
+}
+
+TEST_F(GroundModel, SiteTrendLowersTheBoundaryAtBlockEnds) {
+  Massenstrom = 0;
+  StaoGelesen = true;
+  Reserve27 = true;
+  TStandortJahr[0] = 0.4;
+  TStandortJahr[1] = 1.0;
+  PrepareProbeModel(0, kNoHistory);
+  RunSteps(1, 167);
+  EXPECT_EQ(TGitter[1][DimRad + 1], TUngestoert[1]);
+  StepProbeModel(0, 168, SchrittImBlock);
+  EXPECT_DOUBLE_EQ(TGitter[1][DimRad + 1], TUngestoert[1] - 0.7);
+}
+
+TEST_F(GroundModel, CoaxialProbeRunsAYearWithFilmsPerStep) {
+  KoaxialSonde = true;
+  stationaer = false;
+  Sondendurchmesser = 0.063;
+  Dicke_Sondenrohr = 0.0058;
+  Innenrohrdurchmesser = 0.04;
+  Dicke_Innenrohr = 0.0037;
+  Sondenlaenge = 150;
+  DimAxi = 3;
+  Massenstrom = Auslegungsmassenstrom = 0.4;
+  PrepareProbeModel(0, kNoHistory);
+  const double T0 = 9.8 + 0.03 * 75;
+  for (int s = 1; s <= 2000; ++s) {
+    Massenstrom = (s % 24 < 12) ? 0.6 : 0.0;  // above the design flow, then at rest
+    TSink = -2.0;
+    StepProbeModel(0, s, SchrittImBlock);
+    ASSERT_TRUE(std::isfinite(TSource)) << s;
+    if (Massenstrom > 0) {
+      ASSERT_GT(TSource, -2.0) << s;
+      ASSERT_LT(TSource, T0 + 2.5) << s;
+    }
+  }
+  EXPECT_GT(QHistorie[1][1], 0.0);
+}
+
+TEST_F(GroundModel, TracesAndTheEndOfTheStepResponse) {
+  Massenstrom = 0.085;
+  TSink = 0.0;
+  PrepareProbeModel(0, kNoHistory);
+  for (int i = 0; i <= kVerlaufMax; ++i) TSourceVerlauf[i] = -99;
+  VerlaufSchritte = 1;  // no trace
+  StepProbeModel(0, 1, SchrittImBlock);
+  EXPECT_EQ(TSourceVerlauf[1], -99);
+  VerlaufSchritte = 1000 / subdt;
+  StepProbeModel(0, 1, SchrittImBlock);
+  EXPECT_NE(TSourceVerlauf[subdt], -99);
+  EXPECT_EQ(TSourceVerlauf[0], TSourceVerlauf[1]);
+  EXPECT_EQ(TSourceVerlauf[subdt + 1], -99);
+
+  // Step response in power mode: a step without flow ends it.
+  Sprungantwort = true;
+  Leistung = true;
+  Zeitschritt = 10;
+  SchritteProJahr = 6 * 8760;
+  PrepareProbeModel(0, kNoHistory);
+  VerlaufSchritte = 1000 / subdt;
+  Massenstrom = 0.0005;
+  StepProbeModel(0, 1, SchrittImBlock);
+  EXPECT_FALSE(Sprungantwort);
+  EXPECT_EQ(Zeitschritt, 60);
+  EXPECT_EQ(SchritteProJahr, 8760);
+  EXPECT_EQ(TSinkVerlauf[1], TSourceVerlauf[1]);
+  // The following hourly steps get sub-steps of their own length.
+  const int stepResponseSubsteps = subdt;
+  EXPECT_EQ(stepResponseSubsteps, 3);  // as for the default hourly model
+  EXPECT_NEAR(Teilschrittdauer, 3600.0 / subdt, 1e-12);
 }
 
 TEST_F(GroundModel, RefusesBlocksBeyondTheHistory) {

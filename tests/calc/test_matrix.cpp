@@ -150,6 +150,19 @@ TEST(MatrixStack, MatrixVectorPassesBoundariesThrough) {
   EXPECT_EQ(s->y[j + 1][1], 0.0);
 }
 
+TEST(MatrixStack, MatrixVectorInPlaceUsesTheOldVector) {
+  // y = M x with y the same stack as x: every new cell comes from the old
+  // values. M shifts the cells by one (y_i = x_(i-1)), so overwriting x while
+  // summing would copy the fluid-side value all the way out.
+  auto s = std::make_unique<Stacks>();
+  const int n = 4, j = 2;
+  for (int i = 1; i <= n; ++i) s->a[j - 1][i][i - 1] = 1.0;
+  for (int k = 0; k <= n + 1; ++k) s->x[j][k] = 10.0 * (k + 1);
+  MultiplyMatrixVector(s->a, s->x, s->x, n, j);
+  const double expect[6] = {10, 10, 20, 30, 40, 60};
+  for (int k = 0; k <= n + 1; ++k) EXPECT_EQ(s->x[j][k], expect[k]) << k;
+}
+
 TEST(MatrixStack, UniformFieldStaysUniformInPlace) {
   // A Crank-Nicolson step of a ring with equal temperatures everywhere
   // (inner and outer boundary included) leaves it unchanged: the rows of

@@ -115,6 +115,24 @@ TEST(ResistanceMultipole, CorrugatedChangesOnlyPipeWall) {
   EXPECT_NEAR(corr.Rb, equiv.Rb, 1e-15);
 }
 
+TEST(ResistanceMultipole, PipeWithoutWallNeedsNoWallConductivity) {
+  // A pipe whose inner radius is its outer radius has no wall: beta is the film
+  // term alone, lambda of the pipe does not enter, and the result is that of a
+  // wall of vanishing thickness.
+  ResistanceInputs in = DefaultInputs();
+  in.ri = in.D / 2.0;
+  const R withWallLambda = Compute(in, R{}, 0.81);
+  in.lambdaPipe = 0.0;
+  R noWall;
+  ASSERT_NO_THROW(noWall = Compute(in, R{}, 0.81));
+  EXPECT_DOUBLE_EQ(noWall.Ra, withWallLambda.Ra);
+  EXPECT_DOUBLE_EQ(noWall.Rb, withWallLambda.Rb);
+  // Thinner walls lower Rb towards that limit.
+  ResistanceInputs thin = DefaultInputs();
+  thin.ri = in.D / 2.0 - 1e-9;
+  EXPECT_NEAR(Compute(thin, R{}, 0.81).Rb, noWall.Rb, 1e-6);
+}
+
 TEST(ResistanceMultipole, ImpossibleGeometryIsRefused) {
   ResistanceInputs in = DefaultInputs();
   ResistanceInputs wide = in;

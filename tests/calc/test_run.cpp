@@ -8,6 +8,7 @@
 #include <cmath>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "calc/Erdsonden.h"
 #include "calc/QEBMOD.h"
@@ -386,6 +387,45 @@ TEST_F(RunTest, OutputEqualToInputIsRefusedBeforeAnythingIsWritten) {
   EXPECT_FALSE(FileExists(TemporaryOutputName("./same_in.txt")));
   EXPECT_FALSE(SameFile("same_in.txt", "does_not_exist.txt"));
   EXPECT_TRUE(SameFile("same_in.txt", "./same_in.txt"));
+}
+
+TEST_F(RunTest, StartupAndGroundTemperatureFiles) {
+  std::remove("anfahr.qeb");
+  std::remove("TEarth.qeb");
+  AnfahrfileSchreiben = true;
+  Anfahrfile = "anfahr.qeb";
+  TEarth = true;
+  stepWrite_TEarth = 730;
+  Leistung = true;
+  QSource = 2.0;
+  Massenstrom = 0.3;
+  RunYears();
+  const std::string a = ReadAll("anfahr.qeb");
+  std::vector<std::string> lines;
+  for (size_t p = 0; p < a.size();) {
+    const size_t e = a.find("\r\n", p);
+    ASSERT_NE(e, std::string::npos);
+    lines.push_back(a.substr(p, e - p));
+    p = e + 2;
+  }
+  ASSERT_EQ(lines.size(), 1016u);
+  EXPECT_EQ(lines[0], "Ausgabefile des QEB-Programms");
+  EXPECT_EQ(lines[5].substr(0, 2), "1\t");
+  EXPECT_EQ(lines[13].substr(23), "\tmK/W\tRc");
+  EXPECT_NEAR(*ParseReal(lines[13].substr(0, 23)), Rc, 1e-12 * std::fabs(Rc));
+  EXPECT_EQ(lines[14], "");
+  EXPECT_EQ(lines[15], "Zeit [s]\tTQuelle [\xB0" "C]");
+  // Row i: the middle of sub-step i, with one decimal, and the source temperature.
+  const auto row1 = SplitTabs(lines[16]);
+  const auto row2 = SplitTabs(lines[17]);
+  ASSERT_EQ(row1.size(), 2u);
+  const double dt = *ParseReal(row2[0]) - *ParseReal(row1[0]);
+  EXPECT_NEAR(*ParseReal(row1[0]), dt / 2.0, 0.051);
+  EXPECT_EQ(row1[1].size() - row1[1].find('.'), 4u);
+  // The ground temperature file: 16 header lines, a row every 730 steps (0 .. 8760).
+  const std::string t = ReadAll("TEarth.qeb");
+  EXPECT_EQ(t.substr(0, 58), "Ausgabefile TEarth.qeb mit allen berechneten Erdtemperaturen");
+  EXPECT_EQ(std::count(t.begin(), t.end(), '\n'), 16 + 13);
 }
 
 // ---- refusals ----

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+
+#include "calc/QEBMOD.h"
+
+using namespace qeb;
+
+namespace {
+
+TEST(WTExchanger, PassThroughWithoutFlow) {
+  double a = -1, b = -1;
+  HeatExchangerNTU(5.0, 25.0, 99999999.0, 2.0, 0.0, 0.5, 0.5, false, true, a, b);
+  EXPECT_EQ(a, 5.0);
+  EXPECT_EQ(b, 25.0);
+  HeatExchangerNTU(5.0, 25.0, 2.0, 1e-8, 0.0, 0.5, 0.5, false, true, a, b);
+  EXPECT_EQ(a, 5.0);
+  EXPECT_EQ(b, 25.0);
+}
+
+TEST(WTExchanger, HeatBalanceInTransferUnits) {
+  // capacity rates are Ak / N: (outA - TA) / NA = -(outB - TB) / NB
+  for (double share : {0.0, 0.5, 1.0}) {
+    for (auto [ta, tb, na, nb] : {std::array<double, 4>{5, 25, 1.5, 0.8}, {30, 4, 0.4, 2.2}, {10, 12, 3, 3}}) {
+      double a, b;
+      HeatExchangerNTU(ta, tb, na, nb, 0.0, 0.0, share, false, false, a, b);
+      EXPECT_NEAR((a - ta) / na, -(b - tb) / nb, 1e-12);
+      EXPECT_GE(a, std::min(ta, tb) - 1e-12);
+      EXPECT_LE(a, std::max(ta, tb) + 1e-12);
+    }
+  }
+}
+
+TEST(WTExchanger, SameEffectivenessAsTheCollectorExchanger) {
+  // side 1 = A with m1 c1 = Ak / NA, side 2 = B
+  double ak = 1000, na = 1.25, nb = 0.5;
+  double a, b, t1, t2, q;
+  HeatExchangerNTU(40, 10, na, nb, 0, 0, 0.7, false, false, a, b);
+  HeatExchangerCounterflowShare(ak, 0.7, ak / na / 4000, 4000, 40, ak / nb / 4000, 4000, 10, t1, t2, q);
+  EXPECT_NEAR(a, t1, 1e-12);
+  EXPECT_NEAR(b, t2, 1e-12);
+}
+
+TEST(WTExchanger, DewPointOfTheSaturationFormula) {
+  // saturated air is at its dew point
+  // (0.12469 inverts the exponent 8.02 to four digits)
+  for (double t : {-10.0, 0.0, 12.0, 30.0}) EXPECT_NEAR(DewPoint(t, 1.0), t, 2e-3) << t;
+  // 20 °C at 50 %: about 9.3 °C by any psychrometric table
+  EXPECT_NEAR(DewPoint(20.0, 0.5), 9.3, 0.3);
+  EXPECT_LT(DewPoint(20.0, 0.3), DewPoint(20.0, 0.6));
+}
+
+TEST(WTExchanger, CondensingAirStopsHalfwayBelowItsDewPoint) {
+  // humid warm air (B) cooled by cold glycol (A)
+  double dryA, dryB, a, b;
+  HeatExchangerNTU(2.0, 28.0, 1.0, 2.0, 0.0, 0.8, 0.5, false, false, dryA, dryB);
+  HeatExchangerNTU(2.0, 28.0, 1.0, 2.0, 0.0, 0.8, 0.5, false, true, a, b);
+  double td = DewPoint(28.0, 0.8);
+  ASSERT_LT(dryB, td);
+  EXPECT_NEAR(b, td - (td - dryB) / 2.0, 1e-12);
+  EXPECT_EQ(a, dryA);
+  // dry air above its dew point is left as it is
+  HeatExchangerNTU(2.0, 28.0, 1.0, 2.0, 0.0, 0.2, 0.5, false, true, a, b);
+  EXPECT_EQ(b, dryB);
+}
+
+}  // namespace
+
+namespace {
+
+// A run of the default project, ready for the hours of the ventilation plant.
+class WTHourTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Simulate(-3);
+    StandardWetterjahrKopieren(Aussentemperatur, Luftfeuchte, Globalstrahlung);
+    readfile = false;
+    writefile = false;
+    Systemsimulation = true;
+    Sondenlaenge = 100.0;
+    m1 = 0.3;
+    m2 = 0.4;
+    m3 = 0.3;
+    m4 = 0.4;
+    Ak1 = 800;
+    Ak2 = 1500;
+    Ak3 = 1200;
+    DTVenti = 1.5;
+    EtaWRG = 0.0;
+    TRaum = 20.0;
+    MaxQ = false;
+    Frostschutz = false;
+    DirektkuehlungWP = false;
+    Simulate(-1);
+    Schrittzaehler = 0;
+    Jahr = 1;
+    Rechenstatus = 0;
+  }
+  void TearDown() override { Systemsimulation = false; }
+  // Runs hour h of the year with outdoor temperature ta.
+  void Hour(int h, double ta) {
+    Schrittzaehler = h;
+    Aussentemperatur[h] = ta;
+    CoupleAirHeatExchanger();
+  }
+};
+
+TEST_F(WTHourTest, MildAirPassesUnconditioned) {
+  Hour(1, 13.0);  // between TaMax 10 and TaMin 16
+  EXPECT_NEAR(TZulStunde[1], 13.0 + 1.5, 1e-12);
+  EXPECT_EQ(TVLStunde[1], TRLStunde[1]);
+  EXPECT_NEAR(TSink, TSource, 0.02);
+  EXPECT_EQ(Rechenstatus, 0);
+}
+
+TEST_F(WTHourTest, ColdAirIsWarmedByTheGround) {
+  Hour(1, -8.0);
+  EXPECT_GT(TZulStunde[1], -8.0 + 1.5);  // the coil heats the supply air
+  EXPECT_LT(TSink, TSource);             // the brine gives that heat
+  EXPECT_LT(TZulStunde[1], TSource + 1.5);
+  EXPECT_EQ(Rechenstatus, 0);
+  EXPECT_GE(AktuellerSchritt, 0);
+}
+
+TEST_F(WTHourTest, HeatRecoveryLiftsColdSupplyAir) {
+  EtaWRG = 2.0;  // limited to 1
+  QWRGSumme = 0.0;
+  Vorlauf = false;
+  LastYear = 1;
+  Hour(1, 13.0);
+  // supply 14.5 below 20: recovery adds (20 - 14.5 + 1.5) x 1
+  EXPECT_NEAR(TZulStunde[1], 14.5 + 7.0, 1e-12);
+  EXPECT_GT(QWRGSumme, 0.0);
+}
+
+TEST_F(WTHourTest, CoilWorkingAgainstTheDemandIsSwitchedOff) {
+  MaxQ = true;
+  QMaxStunde[1] = 2.0;  // heating demand in a warm hour: the coil would cool
+  Hour(1, 25.0);
+  EXPECT_NEAR(TZulStunde[1], 25.0 + 1.5, 1e-12);
+  EXPECT_EQ(Massenstrom, 0.0);
+  EXPECT_EQ(QSource, 0.0);
+  EXPECT_EQ(TVLStunde[1], TRLStunde[1]);
+  QMaxStunde[1] = 0.0;
+}
+
+TEST_F(WTHourTest, UnsettledHourStopsAtThePassLimit) {
+  Genauigkeit = 0.0;  // nothing can settle
+  Hour(1, -8.0);
+  EXPECT_EQ(Rechenstatus, 2);
+  EXPECT_TRUE(std::isfinite(TSink));
+  EXPECT_LE(AktuellerSchritt, 2 * kMaxLueftungsDurchlaeufe + 2);
+  Rechenstatus = 1;  // the user went on: not reported again
+  Hour(2, -8.0);
+  EXPECT_EQ(Rechenstatus, 1);
+}
+
+TEST_F(WTHourTest, NoFlowsStayFinite) {
+  m1 = m2 = m3 = m4 = 0.0;
+  for (int h = 0; h <= 8760; ++h) Lueftungsprofil[h] = 0.0;  // no air either
+  Hour(1, -8.0);
+  EXPECT_TRUE(std::isfinite(TSink));
+  EXPECT_TRUE(std::isfinite(TZulStunde[1]));
+  EXPECT_NEAR(TZulStunde[1], -8.0 + 1.5, 1e-12);
+}
+
+}  // namespace
