@@ -3,6 +3,7 @@
 // pressure-drop update so that the windows always read a current value.
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "calc/Erdsonden.h"
 #include "calc/QEBMOD.h"
@@ -193,6 +194,10 @@ void StepCommand(int& code) {
   else
     QSource = (TSource - TSink) * Massenstrom * cpSole / 1000.0;
 
+  if (!std::isfinite(TSource) || !std::isfinite(TSink) || !std::isfinite(QSource))
+    throw CalcError("Berechnung divergiert (Temperatur oder Leistung nicht endlich) / calculation diverged in step " +
+                    std::to_string(Schrittzaehler));
+  RememberStepLoad();
   if (Starttemp) Vorlauf = Jahr < LastYear;
   if (Schrittzaehler == SchritteProJahr) YearEnd();
 }

@@ -152,7 +152,12 @@ void AbandonRun() {
 }
 
 void WriteCurrentStepRow(bool monitorTrace) {
-  if (!AusgabeText.IsOpen()) return;
+  if (!AusgabeText.IsOpen()) {
+    // Without an output file the ground temperature file still gets its rows.
+    if (TEarth && TEarthText.IsOpen() && stepWrite_TEarth > 0 && Zeilenzaehler % stepWrite_TEarth == 0)
+      WriteTEarthRow(Zeilenzaehler);
+    return;
+  }
   double m = Massenstrom;
   double tSink = TSink;
   double q = Freecooling ? QSourceSoll : QSource;
@@ -167,7 +172,7 @@ void WriteCurrentStepRow(bool monitorTrace) {
 void FinishRun() {
   try {
     if (!readfile || Systemsimulation) Zeilenzaehler = SchritteProJahr;
-    if (writefile && (!Vorlauf || Allsteps)) {
+    if ((writefile || TEarth) && (!Vorlauf || Allsteps)) {
       DeriveMissingValue();
       if (Sprungantwort && Zeitschritt == 1) {
         ++Zeilenzaehler;

@@ -1,7 +1,7 @@
 // Numbers as the module's files hold them. The exponent form has a fixed
 // width of 23 characters so that columns of a saved project stay aligned;
 // the C library's %E gives only two exponent digits and follows the locale,
-// so it is built here from the shortest-free, locale-free to_chars.
+// so it is built here from the locale-free to_chars.
 #include <charconv>
 #include <cmath>
 #include <cstdlib>

@@ -37,6 +37,12 @@ double QLuftMax = 0.0;
 
 namespace {
 
+// QSource as the last step left it. Without load rows the next hour's load is
+// the given one (QSourceSoll), not the result of the plant and frost limits,
+// unless a caller has put a new load into QSource since.
+double gQSourceNachSchritt = 0.0;
+bool gQSourceNachSchrittGueltig = false;
+
 // The state that a repeat of the step starts from.
 double gSavedGrid[kMaxSegmente + 1][kMatDim];
 double gSavedSoleAuf[kMaxSegmente + 1];
@@ -90,7 +96,10 @@ void Statistics() {
 }
 
 void NextLoad() {
-  if (readfile || MessungAn()) ReadLoadRow(Zeilenzaehler, Massenstrom, TSink, QSource);
+  if (readfile || MessungAn())
+    ReadLoadRow(Zeilenzaehler, Massenstrom, TSink, QSource);
+  else if (LeistungVorgabe && !Aufteilung && gQSourceNachSchrittGueltig && QSource == gQSourceNachSchritt)
+    QSource = QSourceSoll;
   const int z = Zeilenzaehler;
   if (Aufteilung) {
     ZweitesFeld = Feld1 ? (Jahr % 2 != 0) : (Jahr % 2 == 0);
@@ -141,7 +150,7 @@ void Bookkeeping() {
       Massenstrom = 0.0;
     }
     DeriveMissingValue();
-    if (writefile) WriteCurrentStepRow(Sprungantwort && Zeitschritt == 1);
+    WriteCurrentStepRow(Sprungantwort && Zeitschritt == 1);
   }
 
   NextLoad();
@@ -159,6 +168,13 @@ void Bookkeeping() {
 }
 
 }  // namespace
+
+void RememberStepLoad() {
+  gQSourceNachSchritt = QSource;
+  gQSourceNachSchrittGueltig = true;
+}
+
+void ForgetStepLoad() { gQSourceNachSchrittGueltig = false; }
 
 void SaveStepState() {
   for (int j = 0; j <= kMaxSegmente; ++j) {

@@ -148,6 +148,7 @@ void InitSimulation(int startYear, const double (&history)[11]) {
     Jahr = 1;
     Schrittzaehler = 0;
     Zeilenzaehler = 0;
+    ForgetStepLoad();
     PlantRunStart();
   }
 

@@ -96,6 +96,10 @@ void StandardWetterjahrKopieren(double (&temperatur)[8761], double (&feuchte)[87
                                 double (&strahlung)[8761]);
 // Undoes OffsetAktuell and applies Offset to the three working series.
 void ShiftWeatherData();
+// For callers without windows (the command-line driver): the built-in year
+// into the three working series, shifted by Offset (the fresh copy carries
+// no offset yet, so OffsetAktuell is set to 0 before the shift).
+void UseBuiltInWeather();
 // Rotates hours 1..8760 left by n (hour h takes hour h + n); negative n
 // rotates right. Index 0 is left alone.
 void RotateHours(double (&series)[8761], int n);

@@ -113,6 +113,11 @@ void ReopenInputFile();
 void AbandonRun();
 // Copies the current state into the saved one that repeats start from.
 void SaveStepState();
+// The load of an hour without load rows is the given one: the step entry
+// remembers what a step left in QSource (RememberStepLoad) so that the next
+// hour can tell a result from a new load set by the caller.
+void RememberStepLoad();
+void ForgetStepLoad();
 // Refuses (CalcError) inputs that would make the run divide by zero, index
 // past its tables or never end; the run initialisation calls it first.
 void ValidateRunInputs();

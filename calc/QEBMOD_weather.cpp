@@ -44,4 +44,10 @@ void ShiftWeatherData() {
   OffsetAktuell = Offset;
 }
 
+void UseBuiltInWeather() {
+  StandardWetterjahrKopieren(Aussentemperatur, Luftfeuchte, Globalstrahlung);
+  OffsetAktuell = 0;
+  ShiftWeatherData();
+}
+
 }  // namespace qeb

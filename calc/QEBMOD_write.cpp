@@ -66,7 +66,7 @@ std::string FormatField(const Field& f, int line) {
 // Switches stored as reals on their lines get their numbers first.
 void PrepareSwitchReals() {
   QSource = Auslegungsentzug;
-  Messung = MessungAn() ? (MessungJahre > 1 ? static_cast<double>(MessungJahre) : 1.0) : 0.0;
+  SetMessung(MessungAn());
   Rueckkuehler1 = mitRueckkuehler ? (RueckkuehlerHeizen ? 1.0 : 2.0) : 0.0;
   Reserve18 = Reserve18Schalter == 1 ? 1.0 : 0.0;
   Reserve19 = Reserve19Schalter == 1 ? 1.0 : 0.0;

@@ -148,9 +148,17 @@ TEST_F(DriverTest, OutputReadsBackAsAProject) {
   EXPECT_TRUE(Starttemp);
   EXPECT_FALSE(stationaer);
   Eingabedatei.Close();
-  // And it runs as a project.
+  // And it runs as a project, also with its hourly rows as loads over
+  // several years (the file is reopened at each settling year's end).
   const Result again = RunDriver(dir_, {"ergebnis.txt", "zweite.txt"});
   EXPECT_EQ(again.status, 0) << again.err;
+  SetProjectValue(dir_ / "ergebnis.txt", "readfile", "TRUE");
+  SetProjectValue(dir_ / "ergebnis.txt", "Starttemp", "FALSE");
+  SetProjectValue(dir_ / "ergebnis.txt", "LastYear", "2");
+  const Result rows = RunDriver(dir_, {"ergebnis.txt", "dritte.txt"});
+  EXPECT_EQ(rows.status, 0) << rows.err;
+  EXPECT_EQ(Lines(rows.out).size(), 2u);
+  EXPECT_EQ(Lines(Slurp(dir_ / "dritte.txt")).size(), 1001u + 8761u);
 }
 
 TEST_F(DriverTest, ManyYearsWithTheYearJump) {

@@ -1,5 +1,5 @@
 // The project file written right after the defaults, compared line by line
-// with the published layout and labels.
+// with the file layout and its labels.
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -41,7 +41,7 @@ std::vector<std::string> CrLfLines(const std::string& bytes) {
   return out;
 }
 
-// Text of the layout documents (UTF-8) in the file's code page.
+// Label text given in UTF-8, as the file holds it in its code page.
 std::string W(const char* utf8) { return Utf8ToWin1252(utf8); }
 
 const std::string kZero = " 0.00000000000000E+0000";

@@ -224,6 +224,42 @@ TEST_F(RunTest, TemperatureModeDerivesTheHeatFlow) {
   }
 }
 
+TEST_F(RunTest, FreeCoolingCoversTheDemandOrTheChillerTakesOver) {
+  // Warm return from the building: the boreholes cover all of 2 kW cooling.
+  Freecooling = true;
+  Leistung = true;
+  QSource = -2.0;
+  Massenstrom = 0.3;
+  Sondenlaenge = 150.0;
+  TSinkVorgabe2 = 40.0;
+  RunYears();
+  for (int h : {2, 3000, 8760}) {
+    EXPECT_NEAR(QStunde[h], -2.0, 1e-12) << h;
+    EXPECT_NEAR(QFreecoolingStunde[h], -2.0, 1e-12) << h;
+    EXPECT_NEAR(TSinkStunde[h] - TSourceStunde[h], 2000.0 / (0.3 * cpSole), 1e-9) << h;
+  }
+  EXPECT_NEAR(QKuehlSumme, -2.0 * 8760, 1e-6);
+  EXPECT_NEAR(QFreecoolingSumme, QKuehlSumme, 1e-6);
+
+  // Return no warmer than the ground: free cooling covers nothing, the chiller
+  // carries the hour and its condenser heat (COP 4: 4/3 of the demand) goes
+  // into the boreholes.
+  SetUp();
+  Freecooling = true;
+  Rueckkuehlung = true;
+  COPRueckkuehlung = 4.0;
+  Leistung = true;
+  QSource = -2.0;
+  Massenstrom = 0.3;
+  TSinkVorgabe2 = -50.0;
+  RunYears();
+  for (int h : {2, 3000, 8760}) {
+    EXPECT_NEAR(QStunde[h], -2.0 * 4.0 / 3.0, 1e-12) << h;
+    EXPECT_DOUBLE_EQ(QFreecoolingStunde[h], 0.0) << h;
+  }
+  EXPECT_NEAR(QKaeltemaschineJahr, -2.0 * 8760, 1e-6);
+}
+
 // ---- steps and repeats ----
 
 TEST_F(RunTest, RepeatOfAStepStartsFromTheSavedState) {
@@ -373,6 +409,25 @@ TEST_F(RunTest, OutputIsMovedIntoPlaceWhenTheRunFinishes) {
   EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1001 + 8761);
 }
 
+TEST_F(RunTest, SettlingYearsRestartTheOutputUnlessAllStepsAreKept) {
+  DailySteps();
+  Leistung = true;
+  LastYear = 3;
+  writefile = true;
+  Outputfile = "allsteps_out.txt";
+  auto rows = [] {
+    const std::string out = ReadAll("allsteps_out.txt");
+    return std::count(out.begin(), out.end(), '\n') - 1001;
+  };
+  // Only the last year: rows 0..365.
+  RunYears();
+  EXPECT_EQ(rows(), 366);
+  // All years: 365 rows a year, and one closing row at the end of each year.
+  Allsteps = true;
+  RunYears();
+  EXPECT_EQ(rows(), 3 * 365 + 3);
+}
+
 TEST_F(RunTest, OutputEqualToInputIsRefusedBeforeAnythingIsWritten) {
   WriteAll("same_in.txt", "project\r\n");
   std::remove("TEarth.qeb");
@@ -424,7 +479,7 @@ TEST_F(RunTest, StartupAndGroundTemperatureFiles) {
   EXPECT_EQ(row1[1].size() - row1[1].find('.'), 4u);
   // The ground temperature file: 16 header lines, a row every 730 steps (0 .. 8760).
   const std::string t = ReadAll("TEarth.qeb");
-  EXPECT_EQ(t.substr(0, 58), "Ausgabefile TEarth.qeb mit allen berechneten Erdtemperaturen");
+  EXPECT_EQ(t.substr(0, 62), "Ausgabefile TEarth.qeb mit allen berechneten Erdtemperaturen\r\n");
   EXPECT_EQ(std::count(t.begin(), t.end(), '\n'), 16 + 13);
 }
 

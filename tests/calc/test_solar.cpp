@@ -76,6 +76,24 @@ TEST_F(SolarTest, GlazedCollectorMatchesTheLinearClosedForm) {
   EXPECT_EQ(TKollektorAus, out);
 }
 
+TEST_F(SolarTest, UnglazedCurveWithWind) {
+  const int h = 3000;
+  Globalstrahlung[h] = 2.88;
+  Aussentemperatur[h] = 20.0;
+  // without wind the unglazed curve is the glazed one with a1 = b_1
+  double glazed = Run(h, 25.0);
+  double qg = q;
+  u = 0.0;
+  double unglazed = SolarCollectorHour(true, h, 25.0, 20.0, 0.8, 99.0, 3.5, 1.0, 0.05, 0.2, 4000.0, q, flow, ww);
+  EXPECT_DOUBLE_EQ(unglazed, glazed);
+  EXPECT_DOUBLE_EQ(q, qg);
+  // wind lowers the optical part and raises the losses
+  u = 3.0;
+  double windy = SolarCollectorHour(true, h, 25.0, 20.0, 0.8, 99.0, 3.5, 1.0, 0.05, 0.2, 4000.0, q, flow, ww);
+  EXPECT_LT(windy, unglazed);
+  u = 0.0;
+}
+
 TEST_F(SolarTest, NoSunNoHeat) {
   const int h = 100;
   Globalstrahlung[h] = 0.036;  // exactly 10 W/m²: not sunny

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "calc/QEBMOD.h"
@@ -255,6 +258,17 @@ TEST(WeatherShift, FreshCopyThenShiftUndoesTheRecordedOffset) {
   for (int h = 1; h <= 8760; ++h) ASSERT_EQ(Aussentemperatur[h], kZuriTemperatur[h]) << h;
 }
 
+TEST(WeatherShift, BuiltInYearForADriver) {
+  FreshYear();
+  Offset = 5;
+  ShiftWeatherData();
+  for (int k = 0; k < 2; ++k) {  // twice: a fresh copy each time, one shift applied
+    UseBuiltInWeather();
+    EXPECT_EQ(OffsetAktuell, 5);
+    for (int h = 1; h <= 8755; ++h) ASSERT_EQ(Aussentemperatur[h], kZuriTemperatur[h + 5]) << h;
+  }
+}
+
 TEST(WeatherShift, RotateComposes) {
   static double a[8761];
   for (int h = 0; h <= 8760; ++h) a[h] = h;
@@ -263,6 +277,34 @@ TEST(WeatherShift, RotateComposes) {
   for (int h = 1; h <= 8760; ++h) ASSERT_EQ(a[h], (h + 12 - 1) % 8760 + 1) << h;
   RotateHours(a, -12);
   for (int h = 0; h <= 8760; ++h) ASSERT_EQ(a[h], h);
+}
+
+}  // namespace
+
+namespace {
+
+std::string Slurp(const std::string& path) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return {};
+  std::string s;
+  char buf[65536];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+  std::fclose(f);
+  return s;
+}
+
+TEST(WeatherData, GeneratorReproducesTheCompiledTables) {
+  // the tables are the generator's output, byte for byte
+  const char* src = std::getenv("QEB_SOURCE_DIR");
+  const std::string tool = "../../zuri_gen";
+  if (!src || !FileExists(tool)) GTEST_SKIP() << "generator or source tree not at hand";
+  const std::string out = "zuri_regenerated.cpp";
+  ASSERT_EQ(std::system((tool + " " + out).c_str()), 0);
+  std::string fresh = Slurp(out);
+  std::remove(out.c_str());
+  EXPECT_FALSE(fresh.empty());
+  EXPECT_TRUE(fresh == Slurp(std::string(src) + "/calc/zuri.cpp"));
 }
 
 }  // namespace
