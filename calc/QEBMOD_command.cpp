@@ -203,6 +203,9 @@ void StepCommand(int& code) {
 }
 
 void InitCommand() {
+  // An unfinished output file of an earlier run is dropped; the file under
+  // the target name stays as it was.
+  AbandonRun();
   InitSimulation(0, {});
   SaveStepState();
   if (writefile) OpenOutputFile();

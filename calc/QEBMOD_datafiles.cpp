@@ -193,7 +193,7 @@ bool ReadLocationFile(const std::string& name) {
 
   // A shorter file than the one read before must not keep its later years.
   for (size_t r = 0; r < kMaxRows; ++r) TStandortJahr[r] = r < values.size() ? values[r] : 0.0;
-  TStandort50 = (TStandortJahr[49] + TStandortJahr[50]) / 2;
+  TStandort50 = TStandortJahr[49] / 2 + TStandortJahr[50] / 2;  // no overflow near the double range
   StaoGelesen = true;
   return true;
 }
@@ -291,6 +291,14 @@ void ReadGroundLayerTable() {
       throw CalcError("Schichtdicken ungültig / invalid layer thicknesses in " + name);
   }
 
+  // Numbers near the end of the double range can still add up to infinity;
+  // such a table is refused like one that does not parse.
+  double jahresmittel = n > 1 ? rows[1].temperature - tgrad * rows[1].thickness / 2 : Jahresmitteltemp;
+  bool finite = std::isfinite(sumLam) && std::isfinite(sumCp) && std::isfinite(sumRho) && std::isfinite(jahresmittel);
+  for (int s = 1; s <= DimAxi; ++s)
+    finite = finite && std::isfinite(lam[s]) && std::isfinite(cpv[s]) && std::isfinite(rhov[s]);
+  if (!finite) throw CalcError("Werte ausserhalb des Bereichs / values out of range in " + name);
+
   Segmentlaenge = seg;
   for (int s = 1; s <= DimAxi; ++s) {
     lambdaErde[s] = lam[s];
@@ -303,7 +311,7 @@ void ReadGroundLayerTable() {
   if (n > 1) {
     TGrad = tgrad;
     Bodenerwaermung = 0;
-    Jahresmitteltemp = rows[1].temperature - TGrad * rows[1].thickness / 2;
+    Jahresmitteltemp = jahresmittel;
     TErdoberflaeche = Jahresmitteltemp;
   }
 }

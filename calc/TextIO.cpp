@@ -182,6 +182,7 @@ bool LineReader::Next(std::string& line) {
     if (c == '\n') break;
     line += static_cast<char>(c);
   }
+  if (std::ferror(f_)) throw CalcError("Lesefehler / read error: " + path_);
   if (!any) return false;
   if (!line.empty() && line.back() == '\r') line.pop_back();
   ++lineNo_;

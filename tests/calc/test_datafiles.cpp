@@ -420,4 +420,19 @@ TEST_F(DataFilesLayers, DeepProbeIsCoveredByTheAddedLayer) {
   EXPECT_DOUBLE_EQ(lambdaErd, 3.0);
 }
 
+TEST_F(DataFilesLayers, SumsBeyondTheDoubleRangeRaiseAndChangeNothing) {
+  // A conductivity near the end of the double range parses, but the sum
+  // over the two cells behind the mean does not fit a double.
+  Write("swqeb.dat", std::string(kHeader) + "\"A\";\"S\";50;10;1.5e308;800;2000\r\n");
+  Sondenlaenge = 100;
+  DimAxi = 2;
+  EXPECT_THROW(ReadGroundLayerTable(), CalcError);
+  ExpectUnchanged();
+  // A temperature difference between the layers beyond the double range.
+  Write("swqeb.dat", std::string(kHeader) + "\"A\";\"S\";1e308;-1e308;2;800;2000\r\n" +
+                         "\"B\";\"S\";1;1e308;2;800;2000\r\n");
+  EXPECT_THROW(ReadGroundLayerTable(), CalcError);
+  ExpectUnchanged();
+}
+
 }  // namespace

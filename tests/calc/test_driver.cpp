@@ -23,10 +23,10 @@ namespace {
 namespace fs = std::filesystem;
 
 // The driver is built beside the test binary's directory: build/<x>/tests/calc_tests
-// and build/<x>/qebcalc_run.
+// and build/<x>/qebcalc.
 fs::path DriverPath() {
   const fs::path self = fs::read_symlink("/proc/self/exe");
-  return self.parent_path().parent_path() / "qebcalc_run";
+  return self.parent_path().parent_path() / "qebcalc";
 }
 
 struct Result {

@@ -328,6 +328,35 @@ TEST_F(RunTest, StationaryPowerIterationConverges) {
   Simulate(-4);
 }
 
+TEST_F(RunTest, RunStatusReportsNonConvergenceAndRange) {
+  Leistung = true;
+  QSource = 2.0;
+  Massenstrom = 0.3;
+  Simulate(-1);
+  ++Schrittzaehler;
+  int code = 0;
+  Simulate(code);
+  EXPECT_EQ(Rechenstatus, 0);
+  // A step repeated more than 1000 times has not converged.
+  code = 1001;
+  Simulate(code);
+  EXPECT_EQ(Rechenstatus, 2);
+  // Once the user chose to go on, the status is not raised again.
+  Rechenstatus = 1;
+  code = 1002;
+  Simulate(code);
+  EXPECT_EQ(Rechenstatus, 1);
+  // 1000 kW through 0.3 kg/s would return the brine far below -299 °C.
+  Rechenstatus = 0;
+  QSource = 1000.0;
+  ++Schrittzaehler;
+  code = 0;
+  Simulate(code);
+  EXPECT_LT(TSink, -299.0);
+  EXPECT_EQ(Rechenstatus, 3);
+  Simulate(-4);
+}
+
 TEST_F(RunTest, PeakMassFlowTable) {
   int laufzeit[13] = {0, 12, 30, 0, -5, 0, 0, 0, 0, 0, 0, 0, 24};
   BuildPeakMassFlowTable(laufzeit, 0.5);

@@ -1,6 +1,6 @@
-// qebcalc_run: runs one calculation of the module without windows.
+// qebcalc: runs one calculation of the module without windows.
 //
-//   qebcalc_run [PROJECT.txt [OUTPUT.txt]]
+//   qebcalc [PROJECT.txt [OUTPUT.txt]]
 //
 // Reads the project (without one: the defaults of a new project, nothing
 // read), runs every step of every simulated year and writes the output file
@@ -38,6 +38,10 @@ void PrintYear(const YearRange& r) {
 
 int Run(int argc, char** argv) {
   using namespace qeb;
+  // As the project window does when it is created: the built-in weather year
+  // first, so plant and load models see real weather unless the project
+  // brings its own rows.
+  UseBuiltInWeather();
   Simulate(-3);
   if (argc >= 2) {
     Inputfile = argv[1];
@@ -89,14 +93,14 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   if (argc > 3) {
-    std::fprintf(stderr, "usage: qebcalc_run [PROJECT.txt [OUTPUT.txt]]\n");
+    std::fprintf(stderr, "usage: qebcalc [PROJECT.txt [OUTPUT.txt]]\n");
     return 2;
   }
   try {
     return Run(argc, argv);
   } catch (const std::exception& e) {
     qeb::AbandonRun();
-    std::fprintf(stderr, "qebcalc_run: %s\n", e.what());
+    std::fprintf(stderr, "qebcalc: %s\n", e.what());
     return 1;
   }
 }
