@@ -12,6 +12,9 @@ namespace qeb {
 
 std::string FormatExp(double x) {
   if (!std::isfinite(x)) throw CalcError("Zahl nicht endlich / number not finite");
+  // Only a negative value takes the minus sign; a negative zero (a product
+  // such as -1 * 0) is written like zero.
+  if (x == 0.0) x = 0.0;
   char buf[64];
   // 1 digit, point, 14 digits: 15 significant digits, rounded half to even
   // on the exact binary value.
