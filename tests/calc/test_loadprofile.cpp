@@ -262,3 +262,81 @@ TEST_F(LoadProfileTest, CommandMinusSixThroughTheEntry) {
 }
 
 }  // namespace
+
+namespace {
+
+// An hour is sunny above 10 W/m²; hourly radiation in MJ/m² converts to W/m²
+// by 1000 / 3.6, so the threshold lies at 0.036 MJ/m² per hour.
+TEST_F(LoadProfileTest, SunnyIdleHoursAtTenWattsPerSquareMetre) {
+  int lz[13] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  solar = true;
+  Auslegungsmassenstrom = 0.45;
+  const int dim = First(6) + 7, bright = First(6) + 8, noon = First(6) + 12;
+  Globalstrahlung[dim] = 0.035;     // 9.7 W/m²
+  Globalstrahlung[bright] = 0.037;  // 10.3 W/m²
+  Globalstrahlung[noon] = 2.0;
+  double jb = 0;
+  GenerateLoadFile(kFile, lz, jb, 0, 0.0, 7.0, 1.0, 0.45);
+  EXPECT_EQ(MWPStunde[dim], 0.0);
+  EXPECT_EQ(MWPStunde[bright], 0.45);
+  EXPECT_EQ(MWPStunde[noon], 0.45);
+  EXPECT_EQ(QWPStunde[bright], 0.0);
+}
+
+TEST_F(LoadProfileTest, ProfilePlantFlowOnlyInSunnyHours) {
+  Lastprofil2 = true;
+  solar = true;
+  Auslegungsmassenstrom = 0.5;
+  mKollektor = 0.2;  // smaller than the design flow: the plant flow
+  const int dim = First(7) + 7, bright = First(7) + 8;
+  Globalstrahlung[dim] = 0.035;
+  Globalstrahlung[bright] = 0.037;
+  // July without cooling: the hours carry no load of their own
+  for (int m = 1; m <= 12; ++m) Kuehllast[m] = 0.0;
+  Kuehlbandlast = 0.0;
+  Heizbandlast = 0.0;
+  HeizlastWW = 0.0;
+  BuildHourlyLoadProfile();
+  ASSERT_EQ(QStunde[dim], 0.0);
+  ASSERT_EQ(QStunde[bright], 0.0);
+  EXPECT_EQ(MassenstromStunde2[dim], 0.0);
+  EXPECT_EQ(MassenstromStunde2[bright], 0.2);
+  EXPECT_EQ(MassenstromFeld1[bright], 0.2);
+}
+
+// 28 full-load days would leave no other February day; they count as 27, and
+// the last 27 × 24 February hours carry the full load.
+TEST_F(LoadProfileTest, TwentyEightFullLoadDaysCountAsTwentySeven) {
+  Heizbandlast = 0;
+  Kuehlbandlast = 0;
+  HeizlastWW = 0;
+  Aufteilung = false;
+  Reserve7 = false;
+  Heizleistung_Vollast = 6.0;
+  COP_Volllast = 3.0;
+  const double full = (COP_Volllast - 1) / COP_Volllast * Heizleistung_Vollast;  // 4 kW
+  double p27[8761], p28[8761];
+  TageVollast = 27;
+  BuildHourlyLoadProfile();
+  std::copy(std::begin(QStunde), std::end(QStunde), std::begin(p27));
+  TageVollast = 28;
+  BuildHourlyLoadProfile();
+  std::copy(std::begin(QStunde), std::end(QStunde), std::begin(p28));
+  const int end = First(3) - 1;
+  for (int h = end - 27 * 24 + 1; h <= end; ++h) ASSERT_EQ(p28[h], full) << h;
+  EXPECT_NE(p28[end - 27 * 24], full);  // 1 February is no full-load day
+  for (int h = 1; h <= 8760; ++h) ASSERT_EQ(p28[h], p27[h]) << h;
+  // the hot-water hours of a day are at most 24
+  HeizlastWW = 1e6;
+  Heizleistung_WW = 1.0;
+  COP_WW = 3.0;
+  TageVollast = 0;
+  for (int m = 1; m <= 12; ++m) Heizlast[m] = 0.0;
+  Jahresheizlast = 0.0;
+  Kuehlleistung = 0.0;
+  TageVollastKuehlung = 0;
+  BuildHourlyLoadProfile();
+  for (int h = 1; h <= 8760; ++h) ASSERT_NEAR(QStunde[h], 2.0 / 3.0, 1e-12) << h;
+}
+
+}  // namespace

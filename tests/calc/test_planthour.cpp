@@ -309,3 +309,39 @@ TEST(PlantHourRun, GeneratedLoadProfileRunsTenYears) {
 }
 
 }  // namespace
+
+namespace {
+
+// Collectors and recooler together: the recooler circuit is the collector
+// circuit, its flow the collector flow whatever the previous year left.
+TEST_F(PlantHourTest, CollectorsWithRecoolerUseTheCollectorFlow) {
+  mitRueckkuehler = true;
+  MKollektorStunde[kH] = 0.0;  // no earlier year: without the recooler no heat would pass
+  Aussentemperatur[kH] = 25.0;
+  const double twp = SinkWP();
+  PlantHour();
+  EXPECT_GT(QTauscher, 1.0);
+  EXPECT_NEAR((TSink - twp) * Massenstrom * cpSole / 1000, QTauscher, 1e-9);
+  // collectors and air together deliver what passed the exchanger
+  EXPECT_LT(std::fabs(QKollektor + QRueckkuehler - QTauscher), 0.02 + 1e-12);
+  EXPECT_GT(QRueckkuehler, 0.0);  // the air is warmer than the circuit
+}
+
+// A recooler that rejects heat (RueckkuehlerHeizen clear) cannot lower the
+// brine below what it was on entry: the exit clamp keeps TSink.
+TEST_F(PlantHourTest, RejectingRecoolerKeepsTheEntrySink) {
+  solar = false;
+  mitRueckkuehler = true;
+  RueckkuehlerHeizen = false;
+  Aussentemperatur[kH] = 5.0;
+  TSource = 20.0;
+  QSourceSoll = QSource = -5.0;  // injection: the brine comes back warm
+  TSink = SinkWP();
+  const double entry = TSink;
+  PlantHour();
+  EXPECT_LT(QTauscher, 0.0);  // heat went to the air
+  EXPECT_EQ(TSink, entry);
+  EXPECT_TRUE(std::isfinite(QKollektorStunde[kH]));
+}
+
+}  // namespace

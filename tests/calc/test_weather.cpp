@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -294,17 +295,30 @@ std::string Slurp(const std::string& path) {
   return s;
 }
 
+// The build root holds the tools: build/<x>/tests/calc_tests -> build/<x>/zuri_gen.
+// Each test process works in a directory of its own, so no relative path serves.
+std::filesystem::path BuildRoot() {
+  return std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
+}
+
+// The source tree: as ctest hands it over, else the tree this test was built from.
+std::filesystem::path SourceRoot() {
+  if (const char* src = std::getenv("QEB_SOURCE_DIR"); src && *src) return src;
+  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+}
+
 TEST(WeatherData, GeneratorReproducesTheCompiledTables) {
   // the tables are the generator's output, byte for byte
-  const char* src = std::getenv("QEB_SOURCE_DIR");
-  const std::string tool = "../../zuri_gen";
-  if (!src || !FileExists(tool)) GTEST_SKIP() << "generator or source tree not at hand";
-  const std::string out = "zuri_regenerated.cpp";
-  ASSERT_EQ(std::system((tool + " " + out).c_str()), 0);
-  std::string fresh = Slurp(out);
-  std::remove(out.c_str());
-  EXPECT_FALSE(fresh.empty());
-  EXPECT_TRUE(fresh == Slurp(std::string(src) + "/calc/zuri.cpp"));
+  const std::filesystem::path tool = BuildRoot() / "zuri_gen";
+  const std::filesystem::path table = SourceRoot() / "calc" / "zuri.cpp";
+  ASSERT_TRUE(std::filesystem::exists(tool)) << "build the target tool_zuri_gen: " << tool;
+  ASSERT_TRUE(std::filesystem::exists(table)) << table;
+  const std::filesystem::path out = std::filesystem::absolute("zuri_regenerated.cpp");
+  ASSERT_EQ(std::system(("'" + tool.string() + "' '" + out.string() + "'").c_str()), 0);
+  const std::string fresh = Slurp(out.string());
+  std::filesystem::remove(out);
+  EXPECT_GT(fresh.size(), 100000u);
+  EXPECT_TRUE(fresh == Slurp(table.string()));
 }
 
 }  // namespace

@@ -166,3 +166,51 @@ TEST_F(WTHourTest, NoFlowsStayFinite) {
 }
 
 }  // namespace
+
+namespace {
+
+// A whole year of the ventilation plant on the built-in weather: every hour
+// settles, and the coil heats in winter and cools in summer through the probes.
+TEST_F(WTHourTest, YearOfVentilationSettlesEveryHour) {
+  for (int h = 0; h <= 8760; ++h) Lueftungsprofil[h] = 1.0;
+  StandardWetterjahrKopieren(Aussentemperatur, Luftfeuchte, Globalstrahlung);
+  int worst = 0, hoursHeated = 0, hoursCooled = 0;
+  double groundHeat = 0.0;  // kWh the probes gave
+  double worstBalance = 0.0;  // kW
+  double airHeat = 0.0;       // kWh the supply air gained in the heating hours
+  Jahr = 1;
+  LastYear = 1;
+  for (int h = 1; h <= 8760; ++h) {
+    Schrittzaehler = h;
+    const double ta = Aussentemperatur[h];
+    CoupleAirHeatExchanger();
+    ASSERT_TRUE(std::isfinite(TSink) && std::isfinite(TSource) && std::isfinite(TZulStunde[h])) << h;
+    worst = std::max(worst, AktuellerSchritt);
+    if (Rechenstatus != 0) {
+      ADD_FAILURE() << "status " << Rechenstatus << " in hour " << h;
+      Rechenstatus = 0;
+    }
+    groundHeat += (TSource - TSink) * Massenstrom * cpSole / 1000.0;
+    const double supply = TZulStunde[h] - DTVenti;
+    if (ta <= TaMax && supply > ta + 0.01) ++hoursHeated;
+    if (ta >= TaMin && supply < ta - 0.01) ++hoursCooled;
+    // no conditioning can bring the air beyond the brine it exchanges with
+    if (ta <= TaMax) {
+      EXPECT_LE(supply, std::max(ta, TSource) + 0.05) << h;
+      // heating: no moisture condenses, so what the air gains the brine gave
+      // (through the glycol circuit; exchanger 1 is off below TaMin)
+      const double c = 1.2 * Lueftungsprofil[h] * mZul / 3600.0;
+      const double brine = (TSource - TSink) * Massenstrom * cpSole / 1000.0;
+      worstBalance = std::max(worstBalance, std::fabs(c * (supply - ta) - brine));
+      airHeat += c * (supply - ta);
+    }
+  }
+  std::printf("ventilation year: %d heated, %d cooled hours, ground %.1f kWh, most step codes %d, air heated "
+              "by %.1f kWh, worst heating balance %.4f kW\n",
+              hoursHeated, hoursCooled, groundHeat, worst, airHeat, worstBalance);
+  EXPECT_LT(worstBalance, 0.05);
+  EXPECT_GT(hoursHeated, 1000);
+  EXPECT_GT(hoursCooled, 500);
+}
+
+}  // namespace
