@@ -50,35 +50,58 @@ double ComputeBrineProfile(const BrineInputs& in, SegmentValues& soleAb, Segment
   }
   double outletSum = 0.0;
 
+  // U-tube: each leg takes half of B. Everything but the brine itself is fixed
+  // during the call (the grid is advanced after the brine), so the factors of
+  // every segment are formed once: the stationary balance becomes
+  // T = p + q * T_upstream, which keeps the divisions off the chain that runs
+  // down and up the probe.
+  struct LegFactors {
+    double tg[kMaxSegmente + 1];    // first grid cell
+    double gain[kMaxSegmente + 1];  // B/2 * dt / C
+    double p[kMaxSegmente + 1];     // stationary: B/2 * tg / (B/2 + W)
+    double q[kMaxSegmente + 1];     // stationary: W / (B/2 + W)
+    bool keep[kMaxSegmente + 1];    // stationary cell without coupling keeps its value
+  } leg;
+  double c = 0.0;
+  if (!in.coaxial) {
+    const double C = in.cSoleRohr;
+    c = W * dt / C;
+    for (int k = 1; k <= n; ++k) {
+      const double b = B[k] / 2.0;
+      leg.tg[k] = grid[k][1];
+      leg.gain[k] = b * dt / C;
+      const double den = b + W;
+      leg.keep[k] = !(den > 0.0);
+      if (!leg.keep[k]) {
+        leg.p[k] = b * leg.tg[k] / den;
+        leg.q[k] = W / den;
+      }
+    }
+  }
+
   for (int step = 0; step < in.nsub; ++step) {
     if (!in.coaxial) {
-      const double C = in.cSoleRohr;
-      const double c = W * dt / C;
-      double hd[kMaxSegmente + 1] = {};
-      double hu[kMaxSegmente + 1] = {};
+      double hd[kMaxSegmente + 1];
+      double hu[kMaxSegmente + 1];
       for (int k = 1; k <= n; ++k) {
-        const double tg = grid[k][1];
-        const double b = B[k] / 2.0;
         if (in.stationaer) {
-          soleAb[k] = Balance(b * tg + W * soleAb[k - 1], b + W, soleAb[k]);
+          if (!leg.keep[k]) soleAb[k] = leg.p[k] + leg.q[k] * soleAb[k - 1];
         } else {
-          const double h = (tg - soleAb[k]) * b * dt / C;
+          const double h = (leg.tg[k] - soleAb[k]) * leg.gain[k];
           soleAb[k] = soleAb[k] + c * (soleAb[k - 1] - soleAb[k]) + h;
         }
-        hd[k] = (tg - soleAb[k]) * b * dt / C;
+        hd[k] = (leg.tg[k] - soleAb[k]) * leg.gain[k];
       }
       soleAuf[0] = soleAb[n];
       for (int k = 1; k <= n; ++k) {
         const int d = n + 1 - k;
-        const double tg = grid[d][1];
-        const double b = B[d] / 2.0;
         if (in.stationaer) {
-          soleAuf[k] = Balance(b * tg + W * soleAuf[k - 1], b + W, soleAuf[k]);
+          if (!leg.keep[d]) soleAuf[k] = leg.p[d] + leg.q[d] * soleAuf[k - 1];
         } else {
-          const double h = (tg - soleAuf[k]) * b * dt / C;
+          const double h = (leg.tg[d] - soleAuf[k]) * leg.gain[d];
           soleAuf[k] = soleAuf[k] + c * (soleAuf[k - 1] - soleAuf[k]) + h;
         }
-        hu[k] = (tg - soleAuf[k]) * b * dt / C;
+        hu[k] = (leg.tg[d] - soleAuf[k]) * leg.gain[d];
       }
       for (int k = 1; k <= n; ++k) e[k] += hd[k] + hu[n + 1 - k];
       outletSum += soleAuf[n];

@@ -36,51 +36,24 @@ void SortGroundLayers(double (&temperatures)[kProfilPunkte + 1], double (&depths
   double* T = temperatures;
   double* z = depths;
 
-  // 1. empty points
-  int empty = 0;
-  for (int i = 1; i <= kNutzerPunkte; ++i) {
-    if (z[i] < kLeerTiefe) ++empty;
-  }
   z[0] = 0.0;
 
-  // 2. order by a selection of the next deeper point
-  int pick[kNutzerPunkte + 1] = {};
-  double prevDepth = 0.0;
-  int prevIndex = 0;
-  for (int k = 1; k <= kNutzerPunkte; ++k) {
-    int best = 0;
-    for (int i = 1; i <= kNutzerPunkte; ++i) {
-      if (z[i] >= prevDepth && z[i] > 0.0 && i != prevIndex && (best == 0 || z[i] < z[best])) {
-        best = i;
-      }
-    }
-    if (best == 0) {
-      pick[k] = prevIndex;
-    } else {
-      pick[k] = best;
-      prevDepth = z[best];
-      prevIndex = best;
-    }
+  // 2./3. order the used points by depth. Points at the same depth keep the
+  // order in which they were entered (a stable sort): a selection of "the next
+  // point not deeper than the last one picked" cannot step past two equal
+  // depths, and an unsorted profile would be interpolated backwards.
+  int order[kNutzerPunkte];
+  int used = 0;
+  for (int i = 1; i <= kNutzerPunkte; ++i) {
+    if (z[i] > kLeerTiefe) order[used++] = i;  // blank (and unreadable) depths are empty
   }
-
-  // 3. rewrite unless a point was picked twice (equal depths with a deeper point)
-  const int used = kNutzerPunkte - empty;
-  bool twice = false;
-  for (int a = 1; a <= used && !twice; ++a) {
-    if (pick[a] < 1) twice = true;  // cannot happen with `used` real points; be safe
-    for (int b = a + 1; b <= used; ++b) {
-      if (pick[a] == pick[b]) {
-        twice = true;
-        break;
-      }
-    }
-  }
-  if (!twice) {
+  std::stable_sort(order, order + used, [z](int a, int b) { return z[a] < z[b]; });
+  {
     double newT[kNutzerPunkte + 1] = {};
     double newZ[kNutzerPunkte + 1] = {};
     for (int k = 1; k <= used; ++k) {
-      newT[k] = T[pick[k]];
-      newZ[k] = z[pick[k]];
+      newT[k] = T[order[k - 1]];
+      newZ[k] = z[order[k - 1]];
     }
     for (int k = 1; k <= kNutzerPunkte; ++k) {
       T[k] = newT[k];
@@ -88,11 +61,17 @@ void SortGroundLayers(double (&temperatures)[kProfilPunkte + 1], double (&depths
     }
   }
 
-  // 4. surface and deep extension
-  int n = 0;
-  for (int i = 1; i <= kNutzerPunkte + 1; ++i) {
-    if (z[i] > kLeerTiefe) ++n;
+  // The point after the user's ten holds the deep extension of an earlier call
+  // with all ten points used. It belongs to the profile only while it still
+  // follows a full, deeper-ending table; otherwise it would be counted as a
+  // point after the gap left by a blanked entry.
+  if (!(used == kNutzerPunkte && z[kNutzerPunkte + 1] > z[kNutzerPunkte])) {
+    z[kNutzerPunkte + 1] = 0.0;
+    T[kNutzerPunkte + 1] = 0.0;
   }
+
+  // 4. surface and deep extension
+  const int n = (z[kNutzerPunkte + 1] > kLeerTiefe) ? kNutzerPunkte + 1 : used;
   if (n > 1) {
     z[0] = 0.0;
     T[0] = (z[2] == z[1]) ? T[1] : T[1] - (T[2] - T[1]) / (z[2] - z[1]) * z[1];

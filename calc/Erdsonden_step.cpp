@@ -81,19 +81,44 @@ void RenewOuterBoundary(int j, int N, int schrittzaehler, int stepsPerWeek) {
   }
 }
 
-// Radial update of segment j: the new cells from the old row by the update
-// matrix (rows sum to 1), formed on the differences to each cell's own value
-// so that a uniform row stays uniform to the last digit. The brine-side node
-// and the outer boundary are not changed.
-void AdvanceSegment(const MatrixStack& M, int j, int nR) {
-  const SegmentMatrix& m = M[j - 1];
-  double old[kMatDim];
-  for (int c = 0; c <= nR + 1; ++c) old[c] = TGitter[j][c];
-  for (int i = 1; i <= nR; ++i) {
-    long double change = 0.0L;
-    for (int c = 0; c <= nR + 1; ++c) change += static_cast<long double>(m[i][c]) * (old[c] - old[i]);
-    TGitter[j][i] = old[i] + static_cast<double>(change);
+// The update matrices of one step, column by column: entry [c][i] is the
+// weight of old node c in new cell i + 1. Stored that way all cells of a row
+// are advanced together in the inner loop, while each cell still adds its
+// terms in column order, exactly as a row-by-row product would.
+struct ColumnMatrices {
+  double w[kMaxSegmente + 1][kMatDim][kMaxRadial];
+};
+
+void TakeColumns(const MatrixStack& M, int n, int nR, ColumnMatrices& out) {
+  for (int j = 1; j <= n; ++j) {
+    const SegmentMatrix& m = M[j - 1];
+    for (int c = 0; c <= nR + 1; ++c) {
+      double* col = out.w[j][c];
+      for (int i = 0; i < kMaxRadial; ++i) col[i] = (i < nR) ? m[i + 1][c] : 0.0;
+    }
   }
+}
+
+// Radial update of one segment's row: the new cells from the old row by the
+// update matrix (rows sum to 1), formed on the differences to each cell's own
+// value so that a uniform row stays uniform to the last digit. The brine-side
+// node and the outer boundary are not changed.
+void AdvanceSegment(const double (&w)[kMatDim][kMaxRadial], double (&row)[kMatDim], int nR) {
+  // All kMaxRadial lanes are carried (the weights of unused cells are 0),
+  // which keeps the accumulators in registers; only cells 1..nR are stored.
+  double old[kMatDim];
+  for (int c = 0; c < kMatDim; ++c) old[c] = row[c];
+  double cell[kMaxRadial];
+  double change[kMaxRadial];
+  for (int i = 0; i < kMaxRadial; ++i) {
+    cell[i] = old[i + 1];
+    change[i] = 0.0;
+  }
+  for (int c = 0; c <= nR + 1; ++c) {
+    const double oc = old[c];
+    for (int i = 0; i < kMaxRadial; ++i) change[i] += w[c][i] * (oc - cell[i]);
+  }
+  for (int i = 0; i < nR; ++i) row[i + 1] = cell[i] + change[i];
 }
 
 }  // namespace
@@ -166,7 +191,8 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
     }
     nsub = substep_stop;
   }
-  const MatrixStack& M = flowing ? CNMatrixBetrieb : CNMatrixRuhe;
+  static ColumnMatrices columns;
+  TakeColumns(flowing ? CNMatrixBetrieb : CNMatrixRuhe, n, nR, columns);
 
   BrineInputs in;
   in.grid = &TGitter;
@@ -229,7 +255,7 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
       if (blockEnd) {
         RenewOuterBoundary(j, static_cast<int>(blockNumber), schrittzaehler, stepsPerWeek);
       }
-      AdvanceSegment(M, j, nR);
+      AdvanceSegment(columns.w[j], TGitter[j], nR);
     }
     outletSum += TSource;
   }

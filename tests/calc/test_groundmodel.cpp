@@ -102,7 +102,8 @@ TEST(GroundProfile, OneLayerEqualsTheMean) {
   EXPECT_NEAR(res[1], 12.8, 1e-12);
 }
 
-TEST(GroundProfile, EqualDepthsWithADeeperPointLeaveTheOrder) {
+TEST(GroundProfile, EqualDepthsAreSortedInTheOrderEntered) {
+  // Two readings at 100 m (12 and 13 degrees) and a deeper one entered first.
   double T[31] = {}, z[31] = {}, res[41] = {};
   z[1] = 300;
   T[1] = 20;
@@ -110,11 +111,69 @@ TEST(GroundProfile, EqualDepthsWithADeeperPointLeaveTheOrder) {
   T[2] = 12;
   z[3] = 100;
   T[3] = 13;
-  DimAxi = 2;
-  SortGroundLayers(T, z, res, 100.0);
-  EXPECT_EQ(z[1], 300);
+  DimAxi = 4;
+  SortGroundLayers(T, z, res, 200.0);
+  EXPECT_EQ(z[1], 100);
+  EXPECT_EQ(T[1], 12);
   EXPECT_EQ(z[2], 100);
-  EXPECT_EQ(z[3], 100);
+  EXPECT_EQ(T[2], 13);
+  EXPECT_EQ(z[3], 300);
+  EXPECT_EQ(T[3], 20);
+  // Surface: the two first points have the same depth, so the first reading.
+  EXPECT_EQ(T[0], 12);
+  // Extension along the last interval: 20 + 7/200 * 9700.
+  EXPECT_EQ(z[4], 10000);
+  EXPECT_NEAR(T[4], 359.5, 1e-9);
+  // Profile: 12 down to 100 m, then from 13 rising by 0.035 K/m.
+  EXPECT_NEAR(res[1], 12.0, 1e-12);
+  EXPECT_NEAR(res[2], 12.0, 1e-12);
+  EXPECT_NEAR(res[3], (13.0 + 14.75) / 2, 1e-12);
+  EXPECT_NEAR(res[4], (14.75 + 16.5) / 2, 1e-12);
+
+  // Reversed entry of the equal pair: the order entered is kept.
+  double T2[31] = {}, z2[31] = {};
+  z2[1] = 100;
+  T2[1] = 13;
+  z2[2] = 300;
+  T2[2] = 20;
+  z2[3] = 100;
+  T2[3] = 12;
+  z2[5] = 50;  // after a blank point
+  T2[5] = 11;
+  SortGroundLayers(T2, z2, res, 200.0);
+  const double wantZ[] = {50, 100, 100, 300, 10000, 0};
+  const double wantT[] = {11, 13, 12, 20};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(z2[i + 1], wantZ[i]) << i;
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(T2[i + 1], wantT[i]) << i;
+}
+
+TEST(GroundProfile, ABlankedPointAfterAFullTableDropsTheOldExtension) {
+  // Ten points, 20 m apart, 10 degrees plus 0.03 K/m: the extension lands in
+  // the eleventh place. Blank one and compute again: the result must be that
+  // of the nine points alone.
+  double T[31] = {}, z[31] = {}, res[41] = {};
+  for (int i = 1; i <= 10; ++i) {
+    z[i] = 20.0 * i;
+    T[i] = 10.0 + 0.03 * z[i];
+  }
+  DimAxi = 5;
+  SortGroundLayers(T, z, res, 200.0);
+  EXPECT_EQ(z[11], 10000);
+  EXPECT_NEAR(T[11], 310.0, 1e-9);
+  z[4] = 0.0;  // blanked in the window
+  T[4] = 0.0;
+  SortGroundLayers(T, z, res, 200.0);
+  EXPECT_EQ(z[9], 200);
+  EXPECT_EQ(z[10], 10000);
+  EXPECT_NEAR(T[10], 310.0, 1e-9);
+  EXPECT_EQ(z[11], 0);
+  EXPECT_NEAR(T[0], 10.0, 1e-12);
+  // The profile is one straight line: each layer's mean is the value at its middle.
+  for (int s = 1; s <= 5; ++s) EXPECT_NEAR(res[s], 10.0 + 0.03 * (40.0 * s - 20.0), 1e-12) << s;
+  // A further call keeps the nine points and their extension.
+  SortGroundLayers(T, z, res, 200.0);
+  EXPECT_EQ(z[10], 10000);
+  EXPECT_EQ(z[11], 0);
 }
 
 TEST(GroundProfile, DeepestPointAt10000GetsNoExtension) {
@@ -245,6 +304,32 @@ TEST_F(GroundModel, GridFactorTwoWithThreeCellsAndFactorOne) {
   DimRad = 5;
   PrepareProbeModel(0, kNoHistory);
   for (int k = 2; k <= 5; ++k) EXPECT_NEAR(Ringradius[k] - Ringradius[k - 1], (2.5 - 0.06) / 4, 1e-14);
+}
+
+// The radial conductances of the grid use the segment's effective ground
+// conductivity as the run initialisation prepares it (the keyless radial array
+// only keeps its default), and the mean ground conductivity when that is 0.
+TEST_F(GroundModel, RadialConductancesFollowTheEffectiveGroundConductivity) {
+  DimAxi = 2;
+  Sondenlaenge = 40;
+  lambdaErde[1] = 1.5;
+  lambdaErde[2] = 3.1;
+  lambdaErde_eff[1] = 1.8;
+  lambdaErde_eff[2] = 0.0;
+  for (int j = 1; j <= 2; ++j) lambdaRadial[j] = 2.4;
+  PrepareProbeModel(0, kNoHistory);
+  const double want[3] = {0, 1.8, (1.5 + 3.1) / 2};
+  for (int j = 1; j <= 2; ++j) {
+    for (int k = 3; k <= DimRad; ++k) {
+      EXPECT_NEAR(LeitwertGitterBetrieb[j][k],
+                  2 * kPi * want[j] * 20 / std::log(Zellradius[k] / Zellradius[k - 1]),
+                  1e-12 * LeitwertGitterBetrieb[j][k])
+          << j << " " << k;
+    }
+    EXPECT_NEAR(LeitwertRand[j], 2 * kPi * want[j] * 20 / std::log(Rechenradius / Zellradius[DimRad]),
+                1e-12 * LeitwertRand[j]);
+    EXPECT_EQ(LeitwertGitterRuhe[j][DimRad + 1], LeitwertRand[j]);
+  }
 }
 
 TEST_F(GroundModel, SingleUAndCoaxialCapacitiesAndSubsteps) {
@@ -582,6 +667,43 @@ TEST_F(GroundModel, SiteTrendLowersTheBoundaryAtBlockEnds) {
   EXPECT_EQ(TGitter[1][DimRad + 1], TUngestoert[1]);
   StepProbeModel(0, 168, SchrittImBlock);
   EXPECT_DOUBLE_EQ(TGitter[1][DimRad + 1], TUngestoert[1] - 0.7);
+}
+
+// The inner-pipe wall of a coaxial probe without its two brine films: Ra and
+// the films are both resistances per metre, so the films come off Ra before the
+// division by the segment length. Taking them off Ra/dz instead mixes a
+// resistance per metre with one per segment: for an ordinary coaxial probe it
+// is negative at every grid size (checked below), and the per-metre value
+// would change with the number of segments.
+TEST_F(GroundModel, CoaxialInnerPipeWallPerMetreWhateverTheSegments) {
+  KoaxialSonde = true;
+  stationaer = false;
+  Sondendurchmesser = 0.063;
+  Dicke_Sondenrohr = 0.0058;
+  Innenrohrdurchmesser = 0.04;
+  Dicke_Innenrohr = 0.0037;
+  Sondenlaenge = 150;
+  Massenstrom = Auslegungsmassenstrom = 0.4;
+  double perMetre = 0.0;
+  for (int n : {1, 3, 10}) {
+    DimAxi = n;
+    PrepareProbeModel(0, kNoHistory);
+    double a1 = 0, a2 = 0, a3 = 0;
+    ComputeProbeAlphas(Auslegungsmassenstrom / AnzahlSonden, a1, a2, a3, true);
+    const double rii = 0.04 / 2 - 0.0037;
+    const double films = 1.0 / (2 * kPi * a2 * rii) + 1.0 / (kPi * a3 * 0.04);
+    const double dz = 150.0 / n;
+    ASSERT_GT(RaV[1], films);            // the wall itself has a resistance
+    EXPECT_LT(RaV[1] / dz - films, 0.0);  // the mixed form would be negative
+    for (int j = 1; j <= n; ++j) {
+      EXPECT_NEAR(LeitwertInnenrohr[j], dz / (RaV[j] - films), 1e-9 * LeitwertInnenrohr[j]) << n;
+      // Films added back at the design flow give Ra again.
+      EXPECT_NEAR(1.0 / (1.0 / LeitwertInnenrohr[j] + films / dz), LeitwertSoleSole[j],
+                  1e-12 * LeitwertSoleSole[j]);
+    }
+    if (n == 1) perMetre = LeitwertInnenrohr[1] / dz;
+    EXPECT_NEAR(LeitwertInnenrohr[1] / dz, perMetre, 1e-12 * perMetre) << n;
+  }
 }
 
 TEST_F(GroundModel, CoaxialProbeRunsAYearWithFilmsPerStep) {
