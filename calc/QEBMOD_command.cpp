@@ -139,8 +139,9 @@ void PowerModeStep(int& code) {
       if (!KaeltemaschineAktiv) QStunde[h] = QSource;
     }
     if (WP) COPaktuell = HeatPumpCharacteristic(TSource, COP_5, COP_0, COP5, COP10, COP15);
-    if (WP && Frostbetrieb && COPaktuell > 1.0)
-      Zusatzwaerme = (Heizbedarf - QSource) / (COPaktuell - 1.0) * COPaktuell;
+    if (WP && Frostbetrieb)
+      // A characteristic cut at 1 has no finite backup share: none is counted.
+      Zusatzwaerme = COPaktuell > 1.0 ? (Heizbedarf - QSource) / (COPaktuell - 1.0) * COPaktuell : 0.0;
     else if (Frostbegrenzung && Frostbetrieb && COP_Frostgrenze != 1.0)
       Zusatzwaerme = (Heizbedarf - QSource) / (COP_Frostgrenze - 1.0) * COP_Frostgrenze;
     else
@@ -269,6 +270,9 @@ void PeakPreRun(int& code) {
   readfile = savedReadfile;
   Vorlauf = false;
   Schrittzaehler = 0;
+  // The year end of the pre-run set the row counter to a year's end; the
+  // run's first row is row 0 again, as after the initialisation.
+  Zeilenzaehler = 0;
   Massenstrom = savedMassenstrom;
   code = -1;
 }

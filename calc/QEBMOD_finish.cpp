@@ -152,7 +152,9 @@ void AbandonRun() {
 }
 
 void WriteCurrentStepRow(bool monitorTrace) {
-  if (!AusgabeText.IsOpen()) {
+  // The February-peak pre-run clears writefile while the output stands open
+  // at its header: its rows are no part of the output.
+  if (!writefile || !AusgabeText.IsOpen()) {
     // Without an output file the ground temperature file still gets its rows.
     if (TEarth && TEarthText.IsOpen() && stepWrite_TEarth > 0 && Zeilenzaehler % stepWrite_TEarth == 0)
       WriteTEarthRow(Zeilenzaehler);

@@ -96,9 +96,13 @@ void Statistics() {
 }
 
 void NextLoad() {
-  if (readfile || MessungAn())
+  if (readfile || MessungAn()) {
     ReadLoadRow(Zeilenzaehler, Massenstrom, TSink, QSource);
-  else if (LeistungVorgabe && !Aufteilung && gQSourceNachSchrittGueltig && QSource == gQSourceNachSchritt)
+    // A saved output begins its rows with row 0, the start values of the run
+    // that wrote it; row k holds hour k. The load of this hour is the next
+    // row, as in a generated load file, whose rows begin at 1.
+    if (Zeilenzaehler == 0 && Schrittzaehler >= 1) ReadLoadRow(Zeilenzaehler, Massenstrom, TSink, QSource);
+  } else if (LeistungVorgabe && !Aufteilung && gQSourceNachSchrittGueltig && QSource == gQSourceNachSchritt)
     QSource = QSourceSoll;
   const int z = Zeilenzaehler;
   if (Aufteilung) {
@@ -150,7 +154,7 @@ void Bookkeeping() {
       Massenstrom = 0.0;
     }
     DeriveMissingValue();
-    WriteCurrentStepRow(Sprungantwort && Zeitschritt == 1);
+    WriteCurrentStepRow(Sprungantwort && Zeitschritt == 1 && !Freecooling);
   }
 
   NextLoad();

@@ -132,9 +132,12 @@ void ValidateRunInputs() {
   if (MonitorAxi < 1 || MonitorAxi > DimAxi) Refuse("MonitorAxi (1 .. DimAxi)");
   if (MonitorRad < 0 || MonitorRad > DimRad + 1) Refuse("MonitorRad (0 .. DimRad + 1)");
   if (LastYear > kMaxStandortJahre) Refuse("LastYear > 600");
-  // The block history of a segment holds 10600 blocks; without the year jump
-  // the block number counts over every year of the run.
-  const long long years = static_cast<long long>(std::max(LastYear, 1)) + (Lastprofil ? std::max(JahreEinschwingen, 0) : 0) + 1;
+  // The block history of a segment holds 10600 blocks. Without Starttemp the
+  // block number counts over every year of the run (and its pre-run); with
+  // it the ground model counts the blocks of the running year only.
+  const long long years =
+      Starttemp ? 1
+                : static_cast<long long>(std::max(LastYear, 1)) + (Lastprofil ? std::max(JahreEinschwingen, 0) : 0) + 1;
   if (BlocksOf(years) > kMaxBloecke) Refuse("Simulationsdauer / RepRandbed: > 10600 Bloecke");
   if (writefile && SameFile(Outputfile, Inputfile))
     throw CalcError(" Ausgabefile = Eingabefile !  /  output file = input file ! : " + Outputfile);
@@ -217,7 +220,10 @@ void InitSimulation(int startYear, const double (&history)[11]) {
   DruckabfallSonde = CircuitPressureDropAt(Auslegungsmassenstrom / AnzahlSonden, Sondenlaenge, nullptr, &total);
   AuslegungsDruckabfall_Sondenkreis = total;
 
-  LeistungVorgabe = Leistung;
+  // A restart of the year jump keeps the run's own mode: at a year end
+  // Leistung is the last hour's, and a cooling hour of a power-driven run with
+  // free cooling runs on its sink temperature.
+  if (startYear == 0) LeistungVorgabe = Leistung;
   ChooseStepTableHeaders();
   Betriebsstunden = YearlyOperatingHours();
 

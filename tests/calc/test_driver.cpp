@@ -167,17 +167,40 @@ TEST_F(DriverTest, ManyYearsWithTheYearJump) {
     int lastYear;
     std::vector<std::string> years;
   };
-  // The default project runs in power mode: year 1, then the last year.
+  // The default project runs in power mode: year 1, then the last year; in
+  // temperature mode the year before the last is simulated as well.
   const Case cases[] = {{1, {"1"}}, {3, {"1", "2", "3"}}, {4, {"1", "4"}}, {30, {"1", "30"}}, {50, {"1", "50"}}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.lastYear);
+  const Case temperatureCases[] = {{4, {"1", "3", "4"}}, {30, {"1", "29", "30"}}};
+  auto check = [&](const Case& c) {
     SetProjectValue(p, "LastYear", std::to_string(c.lastYear));
     const Result r = RunDriver(dir_, {"projekt.txt", "out.txt"});
     ASSERT_EQ(r.status, 0) << r.err;
     std::vector<std::string> years;
     for (const auto& l : Lines(r.out)) years.push_back(SplitTabs(l)[0]);
     EXPECT_EQ(years, c.years);
-    EXPECT_EQ(Lines(Slurp(dir_ / "out.txt")).size(), 1001u + 8761u);
+    const auto out = Lines(Slurp(dir_ / "out.txt"));
+    ASSERT_EQ(out.size(), 1001u + 8761u);
+    EXPECT_EQ(out[1001].substr(0, 2), "0\t");
+    EXPECT_EQ(out.back().substr(0, 5), "8760\t");
+    // The output reads back as a project with the run's settings.
+    Simulate(-3);
+    Inputfile = (dir_ / "out.txt").string();
+    readfile = true;
+    Simulate(-2);
+    Eingabedatei.Close();
+    EXPECT_EQ(LastYear, c.lastYear);
+    EXPECT_EQ(SchritteProJahr, 8760);
+    EXPECT_TRUE(Starttemp);
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.lastYear);
+    check(c);
+  }
+  SetProjectValue(p, "Leistung", "FALSE");
+  for (const Case& c : temperatureCases) {
+    SCOPED_TRACE(::testing::Message() << c.lastYear << " temperature mode");
+    check(c);
+    EXPECT_FALSE(Leistung);
   }
 }
 

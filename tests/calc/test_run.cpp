@@ -118,6 +118,104 @@ TEST_F(RunTest, YearJumpAveragesTheBlocksOfOneYear) {
   Simulate(-4);
 }
 
+// The restarts of the jump give the ground model the start years of the
+// schedule: right after a restart the grid is the long-term state of that
+// many earlier years under the averaged history.
+TEST_F(RunTest, YearJumpRestartsWithTheScheduledStartYears) {
+  struct Restart {
+    int yearAfter;  // Jahr after the year end
+    int startYear;
+  };
+  struct Case {
+    int lastYear;
+    bool power;
+    std::vector<Restart> restarts;
+  };
+  const Case cases[] = {
+      {30, false, {{29, 19}, {30, 29}}},
+      {30, true, {{30, 29}}},
+      {4, false, {{3, 1}, {4, 3}}},
+      {4, true, {{4, 3}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "LastYear " << c.lastYear << (c.power ? " power" : " temperature"));
+    SetUp();
+    DailySteps();
+    Starttemp = true;
+    // Long enough that neighbouring start years give different long-term states.
+    Sondenlaenge = 150.0;
+    LastYear = c.lastYear;
+    Leistung = c.power;
+    QSource = 3.0;
+    TSink = 2.0;
+    Massenstrom = 0.3;
+    struct Seen {
+      int year;
+      double grid[kMaxSegmente + 1][kMatDim];
+      double history[kMaxSegmente + 1];
+    };
+    std::vector<Seen> seen;
+    Simulate(-1);
+    Schrittzaehler = 0;
+    Jahr = 1;
+    while (Jahr <= LastYear) {
+      Vorlauf = Jahr < LastYear;
+      ++Schrittzaehler;
+      const int before = Jahr;
+      int code = 0;
+      Simulate(code);
+      if (Jahr != before) {
+        Seen s{};
+        s.year = Jahr;
+        for (int j = 0; j <= kMaxSegmente; ++j) {
+          for (int k = 0; k < kMatDim; ++k) s.grid[j][k] = TGitter[j][k];
+          s.history[j] = Randmittel[j];
+        }
+        seen.push_back(s);
+      }
+    }
+    Simulate(-4);
+    for (const Restart& r : c.restarts) {
+      SCOPED_TRACE(::testing::Message() << "restart before year " << r.yearAfter);
+      const auto it = std::find_if(seen.begin(), seen.end(), [&](const Seen& s) { return s.year == r.yearAfter; });
+      ASSERT_NE(it, seen.end());
+      auto gridAfter = [&](int startYear) {
+        LongTermGFunction(startYear, it->history);
+        return TGitter[1][1];
+      };
+      const double expected = gridAfter(r.startYear);
+      for (int j = 1; j <= DimAxi; ++j)
+        for (int k = 0; k <= DimRad + 1; ++k) EXPECT_NEAR(it->grid[j][k], TGitter[j][k], 1e-9) << j << "," << k;
+      // The comparison tells the start year from its neighbours.
+      EXPECT_GT(std::fabs(gridAfter(r.startYear - 1) - expected), 1e-4);
+      EXPECT_GT(std::fabs(gridAfter(r.startYear + 1) - expected), 1e-4);
+    }
+  }
+}
+
+// A power-driven run with free cooling whose first year ends in a cooling
+// hour (which runs on its sink temperature) stays a power-driven run after
+// the jump: its cooling hours still go through free cooling.
+TEST_F(RunTest, YearJumpKeepsThePowerModeOfTheRun) {
+  DailySteps();
+  Starttemp = true;
+  LastYear = 4;
+  Freecooling = true;
+  Rueckkuehlung = false;
+  Leistung = true;
+  Sondenlaenge = 150.0;
+  QSource = -20.0;  // far more than the boreholes can take at 14 °C
+  Massenstrom = 0.3;
+  TSinkVorgabe2 = 14.0;
+  EXPECT_EQ(RunYears(), (std::set<int>{1, 4}));
+  EXPECT_TRUE(LeistungVorgabe);
+  const int last = SchritteProJahr;
+  EXPECT_LT(QStunde[last], 0.0);
+  EXPECT_GT(QStunde[last], -20.0);
+  EXPECT_DOUBLE_EQ(QFreecoolingStunde[last], QStunde[last]);
+  EXPECT_NEAR(QFreecoolingSumme, QKuehlSumme, 1e-9 * std::fabs(QKuehlSumme));
+}
+
 // ---- physics ----
 
 TEST_F(RunTest, NoLoadLeavesGroundAtStartTemperature) {
@@ -260,6 +358,239 @@ TEST_F(RunTest, FreeCoolingCoversTheDemandOrTheChillerTakesOver) {
   EXPECT_NEAR(QKaeltemaschineJahr, -2.0 * 8760, 1e-6);
 }
 
+// The run finish sums hour h into month m over the fixed month ranges
+// (December 8017..8760) and day (h + 23) div 24; the yearly sums take the
+// steps of the year only, the months always all 8760 hours.
+TEST_F(RunTest, RunFinishSumsOverTheFixedMonthRanges) {
+  for (int steps : {8760, 8000}) {
+    SCOPED_TRACE(steps);
+    SetUp();
+    SchritteProJahr = steps;
+    Simulate(-1);
+    const int hours[] = {744, 745, 1416, 1417, 8016, 8017, 8760};
+    double q = 1.0;
+    for (int h : hours) {
+      QStunde[h] = q;
+      q *= 2.0;
+    }
+    QStunde[5088] = -3.0;  // last hour of July
+    QStunde[5089] = -5.0;  // first of August
+    Simulate(-4);
+    EXPECT_DOUBLE_EQ(QHeizMonat[1], 1.0);
+    EXPECT_DOUBLE_EQ(QHeizMonat[2], 2.0 + 4.0);
+    EXPECT_DOUBLE_EQ(QHeizMonat[3], 8.0);
+    EXPECT_DOUBLE_EQ(QHeizMonat[11], 16.0);
+    EXPECT_DOUBLE_EQ(QHeizMonat[12], 32.0 + 64.0);
+    EXPECT_DOUBLE_EQ(QKuehlMonat[7], -3.0);
+    EXPECT_DOUBLE_EQ(QKuehlMonat[8], -5.0);
+    for (int m : {4, 5, 6, 9, 10}) EXPECT_DOUBLE_EQ(QHeizMonat[m] + QKuehlMonat[m], 0.0) << m;
+    EXPECT_DOUBLE_EQ(QHeizSumme, steps == 8760 ? 127.0 : 15.0);
+    EXPECT_DOUBLE_EQ(QKuehlSumme, -8.0);
+    EXPECT_DOUBLE_EQ(QTagesmittel[31], 1.0 / 24.0);
+    EXPECT_DOUBLE_EQ(QTagesmittel[32], 2.0 / 24.0);
+    EXPECT_DOUBLE_EQ(QTagesmittel[334], 16.0 / 24.0);
+    EXPECT_DOUBLE_EQ(QTagesmittel[335], 32.0 / 24.0);
+    EXPECT_DOUBLE_EQ(QTagesmittel[365], 64.0 / 24.0);
+    EXPECT_DOUBLE_EQ(QTagesmittel[0], 0.0);
+  }
+}
+
+// Row k of a project's hourly rows is the load of hour k, whether the rows
+// begin at 1 (a generated load file) or at 0 (a saved output, whose row 0
+// holds the start values of the run that wrote it), in the first year read
+// from the file and in a later year taken from the stored rows.
+TEST_F(RunTest, HourKTakesTheLoadOfRowK) {
+  auto load = [](int k) { return k == 0 ? 9.0 : 0.5 + 0.01 * (k % 100); };
+  for (int firstRow : {0, 1}) {
+    for (int years : {1, 2}) {
+      SCOPED_TRACE(::testing::Message() << "rows from " << firstRow << ", " << years << " years");
+      SetUp();
+      const std::string name = "rows_from_" + std::to_string(firstRow) + ".txt";
+      readfile = true;
+      Leistung = true;
+      Leistungsinput = true;
+      LastYear = years;
+      int z = Zeitschritt, n = SchritteProJahr;
+      WriteOutputHeader(name, z, n);
+      for (int k = firstRow; k <= 8760; ++k)
+        AusgabeText.WriteLine(std::to_string(k) + "\t0.300\t5.000\t" + FormatFixed(load(k), 0, 3));
+      AusgabeText.Close();
+
+      Simulate(-3);
+      readfile = true;
+      Inputfile = name;
+      Simulate(-2);
+      ASSERT_TRUE(readfile);
+      ASSERT_TRUE(Leistungsinput);
+      ASSERT_EQ(LastYear, years);
+      writefile = false;
+      RunYears();
+      for (int h : {1, 2, 99, 100, 101, 4000, 8759, 8760}) EXPECT_NEAR(QStunde[h], load(h), 1e-12) << h;
+    }
+  }
+
+  // After a February-peak pre-run the rows are read from the first hour on,
+  // and the output begins with row 0 again.
+  SetUp();
+  readfile = true;
+  Leistung = true;
+  Leistungsinput = true;
+  Lastprofil = true;
+  JahreEinschwingen = 1;
+  Auslegungsentzug = 2.0;
+  Massenstrom = 0.3;
+  int z = Zeitschritt, n = SchritteProJahr;
+  WriteOutputHeader("rows_prerun.txt", z, n);
+  for (int k = 1; k <= 8760; ++k)
+    AusgabeText.WriteLine(std::to_string(k) + "\t0.300\t5.000\t" + FormatFixed(load(k), 0, 3));
+  AusgabeText.Close();
+  Simulate(-3);
+  readfile = true;
+  Inputfile = "rows_prerun.txt";
+  Simulate(-2);
+  ASSERT_TRUE(Lastprofil);
+  writefile = true;
+  Outputfile = "rows_prerun_out.txt";
+  RunYears();
+  for (int h : {1, 2, 100, 8760}) EXPECT_NEAR(QStunde[h], load(h), 1e-12) << h;
+  LineReader out;
+  ASSERT_TRUE(out.Open("rows_prerun_out.txt"));
+  std::string line;
+  for (int i = 0; i < 1001; ++i) ASSERT_TRUE(out.Next(line));
+  ASSERT_TRUE(out.Next(line));
+  EXPECT_EQ(line.substr(0, 2), "0\t");
+  ASSERT_TRUE(out.Next(line));
+  EXPECT_EQ(line.substr(0, 2), "1\t");
+}
+
+// Power mode with a heat pump: the boreholes give the evaporator's share of
+// the heating demand at the COP of the source temperature, and a frost limit
+// cuts the sink temperature and leaves the rest to the backup heat.
+TEST_F(RunTest, HeatPumpShareAndFrostLimits) {
+  // The default characteristic is one straight line: 3 + 0.1 t.
+  auto cop = [](double t) { return 3.0 + 0.1 * t; };
+  auto firstHour = [] {
+    Simulate(-1);
+    ++Schrittzaehler;
+    int code = 0;
+    Simulate(code);
+  };
+  Leistung = true;
+  WP = true;
+  Massenstrom = 0.3;
+  QSource = 3.0;
+  firstHour();
+  ASSERT_GT(TSource, -5.0);
+  ASSERT_LT(TSource, 15.0);
+  EXPECT_NEAR(COPaktuell, cop(TSource), 1e-12);
+  EXPECT_NEAR(QSource, 3.0 * 3.0 / 2.0 * (cop(TSource) - 1.0) / cop(TSource), 1e-12);
+  EXPECT_NEAR(TSource - TSink, QSource * 1000.0 / cpSole / 0.3, 1e-9);
+  EXPECT_FALSE(Frostbetrieb);
+  EXPECT_DOUBLE_EQ(Zusatzwaerme, 0.0);
+  EXPECT_DOUBLE_EQ(QStunde[1], QSource);
+  Simulate(-4);
+
+  // 30 kW would return the brine far below the heat pump's limit of -5 °C.
+  SetUp();
+  Leistung = true;
+  WP = true;
+  WPFrostgrenze = -5.0;
+  Kesselleistung = 2.0;
+  Massenstrom = 0.3;
+  QSource = 30.0;
+  firstHour();
+  EXPECT_TRUE(Frostbetrieb);
+  EXPECT_DOUBLE_EQ(TSink, -5.0);
+  EXPECT_DOUBLE_EQ(TSinkStunde[1], -5.0);
+  EXPECT_NEAR(QSource, (TSource + 5.0) * cpSole * 0.3 / 1000.0, 1e-12);
+  EXPECT_DOUBLE_EQ(QStunde[1], QSource);
+  const double c = cop(TSource);
+  EXPECT_NEAR(Zusatzwaerme, (30.0 - QSource) / (c - 1.0) * c, 1e-9);
+  EXPECT_DOUBLE_EQ(Kesselwaerme, 2.0);
+  Simulate(-4);
+
+  // The frost limiter without heat pump moves the sink temperature a tenth of
+  // the way each pass: the iteration settles at the limit itself.
+  SetUp();
+  Leistung = true;
+  Frostbegrenzung = true;
+  Frostgrenze = -2.0;
+  COP_Frostgrenze = 3.0;
+  Massenstrom = 0.3;
+  QSource = 30.0;
+  firstHour();
+  EXPECT_TRUE(Frostbetrieb);
+  EXPECT_NEAR(TSink, -2.0, Genauigkeit);
+  EXPECT_LT(TSink, -2.0);
+  EXPECT_NEAR(QSource, (TSource - TSink) * cpSole * 0.3 / 1000.0, 1e-12);
+  EXPECT_NEAR(Zusatzwaerme, (30.0 - QSource) / 2.0 * 3.0, 1e-9);
+  Simulate(-4);
+}
+
+TEST_F(RunTest, StationaryIterationStopsAtCode201AndStandingBrineTakesTheFill) {
+  // Every pass diverges and restarts: the iteration ends when the code passes 200.
+  stationaer = true;
+  Leistung = true;
+  QSource = 1e5;
+  Massenstrom = 0.3;
+  Simulate(-1);
+  ++Schrittzaehler;
+  int code = 0;
+  Simulate(code);
+  EXPECT_EQ(code, 201);
+  EXPECT_DOUBLE_EQ(TSink, -1.0);
+  EXPECT_EQ(Rechenstatus, 0);
+  Simulate(-4);
+
+  // No circulation: no iteration; inlet and outlet stand at the fill temperature.
+  SetUp();
+  Leistung = true;
+  QSource = 2.0;
+  Massenstrom = 0.0;
+  Simulate(-1);
+  ++Schrittzaehler;
+  code = 0;
+  Simulate(code);
+  EXPECT_EQ(code, 0);
+  EXPECT_DOUBLE_EQ(TSink, TGitter[1][1]);
+  EXPECT_DOUBLE_EQ(TSource, TGitter[1][1]);
+  Simulate(-4);
+}
+
+// A split field alternates year by year: with Feld1 set the odd years take
+// the second field's hourly loads, the even years the first field's.
+TEST_F(RunTest, AlternatingFieldsTakeTurnsByYear) {
+  for (bool feld1 : {true, false}) {
+    SCOPED_TRACE(feld1);
+    SetUp();
+    DailySteps();
+    LastYear = 3;
+    Aufteilung = true;
+    Feld1 = feld1;
+    Leistung = true;
+    for (int h = 0; h <= 8760; ++h) {
+      QStundeFeld1[h] = 1.0;
+      MassenstromFeld1[h] = 0.3;
+      QStundeFeld2[h] = 2.0;
+      MassenstromStunde2[h] = 0.3;
+    }
+    std::vector<double> yearLoad;
+    Simulate(-1);
+    Schrittzaehler = 0;
+    Jahr = 1;
+    while (Jahr <= LastYear) {
+      Vorlauf = Jahr < LastYear;
+      ++Schrittzaehler;
+      int code = 0;
+      Simulate(code);
+      if (Schrittzaehler == 100) yearLoad.push_back(QStunde[100]);
+    }
+    Simulate(-4);
+    const std::vector<double> expected = feld1 ? std::vector<double>{2.0, 1.0, 2.0} : std::vector<double>{1.0, 2.0, 1.0};
+    EXPECT_EQ(yearLoad, expected);
+  }
+}
+
 // ---- steps and repeats ----
 
 TEST_F(RunTest, RepeatOfAStepStartsFromTheSavedState) {
@@ -391,6 +722,26 @@ TEST_F(RunTest, PeakPreRunLeavesTheRunAtItsStart) {
   Simulate(-4);
 }
 
+// The pre-run writes nothing: the output holds the rows of the run only.
+TEST_F(RunTest, PeakPreRunWritesNoRows) {
+  Lastprofil = true;
+  JahreEinschwingen = 1;
+  Leistung = true;
+  QSource = 2.0;
+  Auslegungsentzug = 2.0;
+  Massenstrom = 0.3;
+  writefile = true;
+  Outputfile = "prerun_out.txt";
+  RunYears();
+  FILE* f = std::fopen("prerun_out.txt", "rb");
+  ASSERT_NE(f, nullptr);
+  long lines = 0;
+  for (int c; (c = std::fgetc(f)) != EOF;)
+    if (c == '\n') ++lines;
+  std::fclose(f);
+  EXPECT_EQ(lines, 1001 + 8761);
+}
+
 // ---- safe saving ----
 
 std::string ReadAll(const std::string& name) {
@@ -480,6 +831,7 @@ TEST_F(RunTest, StartupAndGroundTemperatureFiles) {
   Anfahrfile = "anfahr.qeb";
   TEarth = true;
   stepWrite_TEarth = 730;
+  Sondenlaenge = 100.0;
   Leistung = true;
   QSource = 2.0;
   Massenstrom = 0.3;
@@ -494,7 +846,18 @@ TEST_F(RunTest, StartupAndGroundTemperatureFiles) {
   }
   ASSERT_EQ(lines.size(), 1016u);
   EXPECT_EQ(lines[0], "Ausgabefile des QEB-Programms");
-  EXPECT_EQ(lines[5].substr(0, 2), "1\t");
+  EXPECT_EQ(lines[1], Projekttitel1);
+  EXPECT_EQ(lines[4], Projekttitel4);
+  // Count and geometry with the labels of their project-file lines 6..13.
+  EXPECT_EQ(lines[5], "1\t\tAnzahl Sonden");
+  EXPECT_EQ(lines[6], " 1.00000000000000E+0002\tm\tSondenlaenge");
+  const char* labels[] = {"\tm\tBohrdurchmesser", "\tm\tSondeninnendurchmesser", "\tm\tDicke Sondenrohr",
+                          "\tK/W\tR1",            "\tKm/W\tRa",                "\tKm/W\tRb"};
+  for (int i = 0; i < 6; ++i) {
+    ASSERT_EQ(lines[7 + i].size(), 23u + std::string(labels[i]).size()) << i;
+    EXPECT_EQ(lines[7 + i].substr(23), labels[i]) << i;
+  }
+  EXPECT_NEAR(*ParseReal(lines[10].substr(0, 23)), R1, 1e-12 * std::fabs(R1));
   EXPECT_EQ(lines[13].substr(23), "\tmK/W\tRc");
   EXPECT_NEAR(*ParseReal(lines[13].substr(0, 23)), Rc, 1e-12 * std::fabs(Rc));
   EXPECT_EQ(lines[14], "");
@@ -510,6 +873,70 @@ TEST_F(RunTest, StartupAndGroundTemperatureFiles) {
   const std::string t = ReadAll("TEarth.qeb");
   EXPECT_EQ(t.substr(0, 62), "Ausgabefile TEarth.qeb mit allen berechneten Erdtemperaturen\r\n");
   EXPECT_EQ(std::count(t.begin(), t.end(), '\n'), 16 + 13);
+
+  // A stationary run writes no start-up file.
+  SetUp();
+  std::remove("anfahr.qeb");
+  AnfahrfileSchreiben = true;
+  Anfahrfile = "anfahr.qeb";
+  stationaer = true;
+  RunYears();
+  EXPECT_FALSE(FileExists("anfahr.qeb"));
+}
+
+// ---- run initialisation ----
+
+TEST_F(RunTest, InitialisationDerivesTheRunsFixedQuantities) {
+  // Operating hours: months with a positive running time, plus the peak days
+  // of February for the hours that February's running time leaves.
+  for (int m = 1; m <= 12; ++m) Laufzeit[m] = 0;
+  Laufzeit[1] = 10;
+  Laufzeit[2] = 20;
+  Laufzeit[4] = -5;  // heat injection: no operating hours
+  DauerLastSpitze = 3;
+  Durchschnittsentzug = false;
+  Systemsimulation = false;
+  // Hot water: a daily demand of 4.2 kJ/kgK x 50 K x 1 kg per hour share.
+  WW_Bedarf = 365.0 * 4.2 * 50.0;
+  MinDeckungFreecooling = 1.2;
+  Simulate(-1);
+  EXPECT_EQ(Betriebsstunden, 31 * 10 + 28 * 20 + (24 - 20) * 3);
+  for (int h : {1, 7, 24}) EXPECT_NEAR(WWZapfStunde[h], WWTagesprofil[h] * 3600.0, 1e-9 * (1.0 + WWZapfStunde[h]));
+  EXPECT_DOUBLE_EQ(MinDeckungFreecooling, 0.95);
+  Simulate(-4);
+
+  SetUp();
+  Laufzeit[2] = 24;
+  DauerLastSpitze = 3;
+  Durchschnittsentzug = false;
+  MinDeckungFreecooling = -0.1;
+  Simulate(-1);
+  int expected = 0;
+  for (int m = 1; m <= 12; ++m)
+    if (Laufzeit[m] > 0) expected += DaysOfMonth(m) * Laufzeit[m];
+  EXPECT_EQ(Betriebsstunden, expected);  // a February of 24 h adds nothing for the peak days
+  EXPECT_DOUBLE_EQ(MinDeckungFreecooling, 0.0);
+  Simulate(-4);
+}
+
+// At the end of a settling year the project file is read again from its
+// first hourly row: the header of its version is skipped.
+TEST_F(RunTest, ReopeningTheProjectFileSkipsTheHeaderOfItsVersion) {
+  std::string text;
+  for (int i = 1; i <= 1100; ++i) text += "L" + std::to_string(i) + "\r\n";
+  WriteAll("reopen.txt", text);
+  Inputfile = "reopen.txt";
+  const struct {
+    int version, header;
+  } cases[] = {{1, 201}, {2, 201}, {3, 401}, {8, 401}, {9, 701}, {11, 701}, {12, 1001}, {27, 1001}, {28, 1001}};
+  for (const auto& c : cases) {
+    FileVersion = c.version;
+    ReopenInputFile();
+    std::string line;
+    ASSERT_TRUE(Eingabedatei.Next(line));
+    EXPECT_EQ(line, "L" + std::to_string(c.header + 1)) << "version " << c.version;
+  }
+  Eingabedatei.Close();
 }
 
 // ---- refusals ----
@@ -553,6 +980,12 @@ TEST_F(RunTest, InputsThatWouldDivideByZeroAreRefused) {
   refused([] { AnzahlSonden = 0; });
   refused([] { MonitorRad = 20; });
   refused([] { LastYear = 300; });  // 300 years of weekly blocks overflow the history
+  // With Starttemp the blocks are counted within the running year.
+  SetUp();
+  Starttemp = true;
+  LastYear = 300;
+  EXPECT_NO_THROW(Simulate(-1));
+  Simulate(-4);
 }
 
 TEST_F(RunTest, PressureDropAfterEveryCall) {

@@ -3,6 +3,7 @@
 // of laminar pipe flow.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -186,6 +187,73 @@ TEST_F(ServicesPressureDropTest, ConnectionPipesAndBends) {
   const double reA = vA * D / nu;
   const double fA = reA < 2300.0 ? 64.0 / reA : 1.0 / std::pow(1.82 * std::log10(reA) - 1.64, 2);
   EXPECT_NEAR(pip, vA * vA * 2.0 * 20.0 * fA / D * rho / 2.0 + 3.0 * rho * vA * vA, 1e-9 * pip);
+}
+
+// Darcy friction factor of the circuit: laminar below 2300, else the smooth-pipe fit.
+double Friction(double re) {
+  if (re <= 0.0) return 0.0;
+  return re < 2300.0 ? 64.0 / re : 1.0 / std::pow(1.82 * std::log10(re) - 1.64, 2);
+}
+
+TEST_F(ServicesPressureDropTest, CoaxialAnnulusInnerPipeAndSeries) {
+  KoaxialSonde = true;
+  Innenrohrdurchmesser = 0.02;
+  const double m = 0.3, L = 100.0, rho = 1000.0, nu = 2e-6, pi = std::numbers::pi;
+  const double d = 0.032 - 2 * 0.0029;
+  // The annulus as the circle of the same area; the inner pipe (wall 3 mm).
+  const double dh = std::sqrt(d * d - 0.02 * 0.02);
+  const double v = m / (pi * dh * dh / 4.0 * rho);
+  const double di = 0.02 - 2 * 0.003;
+  const double vi = m / (pi * di * di / 4.0 * rho);
+  const double re = v * dh / nu, rei = vi * di / nu;
+  const Drop a = DropAt(m, L);
+  EXPECT_NEAR(a.re, re, 1e-9 * re);
+  EXPECT_NEAR(a.reInner, rei, 1e-9 * rei);
+  EXPECT_EQ(a.laminar, re < 2300.0);
+  const double expected = v * v * L * Friction(re) / dh * rho / 2.0 + vi * vi * L * Friction(rei) / di * rho / 2.0 +
+                          2.0 * rho * v * v;
+  EXPECT_NEAR(a.probe, expected, 1e-9 * expected);
+
+  // Geocoax: five times the Reynolds number (at least 2300) and five times the
+  // annulus velocity in its friction term.
+  Geocoax = true;
+  const double reG = std::max(5.0 * re, 2300.0);
+  const Drop g = DropAt(m, L);
+  EXPECT_NEAR(g.re, reG, 1e-9 * reG);
+  const double expectedG = 25.0 * v * v * L * Friction(reG) / dh * rho / 2.0 +
+                           vi * vi * L * Friction(rei) / di * rho / 2.0 + 2.0 * rho * v * v;
+  EXPECT_NEAR(g.probe, expectedG, 1e-9 * expectedG);
+
+  // Probes in series: the velocity and the probe's drop both scale.
+  Geocoax = false;
+  KoaxialSonde = false;
+  const Drop one = DropAt(0.05, L);
+  inSerie = 2.0;
+  const Drop two = DropAt(0.05, L);
+  const double dU = d;
+  const double v2 = 2.0 * (0.05 / 2.0) / (pi * dU * dU / 4.0 * rho);
+  const double re2 = v2 * dU / nu;
+  EXPECT_NEAR(two.re, 2.0 * one.re, 1e-9 * two.re);
+  const double expected2 = (v2 * v2 * L * Friction(re2) / dU * rho + 2.0 * rho * v2 * v2) * 2.0;
+  EXPECT_NEAR(two.probe, expected2, 1e-9 * expected2);
+}
+
+TEST_F(ServicesTest, SpecificExtractionOfASplitFieldAndHotWater) {
+  AnzahlSonden = 1;
+  Sondenlaenge = 100.0;
+  Aufteilung = true;
+  EER_Kuehllast = 3.0;
+  Jahreskuehllast = 1200.0;
+  Kuehlbandlast = 0.0;
+  JahresFreecooling = 600.0;
+  COP_Heizlast = 4.0;
+  Jahresheizlast = 3000.0;
+  Heizbandlast = 1000.0;
+  COP_WW = 2.5;
+  HeizlastWW = 1000.0;
+  // Cooling 1600 kWh into the ground, halved, less half the free cooling;
+  // heating 4000 kWh at COP 4 and hot water 1000 kWh at COP 2.5 from it.
+  EXPECT_NEAR(SpecificExtractionEnergy(), (-800.0 - 300.0 + 3000.0 + 600.0) / 100.0, 1e-12);
 }
 
 TEST_F(ServicesPressureDropTest, CoaxialProbes) {
