@@ -47,6 +47,13 @@ int Run(int argc, char** argv) {
     Inputfile = argv[1];
     readfile = true;
     Simulate(-2);
+    // The project file stores the design extraction only as QSource, which
+    // the writer takes from Auslegungsentzug; the input window shows it in
+    // the same field, so the project's power must become the design power.
+    Auslegungsentzug = QSource;
+    // The project's weather offset applies to the built-in year; stored
+    // weather rows are taken as they stand.
+    if (!WetterGeladen && Offset != OffsetAktuell) ShiftWeatherData();
   } else {
     readfile = false;
   }
@@ -74,11 +81,13 @@ int Run(int argc, char** argv) {
     }
     range.Add(std::min(TSink, TSource));
     range.Add(std::max(TSink, TSource));
-    if (Rechenstatus == 2 || Rechenstatus == 3) {
-      if (!warned)
-        std::fprintf(stderr, "%s\n",
-                     Rechenstatus == 2 ? "Warnung: keine Konvergenz / warning: no convergence"
-                                       : "Warnung: Ruecklauftemperatur ausserhalb / warning: return temperature out of range");
+    if (Rechenstatus >= 2 && Rechenstatus <= 4) {
+      // Without a user to ask, the run goes on as if "No" was answered.
+      static const char* const kStatusText[] = {
+          "Warnung: keine Konvergenz / warning: no convergence",
+          "Warnung: Ruecklauftemperatur ausserhalb / warning: return temperature out of range",
+          "Warnung: Kollektordurchsatz zu klein / warning: collector flow rate too low"};
+      if (!warned) std::fprintf(stderr, "%s\n", kStatusText[Rechenstatus - 2]);
       warned = true;
       Rechenstatus = 1;
     }

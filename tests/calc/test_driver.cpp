@@ -241,3 +241,32 @@ TEST_F(DriverTest, FailedRunKeepsThePreviousOutput) {
 
 }  // namespace
 }  // namespace qeb
+
+namespace qeb {
+namespace {
+
+// The project's extraction power is the power of the run: the writer stores
+// the design power as QSource, so a project must not fall back to 1 kW.
+TEST_F(DriverTest, ProjectPowerIsThePowerOfTheRun) {
+  const fs::path p = MakeProject("projekt.txt");
+  SetProjectValue(p, "QSource", " 3.00000000000000E+0000");
+  SetProjectValue(p, "LastYear", "1");
+  const Result r = RunDriver(dir_, {"projekt.txt", "ergebnis.txt"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto out = Lines(Slurp(dir_ / "ergebnis.txt"));
+  ASSERT_EQ(out.size(), 1001u + 8761u);
+  for (size_t i = 1002; i < out.size(); i += 997) {
+    const auto f = SplitTabs(out[i]);
+    ASSERT_GE(f.size(), 5u) << out[i];
+    EXPECT_NEAR(*ParseReal(f[3]), 3.0, 1e-9) << out[i];
+  }
+  Simulate(-3);
+  Inputfile = (dir_ / "ergebnis.txt").string();
+  readfile = true;
+  Simulate(-2);
+  EXPECT_DOUBLE_EQ(QSource, 3.0);
+  Eingabedatei.Close();
+}
+
+}  // namespace
+}  // namespace qeb
