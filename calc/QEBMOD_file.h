@@ -118,7 +118,7 @@ const std::vector<LineSpec>& ProjectLayout();
 std::string LayoutLabel(int line);
 
 // Text written for a line of the current state (without line end).
-std::string FormatLayoutLine(const LineSpec& spec);
+std::string FormatLayoutLine(const LineSpec& layout);
 
 // ---- writer ----
 

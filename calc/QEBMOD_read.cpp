@@ -182,7 +182,7 @@ void ReadLanguage(Reader& r) {
 }
 
 void ReadLine298(Reader& r) {
-  const LineSpec& spec = ProjectLayout()[298];
+  const LineSpec& layout = ProjectLayout()[298];
   int lineNo = r.counter;
   if (r.version < 26) {
     r.Next("MassenstromAusEntzug");
@@ -191,7 +191,7 @@ void ReadLine298(Reader& r) {
   }
   size_t end = 0;
   auto tok = r.Values(10, "Zeile 298", &end);
-  for (size_t k = 0; k < 10; ++k) r.Store(spec.fields[k], tok[k], lineNo);
+  for (size_t k = 0; k < 10; ++k) r.Store(layout.fields[k], tok[k], lineNo);
   if (JahrGrafik == 0) JahrGrafik = 50;
   // The TAB behind the tenth number is dropped; the rest is the address.
   std::string rest = end + 1 <= r.line.size() ? r.line.substr(end + 1) : std::string();

@@ -87,31 +87,31 @@ const std::string& StepTableHeader() {
   return Kopfzeile;
 }
 
-std::string FormatLayoutLine(const LineSpec& spec) {
+std::string FormatLayoutLine(const LineSpec& layout) {
   std::string s;
-  switch (spec.kind) {
+  switch (layout.kind) {
     case LineKind::Version:
       return kVersionszeile;
     case LineKind::Text:
-      return FormatField(spec.fields[0], spec.line);
+      return FormatField(layout.fields[0], layout.line);
     case LineKind::Header:
       return OneLine(StepTableHeader());
     case LineKind::Param:
     case LineKind::Multi:
-      for (const Field& f : spec.fields) s += FormatField(f, spec.line) + "\t";
-      s += LayoutLabel(spec.line);
+      for (const Field& f : layout.fields) s += FormatField(f, layout.line) + "\t";
+      s += LayoutLabel(layout.line);
       s += "\t\t";
-      s += spec.keyText;
+      s += layout.keyText;
       return s;
     case LineKind::Probe:
-      for (const Field& f : spec.fields) s += FormatField(f, spec.line) + "\t";
-      s += LayoutLabel(spec.line);
+      for (const Field& f : layout.fields) s += FormatField(f, layout.line) + "\t";
+      s += LayoutLabel(layout.line);
       s += "\t";
-      s += spec.keyText;
+      s += layout.keyText;
       return s;
     case LineKind::Line298:
-      for (const Field& f : spec.fields) s += FormatField(f, spec.line) + "\t";
-      s += LayoutLabel(spec.line);
+      for (const Field& f : layout.fields) s += FormatField(f, layout.line) + "\t";
+      s += LayoutLabel(layout.line);
       return s;
   }
   return s;
