@@ -191,6 +191,32 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
     }
     nsub = substep_stop;
   }
+  if (!stationaer) {
+    // The transient brine update is explicit: within one brine sub-step no
+    // channel may exchange more than its own heat content, or the
+    // temperatures oscillate and grow without bound. The counts of the model
+    // set-up come from the design flow and the U-tube's pipe capacity; the two
+    // smaller channels of a coaxial probe with their mutual coupling, or a
+    // running flow above the design flow, need more sub-steps.
+    const double dtGrid = 60.0 * Zeitschritt / subdt;
+    double rate = 0.0;  // 1/s, largest exchange rate of a channel
+    for (int k = 1; k <= n; ++k) {
+      if (KoaxialSonde) {
+        if (CSoleRingraum > 0.0) rate = std::max(rate, (W + Acond[k] + Bcond[k]) / CSoleRingraum);
+        if (CSoleInnenrohr > 0.0) rate = std::max(rate, (W + Acond[k]) / CSoleInnenrohr);
+      } else if (CSoleRohr > 0.0) {
+        rate = std::max(rate, (W + Bcond[k] / 2.0) / CSoleRohr);
+      }
+    }
+    const double needed = std::ceil(dtGrid * rate);
+    constexpr double kMaxBrineSubsteps = 1'000'000.0;
+    if (!(needed <= kMaxBrineSubsteps)) {
+      throw CalcError(
+          " Zu viele Sole-Teilschritte (Durchfluss zu gross oder Sondenrohr zu klein?)  /  too many brine "
+          "sub-steps (flow too large or probe pipe too small?) ");
+    }
+    nsub = std::max(nsub, static_cast<int>(needed));
+  }
   static ColumnMatrices columns;
   TakeColumns(flowing ? CNMatrixBetrieb : CNMatrixRuhe, n, nR, columns);
 

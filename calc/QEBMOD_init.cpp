@@ -132,6 +132,20 @@ void ValidateRunInputs() {
   if (MonitorAxi < 1 || MonitorAxi > DimAxi) Refuse("MonitorAxi (1 .. DimAxi)");
   if (MonitorRad < 0 || MonitorRad > DimRad + 1) Refuse("MonitorRad (0 .. DimRad + 1)");
   if (LastYear > kMaxStandortJahre) Refuse("LastYear > 600");
+  // The steps of a year must start within the year: the hourly tables, the
+  // weather and the step table hold the hours 0..8760.
+  if (static_cast<long long>(SchritteProJahr - 1) * Zeitschritt >= 60LL * kStunden)
+    Refuse("numrows * Zeitschritt > 1 Jahr / 1 year (SchritteProJahr)");
+  // Step-table rows that carry hourly values (weather, collector, recooler,
+  // free cooling, system simulation, measured rows) are indexed by the row
+  // number, which runs up to the steps of a year; rows of the step response
+  // with hourly steps come from the traces, which hold 3000 entries.
+  if (writefile && (solar || mitRueckkuehler || Freecooling || Systemsimulation || MesswerteSpeichern) &&
+      SchritteProJahr > kStunden)
+    Refuse("numrows > 8760 mit Stundenwerten (solar, Rueckkuehler, Freecooling, Systemsimulation)  /  with hourly "
+           "values");
+  if (writefile && Sprungantwort && Stundensprung && SchritteProJahr >= kVerlaufMax)
+    Refuse("numrows > 2999 mit Sprungantwort und Stundensprung  /  with step response and hourly step");
   // The block history of a segment holds 10600 blocks. Without Starttemp the
   // block number counts over every year of the run (and its pre-run); with
   // it the ground model counts the blocks of the running year only.

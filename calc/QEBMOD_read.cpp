@@ -481,6 +481,12 @@ void ReadInputFile(const std::string& fileName, int& stepMinutes, int& stepsPerY
   } catch (...) {
     // A file that failed half way must not hand its lines to the load rows.
     Eingabedatei.Close();
+    // `Messung` survives the defaults and is set again from its value at
+    // entry by the next read: a file that failed after its measured-value
+    // line (e.g. one without the measured rows it announces) must not leave
+    // the option on, or every project opened after it would ask for
+    // measured rows too.
+    Messung = MessungAlt;
     throw;
   }
 }
