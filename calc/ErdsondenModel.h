@@ -117,7 +117,8 @@ extern double GWFeldbreite;                                  // m
 // Sorts the measured profile (points 1..10) by depth, extends it linearly to
 // the surface and to 10000 m, and gives the mean temperature of each of the
 // DimAxi equal layers of the probe in result[1..DimAxi] (result[0] = surface).
-// Sets Erdmitteltemp. Raises CalcError for DimAxi outside 1..30 or length <= 0.
+// Below the deepest point the last temperature holds (a single point gives no
+// gradient). Sets Erdmitteltemp. Raises CalcError for DimAxi outside 1..30 or length <= 0.
 void SortGroundLayers(double (&temperatures)[kProfilPunkte + 1], double (&depths)[kProfilPunkte + 1],
                       double (&result)[kSchichtErgebnis + 1], double length);
 

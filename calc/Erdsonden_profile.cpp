@@ -72,15 +72,37 @@ void SortGroundLayers(double (&temperatures)[kProfilPunkte + 1], double (&depths
 
   // 4. surface and deep extension
   const int n = (z[kNutzerPunkte + 1] > kLeerTiefe) ? kNutzerPunkte + 1 : used;
+  int last = n;  // deepest point of the profile as it is stored
   if (n > 1) {
     z[0] = 0.0;
     T[0] = (z[2] == z[1]) ? T[1] : T[1] - (T[2] - T[1]) / (z[2] - z[1]) * z[1];
-    if (z[n] != kProfilEnde) {
+    // A profile that already reaches 10000 m (or deeper) needs no extension;
+    // a point at 10000 m after a deeper one would break the depth order and
+    // come back with every further call.
+    if (z[n] < kProfilEnde) {
       const double tn =
           (z[n] == z[n - 1]) ? T[n] : T[n] + (T[n] - T[n - 1]) / (z[n] - z[n - 1]) * (kProfilEnde - z[n]);
       z[n + 1] = kProfilEnde;
       T[n + 1] = tn;
+      last = n + 1;
     }
+  }
+
+  // Working copy of the profile for the layer means. Below its deepest point
+  // the last temperature is held: with a single point (or none) no gradient
+  // is known, and a layer below it would otherwise start at 0 degrees. The
+  // held point is not stored, so the profile of the project stays as entered.
+  double zp[kProfilPunkte + 2] = {};
+  double Tp[kProfilPunkte + 2] = {};
+  for (int i = 0; i <= last; ++i) {
+    zp[i] = z[i];
+    Tp[i] = T[i];
+  }
+  const double held = std::max(kProfilEnde, 2.0 * length);
+  if (zp[last] < held) {
+    ++last;
+    zp[last] = held;
+    Tp[last] = Tp[last - 1];
   }
 
   // 5./6. exact mean of the piecewise-linear profile over each layer
@@ -93,27 +115,27 @@ void SortGroundLayers(double (&temperatures)[kProfilPunkte + 1], double (&depths
     const double top = dz * (s - 1);
     const double bottom = dz * s;
     double B = 0.0;
-    for (int j = 1; j <= n; ++j) {
-      if (z[j] <= bottom && bottom < z[j + 1]) {
-        B = (z[j + 1] <= z[j]) ? Bprev : T[j] + (T[j + 1] - T[j]) / (z[j + 1] - z[j]) * (bottom - z[j]);
+    for (int j = 1; j <= last; ++j) {
+      if (j < last && zp[j] <= bottom && bottom < zp[j + 1]) {
+        B = Tp[j] + (Tp[j + 1] - Tp[j]) / (zp[j + 1] - zp[j]) * (bottom - zp[j]);
       }
-      if (z[j] > bottom && z[j - 1] <= top) {
-        B = T[j - 1] + (T[j] - T[j - 1]) / (z[j] - z[j - 1]) * (bottom - z[j - 1]);
+      if (zp[j] > bottom && zp[j - 1] <= top) {
+        B = Tp[j - 1] + (Tp[j] - Tp[j - 1]) / (zp[j] - zp[j - 1]) * (bottom - zp[j - 1]);
       }
     }
     double M = Bprev;
-    for (int j = 1; j <= n + 1; ++j) {
-      if (!(z[j] > top && z[j - 1] < bottom)) continue;
-      const bool startsAbove = z[j - 1] <= top;
-      const bool endsBelow = z[j] > bottom;
+    for (int j = 1; j <= last; ++j) {
+      if (!(zp[j] > top && zp[j - 1] < bottom)) continue;
+      const bool startsAbove = zp[j - 1] <= top;
+      const bool endsBelow = zp[j] > bottom;
       if (startsAbove && endsBelow) {
         M = (B + Bprev) / 2.0;
       } else if (startsAbove) {
-        M += (T[j] - Bprev) * (z[j] - top) / (2.0 * dz);
+        M += (Tp[j] - Bprev) * (zp[j] - top) / (2.0 * dz);
       } else if (!endsBelow) {
-        M += ((T[j] + T[j - 1]) / 2.0 - Bprev) * (z[j] - z[j - 1]) / dz;
+        M += ((Tp[j] + Tp[j - 1]) / 2.0 - Bprev) * (zp[j] - zp[j - 1]) / dz;
       } else {
-        M += ((B + T[j - 1]) / 2.0 - Bprev) * (bottom - z[j - 1]) / dz;
+        M += ((B + Tp[j - 1]) / 2.0 - Bprev) * (bottom - zp[j - 1]) / dz;
       }
     }
     result[s] = M;
@@ -146,8 +168,19 @@ void SpreadLayer(int n, double dz, double top, double bottom, double conductivit
     out.capacityFlow[i] = 0.0;
   }
   const double d = bottom - top;
-  // An inverted or empty layer carries no water.
+  // An inverted layer carries no water (a negative cross-section would turn
+  // the capacity flow negative).
   *out.section = std::max(d, 0.0) * fieldWidth;
+  if (d == 0.0) {
+    // A layer without thickness lies wholly in the segment of its depth; it
+    // takes no length of the segment and carries no water.
+    const double length = dz * n;
+    if (top >= 0.0 && top <= length) {
+      const int i = std::clamp(static_cast<int>(std::ceil(top / dz)), 1, n);
+      out.thicknessShare[i] = 1.0;
+    }
+    return;
+  }
   if (!(d > 0.0)) return;
   // Only the part of the layer that lies beside the probe counts: a layer
   // that starts at or above the surface begins in segment 1, one that reaches

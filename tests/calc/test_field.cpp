@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "calc/Erdsonden.h"
@@ -83,6 +84,25 @@ TEST_F(FieldInfluence, BaseValueStepsAndSelectedBorehole) {
   EXPECT_NEAR(got, mean, 1e-12);
 }
 
+TEST_F(FieldInfluence, SixtyMetresStillCountAndTheBaseAbove200) {
+  SondeX[2] = 60.0;  // r = 60: t = 4.8252 - ln 1200 < 0, the floor is added
+  EXPECT_NEAR(FieldNeighbourInfluence(2, table, 4.82, 4.95, 100.0), 4.82 + 0.0023, 1e-12);
+  SondeX[2] = 60.001;
+  EXPECT_EQ(FieldNeighbourInfluence(2, table, 4.82, 4.95, 100.0), 4.82);
+  // Base value of 200 and of 201 boreholes, seen through a pair 1 m apart.
+  for (int i = 1; i <= 201; ++i) SondeX[i] = 1000.0 * i;
+  SondeX[2] = SondeX[1] + 1.0;  // r = 1: t = B - ln 20
+  FieldNeighbourInfluence(200, table, 4.82, 4.95, 100.0);
+  EXPECT_NEAR(table[1], 4.82 + (4.82 + 0.13 * 100 / 75) - std::log(20.0), 1e-12);
+  FieldNeighbourInfluence(201, table, 4.82, 4.95, 100.0);
+  EXPECT_NEAR(table[1], 4.82 + (4.82 + 0.13 * 100 / 85) - std::log(20.0), 1e-12);
+  // Lone boreholes of the field keep gSingle; the mean counts every borehole.
+  EXPECT_EQ(table[3], 4.82);
+  double sum = 0;
+  for (int i = 1; i <= 201; ++i) sum += table[i];
+  EXPECT_NEAR(FieldNeighbourInfluence(201, table, 4.82, 4.95, 100.0), sum / 201, 1e-12);
+}
+
 TEST_F(FieldInfluence, NeighbourBoreholesInfluenceButDoNotCount) {
   Sondengrafik = true;
   Anz_Nachbarsonden = 1;
@@ -152,6 +172,59 @@ TEST(GroundwaterSegments, SharesStayWithinTheProbe) {
   EXPECT_THROW(SetupProbeSegments(1, 11, 0.0, 20.0, 0, 0, 0, 0, 1, 2, 3, 5), CalcError);
 }
 
+TEST(GroundwaterSegments, LayerBelowTheProbeRunsToTheLastSegment) {
+  // 100 m probe, 10 segments; layer 1 from 35 m to 200 m.
+  SetupProbeSegments(1, 10, 0.01, 100.0, 1e-4, 0, 0, 35, 200, 300, 400, 8.0);
+  EXPECT_DOUBLE_EQ(GWAnteil1[4], 0.5);
+  for (int i = 5; i <= 10; ++i) {
+    EXPECT_DOUBLE_EQ(GWAnteil1[i], 1.0) << i;
+    EXPECT_NEAR(GWAnteilSchicht1[i], 10.0 / 165.0, 1e-15) << i;
+    // Only the water beside the segment: 10 m x 8 m x 1e-6 m/s x 4.2e6 J/m³K.
+    EXPECT_NEAR(GWLeitwert1[i], 10.0 * 8.0 * 1e-6 * 4.2e6, 1e-9) << i;
+  }
+  EXPECT_DOUBLE_EQ(GWQuerschnitt1, 165.0 * 8.0);
+  for (int i = 0; i <= 3; ++i) EXPECT_EQ(GWAnteil1[i], 0.0) << i;
+}
+
+TEST(GroundwaterSegments, LayersBesideNoSegmentCarryNothingThere) {
+  // Layer 1 starts at the probe's foot, layer 2 is inverted, layer 3 lies
+  // below the probe: no share and no capacity flow in any segment.
+  SetupProbeSegments(1, 4, 0.05, 40.0, 1e-3, 1e-3, 1e-3, 40, 60, 50, 70, 5.0);
+  for (int i = 0; i <= 10; ++i) {
+    EXPECT_EQ(GWAnteil1[i], 0.0) << i;
+    EXPECT_EQ(GWAnteilSchicht1[i], 0.0) << i;
+    EXPECT_EQ(GWLeitwert1[i], 0.0) << i;
+    EXPECT_EQ(GWAnteil2[i], 0.0) << i;
+    EXPECT_EQ(GWLeitwert2[i], 0.0) << i;
+    EXPECT_EQ(GWAnteil3[i], 0.0) << i;
+    EXPECT_EQ(GWLeitwert3[i], 0.0) << i;
+  }
+  EXPECT_DOUBLE_EQ(GWQuerschnitt1, 100.0);
+  EXPECT_EQ(GWQuerschnitt2, 0.0);  // never negative
+  EXPECT_DOUBLE_EQ(GWQuerschnitt3, 100.0);
+  EXPECT_DOUBLE_EQ(vDarcy2, 5e-5);
+}
+
+TEST(GroundwaterSegments, LayerWithoutThicknessLiesInItsSegment) {
+  // 40 m probe of 4 segments; layer 2 collapsed onto 25 m (segment 3).
+  SetupProbeSegments(1, 4, 0.05, 40.0, 1e-3, 1e-3, 1e-3, 5, 25, 25, 30, 5.0);
+  for (int i = 0; i <= 4; ++i) {
+    EXPECT_EQ(GWAnteilSchicht2[i], i == 3 ? 1.0 : 0.0) << i;
+    EXPECT_EQ(GWAnteil2[i], 0.0) << i;
+    EXPECT_EQ(GWLeitwert2[i], 0.0) << i;
+  }
+  EXPECT_EQ(GWQuerschnitt2, 0.0);
+  // A layer boundary on a segment boundary belongs to the upper segment.
+  SetupProbeSegments(1, 4, 0.05, 40.0, 1e-3, 1e-3, 1e-3, 5, 20, 20, 30, 5.0);
+  EXPECT_EQ(GWAnteilSchicht2[2], 1.0);
+  EXPECT_EQ(GWAnteilSchicht2[3], 0.0);
+  // Layer 1 from 5 to 20 m: shares 1/3 and 2/3, segment shares 0.5 and 1.
+  EXPECT_NEAR(GWAnteilSchicht1[1], 1.0 / 3.0, 1e-15);
+  EXPECT_NEAR(GWAnteilSchicht1[2], 2.0 / 3.0, 1e-15);
+  EXPECT_DOUBLE_EQ(GWAnteil1[1], 0.5);
+  EXPECT_DOUBLE_EQ(GWAnteil1[2], 1.0);
+}
+
 // ---------------------------------------------------------------------------
 // Groundwater values of the field
 // ---------------------------------------------------------------------------
@@ -212,6 +285,76 @@ TEST_F(GroundwaterField, VerticalContourLineIsIntersectedExactly) {
   const auto f1 = foot(x[1], y[1]), f2 = foot(x[2], y[2]);
   const double mx = (f1.first + f2.first) / 2;
   EXPECT_NEAR(g, 1.0 / (2 * std::fabs(mx)), 1e-12);
+}
+
+// Axis through (30, -10) along the bisector of (0, 1) and (1, 1)/sqrt 2: the
+// meeting point of the vertical line x = 30 and the line y = x - 40.
+struct OffsetAxis {
+  double ax, ay;
+  OffsetAxis() {
+    const double ux = std::sqrt(0.5), uy = 1 + std::sqrt(0.5);
+    ax = ux / std::hypot(ux, uy);
+    ay = uy / std::hypot(ux, uy);
+  }
+  std::pair<double, double> Foot(double px, double py) const {
+    const double t = (px - 30) * ax + (py + 10) * ay;
+    return {30 + t * ax, -10 + t * ay};
+  }
+};
+
+TEST_F(GroundwaterField, VerticalContourLineAwayFromTheOrigin) {
+  const OffsetAxis axis;
+  const double x[] = {0, 32, 33}, y[] = {0, 5, 3};
+  const auto f1 = axis.Foot(x[1], y[1]), f2 = axis.Foot(x[2], y[2]);
+  const double mx = (f1.first + f2.first) / 2, my = (f1.second + f2.second) / 2;
+  const double wantW = std::hypot(f2.first - f1.first, f2.second - f1.second) + 4.0;
+  ASSERT_LT(wantW, 8.0);
+  double g = 0, w = 0, s = 0;
+  // Line 1 vertical: the spacing is twice the distance of the middle to x = 30.
+  ContourLines l{30, 0, 30, 10, 40, 0, 50, 10, 400, 399};
+  ComputeGroundwaterFlow(2, x, y, l, 1e-6, 1e-6, 1e-6, g, w, s);
+  EXPECT_NEAR(w, wantW, 1e-12);
+  EXPECT_NEAR(g, 1.0 / (2 * std::fabs(mx - 30)), 1e-12);
+  // Line 2 vertical: the same axis; the spacing is measured to y = x - 40.
+  ContourLines r{40, 0, 50, 10, 30, 0, 30, 10, 400, 399};
+  ComputeGroundwaterFlow(2, x, y, r, 1e-6, 1e-6, 1e-6, g, w, s);
+  EXPECT_NEAR(w, wantW, 1e-12);
+  EXPECT_NEAR(g, 1.0 / (2 * std::fabs(mx - my - 40) / std::sqrt(2.0)), 1e-12);
+}
+
+TEST_F(GroundwaterField, SharedStateAndTheSegmentTerms) {
+  // The worked example through the shared variables, with the layers on a
+  // 100 m probe of 10 segments.
+  AnzahlSonden = 2;
+  SondeX[1] = 0;
+  SondeY[1] = 10;
+  SondeX[2] = 30;
+  SondeY[2] = 10;
+  x1Isohypse1 = 0;
+  y1Isohypse1 = 0;
+  x2Isohypse1 = 50;
+  y2Isohypse1 = 0;
+  x1Isohypse2 = 50;  // drawn the other way round
+  y1Isohypse2 = 20;
+  x2Isohypse2 = 0;
+  y2Isohypse2 = 20;
+  Isohypse1 = 399;
+  Isohypse2 = 398;
+  Durchlaessigkeit1 = 2e-4;
+  DimAxi = 10;
+  Sondenlaenge = 100;
+  zSchicht1 = 15;
+  zSchicht2 = 35;
+  zSchicht3 = 200;
+  zSchicht4 = 300;
+  ComputeGroundwaterFlow();
+  EXPECT_DOUBLE_EQ(Druckgradient, 0.05);
+  EXPECT_DOUBLE_EQ(GWFeldbreite, 8.0);
+  EXPECT_DOUBLE_EQ(Mittlerer_Abstand, 8.0);
+  EXPECT_EQ(x1Isohypse2, 50);  // the caller's line keeps its order
+  EXPECT_DOUBLE_EQ(vDarcy1, 1e-5);
+  EXPECT_DOUBLE_EQ(GWQuerschnitt1, 20.0 * 8.0);
+  EXPECT_NEAR(GWLeitwert1[3], 0.5 * 160.0 * 1e-5 * 4.2e6, 1e-9);
 }
 
 TEST_F(GroundwaterField, RoundedCosineBeyondOneStillOrdersTheLines) {

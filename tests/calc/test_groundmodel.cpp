@@ -211,6 +211,77 @@ TEST(GroundProfile, RefusesLayerCountsBeyondTheResult) {
   EXPECT_THROW(SortGroundLayers(T, z, res, 0.0), CalcError);
 }
 
+TEST(GroundProfile, OnePointHoldsItsTemperatureBelow) {
+  // Surface 8, one reading of 12 at 50 m: linear to 50 m, then 12 (no
+  // gradient is known below the only point).
+  double T[31] = {}, z[31] = {}, res[41] = {};
+  T[0] = 8.0;
+  z[1] = 50;
+  T[1] = 12.0;
+  DimAxi = 4;
+  SortGroundLayers(T, z, res, 100.0);
+  EXPECT_EQ(T[0], 8.0);
+  EXPECT_EQ(z[2], 0.0);  // nothing is stored beyond the point
+  EXPECT_EQ(T[2], 0.0);
+  EXPECT_NEAR(res[1], 9.0, 1e-12);
+  EXPECT_NEAR(res[2], 11.0, 1e-12);
+  EXPECT_NEAR(res[3], 12.0, 1e-12);
+  EXPECT_NEAR(res[4], 12.0, 1e-12);
+  EXPECT_NEAR(Erdmitteltemp, 11.0, 1e-12);
+  // A layer across the point: 30..60 m is 10.4 -> 12 over 20 m, then 12.
+  DimAxi = 3;
+  SortGroundLayers(T, z, res, 90.0);
+  EXPECT_NEAR(res[2], ((10.4 + 12.0) / 2 * 20 + 12.0 * 10) / 30, 1e-12);
+  EXPECT_NEAR(res[3], 12.0, 1e-12);
+  // Without any point every layer keeps the surface temperature.
+  double T0[31] = {}, z0[31] = {};
+  T0[0] = 9.5;
+  SortGroundLayers(T0, z0, res, 90.0);
+  for (int s = 1; s <= 3; ++s) EXPECT_EQ(res[s], 9.5) << s;
+  EXPECT_EQ(Erdmitteltemp, 9.5);
+}
+
+TEST(GroundProfile, AlmostZeroDepthIsEmptyAndCostsNoPoint) {
+  // A depth below 1 mm is a blank entry: the two real points must both stay.
+  double T[31] = {}, z[31] = {}, res[41] = {};
+  z[1] = 0.0005;
+  T[1] = 99;
+  z[2] = 100;
+  T[2] = 12;
+  z[3] = 50;
+  T[3] = 11;
+  DimAxi = 2;
+  SortGroundLayers(T, z, res, 100.0);
+  EXPECT_EQ(z[1], 50);
+  EXPECT_EQ(z[2], 100);
+  EXPECT_EQ(T[2], 12);
+  EXPECT_EQ(z[3], 10000);
+  EXPECT_NEAR(T[3], 12.0 + 0.02 * 9900, 1e-9);
+  EXPECT_NEAR(T[0], 10.0, 1e-12);
+  EXPECT_NEAR(res[1], 10.5, 1e-12);
+  EXPECT_NEAR(res[2], 11.5, 1e-12);
+}
+
+TEST(GroundProfile, PointBelow10000IsNotFollowedByAShallowerOne) {
+  double T[31] = {}, z[31] = {}, res[41] = {};
+  z[1] = 100;
+  T[1] = 13;
+  z[2] = 12000;
+  T[2] = 250;
+  DimAxi = 2;
+  SortGroundLayers(T, z, res, 100.0);
+  EXPECT_EQ(z[3], 0.0);
+  SortGroundLayers(T, z, res, 100.0);
+  EXPECT_EQ(z[1], 100);
+  EXPECT_EQ(z[2], 12000);
+  EXPECT_EQ(z[3], 0.0);
+  // Surface 13 - 237/11900 * 100; linear over the probe.
+  const double t0 = 13.0 - 237.0 / 11900.0 * 100.0;
+  EXPECT_NEAR(T[0], t0, 1e-12);
+  EXPECT_NEAR(res[1], (t0 + (t0 + 13.0) / 2) / 2, 1e-12);
+  EXPECT_NEAR(res[2], ((t0 + 13.0) / 2 + 13.0) / 2, 1e-12);
+}
+
 // ---------------------------------------------------------------------------
 // Set-up
 // ---------------------------------------------------------------------------
