@@ -53,8 +53,12 @@ extern double TRTFeld3[11][121];
 extern double TRTFeld4[11][121];
 extern double TRTFeld5[11][121];
 
-// Names other parts of the program use for some of these variables:
-//   fluid flow "Massenstrom", probe count "AnzahlSonden", layer depths "Schicht".
+// The windows' descriptions name some module variables differently:
+//   Konvergenzstatus = Rechenstatus, AlphaProSchritt = alpha_pro_Schritt,
+//   EinzelSonde = Einzelsonde, GeologieGeladen = GeologieGelesen,
+//   AnzahlNachbarsonden = Anz_Nachbarsonden, mitWWPrio = WWPrio,
+//   lambdaErde_effSegment = lambdaErde_eff, Laminar = laminar,
+//   Orientierungsfaktor = KollektorFaktor, QRueckkuehlerStunde = QRueckkuehlStunde.
 
 // ---- registry of the dictionary, for tests and tools ----
 enum class VarType { Double, Int, Bool, String };
