@@ -158,6 +158,46 @@ void PowerModeStep(int& code) {
   }
 }
 
+// The closing row of a settling year goes out with the next command rather
+// than at once: a caller that repeats the year's last hour replaces it with
+// the row of the settled try instead of leaving the first try's row behind.
+struct PendingRow {
+  bool active = false;
+  int row = 0;
+  double m = 0, tSink = 0, q = 0, tSource = 0, tMonitor = 0, p = 0, qk = 0;
+  bool laminarFlow = false;
+};
+PendingRow gPendingRow;
+
+void FlushPendingRow() {
+  if (!gPendingRow.active) return;
+  gPendingRow.active = false;
+  // A run dropped in the meantime takes its row with it.
+  if (!AusgabeText.IsOpen()) return;
+  PendingRow& r = gPendingRow;
+  WriteStepRow(r.row, r.m, r.tSink, r.q, r.tSource, r.tMonitor, r.p, r.qk, r.laminarFlow, Systemsimulation);
+}
+
+void WriteYearEndRow() {
+  DeriveMissingValue();
+  if (!writefile || !AusgabeText.IsOpen()) {
+    // Only the ground temperature file can take a row now.
+    WriteCurrentStepRow(false);
+    return;
+  }
+  PendingRow& r = gPendingRow;
+  r.active = true;
+  r.row = Zeilenzaehler;
+  r.m = Massenstrom;
+  r.tSink = TSink;
+  r.q = Freecooling ? QSourceSoll : QSource;
+  r.tSource = TSource;
+  r.tMonitor = TGitter[std::clamp(MonitorAxi, 0, kMaxSegmente)][std::clamp(MonitorRad, 0, kMatDim - 1)];
+  r.p = Druckverlust;
+  r.qk = Kaelteleistung;
+  r.laminarFlow = laminar;
+}
+
 void YearEnd() {
   Schrittzaehler = 0;
   ++Jahr;
@@ -169,9 +209,59 @@ void YearEnd() {
   if (writefile && !Allsteps) {
     RestartOutputFile();
   } else if (writefile && Allsteps) {
-    DeriveMissingValue();
-    WriteCurrentStepRow(false);
+    WriteYearEndRow();
   }
+}
+
+// A caller that iterates the year's last hour (the ventilation plant) sends
+// its repeats after code 0 has already closed the year. What the repeat needs
+// of the hour is kept here, so that it recomputes that hour and closes the
+// year once more in place of the first close.
+struct YearEndRecord {
+  bool active = false;
+  // The year jump started the ground model afresh: the hour cannot be
+  // recomputed against the model it ran on.
+  bool restarted = false;
+  int jahrAfter = 0;
+  // The hour as it stood before its year end.
+  int schrittzaehler = 0, jahr = 0, zeilenzaehler = 0;
+  bool vorlauf = false, laminarFlow = false;
+  double druckverlust = 0.0;
+  // The hour's result as the first try left it.
+  double tSource = 0, tSink = 0, qSource = 0, massenstrom = 0;
+  bool leistung = false, vorlaufAfter = false;
+};
+YearEndRecord gYearEnd;
+
+bool YearJumpRestarts() {
+  // Mirrors YearJump: with the advanced year, a restart happens at the end
+  // of the first year and when the last year begins.
+  const int next = Jahr + 1;
+  return Starttemp && LastYear > 3 && (next == 2 || next == LastYear);
+}
+
+void CloseYear() {
+  YearEndRecord& r = gYearEnd;
+  r.restarted = YearJumpRestarts();
+  r.schrittzaehler = Schrittzaehler;
+  r.jahr = Jahr;
+  r.zeilenzaehler = Zeilenzaehler;
+  r.vorlauf = Vorlauf;
+  r.druckverlust = Druckverlust;
+  r.laminarFlow = laminar;
+  YearEnd();
+  r.active = true;
+  r.jahrAfter = Jahr;
+  r.tSource = TSource;
+  r.tSink = TSink;
+  r.qSource = QSource;
+  r.massenstrom = Massenstrom;
+  r.leistung = Leistung;
+  r.vorlaufAfter = Vorlauf;
+}
+
+bool IsRepeatOfYearEnd(int code) {
+  return code >= 1 && gYearEnd.active && Schrittzaehler == 0 && Jahr == gYearEnd.jahrAfter;
 }
 
 void StepCommand(int& code) {
@@ -200,7 +290,34 @@ void StepCommand(int& code) {
                     std::to_string(Schrittzaehler));
   RememberStepLoad();
   if (Starttemp) Vorlauf = Jahr < LastYear;
-  if (Schrittzaehler == SchritteProJahr) YearEnd();
+  if (Schrittzaehler == SchritteProJahr) CloseYear();
+}
+
+// A repeat of the year's last hour, sent after code 0 closed the year.
+void RepeatYearEndHour(int& code) {
+  YearEndRecord& r = gYearEnd;
+  if (r.restarted) {
+    // The model the hour ran on is gone; recomputing against the new one
+    // would move the new year's start state. The first try stands.
+    TSource = r.tSource;
+    TSink = r.tSink;
+    QSource = r.qSource;
+    Massenstrom = r.massenstrom;
+    Leistung = r.leistung;
+    Vorlauf = r.vorlaufAfter;
+    return;
+  }
+  // Take back the first close; the step below recomputes the hour from the
+  // state saved at code 0 and closes the year again.
+  r.active = false;
+  gPendingRow.active = false;
+  Schrittzaehler = r.schrittzaehler;
+  Jahr = r.jahr;
+  Zeilenzaehler = r.zeilenzaehler;
+  Vorlauf = r.vorlauf;
+  Druckverlust = r.druckverlust;
+  laminar = r.laminarFlow;
+  StepCommand(code);
 }
 
 void InitCommand() {
@@ -274,6 +391,8 @@ void PeakPreRun(int& code) {
   // run's first row is row 0 again, as after the initialisation.
   Zeilenzaehler = 0;
   Massenstrom = savedMassenstrom;
+  // The pre-run's last year end is no hour a caller can repeat.
+  gYearEnd.active = false;
   code = -1;
 }
 
@@ -312,6 +431,11 @@ void BuildPeakMassFlowTable(const int (&laufzeit)[13], double massFlow) {
 }
 
 void DispatchCommand(int& code) {
+  const bool yearEndRepeat = IsRepeatOfYearEnd(code);
+  if (!yearEndRepeat) {
+    FlushPendingRow();
+    gYearEnd.active = false;
+  }
   if (code == -6) {
     LoadFileCommand();
   } else if (code == -4) {
@@ -324,6 +448,8 @@ void DispatchCommand(int& code) {
     if (swqebinput) ReadPropertyTable();
   } else if (code == -1) {
     InitCommand();
+  } else if (yearEndRepeat) {
+    RepeatYearEndHour(code);
   } else if (code >= 0) {
     StepCommand(code);
   }

@@ -93,6 +93,10 @@ extern bool TSinkKuehlStuendlich;
 // -2 read the project file, -1 initialise (then the February-peak pre-run
 // when Lastprofil is set), 0 a new step, 1.. repeat the step. The code is
 // in-out: the stationary iteration may hand back a larger step code.
+// Repeats of a year's last step, which arrive after code 0 has closed the
+// year, recompute that step and close the year again in place of the first
+// close; when the year jump restarted the ground model there, the first try
+// stands and the repeats hand back its result.
 void Simulate(int& code);
 inline void Simulate(int&& code) { int c = code; Simulate(c); }
 void DispatchCommand(int& code);

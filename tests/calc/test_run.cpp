@@ -597,6 +597,7 @@ TEST_F(RunTest, RepeatOfAStepStartsFromTheSavedState) {
   // Temperature mode: the repeat sees the same inlet as the first pass.
   Leistung = false;
   TSink = 2.0;
+  TSource = 2.0;
   Massenstrom = 0.3;
   Simulate(-1);
   for (int h = 1; h <= 50; ++h) {
@@ -806,6 +807,157 @@ TEST_F(RunTest, SettlingYearsRestartTheOutputUnlessAllStepsAreKept) {
   Allsteps = true;
   RunYears();
   EXPECT_EQ(rows(), 3 * 365 + 3);
+}
+
+// ---- repeats of a year's last step ----
+
+// What a run leaves at each year end and when it has finished.
+struct YearEndOutcome {
+  std::vector<int> counters;   // Jahr, Schrittzaehler, Vorlauf after each year end
+  std::vector<double> values;  // TSource, TSink, QSource, Randmittel, the grid
+  std::set<int> years;
+  std::string output;  // without the lines of the yearly sums
+};
+
+// Runs LastYear years of daily steps in temperature mode like the run
+// driver, but the last step of year y is tried once per entry of tries(y)
+// (codes 0, 1, ...), each try with that entry as the caller's sink
+// temperature.
+template <class Tries>
+YearEndOutcome RunWithTriesAtYearEnd(Tries tries) {
+  YearEndOutcome o;
+  Leistung = false;
+  // The header carries the inputs as they stand at the start.
+  TSink = 2.0;
+  TSource = 2.0;
+  Massenstrom = 0.3;
+  Simulate(-1);
+  Schrittzaehler = 0;
+  Jahr = 1;
+  while (Jahr <= LastYear) {
+    Vorlauf = Jahr < LastYear;
+    ++Schrittzaehler;
+    o.years.insert(Jahr);
+    const bool last = Schrittzaehler == SchritteProJahr;
+    const std::vector<double> sinks = last ? tries(Jahr) : std::vector<double>{2.0};
+    for (std::size_t i = 0; i < sinks.size(); ++i) {
+      Massenstrom = 0.3;
+      TSink = sinks[i];
+      int code = static_cast<int>(i);
+      Simulate(code);
+    }
+    if (last) {
+      o.counters.insert(o.counters.end(), {Jahr, Schrittzaehler, Vorlauf ? 1 : 0});
+      o.values.insert(o.values.end(), {TSource, TSink, QSource, Randmittel[1]});
+      for (int j = 1; j <= DimAxi; ++j)
+        for (int k = 1; k <= DimRad + 1; ++k) o.values.push_back(TGitter[j][k]);
+    }
+  }
+  Simulate(-4);
+  // The yearly sums come from the hourly heat-flow records, which a step
+  // fills before it derives its heat flow: a repeated step records the heat
+  // flow of the try before it, whatever the hour.
+  const std::string out = ReadAll(Outputfile);
+  for (std::size_t i = 0; i < out.size();) {
+    std::size_t e = out.find('\n', i);
+    e = e == std::string::npos ? out.size() : e + 1;
+    const std::string line = out.substr(i, e - i);
+    if (line.find("SummeQHeiz") == std::string::npos && line.find("SummeQKuehl") == std::string::npos)
+      o.output += line;
+    i = e;
+  }
+  return o;
+}
+
+std::string LineOf(const std::string& text, int n) {
+  std::size_t i = 0;
+  for (int k = 1; k < n && i != std::string::npos; ++k) {
+    i = text.find('\n', i);
+    if (i != std::string::npos) ++i;
+  }
+  return i == std::string::npos ? std::string() : text.substr(i, text.find('\n', i) - i);
+}
+
+// The first line in which two outputs differ, or -1.
+int FirstDifferentLine(const std::string& a, const std::string& b) {
+  std::size_t i = 0, j = 0;
+  for (int line = 1;; ++line) {
+    const std::size_t ea = a.find('\n', i), eb = b.find('\n', j);
+    if (a.compare(i, ea == std::string::npos ? std::string::npos : ea - i, b, j,
+                  eb == std::string::npos ? std::string::npos : eb - j) != 0)
+      return line;
+    if (ea == std::string::npos || eb == std::string::npos) return ea == eb ? -1 : line;
+    i = ea + 1;
+    j = eb + 1;
+  }
+}
+
+TEST_F(RunTest, RepeatsOfTheYearsLastStepGiveTheSettledTryOnce) {
+  DailySteps();
+  Starttemp = true;
+  LastYear = 3;
+  writefile = true;
+  Outputfile = "yearend_repeat_out.txt";
+  using Sinks = std::vector<double>;
+  // Code 0 writes the row of the step before with the inputs it is given,
+  // so the first and the last try share their input; the try between them
+  // is far off.
+  for (const bool all : {false, true}) {
+    SCOPED_TRACE(all ? "all steps" : "last year only");
+    Allsteps = all;
+    const YearEndOutcome oracle = RunWithTriesAtYearEnd([](int) { return Sinks{3.0}; });
+    const YearEndOutcome repeated = RunWithTriesAtYearEnd([](int) { return Sinks{3.0, 1.0, 3.0}; });
+    // Each year closed once: years 1..3, each year end leaving a fresh year.
+    EXPECT_EQ(oracle.years, (std::set<int>{1, 2, 3}));
+    EXPECT_EQ(oracle.counters, (std::vector<int>{2, 0, 1, 3, 0, 1, 4, 0, 0}));
+    EXPECT_EQ(repeated.years, oracle.years);
+    EXPECT_EQ(repeated.counters, oracle.counters);
+    EXPECT_EQ(repeated.values, oracle.values);
+    // The output byte for byte: 365 rows a year and one closing row with the
+    // settled values per settling year, or a restart of the output after
+    // each settling year.
+    const long long lines = std::count(oracle.output.begin(), oracle.output.end(), '\n');
+    EXPECT_EQ(lines, 1001 - 2 + (all ? 3 * 365 + 3 : 366));
+    const int d = FirstDifferentLine(repeated.output, oracle.output);
+    EXPECT_EQ(d, -1) << LineOf(repeated.output, d) << "\n" << LineOf(oracle.output, d);
+  }
+  // The last try is the one that counts: 3 then 1 ends as 1 alone.
+  const YearEndOutcome one = RunWithTriesAtYearEnd([](int) { return Sinks{1.0}; });
+  const YearEndOutcome threeThenOne = RunWithTriesAtYearEnd([](int) { return Sinks{3.0, 1.0}; });
+  EXPECT_EQ(threeThenOne.counters, one.counters);
+  EXPECT_EQ(threeThenOne.values, one.values);
+  EXPECT_NE(one.values, RunWithTriesAtYearEnd([](int) { return Sinks{3.0}; }).values);
+}
+
+TEST_F(RunTest, RepeatsAfterAYearJumpLeaveTheNewStartState) {
+  // LastYear 4 in temperature mode restarts the ground model at the ends of
+  // years 1 and 3. The repeats cannot recompute the hour on the model it ran
+  // on; the first try stands and the new year starts from its own start
+  // state. The last year end restarts nothing and takes the settled try.
+  DailySteps();
+  Starttemp = true;
+  LastYear = 4;
+  writefile = true;
+  Outputfile = "yearend_jump_out.txt";
+  using Sinks = std::vector<double>;
+  for (const bool all : {false, true}) {
+    SCOPED_TRACE(all ? "all steps" : "last year only");
+    Allsteps = all;
+    const YearEndOutcome oracle = RunWithTriesAtYearEnd([](int) { return Sinks{3.0}; });
+    const YearEndOutcome repeated = RunWithTriesAtYearEnd([](int) { return Sinks{3.0, 1.0, 3.0}; });
+    EXPECT_EQ(oracle.years, (std::set<int>{1, 3, 4}));
+    EXPECT_EQ(oracle.counters, (std::vector<int>{3, 0, 1, 4, 0, 1, 5, 0, 0}));
+    EXPECT_EQ(repeated.years, oracle.years);
+    EXPECT_EQ(repeated.counters, oracle.counters);
+    EXPECT_EQ(repeated.values, oracle.values);
+    const int d = FirstDifferentLine(repeated.output, oracle.output);
+    EXPECT_EQ(d, -1) << LineOf(repeated.output, d) << "\n" << LineOf(oracle.output, d);
+  }
+  // First try at the restarts, last try at the final year end.
+  const YearEndOutcome mixed = RunWithTriesAtYearEnd([](int jahr) { return Sinks{jahr == 4 ? 1.0 : 3.0}; });
+  const YearEndOutcome threeThenOne = RunWithTriesAtYearEnd([](int) { return Sinks{3.0, 1.0}; });
+  EXPECT_EQ(threeThenOne.counters, mixed.counters);
+  EXPECT_EQ(threeThenOne.values, mixed.values);
 }
 
 TEST_F(RunTest, OutputEqualToInputIsRefusedBeforeAnythingIsWritten) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "calc/QEBMOD.h"
 
@@ -211,6 +212,70 @@ TEST_F(WTHourTest, YearOfVentilationSettlesEveryHour) {
   EXPECT_LT(worstBalance, 0.05);
   EXPECT_GT(hoursHeated, 1000);
   EXPECT_GT(hoursCooled, 500);
+}
+
+}  // namespace
+
+namespace {
+
+// Three years of the ventilation plant with the settling years of Starttemp,
+// driven hour by hour as the run driver does. The last hour of each year is
+// repeated by the coupling loop after code 0 has closed the year: each year
+// must still be closed once, and the heat recovery must be counted for the
+// hours of the last year only.
+TEST_F(WTHourTest, SettlingYearsCloseOnceThroughTheCouplingLoop) {
+  for (int h = 0; h <= 8760; ++h) Lueftungsprofil[h] = 1.0;
+  Starttemp = true;
+  LastYear = 3;
+  EtaWRG = 0.5;
+  DTVenti = 0.0;  // a supply below TRaum then always had heat recovered
+  Simulate(-1);
+  Schrittzaehler = 0;
+  Jahr = 1;
+  QWRGSumme = 0.0;
+  std::array<int, 5> hoursOfYear{};
+  std::vector<int> yearEnds;  // Jahr, Schrittzaehler, highest step code of each last hour
+  while (Jahr <= LastYear) {
+    Vorlauf = Jahr < LastYear;
+    ++Schrittzaehler;
+    const int year = Jahr;
+    ASSERT_LE(year, 4);
+    ++hoursOfYear[year];
+    const bool last = Schrittzaehler == SchritteProJahr;
+    ASSERT_NO_THROW(CoupleAirHeatExchanger());
+    ASSERT_TRUE(std::isfinite(TSource) && std::isfinite(TSink));
+    if (last) yearEnds.insert(yearEnds.end(), {Jahr, Schrittzaehler, AktuellerSchritt});
+    if (Rechenstatus != 0) {
+      ADD_FAILURE() << "status " << Rechenstatus << " in year " << year << " hour " << Schrittzaehler;
+      Rechenstatus = 0;
+    }
+  }
+  const double recovered = QWRGSumme;
+  Simulate(-4);
+  EXPECT_EQ(hoursOfYear[1], 8760);
+  EXPECT_EQ(hoursOfYear[2], 8760);
+  EXPECT_EQ(hoursOfYear[3], 8760);
+  EXPECT_EQ(hoursOfYear[4], 0);
+  ASSERT_EQ(yearEnds.size(), 9u);
+  for (int y = 0; y < 3; ++y) {
+    EXPECT_EQ(yearEnds[3 * y], y + 2);
+    EXPECT_EQ(yearEnds[3 * y + 1], 0);
+    // December nights need the coil: the hour was tried more than once.
+    EXPECT_GE(yearEnds[3 * y + 2], 1);
+  }
+  // The heat recovered in the last year, from its supply-air temperatures:
+  // below TRaum the supply s became s + EtaWRG (TRaum - s).
+  double expected = 0.0;
+  for (int h = 1; h <= 8760; ++h) {
+    const double t = TZulStunde[h];
+    if (t >= TRaum) continue;
+    const double s = (t - EtaWRG * TRaum) / (1.0 - EtaWRG);
+    const double c = 1.2 * Lueftungsprofil[h] * (Aussentemperatur[h] <= TaMin ? mZul : mZul2) / 3600.0;
+    expected += (t - s) * c;
+  }
+  EXPECT_GT(expected, 100.0);
+  EXPECT_NEAR(recovered, expected, 1e-9 * expected);
+  Starttemp = false;
 }
 
 }  // namespace
