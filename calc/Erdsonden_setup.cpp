@@ -132,8 +132,12 @@ void ValidateProbeModelInput() {
   }
 }
 
-void BuildImplicitMatrix(const SegmentNodeTable& K, const SegmentNodeTable& C, double dt, int n, int count,
-                         MatrixStack& M) {
+namespace {
+
+// The two halves of a Crank-Nicolson step differ only in the sign of the
+// conductance terms: +1 builds the implicit side, -1 the explicit side.
+void BuildStepMatrix(const SegmentNodeTable& K, const SegmentNodeTable& C, double dt, int n, int count,
+                     double sign, MatrixStack& M) {
   for (int s = 0; s < count; ++s) {
     const int j = s + 1;
     for (int a = 0; a < n + 2; ++a)
@@ -141,27 +145,23 @@ void BuildImplicitMatrix(const SegmentNodeTable& K, const SegmentNodeTable& C, d
     M[s][0][0] = 1.0;
     M[s][n + 1][n + 1] = 1.0;
     for (int i = 1; i <= n; ++i) {
-      M[s][i][i] = 2.0 * C[j][i] + (K[j][i] + K[j][i + 1]) * dt;
-      M[s][i][i - 1] = -K[j][i] * dt;
-      M[s][i][i + 1] = -K[j][i + 1] * dt;
+      M[s][i][i] = 2.0 * C[j][i] + sign * (K[j][i] + K[j][i + 1]) * dt;
+      M[s][i][i - 1] = -sign * K[j][i] * dt;
+      M[s][i][i + 1] = -sign * K[j][i + 1] * dt;
     }
   }
 }
 
+}  // namespace
+
+void BuildImplicitMatrix(const SegmentNodeTable& K, const SegmentNodeTable& C, double dt, int n, int count,
+                         MatrixStack& M) {
+  BuildStepMatrix(K, C, dt, n, count, 1.0, M);
+}
+
 void BuildExplicitMatrix(const SegmentNodeTable& K, const SegmentNodeTable& C, double dt, int n, int count,
                          MatrixStack& M) {
-  for (int s = 0; s < count; ++s) {
-    const int j = s + 1;
-    for (int a = 0; a < n + 2; ++a)
-      for (int b = 0; b < n + 2; ++b) M[s][a][b] = 0.0;
-    M[s][0][0] = 1.0;
-    M[s][n + 1][n + 1] = 1.0;
-    for (int i = 1; i <= n; ++i) {
-      M[s][i][i] = 2.0 * C[j][i] - (K[j][i] + K[j][i + 1]) * dt;
-      M[s][i][i - 1] = K[j][i] * dt;
-      M[s][i][i + 1] = K[j][i + 1] * dt;
-    }
-  }
+  BuildStepMatrix(K, C, dt, n, count, -1.0, M);
 }
 
 int StableTimeStep(const SegmentNodeTable& K, const SegmentNodeTable& C) {

@@ -892,6 +892,23 @@ int FirstDifferentLine(const std::string& a, const std::string& b) {
   }
 }
 
+// Runs the year ends once with the tries 3, 1, 3 and once with 3 alone, and
+// expects both to close the given years with the given counters, the same
+// values and the same output byte for byte. Returns the single-try run.
+YearEndOutcome ExpectRepeatsGiveTheSingleTry(const std::set<int>& years, const std::vector<int>& counters) {
+  using Sinks = std::vector<double>;
+  const YearEndOutcome oracle = RunWithTriesAtYearEnd([](int) { return Sinks{3.0}; });
+  const YearEndOutcome repeated = RunWithTriesAtYearEnd([](int) { return Sinks{3.0, 1.0, 3.0}; });
+  EXPECT_EQ(oracle.years, years);
+  EXPECT_EQ(oracle.counters, counters);
+  EXPECT_EQ(repeated.years, oracle.years);
+  EXPECT_EQ(repeated.counters, oracle.counters);
+  EXPECT_EQ(repeated.values, oracle.values);
+  const int d = FirstDifferentLine(repeated.output, oracle.output);
+  EXPECT_EQ(d, -1) << LineOf(repeated.output, d) << "\n" << LineOf(oracle.output, d);
+  return oracle;
+}
+
 TEST_F(RunTest, RepeatsOfTheYearsLastStepGiveTheSettledTryOnce) {
   DailySteps();
   Starttemp = true;
@@ -905,21 +922,13 @@ TEST_F(RunTest, RepeatsOfTheYearsLastStepGiveTheSettledTryOnce) {
   for (const bool all : {false, true}) {
     SCOPED_TRACE(all ? "all steps" : "last year only");
     Allsteps = all;
-    const YearEndOutcome oracle = RunWithTriesAtYearEnd([](int) { return Sinks{3.0}; });
-    const YearEndOutcome repeated = RunWithTriesAtYearEnd([](int) { return Sinks{3.0, 1.0, 3.0}; });
     // Each year closed once: years 1..3, each year end leaving a fresh year.
-    EXPECT_EQ(oracle.years, (std::set<int>{1, 2, 3}));
-    EXPECT_EQ(oracle.counters, (std::vector<int>{2, 0, 1, 3, 0, 1, 4, 0, 0}));
-    EXPECT_EQ(repeated.years, oracle.years);
-    EXPECT_EQ(repeated.counters, oracle.counters);
-    EXPECT_EQ(repeated.values, oracle.values);
-    // The output byte for byte: 365 rows a year and one closing row with the
-    // settled values per settling year, or a restart of the output after
-    // each settling year.
+    const YearEndOutcome oracle =
+        ExpectRepeatsGiveTheSingleTry({1, 2, 3}, {2, 0, 1, 3, 0, 1, 4, 0, 0});
+    // The output: 365 rows a year and one closing row with the settled values
+    // per settling year, or a restart of the output after each settling year.
     const long long lines = std::count(oracle.output.begin(), oracle.output.end(), '\n');
     EXPECT_EQ(lines, 1001 - 2 + (all ? 3 * 365 + 3 : 366));
-    const int d = FirstDifferentLine(repeated.output, oracle.output);
-    EXPECT_EQ(d, -1) << LineOf(repeated.output, d) << "\n" << LineOf(oracle.output, d);
   }
   // The last try is the one that counts: 3 then 1 ends as 1 alone.
   const YearEndOutcome one = RunWithTriesAtYearEnd([](int) { return Sinks{1.0}; });
@@ -943,15 +952,7 @@ TEST_F(RunTest, RepeatsAfterAYearJumpLeaveTheNewStartState) {
   for (const bool all : {false, true}) {
     SCOPED_TRACE(all ? "all steps" : "last year only");
     Allsteps = all;
-    const YearEndOutcome oracle = RunWithTriesAtYearEnd([](int) { return Sinks{3.0}; });
-    const YearEndOutcome repeated = RunWithTriesAtYearEnd([](int) { return Sinks{3.0, 1.0, 3.0}; });
-    EXPECT_EQ(oracle.years, (std::set<int>{1, 3, 4}));
-    EXPECT_EQ(oracle.counters, (std::vector<int>{3, 0, 1, 4, 0, 1, 5, 0, 0}));
-    EXPECT_EQ(repeated.years, oracle.years);
-    EXPECT_EQ(repeated.counters, oracle.counters);
-    EXPECT_EQ(repeated.values, oracle.values);
-    const int d = FirstDifferentLine(repeated.output, oracle.output);
-    EXPECT_EQ(d, -1) << LineOf(repeated.output, d) << "\n" << LineOf(oracle.output, d);
+    ExpectRepeatsGiveTheSingleTry({1, 3, 4}, {3, 0, 1, 4, 0, 1, 5, 0, 0});
   }
   // First try at the restarts, last try at the final year end.
   const YearEndOutcome mixed = RunWithTriesAtYearEnd([](int jahr) { return Sinks{jahr == 4 ? 1.0 : 3.0}; });
