@@ -89,9 +89,11 @@ FluidFlowFigures ComputeFluidFlowFigures(bool geocoax, bool coaxial, bool single
   // The friction factor is formed only where the turbulent correlation is
   // used: its denominator vanishes near Re = 8.
   auto turbulentNu = [&]() {
+    // Both forms are Darcy friction factors, as the Petukhov form needs them;
+    // a Fanning factor (a quarter of it) would cut Nu to less than half.
     double xi;
     if (hellstroem) {
-      const double den = 1.58 * std::log(re) - 3.28;
+      const double den = 0.79 * std::log(re) - 1.64;
       xi = 1.0 / (den * den);
     } else {
       const double den = 1.82 * std::log(re) / std::log(10.0) - 1.64;
