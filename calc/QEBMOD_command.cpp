@@ -3,6 +3,7 @@
 // pressure-drop update so that the windows always read a current value.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "calc/Erdsonden.h"
@@ -102,11 +103,33 @@ bool ApplyFrostLimits() {
   return cut;
 }
 
+// What of the step is not a finite number, or empty when all of it is: the
+// three reported values, and behind them the ground grid and both brine
+// columns, which can overflow while the fluid temperatures still look fine.
+std::string NonFiniteState() {
+  auto show = [](const std::string& name, double v) { return name + " = " + FormatRangeNumber(v); };
+  if (!std::isfinite(TSource)) return show("TSource", TSource);
+  if (!std::isfinite(TSink)) return show("TSink", TSink);
+  if (!std::isfinite(QSource)) return show("QSource", QSource);
+  const int axi = std::clamp(DimAxi, 1, kMaxSegmente);
+  const int rad = std::clamp(DimRad, 1, kMatDim - 2);
+  for (int j = 0; j <= axi; ++j) {
+    if (!std::isfinite(TSoleAb[j])) return show("TSoleAb[" + std::to_string(j) + "]", TSoleAb[j]);
+    if (!std::isfinite(TSoleAuf[j])) return show("TSoleAuf[" + std::to_string(j) + "]", TSoleAuf[j]);
+  }
+  for (int j = 1; j <= axi; ++j)
+    for (int k = 0; k <= rad + 1; ++k)
+      if (!std::isfinite(TGitter[j][k]))
+        return show("TGitter[" + std::to_string(j) + "][" + std::to_string(k) + "]", TGitter[j][k]);
+  return {};
+}
+
 void PowerModeStep(int& code) {
   const int h = Schrittzaehler;
   Frostbetrieb = false;
   if (Massenstrom > 0.00001) {
     int passes = 0;
+    bool restarted = false;
     double previous = TSink;
     do {
       if (stationaer) {
@@ -127,11 +150,19 @@ void PowerModeStep(int& code) {
         // A diverging pass: restart from a plausible value and go on.
         TSink = -1.0;
         previous = 1.0;
+        restarted = true;
       }
       ++passes;
       // The pass count bounds the transient case too, where the code does not move.
     } while (std::fabs(TSink - previous) >= Genauigkeit && code <= kMaxIterationCode &&
              passes <= kMaxIterationCode);
+    // An hour that ends at the pass limit after the guard had to restart it
+    // has not converged, whatever TSink it ended with: the windows ask about
+    // it as about any other non-convergence. (Plants that switch on and off
+    // within the hour can also end at the limit, oscillating by a fraction of
+    // a kelvin around a settled value; those hours stand as they are.)
+    const bool converged = std::fabs(TSink - previous) < Genauigkeit;
+    if (!converged && restarted && Rechenstatus != 1) Rechenstatus = 2;
 
     if (HourInRange(h)) {
       TSourceStunde[h] = TSource;
@@ -285,9 +316,9 @@ void StepCommand(int& code) {
   else
     QSource = (TSource - TSink) * Massenstrom * cpSole / 1000.0;
 
-  if (!std::isfinite(TSource) || !std::isfinite(TSink) || !std::isfinite(QSource))
+  if (const std::string what = NonFiniteState(); !what.empty())
     throw CalcError("Berechnung divergiert (Temperatur oder Leistung nicht endlich) / calculation diverged in step " +
-                    std::to_string(Schrittzaehler));
+                    std::to_string(Schrittzaehler) + ": " + what);
   RememberStepLoad();
   if (Starttemp) Vorlauf = Jahr < LastYear;
   if (Schrittzaehler == SchritteProJahr) CloseYear();
@@ -324,7 +355,12 @@ void InitCommand() {
   // An unfinished output file of an earlier run is dropped; the file under
   // the target name stays as it was.
   AbandonRun();
+  // The windows set values in memory past the reader: a value outside its
+  // plausible range is refused here, before it can overflow the set-up.
+  CheckProjectValues();
   InitSimulation(0, {});
+  if (const std::string what = NonFiniteState(); !what.empty())
+    throw CalcError("Startzustand nicht endlich / start state not finite: " + what);
   SaveStepState();
   if (writefile) OpenOutputFile();
   if (Leistung) {
@@ -336,6 +372,7 @@ void InitCommand() {
 }
 
 void LoadFileCommand() {
+  CheckProjectValues();
   Inputfile = Inputfile2;
   const int savedLastYear = LastYear;
   LastYear = 2;
@@ -416,7 +453,7 @@ void DeriveMissingValue() {
 
 void BuildPeakMassFlowTable(const int (&laufzeit)[13], double massFlow) {
   for (int m = 1; m <= 12; ++m) {
-    const int hours = std::min(std::abs(laufzeit[m]), 24);
+    const int hours = static_cast<int>(std::min<long long>(std::llabs(laufzeit[m]), 24));
     const int first = FirstHourOfMonth(m);
     const int days = DaysOfMonth(m);
     for (int d = 1; d <= days; ++d) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calc/QEBMOD_state.h"
@@ -119,6 +120,27 @@ std::string LayoutLabel(int line);
 
 // Text written for a line of the current state (without line end).
 std::string FormatLayoutLine(const LineSpec& layout);
+
+// ---- plausible ranges of the numbers the file holds ----
+
+struct ValueRange {
+  double lo, hi;
+};
+
+// Range of the value stored under `key` (an array element's key names its
+// array: "Laufzeit[3]"); null for a key without a number.
+const ValueRange* RangeOf(std::string_view key);
+
+// Empty when `value` is finite and lies in the range of `key`, else the text
+// that says why not (the value and the allowed range).
+std::string RangeViolation(std::string_view key, double value);
+
+// Number as a range message shows it.
+std::string FormatRangeNumber(double x);
+
+// Checks every number of the layout as the shared state holds it (values the
+// windows set bypass the reader); raises CalcError naming the key and line.
+void CheckProjectValues();
 
 // ---- writer ----
 

@@ -2,6 +2,7 @@
 // previous run left, derives the run's fixed quantities and sets up the
 // ground model. Command -1 calls it for a new run, the year jump again with
 // a later start year and the averaged history of the first year.
+#include <climits>
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -81,10 +82,13 @@ void ChooseStepTableHeaders() {
 int YearlyOperatingHours() {
   if (Systemsimulation) return 0;
   if (Durchschnittsentzug) return 8760;
-  int h = 0;
+  // In 64 bits: the hours and days come from the project and may be anything
+  // an int holds; a day has at most 24 hours, February at most 28 peak days.
+  long long h = 0;
   for (int m = 1; m <= 12; ++m)
-    if (Laufzeit[m] > 0) h += DaysOfMonth(m) * Laufzeit[m];
-  return h + (24 - Laufzeit[2]) * DauerLastSpitze;
+    if (Laufzeit[m] > 0) h += static_cast<long long>(DaysOfMonth(m)) * Laufzeit[m];
+  h += (24LL - Laufzeit[2]) * DauerLastSpitze;
+  return static_cast<int>(std::clamp<long long>(h, INT_MIN, INT_MAX));
 }
 
 void ClearSums() {

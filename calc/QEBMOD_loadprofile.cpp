@@ -2,6 +2,7 @@
 // written in the project-file layout and read back into the heat-pump series.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "calc/QEBMOD.h"
 
@@ -60,8 +61,11 @@ void Row(LineWriter& f, int step, const std::string& mass, double tSink, const s
 
 void ComputeHeatingDegreeDays() {
   int k = 0;
-  if (Heizleistung_WW > 0.0) k = static_cast<int>(std::ceil(HeizlastWW / Heizleistung_WW / 365.0));
-  k = std::clamp(k, 0, 24);
+  // Clamped while still a real: a tiny power makes the quotient too big for an int.
+  if (Heizleistung_WW > 0.0) {
+    const double hours = std::ceil(HeizlastWW / Heizleistung_WW / 365.0);
+    k = std::isnan(hours) ? 0 : static_cast<int>(std::clamp(hours, 0.0, 24.0));
+  }
   for (int d = 1; d <= 365; ++d) {
     double sum = 0.0;
     for (int i = 1; i <= 24; ++i) sum += Aussentemperatur[(d - 1) * 24 + i];
@@ -107,10 +111,12 @@ void BuildHourlyLoadProfile() {
   }
 
   // hot water
-  const double hw = Heizleistung_WW != 0.0 ? HeizlastWW / Heizleistung_WW : 0.0;
+  double hw = Heizleistung_WW != 0.0 ? HeizlastWW / Heizleistung_WW : 0.0;
+  if (std::isnan(hw)) hw = 0.0;
   int w = static_cast<int>(std::trunc(std::clamp(hw / 365.0, 0.0, 24.0)));
   int e = 0;
-  if (w < 24 && hw - 365.0 * w >= 0.0001) e = static_cast<int>(std::trunc(hw - 365.0 * w));
+  // The rest is below 365 hours whenever w < 24.
+  if (w < 24 && hw - 365.0 * w >= 0.0001) e = static_cast<int>(std::trunc(std::min(hw - 365.0 * w, 365.0)));
 
   // part load
   const double hp = Heizleistung_Teillast != 0.0
@@ -242,6 +248,8 @@ void WriteHourlyLoadRows(LineWriter& file, int month, const int (&laufzeit)[13],
   // every row carries the project's sink temperature for generated loads
   const double ts = TTSink;
   const int days = DaysOfMonth(month);
+  // More peak days than February has mean all of February.
+  dauerLastSpitze = std::clamp(dauerLastSpitze, 0, DaysOfMonth(2));
   auto peakDay = [&](int d) { return month == 2 && d > DaysOfMonth(2) - dauerLastSpitze; };
 
   if (Lastprofil2) {
@@ -261,7 +269,7 @@ void WriteHourlyLoadRows(LineWriter& file, int month, const int (&laufzeit)[13],
     return;
   }
 
-  const int n = std::min(std::abs(laufzeit[month]), 24);
+  const int n = static_cast<int>(std::min<long long>(std::llabs(laufzeit[month]), 24));
   const double sign = laufzeit[month] < 0 ? -1.0 : 1.0;
   for (int d = 1; d <= days; ++d) {
     for (int i = 1; i <= 24; ++i) {
@@ -292,7 +300,7 @@ void GenerateLoadFile(const std::string& fileName, const int (&laufzeit)[13],
   jahresbetriebsstunden = 0.0;
   for (int m = 1; m <= 12; ++m)
     if (laufzeit[m] > 0) jahresbetriebsstunden += DaysOfMonth(m) * std::min(laufzeit[m], 24);
-  jahresbetriebsstunden += (24 - std::clamp(laufzeit[2], 0, 24)) * dauerLastSpitze;
+  jahresbetriebsstunden += (24.0 - std::clamp(laufzeit[2], 0, 24)) * std::clamp(dauerLastSpitze, 0, DaysOfMonth(2));
 
   try {
     WriteOutputHeader(fileName, Zeitschritt, SchritteProJahr);

@@ -8,6 +8,7 @@
 // never with zeros taken in place of the missing values.
 #include <cmath>
 #include <climits>
+#include <cstring>
 #include <vector>
 
 #include "calc/QEBMOD.h"
@@ -132,27 +133,44 @@ class Reader {
     return tok;
   }
 
+  // A value outside its plausible range stops the reader with the line, the
+  // key, the value and the allowed range.
+  void CheckRange(const Field& f, double v, int lineNo) const {
+    std::string what = RangeViolation(f.key, v);
+    if (!what.empty()) Fail(lineNo, f.key, what);
+  }
+
   void Store(const Field& f, std::string_view tok, int lineNo) {
     switch (f.fmt) {
       case Fmt::E:
       case Fmt::F1:
       case Fmt::F3:
-      case Fmt::R:
-        *static_cast<double*>(f.ptr) = Real(tok, lineNo, f.key);
+      case Fmt::R: {
+        double v = Real(tok, lineNo, f.key);
+        CheckRange(f, v, lineNo);
+        *static_cast<double*>(f.ptr) = v;
         break;
-      case Fmt::I:
-        *static_cast<int*>(f.ptr) =
-            f.intIsReal ? Convert(Real(tok, lineNo, f.key), f.conv, lineNo, f.key) : Int(tok, lineNo, f.key);
+      }
+      case Fmt::I: {
+        // Checked before it becomes an int: no conversion can overflow.
+        double v = f.intIsReal ? Real(tok, lineNo, f.key) : static_cast<double>(Int(tok, lineNo, f.key));
+        CheckRange(f, v, lineNo);
+        *static_cast<int*>(f.ptr) = f.intIsReal ? Convert(v, f.conv, lineNo, f.key) : static_cast<int>(v);
         break;
+      }
       case Fmt::BoolNum: {
         double v = Real(tok, lineNo, f.key);
+        CheckRange(f, v, lineNo);
         bool b = f.conv == Conv::Exactly1 ? v == 1.0 : f.conv == Conv::Above01 ? v > 0.1 : v >= 0.99;
         *static_cast<bool*>(f.ptr) = b;
         break;
       }
-      case Fmt::BoolInt:
-        *static_cast<bool*>(f.ptr) = Int(tok, lineNo, f.key) != 0;
+      case Fmt::BoolInt: {
+        int v = Int(tok, lineNo, f.key);
+        CheckRange(f, v, lineNo);
+        *static_cast<bool*>(f.ptr) = v != 0;
         break;
+      }
       case Fmt::B:
       case Fmt::T:
         break;
@@ -268,10 +286,10 @@ void ReadSpec(Reader& r, const LineSpec& s, int& stepMinutes, int& stepsPerYear)
     auto tok = r.Values(n, key);
     if (s.line == 75) {
       stepsPerYear = r.Int(tok[0], lineNo, key);
-      if (stepsPerYear < 1 || stepsPerYear > 525600) r.Fail(lineNo, key, "Wert ausserhalb 1..525600 / value out of range");
+      r.CheckRange(s.fields[0], stepsPerYear, lineNo);
     } else if (s.line == 85) {
       stepMinutes = r.Int(tok[0], lineNo, key);
-      if (stepMinutes < 1 || stepMinutes > 10080) r.Fail(lineNo, key, "Wert ausserhalb 1..10080 / value out of range");
+      r.CheckRange(s.fields[0], stepMinutes, lineNo);
     } else {
       for (size_t k = 0; k < n; ++k) r.Store(s.fields[k], tok[k], lineNo);
     }
@@ -473,20 +491,100 @@ void ReadInputFileOpen(const std::string& fileName, int& stepMinutes, int& steps
 
 }  // namespace
 
+namespace {
+
+// Everything the reader may change, kept so that a file that fails half way
+// leaves the project in memory exactly as it was: every variable of the line
+// layout and of the dictionary, the values the reader derives, and the hourly
+// series that stored rows fill.
+class ReaderBackup {
+ public:
+  ReaderBackup() {
+    for (const StateVar& v : StateRegistry()) {
+      const size_t n = static_cast<size_t>(v.hi) + 1;
+      switch (v.type) {
+        case VarType::Double: Raw(v.ptr, n * sizeof(double)); break;
+        case VarType::Int: Raw(v.ptr, n * sizeof(int)); break;
+        case VarType::Bool: Raw(v.ptr, n * sizeof(bool)); break;
+        case VarType::String:
+          for (size_t i = 0; i < n; ++i) Text(static_cast<std::string*>(v.ptr) + i);
+          break;
+      }
+    }
+    for (const LineSpec& s : ProjectLayout()) {
+      for (const Field& f : s.fields) {
+        switch (f.fmt) {
+          case Fmt::E: case Fmt::F1: case Fmt::F3: case Fmt::R: Raw(f.ptr, sizeof(double)); break;
+          case Fmt::I: Raw(f.ptr, sizeof(int)); break;
+          case Fmt::B: case Fmt::BoolNum: case Fmt::BoolInt: Raw(f.ptr, sizeof(bool)); break;
+          case Fmt::T: Text(static_cast<std::string*>(f.ptr)); break;
+        }
+      }
+    }
+    for (double* series : {MassenstromStunde, TSinkStunde, QLastStunde, Aussentemperatur, Luftfeuchte,
+                           Globalstrahlung, Lueftungsprofil, QMaxStunde, MWPStunde, QWPStunde})
+      Raw(series, kStundenArray * sizeof(double));
+    Raw(R1V, sizeof R1V);
+    Raw(RaV, sizeof RaV);
+    Raw(RbV, sizeof RbV);
+    Raw(RcV, sizeof RcV);
+    Raw(lambdaErde_eff, sizeof lambdaErde_eff);
+    Raw(Laufzeit, sizeof Laufzeit);
+    Raw(&MessungJahre, sizeof MessungJahre);
+    Raw(&MessungEinlesen, sizeof MessungEinlesen);
+    Raw(&WetterGeladen, sizeof WetterGeladen);
+    Raw(&Reserve18Schalter, sizeof Reserve18Schalter);
+    Raw(&Reserve19Schalter, sizeof Reserve19Schalter);
+    Raw(&mitRueckkuehler, sizeof mitRueckkuehler);
+    Raw(&StaoOffsetX, sizeof StaoOffsetX);
+    Raw(&StaoOffsetY, sizeof StaoOffsetY);
+    Raw(&MessungAlt, sizeof MessungAlt);
+    Text(&SpracheFile);
+  }
+
+  void Restore() {
+    for (size_t i = 0; i < raw_.size(); ++i) std::memcpy(raw_[i].ptr, bytes_.data() + raw_[i].at, raw_[i].size);
+    for (size_t i = 0; i < text_.size(); ++i) *text_[i] = texts_[i];
+  }
+
+ private:
+  struct Region {
+    void* ptr;
+    size_t at, size;
+  };
+  void Raw(void* p, size_t n) {
+    raw_.push_back({p, bytes_.size(), n});
+    const auto* b = static_cast<const unsigned char*>(p);
+    bytes_.insert(bytes_.end(), b, b + n);
+  }
+  void Text(std::string* p) {
+    text_.push_back(p);
+    texts_.push_back(*p);
+  }
+  std::vector<Region> raw_;
+  std::vector<unsigned char> bytes_;
+  std::vector<std::string*> text_;
+  std::vector<std::string> texts_;
+};
+
+}  // namespace
+
 void ReadInputFile(const std::string& fileName, int& stepMinutes, int& stepsPerYear) {
+  ReaderBackup backup;
+  const int savedMinutes = stepMinutes, savedSteps = stepsPerYear;
   MessungAlt = Messung;
   Eingabedatei.Close();
   try {
     ReadInputFileOpen(fileName, stepMinutes, stepsPerYear);
   } catch (...) {
-    // A file that failed half way must not hand its lines to the load rows.
+    // A file that failed half way must not hand its lines to the load rows,
+    // nor leave a half-read project: everything it changed is put back
+    // (`Messung` included, so a file that announced measured rows it does
+    // not hold leaves the option as it was for the next project).
     Eingabedatei.Close();
-    // `Messung` survives the defaults and is set again from its value at
-    // entry by the next read: a file that failed after its measured-value
-    // line (e.g. one without the measured rows it announces) must not leave
-    // the option on, or every project opened after it would ask for
-    // measured rows too.
-    Messung = MessungAlt;
+    backup.Restore();
+    stepMinutes = savedMinutes;
+    stepsPerYear = savedSteps;
     throw;
   }
 }

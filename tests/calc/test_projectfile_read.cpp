@@ -3,6 +3,7 @@
 // files, and the hourly load rows.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -37,6 +38,17 @@ void Store(const std::string& path, const Lines& lines, const char* eol = "\r\n"
   for (size_t i = 1; i < lines.size(); ++i) f << lines[i] << eol;
 }
 
+// A value of its own for line l, value k, folded into the key's plausible
+// range (the reader refuses anything outside it); whole where the key is an
+// integer.
+double InRange(const Field& f, double v, int l, int k) {
+  const ValueRange* r = RangeOf(f.key);
+  if (!r || (v >= r->lo && v <= r->hi)) return v;
+  double x = r->lo + (r->hi - r->lo) * (0.125 + 0.75 * ((l * 7 + k * 3) % 97) / 97.0);
+  if (f.fmt == Fmt::I) x = std::floor(x);
+  return x;
+}
+
 // Gives every value of the layout a value of its own that differs from the
 // default, keeps the options on that make conditional lines be read, and
 // leaves off what would make the reader take stored rows.
@@ -47,10 +59,10 @@ void Mutate() {
     for (const Field& f : layout[l].fields) {
       switch (f.fmt) {
         case Fmt::E:
-          *static_cast<double*>(f.ptr) = 1.0 + l * 0.125 + k * 0.0625;
+          *static_cast<double*>(f.ptr) = InRange(f, 1.0 + l * 0.125 + k * 0.0625, l, k);
           break;
         case Fmt::R:
-          *static_cast<double*>(f.ptr) = l + k;
+          *static_cast<double*>(f.ptr) = InRange(f, l + k, l, k);
           break;
         case Fmt::F1:
           *static_cast<double*>(f.ptr) = (l % 50) + 0.5 + k;
@@ -59,7 +71,7 @@ void Mutate() {
           *static_cast<double*>(f.ptr) = (l % 100) + 0.125;
           break;
         case Fmt::I:
-          *static_cast<int*>(f.ptr) = (l + k) % 7 + 1;
+          *static_cast<int*>(f.ptr) = static_cast<int>(InRange(f, (l + k) % 7 + 1, l, k));
           break;
         case Fmt::B:
           *static_cast<bool*>(f.ptr) = l % 2 == 0;
@@ -289,12 +301,15 @@ TEST_F(ProjectRead, VersionAndLanguageLines) {
   Store("pr_lang.qeb", f);
   Read("pr_lang.qeb");
   EXPECT_TRUE(KoaxialSonde) << "a field without TAB is taken whole";
-  for (auto [line, v] : {std::pair<const char*, int>{"20.0 x", 20}, {"9.0 x", 9}, {"10.0 x", 10}}) {
+  // A file that ends after its titles fails; like any failed read it leaves
+  // the project as it was, the version included (the old-version tests below
+  // read the version of complete files).
+  for (const char* line : {"20.0 x", "9.0 x", "10.0 x"}) {
     Lines g{"", line, "", "", "", ""};
     Store("pr_ver.qeb", g);
     SetDefaults();
     EXPECT_THROW(ReadInputFile("pr_ver.qeb", minutes, steps), CalcError);
-    EXPECT_EQ(FileVersion, v);
+    EXPECT_EQ(FileVersion, 28);
   }
 }
 
