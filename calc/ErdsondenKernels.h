@@ -58,7 +58,9 @@ double PowAbs(double x, double y);
 
 // Convective coefficient (W/m²K) between the brine and the wall of the pipe whose
 // inside carries the flow. coreDiameter is the outer diameter of a body inside
-// that pipe (0 for a plain pipe); seriesFactor multiplies the velocity.
+// that pipe (0 for a plain pipe); seriesFactor multiplies the velocity. The ring
+// of a coaxial probe counts with its hydraulic diameter (inner diameter of the
+// pipe minus coreDiameter) in its Reynolds number and its coefficient.
 double ComputeFluidAlpha(bool geocoax, bool coaxial, bool singleU, bool hellstroem, bool corrugated,
                          double nu, double rho, double cp, double lambda, double massFlow,
                          double pipeDiameter, double wallThickness, double coreDiameter,
@@ -67,6 +69,7 @@ double ComputeFluidAlpha(bool geocoax, bool coaxial, bool singleU, bool hellstro
 // The intermediate numbers of ComputeFluidAlpha, for reports and tests.
 struct FluidFlowFigures {
   double innerDiameter = 0;  // m
+  double hydraulicDiameter = 0;  // m, of the flow section (a coaxial probe's annulus: outer minus core)
   double velocity = 0;       // m/s
   double reynolds = 0;
   double prandtl = 0;

@@ -63,6 +63,11 @@ FluidFlowFigures ComputeFluidFlowFigures(bool geocoax, bool coaxial, bool single
 
   const double pi = std::numbers::pi;
   double u;
+  // Length of the flow section: the inner diameter of a round pipe; for the
+  // ring round a core its hydraulic diameter, 4 area / wetted perimeter =
+  // outer minus core diameter. The ring's gap, not the outer pipe, sets its
+  // regime and the distance heat crosses in it.
+  double dh = d;
   if (!coaxial) {
     // The design flow is divided over the two circuits of a double U-tube.
     u = 2.0 * massFlow / rho / (d * d) / pi * seriesFactor;
@@ -71,10 +76,12 @@ FluidFlowFigures ComputeFluidFlowFigures(bool geocoax, bool coaxial, bool single
     const double ring = (d / 2.0) * (d / 2.0) - (coreDiameter / 2.0) * (coreDiameter / 2.0);
     RequirePositive(ring, "Ringspalt der Koaxialsonde", "annulus of the coaxial probe");
     u = massFlow / rho / pi * seriesFactor / ring;
+    dh = d - coreDiameter;
   }
   f.velocity = u;
+  f.hydraulicDiameter = dh;
 
-  double re = u * d / nu;
+  double re = u * dh / nu;
   if (geocoax) {
     re = 5.0 * re;
     if (re < kReLaminar) re = kReLaminar;
@@ -118,7 +125,7 @@ FluidFlowFigures ComputeFluidFlowFigures(bool geocoax, bool coaxial, bool single
   }
   f.nusselt = nuss;
 
-  double alpha = nuss * lambda / d;
+  double alpha = nuss * lambda / dh;
   if (corrugated) alpha *= (re <= kReLaminar) ? 1.158 : 1.9;
   if (!std::isfinite(alpha)) {
     throw CalcError("Wärmeübergang der Sole nicht berechenbar  /  brine heat transfer not computable");

@@ -199,13 +199,17 @@ TEST(FluidAlpha, GeocoaxSingleUAndSeriesFactor) {
 }
 
 TEST(FluidAlpha, CoaxialAnnulus) {
-  // 60 x 4 mm outer pipe round a 40 mm inner pipe: annulus area pi (0.026² - 0.02²).
+  // 60 x 4 mm outer pipe round a 40 mm inner pipe: annulus area pi (0.026² - 0.02²),
+  // hydraulic diameter 4 area / (pi (0.052 + 0.04)) = 0.052 - 0.04 = 12 mm.
   const double m = 0.5;
   const double area = kPi * (0.026 * 0.026 - 0.02 * 0.02);
   const FluidFlowFigures f = ComputeFluidFlowFigures(false, true, false, false, false, kNu, kRho, kCp,
                                                      kLam, m, 0.06, 0.004, 0.04, 1.0);
   EXPECT_NEAR(f.velocity, m / kRho / area, 1e-12);
-  EXPECT_NEAR(f.reynolds, f.velocity * 0.052 / kNu, 1e-6);
+  EXPECT_NEAR(f.hydraulicDiameter, 0.012, 1e-15);
+  EXPECT_NEAR(f.reynolds, f.velocity * 0.012 / kNu, 1e-6);
+  ASSERT_LT(f.reynolds, 2300.0);
+  EXPECT_NEAR(f.alpha, 4.36 * kLam / 0.012, 1e-9);
   // singleU has no effect on a coaxial probe.
   EXPECT_DOUBLE_EQ(
       ComputeFluidAlpha(false, true, true, false, false, kNu, kRho, kCp, kLam, m, 0.06, 0.004, 0.04, 1.0),

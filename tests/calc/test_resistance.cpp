@@ -250,6 +250,48 @@ TEST_F(ResistanceCoaxial, Multipole) {
   EXPECT_NEAR(c.R1, r1c, 1e-15);
 }
 
+// The annulus of the 63/40 mm probe (outer pipe 63 x 5.8 mm, inner pipe 40 mm)
+// is a 5.7 mm gap: its flow and its film are those of a channel of hydraulic
+// diameter 51.4 - 40 = 11.4 mm, not of the 51.4 mm pipe round it.
+TEST_F(ResistanceCoaxial, AnnulusFilmOnItsHydraulicDiameter) {
+  const double dh = 0.0514 - 0.040;
+  const double area = kPi / 4.0 * (0.0514 * 0.0514 - 0.040 * 0.040);
+  const double pr = nueSole * rhoSole * cpSole / lambdaSole;
+  struct Case {
+    double m, re, nusselt, rb;
+  };
+  Case cases[2] = {{0.3, 0, 0, 0}, {3.0, 0, 0, 0}};
+  for (Case& c : cases) {
+    c.re = c.m / rhoSole / area * dh / nueSole;
+    if (c.re <= 2300.0) {
+      c.nusselt = 4.36;
+    } else {
+      const double xi = std::pow(0.79 * std::log(c.re) - 1.64, -2);
+      c.nusselt = (xi / 8.0) * c.re * pr /
+                  (1.0 + 3.4 * xi + (11.7 + 1.8 / std::cbrt(pr)) * std::sqrt(xi / 8.0) *
+                                        (std::pow(pr, 2.0 / 3.0) - 1.0));
+    }
+    const double alpha = c.nusselt * lambdaSole / dh;
+    double a1 = 0, a2 = 0, a3 = 0;
+    ComputeProbeAlphas(c.m, a1, a2, a3);
+    EXPECT_NEAR(a1 / alpha, 1.0, 1e-12) << c.m;
+    EXPECT_NEAR(a3 / alpha, 1.0, 1e-12) << c.m;  // the same annulus at the inner pipe's wall
+    // Borehole resistance of the multipole method with that film, by hand:
+    // film, outer pipe wall, fill out to the first grid ring and on to the wall.
+    const double ri = 0.0257, rb = 0.075, rm1 = std::sqrt((rb * rb + ri * ri) / 2.0);
+    const double rbHand = (1.0 / (alpha * ri) + std::log(0.0315 / ri) / 0.42 +
+                           std::log(2.0 * rm1 / 0.063) / 0.81 + std::log(rb / rm1) / 0.81) /
+                          (2.0 * kPi);
+    in = ResistanceInputsFromState(a1, a2, a3);
+    c.rb = Compute(in, R{}, 0.81).Rb;
+    EXPECT_NEAR(c.rb, rbHand, 1e-12) << c.m;
+  }
+  EXPECT_NEAR(cases[0].re, 1155.04, 0.01);  // laminar: alpha = 4.36 * 0.5 / 0.0114 = 191.2
+  EXPECT_NEAR(cases[1].re, 11550.4, 0.1);  // turbulent
+  EXPECT_NEAR(cases[0].rb, 0.27995, 0.00001);
+  EXPECT_NEAR(cases[1].rb, 0.24841, 0.00001);
+}
+
 TEST_F(ResistanceCoaxial, EnteredValues) {
   in.hellstroem = false;
   // Ra and Rb given: Ra stays, R1 from Rb.
