@@ -388,7 +388,7 @@ double PrepareProbeModel(int earlierYears, const double (&meanHeatFlow)[kMaxSegm
     }
   }
   for (int j = 1; j <= nA; ++j) {
-    const double lr = (lambdaErde_eff[j] > 0.0) ? lambdaErde_eff[j] : lambdaErd;
+    const double lr = (lambdaErde_effSegment[j] > 0.0) ? lambdaErde_effSegment[j] : lambdaErd;
     lambdaRadial[j] = lr;
     const double R1j = R1V[j];
     LeitwertSoleErde[j] = 1.0 / R1j;

@@ -35,6 +35,13 @@ extern double Erdlambda[41];
 extern double Erdcp[41];
 extern double Erdrho[41];
 
+// Effective ground conductivity per axial segment, 1..20, as the ground model
+// reads it. The project file keeps the per-layer values in lambdaErde_eff; the
+// segments take them one to one unless the windows spread layered ground onto
+// them (commands -3 and -2 reset the one-to-one copy).
+extern double lambdaErde_effSegment[21];
+void SegmentsTakeLayerConductivities();
+
 // Hourly series filled by command -3.
 extern double Lueftungsprofil[kStundenArray];
 extern double TRLStunde[kStundenArray];
@@ -57,7 +64,7 @@ extern double TRTFeld5[11][121];
 //   Konvergenzstatus = Rechenstatus, AlphaProSchritt = alpha_pro_Schritt,
 //   EinzelSonde = Einzelsonde, GeologieGeladen = GeologieGelesen,
 //   AnzahlNachbarsonden = Anz_Nachbarsonden, mitWWPrio = WWPrio,
-//   lambdaErde_effSegment = lambdaErde_eff, Laminar = laminar,
+//   Laminar = laminar,
 //   Orientierungsfaktor = KollektorFaktor, QRueckkuehlerStunde = QRueckkuehlStunde.
 
 // ---- registry of the dictionary, for tests and tools ----

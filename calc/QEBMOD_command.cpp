@@ -481,6 +481,7 @@ void DispatchCommand(int& code) {
     SetDefaults();
   } else if (code == -2) {
     if (readfile) ReadProjectFile();
+    SegmentsTakeLayerConductivities();
   } else if (code == -5) {
     if (swqebinput) ReadPropertyTable();
   } else if (code == -1) {

@@ -189,8 +189,14 @@ void SetDefaults() {
                                 "QKollektor [kW]"});
   KopfzeileSolar = JoinTabs({"Step", "M [kg/s]", "TSink", "Q [kW]", "TSource", "Ta [\xB0""C]", "Gk [MJ/m2]",
                              "TMonitor", "p [Pa]", "laminar?", "QKollektor [kW]"});
+  SegmentsTakeLayerConductivities();
 }
 
 void ResetToDefaults() { SetDefaults(); }
+
+double lambdaErde_effSegment[21]{};
+void SegmentsTakeLayerConductivities() {
+  for (int k = 0; k <= 20; ++k) lambdaErde_effSegment[k] = lambdaErde_eff[k];
+}
 
 }  // namespace qeb

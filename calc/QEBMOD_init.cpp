@@ -185,7 +185,7 @@ void InitSimulation(int startYear, const double (&history)[11]) {
   for (int h = 1; h <= 24; ++h) WWZapfStunde[h] = WW_Bedarf / 365.0 * WWTagesprofil[h] / 4.2 / 50.0 * 3600.0;
 
   if (!Grundwasser)
-    for (int k = 1; k <= 20; ++k) lambdaErde_eff[k] = SchichtLambdaDirekt ? lambdaErde[k] : lambdaErdeSchicht[k];
+    for (int k = 1; k <= 20; ++k) lambdaErde_effSegment[k] = SchichtLambdaDirekt ? lambdaErde[k] : lambdaErdeSchicht[k];
 
   for (int t = 0; t < 7; ++t) {
     const double v = t < 3 ? 0.0 : (t < 5 ? 9999.0 : -9999.0);

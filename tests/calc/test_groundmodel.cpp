@@ -385,8 +385,8 @@ TEST_F(GroundModel, RadialConductancesFollowTheEffectiveGroundConductivity) {
   Sondenlaenge = 40;
   lambdaErde[1] = 1.5;
   lambdaErde[2] = 3.1;
-  lambdaErde_eff[1] = 1.8;
-  lambdaErde_eff[2] = 0.0;
+  lambdaErde_effSegment[1] = 1.8;
+  lambdaErde_effSegment[2] = 0.0;
   for (int j = 1; j <= 2; ++j) lambdaRadial[j] = 2.4;
   PrepareProbeModel(0, kNoHistory);
   const double want[3] = {0, 1.8, (1.5 + 3.1) / 2};

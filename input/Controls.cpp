@@ -1,0 +1,412 @@
+#include "input/Controls.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <charconv>
+#include <cmath>
+#include <map>
+
+#include "calc/QEBMOD.h"
+#include "calc/TextIO.h"
+
+namespace qeb {
+
+// ---------------- RadioGroup ----------------
+RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent), group_(new QButtonGroup(this)) {
+  group_->setExclusive(true);
+  setFlat(true);
+  connect(group_, &QButtonGroup::idClicked, this, [this](int id) { setItemIndex(id); });
+}
+
+void RadioGroup::setItemIndex(int i) {
+  if (i < -1 || i >= count()) i = -1;
+  if (i == index_) return;
+  index_ = i;
+  if (i < 0) {
+    // An exclusive group keeps one button checked; lift that while clearing.
+    group_->setExclusive(false);
+    for (auto* b : group_->buttons()) b->setChecked(false);
+    group_->setExclusive(true);
+  } else {
+    group_->button(i)->setChecked(true);
+  }
+  emit click();
+}
+
+void RadioGroup::setItems(const QStringList& items) {
+  for (auto* b : group_->buttons()) {
+    group_->removeButton(b);
+    delete b;
+  }
+  for (int i = 0; i < items.size(); ++i) {
+    auto* b = new QRadioButton(items[i], this);
+    b->setObjectName(objectName() + QStringLiteral("_item%1").arg(i));
+    group_->addButton(b, i);
+  }
+  index_ = -1;
+  Relayout();
+}
+
+QStringList RadioGroup::items() const {
+  QStringList r;
+  for (int i = 0; i < count(); ++i) r << group_->button(i)->text();
+  return r;
+}
+int RadioGroup::count() const { return static_cast<int>(group_->buttons().size()); }
+void RadioGroup::setItemText(int i, const QString& text) {
+  if (i >= 0 && i < count()) group_->button(i)->setText(text);
+}
+QRadioButton* RadioGroup::button(int i) const {
+  return (i >= 0 && i < count()) ? static_cast<QRadioButton*>(group_->button(i)) : nullptr;
+}
+
+void RadioGroup::Relayout() {
+  delete layout();
+  // Short item lists read best in one line; long ones stack.
+  int chars = 0;
+  for (int i = 0; i < count(); ++i) chars += static_cast<int>(group_->button(i)->text().size()) + 3;
+  QBoxLayout* l = (count() <= 3 && chars <= 40) ? static_cast<QBoxLayout*>(new QHBoxLayout(this))
+                                                 : static_cast<QBoxLayout*>(new QVBoxLayout(this));
+  l->setContentsMargins(2, title().isEmpty() ? 0 : 14, 2, 0);
+  l->setSpacing(l->direction() == QBoxLayout::LeftToRight ? 10 : 0);
+  for (int i = 0; i < count(); ++i) l->addWidget(group_->button(i));
+  if (l->direction() == QBoxLayout::LeftToRight) l->addStretch(1);
+}
+
+// ---------------- building from tables ----------------
+namespace {
+
+// A caption label nobody names follows its control's visibility, so hiding an
+// input never leaves its caption standing alone.
+class FollowVisibility : public QObject {
+ public:
+  FollowVisibility(QWidget* control, QWidget* follower) : QObject(control), follower_(follower) {
+    control->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::ShowToParent) follower_->setVisible(true);
+    if (e->type() == QEvent::HideToParent) follower_->setVisible(false);
+    return false;
+  }
+
+ private:
+  QWidget* follower_;
+};
+
+QString U(const char* s) { return QString::fromUtf8(s); }
+bool Empty(const char* s) { return s == nullptr || *s == 0 || std::string_view(s) == "\"\""; }
+
+QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
+  QWidget* w = nullptr;
+  const QString caption = U(c.caption);
+  switch (c.kind) {
+    case ctl::Edit: {
+      auto* e = new QLineEdit(parent);
+      if (c.flags & ctl::WIDE) {
+        e->setMinimumWidth(160);
+      } else {
+        e->setFixedWidth(78);
+      }
+      if (c.flags & ctl::RO) {
+        e->setReadOnly(true);
+        QPalette p = e->palette();
+        p.setColor(QPalette::Base, p.color(QPalette::Window));
+        e->setPalette(p);
+        e->setFocusPolicy(Qt::ClickFocus);
+      }
+      if (!(c.flags & (ctl::TXT | ctl::WIDE))) e->setAlignment(Qt::AlignRight);
+      e->setProperty("decimals", c.decimals);
+      w = e;
+      break;
+    }
+    case ctl::Label:
+      w = new QLabel(caption, parent);
+      break;
+    case ctl::Radio: {
+      auto* r = new RadioGroup(parent);
+      r->setObjectName(U(c.name));
+      r->setItems(Empty(c.items) ? QStringList() : U(c.items).split(QLatin1Char('|')));
+      w = r;
+      break;
+    }
+    case ctl::Combo: {
+      auto* cb = new QComboBox(parent);
+      const QStringList items = U(c.items).split(QLatin1Char('|'));
+      if (!Empty(c.items)) cb->addItems(items);
+      cb->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+      cb->setMinimumContentsLength(12);
+      w = cb;
+      break;
+    }
+    case ctl::Check:
+      w = new QCheckBox(caption, parent);
+      break;
+    case ctl::Button:
+      w = new QPushButton(caption, parent);
+      break;
+    default:
+      w = new QWidget(parent);
+  }
+  w->setObjectName(U(c.name));
+  w->setProperty("tag", c.tag);
+  return w;
+}
+
+struct GroupBuild {
+  QGroupBox* box = nullptr;
+  QGridLayout* grid = nullptr;
+  int layout = ctl::FORM;
+  int nextRow[4] = {0, 0, 0, 0};
+};
+
+}  // namespace
+
+void BuildFromTables(QWidget* body, const FormTables& t, QMenuBar* menuBar, QTabWidget** pagesOut) {
+  auto* bodyLayout = new QVBoxLayout(body);
+  bodyLayout->setContentsMargins(4, 4, 4, 4);
+  std::map<std::string, QWidget*> pages;
+  std::map<std::string, QGridLayout*> pageGrids;
+  QTabWidget* tabs = nullptr;
+  if (t.tabs.size() > 1) {
+    tabs = new QTabWidget(body);
+    tabs->setObjectName(QStringLiteral("PageControl1"));
+    bodyLayout->addWidget(tabs);
+  }
+  for (const auto& tab : t.tabs) {
+    QWidget* page = body;
+    if (tabs != nullptr) {
+      page = new QWidget(tabs);
+      page->setObjectName(U(tab.name));
+      page->setProperty("tag", tab.tag);
+      tabs->addTab(page, U(tab.caption));
+    }
+    auto* grid = new QGridLayout();
+    grid->setContentsMargins(6, 6, 6, 6);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+    if (tabs != nullptr) {
+      page->setLayout(grid);
+    } else {
+      bodyLayout->addLayout(grid);
+    }
+    pages[tab.name] = page;
+    pageGrids[tab.name] = grid;
+  }
+  if (pagesOut != nullptr) *pagesOut = tabs;
+
+  std::map<std::string, GroupBuild> groups;
+  for (const auto& g : t.groups) {
+    auto it = pageGrids.find(g.tab);
+    if (it == pageGrids.end()) continue;
+    GroupBuild gb;
+    gb.box = new QGroupBox(U(g.title), pages[g.tab]);
+    gb.box->setObjectName(QStringLiteral("grp_") + U(g.id));
+    gb.grid = new QGridLayout(gb.box);
+    gb.grid->setContentsMargins(6, 4, 6, 4);
+    gb.grid->setHorizontalSpacing(6);
+    gb.grid->setVerticalSpacing(2);
+    gb.layout = g.layout;
+    it->second->addWidget(gb.box, g.row, g.col, g.rowSpan, g.colSpan, Qt::AlignTop);
+    groups[g.id] = gb;
+  }
+  // Groups sit at the top; spare height stays below them.
+  for (auto& [name, grid] : pageGrids) grid->setRowStretch(grid->rowCount(), 1);
+
+  std::map<std::string, std::string> namedCaption;  // control -> label name
+  for (const auto& l : t.labels) namedCaption[l.control] = l.name;
+
+  for (const auto& c : t.controls) {
+    auto git = groups.find(c.group);
+    QWidget* parent = git != groups.end() ? static_cast<QWidget*>(git->second.box) : body;
+    QWidget* w = MakeControl(c, parent);
+    if (git == groups.end()) {
+      w->setHidden(true);  // a control no group holds still exists for the code that reads it
+    } else {
+      GroupBuild& gb = git->second;
+      if (gb.layout == ctl::GRID) {
+        gb.grid->addWidget(w, c.row, c.col);
+      } else {
+        const int col = c.col >= 0 && c.col < 4 ? c.col : 0;
+        int row = c.row >= 0 ? c.row : gb.nextRow[col];
+        gb.nextRow[col] = row + 1;
+        const bool captioned = !Empty(c.caption) && (c.kind == ctl::Edit || c.kind == ctl::Radio ||
+                                                     c.kind == ctl::Combo);
+        if (captioned) {
+          auto* lab = new QLabel(U(c.caption), gb.box);
+          auto nit = namedCaption.find(c.name);
+          if (nit != namedCaption.end()) {
+            lab->setObjectName(U(nit->second.c_str()));
+          } else {
+            lab->setObjectName(QStringLiteral("L_") + U(c.name));
+            new FollowVisibility(w, lab);
+          }
+          lab->setProperty("tag", 0);
+          gb.grid->addWidget(lab, row, 2 * col);
+          gb.grid->addWidget(w, row, 2 * col + 1, Qt::AlignLeft);
+        } else {
+          gb.grid->addWidget(w, row, 2 * col, 1, 2, Qt::AlignLeft);
+        }
+      }
+    }
+    if (c.flags & ctl::HID) {
+      w->setHidden(true);
+      // A named caption starts hidden with its control; afterwards the code shows both.
+      if (namedCaption.count(c.name) != 0)
+        if (auto* lab = body->findChild<QLabel*>(U(namedCaption[c.name].c_str()))) lab->setHidden(true);
+    }
+  }
+  // Named caption labels whose control sits in no form group still exist.
+  for (const auto& l : t.labels) {
+    if (body->findChild<QLabel*>(U(l.name)) == nullptr) {
+      auto* lab = new QLabel(body);
+      lab->setObjectName(U(l.name));
+      lab->setHidden(true);
+    }
+  }
+
+  if (menuBar != nullptr) {
+    std::map<std::string, bool> hasChildren;
+    for (const auto& m : t.menus)
+      if (!Empty(m.parent)) hasChildren[m.parent] = true;
+    std::map<std::string, QMenu*> menus;
+    for (const auto& m : t.menus) {
+      QMenu* parentMenu = nullptr;
+      if (!Empty(m.parent)) {
+        auto it = menus.find(m.parent);
+        if (it == menus.end()) continue;
+        parentMenu = it->second;
+      }
+      if (m.flags & ctl::SEP) {
+        if (parentMenu != nullptr) parentMenu->addSeparator()->setObjectName(U(m.name));
+        continue;
+      }
+      QAction* a = nullptr;
+      if (hasChildren[m.name] || parentMenu == nullptr) {
+        QMenu* menu = parentMenu != nullptr ? parentMenu->addMenu(U(m.caption)) : menuBar->addMenu(U(m.caption));
+        menu->setObjectName(U(m.name) + QStringLiteral("_menu"));
+        menus[m.name] = menu;
+        a = menu->menuAction();
+      } else {
+        a = parentMenu->addAction(U(m.caption));
+      }
+      a->setObjectName(U(m.name));
+      a->setProperty("tag", m.tag);
+      if (m.flags & ctl::HID) a->setVisible(false);
+    }
+  }
+}
+
+int EditDecimals(const QLineEdit* e) {
+  const QVariant v = e->property("decimals");
+  return v.isValid() ? v.toInt() : -1;
+}
+
+static QTabWidget* TabsOf(const QWidget* page) {
+  for (QObject* p = page != nullptr ? page->parent() : nullptr; p != nullptr; p = p->parent())
+    if (auto* t = qobject_cast<QTabWidget*>(p)) return t;
+  return nullptr;
+}
+void SetTabVisible(QWidget* page, bool visible) {
+  if (QTabWidget* t = TabsOf(page)) t->setTabVisible(t->indexOf(page), visible);
+}
+bool TabVisible(const QWidget* page) {
+  QTabWidget* t = TabsOf(page);
+  return t != nullptr && t->isTabVisible(t->indexOf(const_cast<QWidget*>(page)));
+}
+void ShowTab(QWidget* page) {
+  if (QTabWidget* t = TabsOf(page)) {
+    const int i = t->indexOf(page);
+    t->setTabVisible(i, true);
+    t->setCurrentIndex(i);
+  }
+}
+
+// ---------------- numbers ----------------
+double ValReal(const QString& text, int& code) {
+  const std::string s = text.toStdString();
+  size_t i = 0;
+  while (i < s.size() && s[i] == ' ') ++i;
+  if (i == s.size()) {
+    code = static_cast<int>(s.size()) + 1;
+    return 0.0;
+  }
+  const char* first = s.data() + i;
+  const char* last = s.data() + s.size();
+  if (*first == '+') ++first;  // from_chars takes no plus sign
+  double v = 0.0;
+  auto [ptr, ec] = std::from_chars(first, last, v, std::chars_format::general);
+  if (ec != std::errc() || ptr == first) {
+    code = static_cast<int>(first - s.data()) + 1;
+    return 0.0;
+  }
+  if (ptr != last) {
+    code = static_cast<int>(ptr - s.data()) + 1;
+    return 0.0;
+  }
+  if (!std::isfinite(v)) {  // "1e999": a number no input can mean
+    code = 1;
+    return 0.0;
+  }
+  code = 0;
+  return v;
+}
+
+int ValInt(const QString& text, int& code) {
+  const std::string s = text.toStdString();
+  size_t i = 0;
+  while (i < s.size() && s[i] == ' ') ++i;
+  const char* first = s.data() + i;
+  const char* last = s.data() + s.size();
+  if (first != last && *first == '+') ++first;
+  int v = 0;
+  auto [ptr, ec] = std::from_chars(first, last, v);
+  if (first == last || ec != std::errc() || ptr != last) {
+    code = static_cast<int>((ec == std::errc() ? ptr : first) - s.data()) + 1;
+    return 0;
+  }
+  code = 0;
+  return v;
+}
+
+QString FixedText(double v, int decimals) {
+  if (!std::isfinite(v)) v = 0.0;
+  if (decimals < 0) decimals = 0;
+  return QString::fromStdString(FormatFixed(v, 0, decimals));
+}
+QString IntText(long long v) { return QString::fromStdString(FormatInt(v)); }
+
+QString ShortExpText(double v) {
+  if (!std::isfinite(v)) v = 0.0;
+  char buf[64];
+  auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 1);  // d.de±xx
+  std::string s(buf, r.ptr);
+  const auto e = s.find('e');
+  const std::string mant = s.substr(0, e);
+  const char sign = s[e + 1];
+  const int expo = std::atoi(s.c_str() + e + 2);
+  std::string ex = std::to_string(expo);
+  while (ex.size() < 4) ex.insert(ex.begin(), '0');
+  return QString::fromStdString(mant + "E" + sign + ex);
+}
+QString FullExpText(double v) {
+  if (!std::isfinite(v)) v = 0.0;
+  return QString::fromStdString(FormatExp(v));
+}
+
+QString FromBytes(const std::string& win1252) { return QString::fromStdString(Win1252ToUtf8(win1252)); }
+std::string ToBytes(const QString& text) { return Utf8ToWin1252(text.toStdString()); }
+
+}  // namespace qeb

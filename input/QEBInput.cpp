@@ -1,0 +1,310 @@
+// The project input window: construction, start-up, closing, scaling and the
+// Print-key setting.
+#include "input/QEBInput.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabWidget>
+#include <cmath>
+#include <stdexcept>
+
+#include "calc/QEBMOD.h"
+#include "input/TableData.h"
+#include "platform/Jpeg.h"
+#include "platform/Platform.h"
+#include "shell/QEB.h"
+
+namespace qeb {
+
+int Fehlercode = 0;
+bool SchichtenGleichmaessig = true;
+double TSinkKopie = 0.0;
+double tsJahre = 0.0;
+double BuRohr = 0.0;
+double BuAbstand = 0.0;
+double BuVerhaeltnis = 0.0;
+double SummeSpeicherverluste = 0.0;
+double WWDeckung = 0.0;
+double Freecoollast = 0.0;
+double GW_Flaeche[4] = {};
+double Darcy[4] = {};
+double Richtung[5] = {};
+bool Tageslastprofil = false;
+bool StaoVorhanden = false;
+bool StaoVerwenden = false;
+bool TRTAusgewertet = false;
+double AnzahlSondenKreis[4] = {};
+double DruckSondeKreis[4] = {};
+double DruckZulKreis[4] = {};
+double ReynoldsKreis[4] = {};
+bool Laminar2 = false;
+bool Laminar3 = false;
+int MessJahr = 0;
+bool Freecool_Max = false;
+double Verlegetiefe = 0.0;
+double Hoehe1 = 0.0;
+bool TRTOhneNachlauf = false;
+bool SommerRegeneration = false;
+double BHgfunction = 0.0;
+double SummeGraedigkeit = 0.0;
+int AnzahlGraedigkeit = 0;
+int ScreenWidthAtStart = 0;
+int ScreenHeightAtStart = 0;
+int WindowScaleLevel = 1;
+int DruckTasteAlt = -1;
+bool LogoGeladen = false;
+bool DateiGewaehlt = false;
+std::string Programmverzeichnis;
+
+TForm1* Form1 = nullptr;
+
+void RequireControl(const void* p, const char* name) {
+  if (p == nullptr) throw std::logic_error(std::string("control missing from its window: ") + name);
+}
+
+const FormTables& TForm1::Tables() {
+  static const FormTables tables = [] {
+    using namespace ctl;
+    FormTables t_;
+#define TAB QEB_TAB
+#define GROUP QEB_GROUP
+#define CTRL QEB_CTRL
+#define LABEL QEB_LABEL
+#define MENU QEB_MENU
+#include "input/QEBInput_controls.inc"
+#include "input/QEBInput_menus.inc"
+#undef TAB
+#undef GROUP
+#undef CTRL
+#undef LABEL
+#undef MENU
+    return t_;
+  }();
+  return tables;
+}
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Eingabedaten QEB"));
+  auto* body = new QWidget(this);
+  body->setObjectName(QStringLiteral("Form1Body"));
+  setCentralWidget(body);
+  BuildFromTables(body, Tables(), menuBar(), &PageControl1);
+#define TAB(name, caption, tag) \
+  name = findChild<QWidget*>(QStringLiteral(#name)); \
+  RequireControl(name, #name);
+#define GROUP(...)
+#define CTRL QEB_BIND_CTRL
+#define LABEL QEB_BIND_LABEL
+#define MENU(name, ...) \
+  name = findChild<QAction*>(QStringLiteral(#name)); \
+  RequireControl(name, #name);
+#include "input/QEBInput_controls.inc"
+#include "input/QEBInput_menus.inc"
+#undef TAB
+#undef GROUP
+#undef CTRL
+#undef LABEL
+#undef MENU
+  connect(Kuehlspitze, &QAction::triggered, this, &TForm1::KuehlspitzeClick);
+  connect(Beenden3, &QAction::triggered, this, &TForm1::Beenden3Click);
+  resize(838, 602);
+}
+
+// ---------------- lifecycle ----------------
+void TForm1::Kreate() {
+  if (IstWindows11()) {
+    DruckTasteLesen();
+    SnippingBeenden();
+    Win11SnippingToolon1->setVisible(true);
+    Win11SnippingTooloff1->setVisible(true);
+  }
+  SkipPulldownRefresh = true;
+  SkipPulldownRefresh2 = true;
+
+  StandardWetterjahrKopieren(Aussentemperatur, Luftfeuchte, Globalstrahlung);
+  try {
+    ResetToDefaults();
+  } catch (const CalcError& e) {
+    Message(e.what());
+  }
+
+  if (Programmverzeichnis.empty()) Programmverzeichnis = QCoreApplication::applicationDirPath().toStdString();
+  auto inDir = [](const std::string& name) {
+    std::string d = Programmverzeichnis;
+    if (!d.empty() && d.back() != '/') d += '/';
+    return d + name;
+  };
+  Inputfile2 = inDir(Inputfile2);
+  Outputfile = inDir(Outputfile);
+  Inputfile = inDir(Inputfile);
+
+  EingabenAnzeigen();
+  PulldownErde();
+
+  // A print logo beside the program's working files.
+  if (QFile::exists(QStringLiteral("varkologo.jpg"))) {
+    QImage img;
+    if (LoadJpeg("varkologo.jpg", img)) {
+      LogoGeladen = true;
+      Logobild = QPixmap::fromImage(img);
+      Logo->setHidden(false);
+    } else {
+      LogoGeladen = false;
+    }
+  }
+
+  // The screen size at start: width is the width.
+  const ScreenMetrics s = Screen();
+  if (ScreenWidthAtStart == 0) ScreenWidthAtStart = s.monitorWidth;
+  if (ScreenHeightAtStart == 0) ScreenHeightAtStart = s.monitorHeight;
+
+  for (int i = 1; i < WindowScaleLevel; ++i)
+    FormSkalieren(this, RoundToInt(s.monitorWidth * 0.8), RoundToInt(s.monitorHeight * 0.8));
+}
+
+void TForm1::Zeigen() {
+  // Opening a project chosen in the start dialog belongs to the open command.
+  if (DateiGewaehlt) OpenProjectWhenShown();
+}
+
+void TForm1::Zu() { CloseCompanionWindows(); }
+
+void TForm1::Schliessen() { close(); }
+void TForm1::Beenden3Click() { Schliessen(); }
+
+void TForm1::showEvent(QShowEvent* e) {
+  QMainWindow::showEvent(e);
+  if (!e->spontaneous()) Zeigen();
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+  Zu();
+  e->accept();
+}
+
+// ---------------- scaling ----------------
+void FormSkalieren(QWidget* form, int designWidth, int designHeight) {
+  const ScreenMetrics s = Screen();
+  if ((s.width == designWidth && s.height == designHeight) || designWidth <= 0 || designHeight <= 0) return;
+  const int frameH = form->frameGeometry().height() - form->height();
+  const int frameW = form->frameGeometry().width() - form->width();
+  const int h = form->height() * s.height / designHeight + frameH;
+  const int w = form->width() * s.width / designWidth + frameW;
+  QFont f = form->font();
+  const double scale = static_cast<double>(s.width) / designWidth;
+  if (f.pointSizeF() > 0) {
+    f.setPointSizeF(f.pointSizeF() * scale);
+  } else if (f.pixelSize() > 0) {
+    f.setPixelSize(std::max(1, static_cast<int>(f.pixelSize() * scale)));
+  }
+  form->setFont(f);
+  form->resize(std::max(1, w - frameW), std::max(1, h - frameH));
+}
+
+bool Standard96Dpi() { return Screen().pixelsPerInch == 96.0; }
+
+// ---------------- the Print key ----------------
+bool IstWindows11() {
+  const OsVersion v = Desktop().Version();
+  return v.ok && v.major == 10 && v.build >= 22000;
+}
+void ProzessBeenden(const std::string& exeName) { Desktop().EndProcesses(exeName); }
+void DruckTasteLesen() {
+  int v = 0;
+  DruckTasteAlt = Desktop().ReadPrintKey(v) ? v : -1;
+}
+void DruckTasteAus() { Desktop().WritePrintKey(0); }
+void DruckTasteSetzen(bool on) { Desktop().WritePrintKey(on ? 1 : 0); }
+void DruckTasteZurueck() {
+  if (DruckTasteAlt != -1) {
+    Desktop().WritePrintKey(DruckTasteAlt);
+  } else {
+    Desktop().DeletePrintKey();
+  }
+}
+void SnippingBeenden() {
+  ProzessBeenden("SnippingTool.exe");
+  ProzessBeenden("ScreenSketch.exe");
+  DruckTasteAus();
+}
+
+// ---------------- display helpers other units complete ----------------
+void TForm1::SchichtdatenAnzeigen() {
+  QLineEdit* cp[11] = {nullptr, ECperde1, ECperde2, ECperde3, ECperde4, ECperde5,
+                       ECperde6, ECperde7, ECperde8, ECperde9, ECperde10};
+  QLineEdit* rho[11] = {nullptr, ErhoErde1, ErhoErde2, ErhoErde3, ErhoErde4, ErhoErde5,
+                        ErhoErde6, ErhoErde7, ErhoErde8, ErhoErde9, ErhoErde10};
+  QLineEdit* lam[11] = {nullptr, ELambdaerde1, ELambdaerde2, ELambdaerde3, ELambdaerde4, ELambdaerde5,
+                        ELambdaerde6, ELambdaerde7, ELambdaerde8, ELambdaerde9, ELambdaerde10};
+  QLineEdit* eff[11] = {nullptr, ELambdaeff1, ELambdaeff2, ELambdaeff3, ELambdaeff4, ELambdaeff5,
+                        ELambdaeff6, ELambdaeff7, ELambdaeff8, ELambdaeff9, ELambdaeff10};
+  QLineEdit* cpf[11] = {nullptr, ECpFill1, ECpFill2, ECpFill3, ECpFill4, ECpFill5,
+                        ECpFill6, ECpFill7, ECpFill8, ECpFill9, ECpFill10};
+  QLineEdit* rhof[11] = {nullptr, ErhoFill1, ErhoFill2, ErhoFill3, ErhoFill4, ErhoFill5,
+                         ErhoFill6, ErhoFill7, ErhoFill8, ErhoFill9, ErhoFill10};
+  QLineEdit* lf[11] = {nullptr, ELambdaFill1, ELambdaFill2, ELambdaFill3, ELambdaFill4, ELambdaFill5,
+                       ELambdaFill6, ELambdaFill7, ELambdaFill8, ELambdaFill9, ELambdaFill10};
+  QLineEdit* ra[11] = {nullptr, ERa1, ERa2, ERa3, ERa4, ERa5, ERa6, ERa7, ERa8, ERa9, ERa10};
+  QLineEdit* rb[11] = {nullptr, ERb1, ERb2, ERb3, ERb4, ERb5, ERb6, ERb7, ERb8, ERb9, ERb10};
+  QLineEdit* rc[11] = {nullptr, ERc1, ERc2, ERc3, ERc4, ERc5, ERc6, ERc7, ERc8, ERc9, ERc10};
+  // Layered ground shows the layers' own values, uniform ground the segments'.
+  const bool layered = ungleichmaessig;
+  for (int i = 1; i <= 10; ++i) {
+    Show(cp[i], layered ? cpErdeSchicht[i] : cpErde[i]);
+    Show(rho[i], layered ? rhoErdeSchicht[i] : rhoErde[i]);
+    Show(lam[i], layered ? lambdaErdeSchicht[i] : lambdaErde[i]);
+    Show(eff[i], lambdaErde_eff[i]);
+    Show(cpf[i], cpFillV[i]);
+    Show(rhof[i], rhoFillV[i]);
+    Show(lf[i], lambdaFillV[i]);
+    Show(ra[i], RaV[i]);
+    Show(rb[i], RbV[i]);
+    Show(rc[i], RcV[i]);
+  }
+}
+
+void TForm1::SchichttiefenAnzeigen() {
+  // Depths of the probe's equal segments; with no segment count there are none to show.
+  QLabel* ti[11] = {nullptr, ETiefe1, ETiefe2, ETiefe3, ETiefe4, ETiefe5,
+                       ETiefe6, ETiefe7, ETiefe8, ETiefe9, ETiefe10};
+  if (DimAxi <= 0) {
+    for (int k = 1; k <= 10; ++k) ti[k]->clear();
+    return;
+  }
+  for (int k = 1; k <= 10; ++k) ti[k]->setText(FixedText(Sondenlaenge * k / DimAxi, 1));
+}
+
+void TForm1::PulldownErde() {
+  QComboBox* ea[11] = {nullptr, CErdauswahl1, CErdauswahl2, CErdauswahl3, CErdauswahl4, CErdauswahl5,
+                       CErdauswahl6, CErdauswahl7, CErdauswahl8, CErdauswahl9, CErdauswahl10};
+  for (int k = 1; k <= 10; ++k) {
+    const int keep = ea[k]->currentIndex();
+    ea[k]->clear();
+    ea[k]->addItem(QString());
+    for (int i = 1; i <= 40; ++i) ea[k]->addItem(FromBytes(Erdname[i]));
+    ea[k]->setCurrentIndex(keep < 0 ? 0 : keep);
+  }
+}
+
+void TForm1::AussentempRampe() {
+  // Return temperature of the hydronic circuit from the outdoor air: TRL20 up
+  // to 20 °C, TRL30 above 30 °C, linear between.
+  TRLStunde[0] = TRL20;
+  for (int h = 1; h <= 8760; ++h) {
+    const double ta = Aussentemperatur[h];
+    double t = TRL20;
+    if (ta > 30.0) {
+      t = TRL30;
+    } else if (ta >= 20.0) {
+      t = TRL20 + (TRL30 - TRL20) * (ta - 20.0) / 10.0;
+    }
+    TRLStunde[h] = t;
+  }
+}
+
+}  // namespace qeb

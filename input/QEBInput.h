@@ -1,0 +1,165 @@
+// The project input window "Eingabedaten QEB": every project input in its
+// controls, copied into the shared state before every calculation, save and
+// print (EingabenUebernehmen) and back after every load and calculation
+// (EingabenAnzeigen).
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPushButton>
+#include <string>
+
+#include "input/Controls.h"
+
+class QTabWidget;
+class QAction;
+
+namespace qeb {
+
+// ---- window-side shared state owned by this unit ----
+// Position (1-based) of the first bad character of the last text-to-number
+// conversion of any window; 0 when the whole text was a number.
+extern int Fehlercode;
+// Ground rows are the probe's equal segments (item 0 of Egleichmaessig).
+extern bool SchichtenGleichmaessig;
+extern double TSinkKopie;
+extern double tsJahre;        // characteristic time H²/(9a) of the ground, years
+extern double BuRohr;
+extern double BuAbstand;
+extern double BuVerhaeltnis;
+extern double SummeSpeicherverluste;
+extern double WWDeckung;
+extern double Freecoollast;
+extern double GW_Flaeche[4];  // groundwater cross-sections of layers 1..3, m²
+extern double Darcy[4];       // Darcy velocities of layers 1..3, m/s
+extern double Richtung[5];    // groundwater flow direction values of the last display
+extern bool Tageslastprofil;
+extern bool StaoVorhanden;
+extern bool StaoVerwenden;
+extern bool TRTAusgewertet;
+extern double AnzahlSondenKreis[4];  // probe counts of the three circuits
+extern double DruckSondeKreis[4];    // pressure drops shown per circuit, Pa
+extern double DruckZulKreis[4];
+extern double ReynoldsKreis[4];
+extern bool Laminar2;
+extern bool Laminar3;
+extern int MessJahr;             // simulated year the measured hourly values belong to
+extern bool Freecool_Max;
+extern double Verlegetiefe;      // laying depth of a horizontal pipe, m
+extern double Hoehe1;            // site altitude on the info tab, m
+extern bool TRTOhneNachlauf;
+extern bool SommerRegeneration;
+extern double BHgfunction;       // B/H of the chosen g-function layout
+extern double SummeGraedigkeit;
+extern int AnzahlGraedigkeit;
+// Screen size stored once at start; the window scale level (zoom).
+extern int ScreenWidthAtStart;
+extern int ScreenHeightAtStart;
+extern int WindowScaleLevel;
+// The user's Print-key setting found at start; -1 when the value did not exist.
+extern int DruckTasteAlt;
+extern bool LogoGeladen;
+extern bool DateiGewaehlt;  // the start dialog's "Projekt laden": open a project when shown
+extern std::string Programmverzeichnis;
+
+// Control kinds as the tables name them.
+using CtlType_Edit = QLineEdit;
+using CtlType_Label = QLabel;
+using CtlType_Radio = RadioGroup;
+using CtlType_Combo = QComboBox;
+using CtlType_Check = QCheckBox;
+using CtlType_Button = QPushButton;
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TForm1(QWidget* parent = nullptr);
+
+  // Every control of the window, by its name.
+#define TAB(name, caption, tag) QWidget* name = nullptr;
+#define GROUP(...)
+#define CTRL(kind, name, ...) CtlType_##kind* name = nullptr;
+#define LABEL(name, control) QLabel* name = nullptr;
+#define MENU(name, ...) QAction* name = nullptr;
+#include "input/QEBInput_controls.inc"
+#include "input/QEBInput_menus.inc"
+#undef TAB
+#undef GROUP
+#undef CTRL
+#undef LABEL
+#undef MENU
+  QTabWidget* PageControl1 = nullptr;
+
+  QPixmap Logobild;
+  // One-shot flags: the first soil-list refresh skips the language refresh.
+  bool SkipPulldownRefresh = false;
+  bool SkipPulldownRefresh2 = false;
+
+  static const FormTables& Tables();
+
+ public slots:
+  // Transfer between the controls and the shared state.
+  void EingabenUebernehmen();
+  void SchichtenUebernehmen();
+  void RaGrenzeMelden();
+  void EingabenAnzeigen();
+
+  // Visibility of input groups.
+  void KuehlspitzeZeigen();
+  void KuehlspitzeClick();
+  void MitteltemperaturZeigen(bool& flag);
+  void FuellungZeilenZeigen();
+  void SchichtenZeilenZeigen();
+  void TemperaturprofilZeigen();
+  void ResultatZeilenZeigen();
+
+  // Lifecycle.
+  void Kreate();
+  void Zeigen();
+  void Zu();
+  void Schliessen();
+  void Beenden3Click();
+
+  // Routines other units fill in; here they keep the window consistent.
+  void SchichtdatenAnzeigen();
+  void SchichttiefenAnzeigen();
+  void PulldownErde();
+  void AussentempRampe();
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  // Reads an edit the way the transfer does (the parse position goes to Fehlercode).
+  double R(const QLineEdit* e) const;
+  int I(const QLineEdit* e) const;
+  bool C(const RadioGroup* r) const { return r->itemIndex() == 0; }
+  void Show(QLineEdit* e, double v) const;  // with the edit's own decimals
+  void ShowInt(QLineEdit* e, long long v) const { e->setText(IntText(v)); }
+  void ShowChoice(RadioGroup* r, bool v) const { r->setItemIndex(v ? 0 : 1); }
+  bool raLimitPending_ = false;
+  bool inTransfer_ = false;
+};
+
+extern TForm1* Form1;
+
+// Windows-only settings of the Print key; on other systems they do nothing.
+bool IstWindows11();
+void ProzessBeenden(const std::string& exeName);
+void DruckTasteLesen();
+void DruckTasteAus();
+void DruckTasteSetzen(bool on);
+void DruckTasteZurueck();
+void SnippingBeenden();
+
+// Scales a window from a design screen size to the current screen.
+void FormSkalieren(QWidget* form, int designWidth, int designHeight);
+bool Standard96Dpi();
+
+}  // namespace qeb

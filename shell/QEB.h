@@ -1,0 +1,25 @@
+// The application: every window created once at start, in the start-up order,
+// and the few things the windows ask of the application as a whole.
+#pragma once
+
+#include <vector>
+
+class QWidget;
+
+namespace qeb {
+
+// Everything the start-up does before the message loop: unit initialisations,
+// the title, every window created once. main(), the tests and outside checks
+// all start the program through it.
+void CreateApplicationWindows();
+
+// The windows in the order they were created (the language switch walks them).
+const std::vector<QWidget*>& ApplicationWindows();
+void RegisterWindow(QWidget* w);
+
+// The project input window is closing: the windows that live with it close too.
+void CloseCompanionWindows();
+// The project input window was shown after "Projekt laden".
+void OpenProjectWhenShown();
+
+}  // namespace qeb

@@ -1,0 +1,40 @@
+// Saves every window and every tab of the desktop program to PNG, offscreen,
+// so the windows can be looked at without a desktop:
+//   QT_QPA_PLATFORM=offscreen shots OUTDIR
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QWidget>
+#include <cstdio>
+
+#include "input/QEBInput.h"
+#include "shell/QEB.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
+  QDir().mkpath(dir);
+  qeb::CreateApplicationWindows();
+  int n = 0;
+  for (QWidget* w : qeb::ApplicationWindows()) {
+    w->show();
+    QApplication::processEvents();
+    auto* tabs = w->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    if (tabs != nullptr) {
+      for (int i = 0; i < tabs->count(); ++i) {
+        if (!tabs->isTabVisible(i)) continue;
+        tabs->setCurrentIndex(i);
+        QApplication::processEvents();
+        const QString file = dir + QStringLiteral("/%1_%2_%3.png").arg(w->objectName()).arg(i, 2, 10, QLatin1Char('0'))
+                                       .arg(tabs->widget(i)->objectName());
+        w->grab().save(file);
+        ++n;
+      }
+    } else {
+      w->grab().save(dir + QStringLiteral("/%1.png").arg(w->objectName()));
+      ++n;
+    }
+  }
+  std::printf("%d pictures in %s\n", n, dir.toLocal8Bit().constData());
+  return 0;
+}
