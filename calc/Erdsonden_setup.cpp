@@ -215,6 +215,17 @@ void LongTermGFunction(int earlierYears, const double (&meanHeatFlow)[kMaxSegmen
   }
   for (int j = 1; j <= DimAxi; ++j) {
     const double Tj = TempProfil ? Starttemperatur[j] : TErdoberflaeche + TGrad * ((j - 0.5) * Segmentlaenge);
+    // A run whose far field is the infinite line source starts the jumped
+    // years from the same source: N years of the mean flow, with the segment's
+    // own ground as the time steps take it. The field's g-function levels off
+    // where the line source goes on cooling.
+    if (!gfunction && N >= 1) {
+      const double t = N * 365.0 * 86400.0;
+      for (int k = 0; k <= DimRad + 1; ++k) {
+        const double u = Zellradius[k] * Zellradius[k] * rhoErde[j] * cpErde[j] / (4.0 * lambdaErde[j] * t);
+        R[k] = (u > 1.0) ? 0.0 : LineSourceSeriesE1(u) / (4.0 * kPi * lambdaErde[j]);
+      }
+    }
     for (int k = 0; k <= DimRad + 1; ++k) {
       TGitter[j][k] = Tj - meanHeatFlow[j] / Segmentlaenge * R[k];
     }

@@ -457,9 +457,12 @@ TEST_F(GroundModel, HistoriesClearedOrCarriedOver) {
 TEST_F(GroundModel, EarlierYearsLowerTheStartTemperatures) {
   double q[kMaxSegmente + 1] = {};
   q[1] = 400.0;  // W over 20 m
-  PrepareProbeModel(5, q);
   const double T0 = 9.8 + 0.3;
-  // Nearer nodes are colder, and the response follows g - ln(rm/(0.0005 H)).
+  // With the field's g-function as far field, the response follows
+  // g - ln(rm/(0.0005 H)).
+  gfunction = true;
+  PrepareProbeModel(5, q);
+  // Nearer nodes are colder.
   for (int k = 1; k <= DimRad + 1; ++k) EXPECT_GE(TGitter[1][k], TGitter[1][k - 1]);
   const double ts = 400.0 / 9.0 * 2600 * 1000 / 2.4;
   double x = std::min(2.5, std::log(5 * 365.0 * 86400 / ts));
@@ -467,6 +470,26 @@ TEST_F(GroundModel, EarlierYearsLowerTheStartTemperatures) {
   const double g = SuperpositionGValue(x, coeff, false);
   const double gk = std::max(0.0, g - std::log(Zellradius[3] / 0.01));
   EXPECT_NEAR(TGitter[1][3], T0 - 400.0 / 20 * gk / (2 * kPi * 2.4), 1e-9);
+  EXPECT_DOUBLE_EQ(TUngestoert[1], TGitter[1][DimRad + 1]);
+  // With the line source as far field: five years of 20 W/m by the line
+  // source, E1(r² / (4 a t)) / (4 pi lambda), E1 summed here to full precision.
+  gfunction = false;
+  PrepareProbeModel(5, q);
+  for (int k = 1; k <= DimRad + 1; ++k) EXPECT_GE(TGitter[1][k], TGitter[1][k - 1]);
+  auto e1 = [](double u) {
+    double sum = -0.5772156649015329 - std::log(u), term = 1.0;
+    for (int k = 1; k <= 40; ++k) {
+      term *= -u / k;
+      sum -= term / k;
+    }
+    return sum;
+  };
+  for (int k : {0, 3, DimRad + 1}) {
+    const double u = Zellradius[k] * Zellradius[k] * 2600 * 1000 / (4 * 2.4 * 5 * 365.0 * 86400);
+    EXPECT_NEAR(TGitter[1][k], T0 - 400.0 / 20 * e1(u) / (4 * kPi * 2.4), 1e-3) << k;
+  }
+  // The line source goes on cooling where the borehole's g-function levels off.
+  EXPECT_NEAR(TGitter[1][3], 5.104, 0.001);
   EXPECT_DOUBLE_EQ(TUngestoert[1], TGitter[1][DimRad + 1]);
 }
 
