@@ -50,6 +50,10 @@ bool ReadGeologyFile();
 // `StaoGelesen` (and `StaoFehlt` when a project's own file is missing).
 // Returns `StaoGelesen`. Never raises: a missing or unreadable file leaves the
 // yearly values as they were. The first form reads the file named by `StaoFile`.
+// Why the last rock table or site file that was found was not used (a value
+// outside its range, with file, line, value and range); the windows show it.
+extern std::string DatenfileFehler;
+
 bool ReadLocationFile();
 bool ReadLocationFile(const std::string& name);
 

@@ -20,6 +20,7 @@
 namespace qeb {
 
 double Segmentlaenge = 0.0;
+std::string DatenfileFehler;
 
 namespace {
 
@@ -105,6 +106,7 @@ bool ReadGeologyFile() {
     cp[r] = Erdcp[r];
   }
 
+  std::string bad;  // the first value outside its range
   // A number that does not parse leaves the built-in value of its cell: a zero
   // conductivity or density would only fail later inside the ground model.
   auto store = [&](int r, int field, const std::string& text) {
@@ -114,6 +116,12 @@ bool ReadGeologyFile() {
     }
     std::optional<double> v = ParseReal(text);
     if (!v) return;
+    // A number outside its plausible range makes the table unusable.
+    static const char* const keys[] = {"", "", "lambdaErde", "rhoErde", "cpErde"};
+    if (bad.empty()) {
+      std::string what = RangeViolation(keys[field], *v);
+      if (!what.empty()) bad = std::string(kGeologieFile) + ", Zeile / line " + std::to_string(r + 1) + ": " + what;
+    }
     if (field == 2) lambda[r] = *v;
     if (field == 3) rho[r] = *v;
     if (field == 4) cp[r] = *v;
@@ -147,6 +155,10 @@ bool ReadGeologyFile() {
     if (stored) ++rowsWithData;
   }
   if (rowsWithData == 0) return false;  // a header without rows replaces nothing
+  if (!bad.empty()) {
+    DatenfileFehler = bad;
+    return false;  // the built-in table stays
+  }
 
   for (int r = 1; r <= kGeologyRows; ++r) {
     Erdname[r] = name[r];
@@ -184,7 +196,15 @@ bool ReadLocationFile(const std::string& name) {
       StaoGelesen = false;
       return false;
     }
-    values.push_back(*ParseReal(nums[3]));
+    const double dT = *ParseReal(nums[3]);
+    // A change of the ground temperature beyond its range would only make a
+    // run diverge years later, far from this file: the file is not used.
+    if (std::string what = RangeViolation("TStandortJahr", dT); !what.empty()) {
+      DatenfileFehler = name + ", Zeile / line " + std::to_string(in.LineNumber()) + " (dT Stao): " + what;
+      StaoGelesen = false;
+      return false;
+    }
+    values.push_back(dT);
   }
   if (values.empty()) {
     StaoGelesen = false;
@@ -241,6 +261,11 @@ void ReadGroundLayerTable() {
     }
     if (!ok)
       throw CalcError("Lesefehler in / read error in " + name + ", Zeile / line " + std::to_string(li + 1));
+    static const char* const keys[] = {"Schichtdicke", "Jahresmitteltemp", "lambdaErde", "cpErde", "rhoErde"};
+    for (size_t k = 0; k < 5; ++k)
+      if (std::string what = RangeViolation(keys[k], v[k]); !what.empty())
+        throw CalcError("Wert ungültig in / invalid value in " + name + ", Zeile / line " + std::to_string(li + 1) +
+                        " (" + keys[k] + "): " + what);
     ++n;
     rows[n] = LayerRow{v[0], v[1], v[2], v[3], v[4]};
   }
@@ -297,7 +322,11 @@ void ReadGroundLayerTable() {
   bool finite = std::isfinite(sumLam) && std::isfinite(sumCp) && std::isfinite(sumRho) && std::isfinite(jahresmittel);
   for (int s = 1; s <= DimAxi; ++s)
     finite = finite && std::isfinite(lam[s]) && std::isfinite(cpv[s]) && std::isfinite(rhov[s]);
-  if (!finite) throw CalcError("Werte ausserhalb des Bereichs / values out of range in " + name);
+  // The layers' gradient and surface temperature must be plausible too.
+  std::string what = RangeViolation("TGrad", tgrad);
+  if (what.empty()) what = RangeViolation("Jahresmitteltemp", jahresmittel);
+  if (!finite || !what.empty())
+    throw CalcError("Werte ausserhalb des Bereichs / values out of range in " + name + (what.empty() ? "" : ": " + what));
 
   Segmentlaenge = seg;
   for (int s = 1; s <= DimAxi; ++s) {

@@ -338,6 +338,10 @@ const std::unordered_map<std::string_view, ValueRange>& Table() {
       {"Reserve7", {-kReserve, kReserve}},
       {"WWPrio", {-kReserve, kReserve}},
       {"Reserve27", {-kReserve, kReserve}},
+      // data files: the site file's yearly change of the ground temperature,
+      // and the thickness of a layer of the ground layer table
+      {"TStandortJahr", {-100, 100}},
+      {"Schichtdicke", {0, 1e5}},
   };
   return t;
 }

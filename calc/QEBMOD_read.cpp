@@ -500,6 +500,8 @@ namespace {
 class ReaderBackup {
  public:
   ReaderBackup() {
+    raw_.clear();
+    text_.clear();
     for (const StateVar& v : StateRegistry()) {
       const size_t n = static_cast<size_t>(v.hi) + 1;
       switch (v.type) {
@@ -553,18 +555,23 @@ class ReaderBackup {
     size_t at, size;
   };
   void Raw(void* p, size_t n) {
-    raw_.push_back({p, bytes_.size(), n});
-    const auto* b = static_cast<const unsigned char*>(p);
-    bytes_.insert(bytes_.end(), b, b + n);
+    raw_.push_back({p, used_, n});
+    if (bytes_.size() < used_ + n) bytes_.resize(2 * (used_ + n));
+    std::memcpy(bytes_.data() + used_, p, n);
+    used_ += n;
   }
   void Text(std::string* p) {
+    if (texts_.size() <= text_.size()) texts_.resize(text_.size() + 64);
+    texts_[text_.size()] = *p;
     text_.push_back(p);
-    texts_.push_back(*p);
   }
-  std::vector<Region> raw_;
-  std::vector<unsigned char> bytes_;
-  std::vector<std::string*> text_;
-  std::vector<std::string> texts_;
+  // The buffers outlive the read (the module runs on one thread): a read
+  // copies the state into memory it already owns instead of allocating it.
+  static inline std::vector<Region> raw_;
+  static inline std::vector<unsigned char> bytes_;
+  static inline std::vector<std::string*> text_;
+  static inline std::vector<std::string> texts_;
+  size_t used_ = 0;
 };
 
 }  // namespace
