@@ -14,3 +14,6 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DQEB_SANITIZE=ON -DQEB_BENCH=OFF
 cmake --build build/sanitize -j "$jobs"
 (cd build/sanitize && ctest --output-on-failure -j "$jobs")
+
+# The fuzz targets, about a minute each (scripts/fuzz.sh says how to run them longer).
+bash scripts/fuzz.sh 60
