@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <charconv>
@@ -78,7 +79,7 @@ void RadioGroup::Relayout() {
   // Short item lists read best in one line; long ones stack.
   int chars = 0;
   for (int i = 0; i < count(); ++i) chars += static_cast<int>(group_->button(i)->text().size()) + 3;
-  QBoxLayout* l = (count() <= 3 && chars <= 40) ? static_cast<QBoxLayout*>(new QHBoxLayout(this))
+  QBoxLayout* l = (count() <= 3 && chars <= 26) ? static_cast<QBoxLayout*>(new QHBoxLayout(this))
                                                  : static_cast<QBoxLayout*>(new QVBoxLayout(this));
   l->setContentsMargins(2, title().isEmpty() ? 0 : 14, 2, 0);
   l->setSpacing(l->direction() == QBoxLayout::LeftToRight ? 10 : 0);
@@ -107,6 +108,18 @@ class FollowVisibility : public QObject {
 };
 
 QString U(const char* s) { return QString::fromUtf8(s); }
+
+// A unit stays on the line of its quantity and in one piece when a caption wraps.
+QString KeepUnitsWhole(QString text) {
+  const int open = static_cast<int>(text.lastIndexOf(QLatin1Char('[')));
+  if (open < 0) return text;
+  QString unit = text.mid(open);
+  unit.replace(QLatin1Char('/'), QStringLiteral("/\u2060"));
+  unit.replace(QLatin1Char(' '), QChar(0x00A0));
+  QString head = text.left(open);
+  if (head.endsWith(QLatin1Char(' '))) head.chop(1), head += QChar(0x00A0);
+  return head + unit;
+}
 bool Empty(const char* s) { return s == nullptr || *s == 0 || std::string_view(s) == "\"\""; }
 
 QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
@@ -118,7 +131,7 @@ QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
       if (c.flags & ctl::WIDE) {
         e->setMinimumWidth(160);
       } else {
-        e->setFixedWidth(78);
+        e->setFixedWidth((c.flags & ctl::EXP) ? 86 : 66);
       }
       if (c.flags & ctl::RO) {
         e->setReadOnly(true);
@@ -187,22 +200,31 @@ void BuildFromTables(QWidget* body, const FormTables& t, QMenuBar* menuBar, QTab
   }
   for (const auto& tab : t.tabs) {
     QWidget* page = body;
-    if (tabs != nullptr) {
-      page = new QWidget(tabs);
-      page->setObjectName(U(tab.name));
-      page->setProperty("tag", tab.tag);
-      tabs->addTab(page, U(tab.caption));
-    }
     auto* grid = new QGridLayout();
     grid->setContentsMargins(6, 6, 6, 6);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
     if (tabs != nullptr) {
-      page->setLayout(grid);
+      // The page is the tab sheet; its groups scroll only when the window is
+      // smaller than they need.
+      page = new QWidget(tabs);
+      page->setObjectName(U(tab.name));
+      page->setProperty("tag", tab.tag);
+      auto* pageLayout = new QVBoxLayout(page);
+      pageLayout->setContentsMargins(0, 0, 0, 0);
+      auto* scroll = new QScrollArea(page);
+      scroll->setFrameShape(QFrame::NoFrame);
+      scroll->setWidgetResizable(true);
+      auto* content = new QWidget(scroll);
+      content->setLayout(grid);
+      scroll->setWidget(content);
+      pageLayout->addWidget(scroll);
+      tabs->addTab(page, U(tab.caption));
+      pages[tab.name] = content;
     } else {
       bodyLayout->addLayout(grid);
     }
-    pages[tab.name] = page;
+    if (tabs == nullptr) pages[tab.name] = page;
     pageGrids[tab.name] = grid;
   }
   if (pagesOut != nullptr) *pagesOut = tabs;
@@ -237,6 +259,7 @@ void BuildFromTables(QWidget* body, const FormTables& t, QMenuBar* menuBar, QTab
     } else {
       GroupBuild& gb = git->second;
       if (gb.layout == ctl::GRID) {
+        if (auto* cb = qobject_cast<QComboBox*>(w)) cb->setMinimumContentsLength(9);
         gb.grid->addWidget(w, c.row, c.col);
       } else {
         const int col = c.col >= 0 && c.col < 4 ? c.col : 0;
@@ -245,7 +268,11 @@ void BuildFromTables(QWidget* body, const FormTables& t, QMenuBar* menuBar, QTab
         const bool captioned = !Empty(c.caption) && (c.kind == ctl::Edit || c.kind == ctl::Radio ||
                                                      c.kind == ctl::Combo);
         if (captioned) {
-          auto* lab = new QLabel(U(c.caption), gb.box);
+          auto* lab = new QLabel(KeepUnitsWhole(U(c.caption)), gb.box);
+          // Long captions break into two lines rather than widen the tab.
+          lab->setWordWrap(true);
+          lab->setMinimumWidth(140);
+          lab->setMaximumWidth(220);
           auto nit = namedCaption.find(c.name);
           if (nit != namedCaption.end()) {
             lab->setObjectName(U(nit->second.c_str()));

@@ -8,7 +8,10 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QScreen>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QTabWidget>
+#include <QToolBar>
 #include <cmath>
 #include <stdexcept>
 
@@ -110,6 +113,38 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 #undef CTRL
 #undef LABEL
 #undef MENU
+  // The command buttons serve every tab: they sit in one row below the tabs.
+  if (auto* cmd = findChild<QGroupBox*>(QStringLiteral("grp_g_Sonden_Befehle"))) {
+    auto* bar = new QWidget(body);
+    bar->setObjectName(QStringLiteral("Befehlsleiste"));
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* tools = addToolBar(QStringLiteral("Projekt"));
+    tools->setObjectName(QStringLiteral("ToolBar1"));
+    tools->setMovable(false);
+    for (QPushButton* b : {ToolButtonOeffnen, ToolButtonSpeichern, ToolButtonDrucken}) {
+      const bool hidden = b->isHidden();
+      b->setFlat(true);
+      tools->addWidget(b)->setVisible(!hidden);
+    }
+    const auto buttons = cmd->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QPushButton* b : buttons) {
+      const bool hidden = b->isHidden();
+      b->setParent(bar);
+      b->setHidden(hidden);
+      row->addWidget(b);
+    }
+    row->setSpacing(4);
+    for (QPushButton* b : bar->findChildren<QPushButton*>()) b->setStyleSheet(QStringLiteral("padding: 3px 8px;"));
+    // The second "Oeffnen" serves system-simulation projects; the toolbar and
+    // Button2 open every other project.
+    Button22->setHidden(true);
+    row->addStretch(1);
+    static_cast<QBoxLayout*>(body->layout())->addWidget(bar);
+    delete cmd;
+  }
+  // Twelve tabs fit side by side at the window's design width.
+  PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 7px; }"));
   connect(Kuehlspitze, &QAction::triggered, this, &TForm1::KuehlspitzeClick);
   connect(Beenden3, &QAction::triggered, this, &TForm1::Beenden3Click);
   resize(838, 602);

@@ -106,6 +106,9 @@ void TForm1::EingabenUebernehmen() {
   lambdaErd = R(ELambdaErd);
   SchichtenGleichmaessig = C(Egleichmaessig);
   ungleichmaessig = !SchichtenGleichmaessig;
+  // The layers are spread over the length the user typed, not over the one of
+  // the previous transfer (step 3 reads it again in its place).
+  Sondenlaenge = R(ESondenlaenge);
   SchichtenUebernehmen();
 
   // 2. backfill rows

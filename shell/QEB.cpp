@@ -37,6 +37,14 @@ void CreateApplicationWindows() {
   Form1->show();
 }
 
+void DestroyApplicationWindows() {
+  for (auto it = g_windows.rbegin(); it != g_windows.rend(); ++it) delete *it;
+  g_windows.clear();
+  Form1 = nullptr;
+  Form6 = nullptr;
+  system_2 = nullptr;
+}
+
 void CloseCompanionWindows() {
   for (QWidget* w : g_windows)
     if (w != Form1) w->close();

@@ -13,6 +13,9 @@ namespace qeb {
 // all start the program through it.
 void CreateApplicationWindows();
 
+// Ends what CreateApplicationWindows made, before the application object goes.
+void DestroyApplicationWindows();
+
 // The windows in the order they were created (the language switch walks them).
 const std::vector<QWidget*>& ApplicationWindows();
 void RegisterWindow(QWidget* w);

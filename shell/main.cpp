@@ -5,5 +5,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   qeb::CreateApplicationWindows();
-  return QApplication::exec();
+  const int rc = QApplication::exec();
+  qeb::DestroyApplicationWindows();
+  return rc;
 }

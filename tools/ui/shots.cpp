@@ -3,6 +3,7 @@
 //   QT_QPA_PLATFORM=offscreen shots OUTDIR
 #include <QApplication>
 #include <QDir>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QWidget>
 #include <cstdio>
@@ -20,8 +21,14 @@ int main(int argc, char** argv) {
     w->show();
     QApplication::processEvents();
     auto* tabs = w->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    std::printf("%s: size %dx%d, minimum %dx%d\n", w->objectName().toLocal8Bit().constData(), w->width(),
+                w->height(), w->minimumSizeHint().width(), w->minimumSizeHint().height());
     if (tabs != nullptr) {
       for (int i = 0; i < tabs->count(); ++i) {
+        auto* scroll = tabs->widget(i)->findChild<QScrollArea*>();
+        const QSize m = scroll != nullptr ? scroll->widget()->minimumSizeHint() : tabs->widget(i)->minimumSizeHint();
+        std::printf("  tab %s: minimum %dx%d\n", tabs->widget(i)->objectName().toLocal8Bit().constData(),
+                    m.width(), m.height());
         if (!tabs->isTabVisible(i)) continue;
         tabs->setCurrentIndex(i);
         QApplication::processEvents();
