@@ -136,6 +136,14 @@ void PowerModeStep(int& code) {
         if (solar || mitRueckkuehler) PlantHour();
         ++code;
         SimulateHour(code);
+      } else if (passes > 0) {
+        // Transient brine: the hour ran with an inlet taken from the previous
+        // hour's outlet, which after a pause is the warm brine that stood in
+        // the probe. The hour is run again with the inlet that its own outlet
+        // and load give, until the brine carries the load; otherwise every
+        // start of the pump loses heat the ground never gives.
+        ++code;
+        SimulateHour(code);
       }
       previous = TSink;
       if (WP) {
@@ -153,7 +161,7 @@ void PowerModeStep(int& code) {
         restarted = true;
       }
       ++passes;
-      // The pass count bounds the transient case too, where the code does not move.
+      // The pass count bounds a caller's iteration too, whose code may start high.
     } while (std::fabs(TSink - previous) >= Genauigkeit && code <= kMaxIterationCode &&
              passes <= kMaxIterationCode);
     // An hour that ends at the pass limit after the guard had to restart it
@@ -410,6 +418,10 @@ void PeakPreRun(int& code) {
         ++Schrittzaehler;
         Massenstrom = HourInRange(Schrittzaehler) ? MassenstromStunde2[Schrittzaehler] : 0.0;
         QSource = Auslegungsentzug;
+        // Each hour is a new step: the power iteration of the hour before
+        // leaves its pass count in the code, which would make this hour a
+        // repeat of the saved state.
+        code = 0;
         DispatchCommand(code);
       } while (Jahr <= JahreEinschwingen);
     }
