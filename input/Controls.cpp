@@ -236,6 +236,9 @@ void BuildFromTables(QWidget* body, const FormTables& t, QMenuBar* menuBar, QTab
     GroupBuild gb;
     gb.box = new QGroupBox(U(g.title), pages[g.tab]);
     gb.box->setObjectName(QStringLiteral("grp_") + U(g.id));
+    gb.box->setProperty("tag", 0);
+    for (const auto& [id, tag] : t.groupTags)
+      if (id == g.id) gb.box->setProperty("tag", tag);
     gb.grid = new QGridLayout(gb.box);
     gb.grid->setContentsMargins(6, 4, 6, 4);
     gb.grid->setHorizontalSpacing(6);
@@ -248,6 +251,7 @@ void BuildFromTables(QWidget* body, const FormTables& t, QMenuBar* menuBar, QTab
   for (auto& [name, grid] : pageGrids) grid->setRowStretch(grid->rowCount(), 1);
 
   std::map<std::string, std::string> namedCaption;  // control -> label name
+  const auto& captionTags = t.captionTags;
   for (const auto& l : t.labels) namedCaption[l.control] = l.name;
 
   for (const auto& c : t.controls) {
@@ -280,7 +284,11 @@ void BuildFromTables(QWidget* body, const FormTables& t, QMenuBar* menuBar, QTab
             lab->setObjectName(QStringLiteral("L_") + U(c.name));
             new FollowVisibility(w, lab);
           }
-          lab->setProperty("tag", 0);
+          // An edit is never translated: its text number belongs to its caption.
+          int tag = c.kind == ctl::Edit ? c.tag : 0;
+          for (const auto& [ctlName, t] : captionTags)
+            if (ctlName == c.name) tag = t;
+          lab->setProperty("tag", tag);
           gb.grid->addWidget(lab, row, 2 * col);
           gb.grid->addWidget(w, row, 2 * col + 1, Qt::AlignLeft);
         } else {

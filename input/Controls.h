@@ -94,6 +94,10 @@ struct FormTables {
   std::vector<ControlSpec> controls;
   std::vector<LabelSpec> labels;
   std::vector<MenuSpec> menus;
+  // Text numbers of the captions the window adds: the label left of a radio
+  // group or combo box (CAPTAG), a group box's title (GROUPTAG).
+  std::vector<std::pair<std::string, int>> captionTags;
+  std::vector<std::pair<std::string, int>> groupTags;
 };
 
 // Builds the controls of `window` from its tables: with more than one tab a

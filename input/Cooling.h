@@ -18,6 +18,8 @@ class TForm6 : public QWidget {
 #define GROUP(...)
 #define CTRL(kind, name, ...) CtlType_##kind* name = nullptr;
 #define LABEL(name, control) QLabel* name = nullptr;
+#define CAPTAG(...)
+#define GROUPTAG(...)
 #define MENU(...)
 #include "input/Cooling_controls.inc"
 #undef TAB
@@ -25,6 +27,8 @@ class TForm6 : public QWidget {
 #undef CTRL
 #undef LABEL
 #undef MENU
+#undef CAPTAG
+#undef GROUPTAG
   static const FormTables& Tables();
 
  public slots:

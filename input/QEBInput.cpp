@@ -78,6 +78,8 @@ const FormTables& TForm1::Tables() {
 #define CTRL QEB_CTRL
 #define LABEL QEB_LABEL
 #define MENU QEB_MENU
+#define CAPTAG QEB_CAPTAG
+#define GROUPTAG QEB_GROUPTAG
 #include "input/QEBInput_controls.inc"
 #include "input/QEBInput_menus.inc"
 #undef TAB
@@ -85,6 +87,8 @@ const FormTables& TForm1::Tables() {
 #undef CTRL
 #undef LABEL
 #undef MENU
+#undef CAPTAG
+#undef GROUPTAG
     return t_;
   }();
   return tables;
@@ -103,6 +107,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 #define GROUP(...)
 #define CTRL QEB_BIND_CTRL
 #define LABEL QEB_BIND_LABEL
+#define CAPTAG(...)
+#define GROUPTAG(...)
 #define MENU(name, ...) \
   name = findChild<QAction*>(QStringLiteral(#name)); \
   RequireControl(name, #name);

@@ -85,6 +85,8 @@ class TForm1 : public QMainWindow {
 #define GROUP(...)
 #define CTRL(kind, name, ...) CtlType_##kind* name = nullptr;
 #define LABEL(name, control) QLabel* name = nullptr;
+#define CAPTAG(...)
+#define GROUPTAG(...)
 #define MENU(name, ...) QAction* name = nullptr;
 #include "input/QEBInput_controls.inc"
 #include "input/QEBInput_menus.inc"
@@ -93,6 +95,8 @@ class TForm1 : public QMainWindow {
 #undef CTRL
 #undef LABEL
 #undef MENU
+#undef CAPTAG
+#undef GROUPTAG
   QTabWidget* PageControl1 = nullptr;
 
   QPixmap Logobild;

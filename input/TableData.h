@@ -10,6 +10,8 @@
 #define QEB_CTRL(kind, name, tab, group, row, col, caption, clabel, items, tag, dec, flags) \
   t_.controls.push_back({kind, #name, #tab, #group, row, col, caption, items, tag, dec, flags});
 #define QEB_LABEL(name, control) t_.labels.push_back({#name, #control});
+#define QEB_CAPTAG(control, tag) t_.captionTags.push_back({#control, tag});
+#define QEB_GROUPTAG(id, tag) t_.groupTags.push_back({#id, tag});
 #define QEB_MENU(name, parent, caption, tag, flags) t_.menus.push_back({#name, #parent, caption, tag, flags});
 
 // Finds every member control by its name after the window has been built.

@@ -17,12 +17,16 @@ const FormTables& Tsystem_2::Tables() {
 #define CTRL QEB_CTRL
 #define LABEL QEB_LABEL
 #define MENU QEB_MENU
+#define CAPTAG QEB_CAPTAG
+#define GROUPTAG QEB_GROUPTAG
 #include "input/system2_controls.inc"
 #undef TAB
 #undef GROUP
 #undef CTRL
 #undef LABEL
 #undef MENU
+#undef CAPTAG
+#undef GROUPTAG
     return t_;
   }();
   return tables;
@@ -35,6 +39,8 @@ Tsystem_2::Tsystem_2(QWidget* parent) : QWidget(parent, Qt::Window) {
 #define GROUP(...)
 #define CTRL QEB_BIND_CTRL
 #define LABEL QEB_BIND_LABEL
+#define CAPTAG(...)
+#define GROUPTAG(...)
 #define MENU(...)
 #include "input/system2_controls.inc"
 #undef TAB
@@ -42,6 +48,8 @@ Tsystem_2::Tsystem_2(QWidget* parent) : QWidget(parent, Qt::Window) {
 #undef CTRL
 #undef LABEL
 #undef MENU
+#undef CAPTAG
+#undef GROUPTAG
 }
 
 void Tsystem_2::FillSystemForm() {

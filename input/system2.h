@@ -17,6 +17,8 @@ class Tsystem_2 : public QWidget {
 #define GROUP(...)
 #define CTRL(kind, name, ...) CtlType_##kind* name = nullptr;
 #define LABEL(name, control) QLabel* name = nullptr;
+#define CAPTAG(...)
+#define GROUPTAG(...)
 #define MENU(...)
 #include "input/system2_controls.inc"
 #undef TAB
@@ -24,6 +26,8 @@ class Tsystem_2 : public QWidget {
 #undef CTRL
 #undef LABEL
 #undef MENU
+#undef CAPTAG
+#undef GROUPTAG
   static const FormTables& Tables();
 
  public slots:
