@@ -61,6 +61,8 @@ int WindowScaleLevel = 1;
 int DruckTasteAlt = -1;
 bool LogoGeladen = false;
 bool DateiGewaehlt = false;
+bool SystemProjektGelesen = false;
+bool BeispielWirdGeladen = false;
 std::string Programmverzeichnis;
 
 TForm1* Form1 = nullptr;
@@ -209,8 +211,8 @@ void TForm1::Kreate() {
 }
 
 void TForm1::Zeigen() {
-  // Opening a project chosen in the start dialog belongs to the open command.
-  if (DateiGewaehlt) OpenProjectWhenShown();
+  // "Projekt laden" in the start dialog: the window opens a project when shown.
+  if (DateiGewaehlt) ToolButtonOeffnenClick();
 }
 
 void TForm1::Zu() { CloseCompanionWindows(); }
@@ -224,8 +226,19 @@ void TForm1::showEvent(QShowEvent* e) {
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
+  if (closeBoxGreyed_ && e->spontaneous()) {
+    e->ignore();
+    return;
+  }
   Zu();
   e->accept();
+}
+
+void TForm1::SetCloseBoxGreyed(bool greyed) {
+  closeBoxGreyed_ = greyed;
+  const bool shown = isVisible();
+  setWindowFlag(Qt::WindowCloseButtonHint, !greyed);
+  if (shown) show();  // changing the flags hides a shown window
 }
 
 // ---------------- scaling ----------------

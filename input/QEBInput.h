@@ -64,6 +64,8 @@ extern int WindowScaleLevel;
 extern int DruckTasteAlt;
 extern bool LogoGeladen;
 extern bool DateiGewaehlt;  // the start dialog's "Projekt laden": open a project when shown
+extern bool SystemProjektGelesen;  // the project read last simulates a system
+extern bool BeispielWirdGeladen;   // an example project is being loaded
 extern std::string Programmverzeichnis;
 
 // Control kinds as the tables name them.
@@ -113,6 +115,7 @@ class TForm1 : public QMainWindow {
   void RaGrenzeMelden();
   void EingabenAnzeigen();
 
+
   // Visibility of input groups.
   void KuehlspitzeZeigen();
   void KuehlspitzeClick();
@@ -128,6 +131,16 @@ class TForm1 : public QMainWindow {
   void Zu();
   void Schliessen();
   void Beenden3Click();
+  // The close box of the title bar: greyed while the start dialog is hidden,
+  // so the window is left through its own "Schliessen".
+  void SetCloseBoxGreyed(bool greyed);
+
+  // Opening a project.
+  void ToolButtonOeffnenClick();
+  void Einlesen(const std::string& fileName);
+
+  // The second load profile's tab.
+  void Lastprofil1Click();
 
   // Routines other units fill in; here they keep the window consistent.
   void SchichtdatenAnzeigen();
@@ -148,10 +161,12 @@ class TForm1 : public QMainWindow {
   void ShowInt(QLineEdit* e, long long v) const { e->setText(IntText(v)); }
   void ShowChoice(RadioGroup* r, bool v) const { r->setItemIndex(v ? 0 : 1); }
   bool raLimitPending_ = false;
+  bool closeBoxGreyed_ = false;
   bool inTransfer_ = false;
 };
 
 extern TForm1* Form1;
+
 
 // Windows-only settings of the Print key; on other systems they do nothing.
 bool IstWindows11();
