@@ -109,17 +109,7 @@ class FollowVisibility : public QObject {
 
 QString U(const char* s) { return QString::fromUtf8(s); }
 
-// A unit stays on the line of its quantity and in one piece when a caption wraps.
-QString KeepUnitsWhole(QString text) {
-  const int open = static_cast<int>(text.lastIndexOf(QLatin1Char('[')));
-  if (open < 0) return text;
-  QString unit = text.mid(open);
-  unit.replace(QLatin1Char('/'), QStringLiteral("/\u2060"));
-  unit.replace(QLatin1Char(' '), QChar(0x00A0));
-  QString head = text.left(open);
-  if (head.endsWith(QLatin1Char(' '))) head.chop(1), head += QChar(0x00A0);
-  return head + unit;
-}
+
 bool Empty(const char* s) { return s == nullptr || *s == 0 || std::string_view(s) == "\"\""; }
 
 QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
@@ -272,11 +262,9 @@ void BuildFromTables(QWidget* body, const FormTables& t, QMenuBar* menuBar, QTab
         const bool captioned = !Empty(c.caption) && (c.kind == ctl::Edit || c.kind == ctl::Radio ||
                                                      c.kind == ctl::Combo);
         if (captioned) {
-          auto* lab = new QLabel(KeepUnitsWhole(U(c.caption)), gb.box);
-          // Long captions break into two lines rather than widen the tab.
-          lab->setWordWrap(true);
-          lab->setMinimumWidth(140);
-          lab->setMaximumWidth(220);
+          auto* lab = new QLabel(gb.box);
+          lab->setProperty("wrapWidth", kCaptionWidth);
+          SetCaption(lab, U(c.caption));
           auto nit = namedCaption.find(c.name);
           if (nit != namedCaption.end()) {
             lab->setObjectName(U(nit->second.c_str()));
@@ -342,6 +330,32 @@ void BuildFromTables(QWidget* body, const FormTables& t, QMenuBar* menuBar, QTab
       if (m.flags & ctl::HID) a->setVisible(false);
     }
   }
+}
+
+QString WrapCaption(const QString& text, const QFontMetrics& fm, int width) {
+  // Greedy at blanks; a unit in brackets stays in one piece.
+  QStringList words;
+  const int open = static_cast<int>(text.lastIndexOf(QLatin1Char('[')));
+  const QString head = open >= 0 ? text.left(open) : text;
+  words = head.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  if (open >= 0) words << text.mid(open);
+  if (words.isEmpty() || fm.horizontalAdvance(text) <= width) return text;
+  QString out, line;
+  for (const QString& w : words) {
+    const QString candidate = line.isEmpty() ? w : line + QLatin1Char(' ') + w;
+    if (!line.isEmpty() && fm.horizontalAdvance(candidate) > width) {
+      out += line + QLatin1Char('\n');
+      line = w;
+    } else {
+      line = candidate;
+    }
+  }
+  return out + line;
+}
+
+void SetCaption(QLabel* label, const QString& text) {
+  const QVariant w = label->property("wrapWidth");
+  label->setText(w.isValid() ? WrapCaption(text, label->fontMetrics(), w.toInt()) : text);
 }
 
 int EditDecimals(const QLineEdit* e) {

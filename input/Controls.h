@@ -11,6 +11,7 @@
 class QAction;
 class QButtonGroup;
 class QComboBox;
+class QFontMetrics;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
@@ -104,6 +105,12 @@ struct FormTables {
 // QTabWidget named "PageControl1" becomes the central area (`body` receives
 // it), else the groups fill `body` directly. Menus go to `menuBar` when given.
 void BuildFromTables(QWidget* body, const FormTables& t, QMenuBar* menuBar, QTabWidget** pages);
+
+// Captions left of the inputs break at blanks into lines of at most this width.
+inline constexpr int kCaptionWidth = 190;
+QString WrapCaption(const QString& text, const QFontMetrics& fm, int width);
+// Sets a label's text, wrapped when the label is a caption of the tables.
+void SetCaption(QLabel* label, const QString& text);
 
 // The decimals an edit shows (from its table line), -1 when not fixed-point.
 int EditDecimals(const QLineEdit* e);

@@ -316,6 +316,7 @@ void TForm1::EingabenAnzeigen() {
   Show(EAuslegungsmassenstrom3, Auslegungsmassenstrom3);
   ShowChoice(EAufteilung, Aufteilung);
   Show(EFreecoolleistung, Freecoolleistung);
+  Show(EFreecoollast, Freecoollast);
 
   // 18. pressure drop of each hydraulic part at the flow of the first circuit
   auto part = [](double dpRated, double flowRated) {
