@@ -107,7 +107,7 @@ struct FormTables {
 void BuildFromTables(QWidget* body, const FormTables& t, QMenuBar* menuBar, QTabWidget** pages);
 
 // Captions left of the inputs break at blanks into lines of at most this width.
-inline constexpr int kCaptionWidth = 190;
+inline constexpr int kCaptionWidth = 165;
 QString WrapCaption(const QString& text, const QFontMetrics& fm, int width);
 // Sets a label's text, wrapped when the label is a caption of the tables.
 void SetCaption(QLabel* label, const QString& text);
