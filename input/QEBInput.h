@@ -115,6 +115,13 @@ class TForm1 : public QMainWindow {
   void RaGrenzeMelden();
   void EingabenAnzeigen();
 
+  // Language menu (input/QEBInput_language.cpp).
+  void Deutsch1Click();
+  void Englisch1Click();
+  void Franzsisch1Click();
+  void Italienisch1Click();
+  void Spanisch1Click();
+  void Sprachfileschreiben1Click();
 
   // Visibility of input groups.
   void KuehlspitzeZeigen();
@@ -166,7 +173,12 @@ class TForm1 : public QMainWindow {
 };
 
 extern TForm1* Form1;
+// Binds the ground tab's and the catalogues' handlers to their controls.
+void ConnectCatalogHandlers(TForm1* form);
 
+// Connects the language menu items to their handlers (called once by the
+// window's constructor).
+void ConnectLanguageMenu(TForm1* form);
 
 // Windows-only settings of the Print key; on other systems they do nothing.
 bool IstWindows11();

@@ -1,0 +1,41 @@
+// The language menu of the project input window.
+#include <QAction>
+
+#include "calc/QEBMOD.h"
+#include "input/QEBInput.h"
+#include "shell/Sprachen.h"
+
+namespace qeb {
+
+namespace {
+// The chosen letter stands even when a language file names another; the
+// state is shown again so the re-filled lists keep their selections.
+void Switch(TForm1* form, const char* letter) {
+  Sprache = letter;
+  SetLanguage(Sprache);
+  Sprache = letter;
+  form->EingabenAnzeigen();
+}
+}  // namespace
+
+void TForm1::Deutsch1Click() { Switch(this, "D"); }
+void TForm1::Englisch1Click() { Switch(this, "E"); }
+void TForm1::Franzsisch1Click() { Switch(this, "F"); }
+void TForm1::Italienisch1Click() { Switch(this, "I"); }
+void TForm1::Spanisch1Click() { Switch(this, "S"); }
+void TForm1::Sprachfileschreiben1Click() { WriteLanguageFiles(); }
+
+void ConnectLanguageMenu(TForm1* form) {
+  QObject::connect(form->Deutsch1, &QAction::triggered, form, &TForm1::Deutsch1Click);
+  QObject::connect(form->Englisch1, &QAction::triggered, form, &TForm1::Englisch1Click);
+  QObject::connect(form->Franzsisch1, &QAction::triggered, form, &TForm1::Franzsisch1Click);
+  QObject::connect(form->Italienisch1, &QAction::triggered, form, &TForm1::Italienisch1Click);
+  QObject::connect(form->Spanisch1, &QAction::triggered, form, &TForm1::Spanisch1Click);
+  QObject::connect(form->Sprachfileschreiben1, &QAction::triggered, form, &TForm1::Sprachfileschreiben1Click);
+  // The five languages are always offered; only the developer's file
+  // output stays hidden.
+  for (QAction* a : {form->Deutsch1, form->Englisch1, form->Franzsisch1, form->Italienisch1, form->Spanisch1})
+    a->setVisible(true);
+}
+
+}  // namespace qeb

@@ -1,0 +1,145 @@
+// The language switch on the windows: every tagged control of every window
+// takes its text from the working table of the chosen language.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QWidget>
+
+#include "calc/QEBMOD.h"
+#include "calc/TextIO.h"
+#include "input/Controls.h"
+#include "shell/QEB.h"
+#include "shell/Sprachen.h"
+
+namespace qeb {
+
+namespace {
+
+// Module texts are Windows-1252; these literals are written in UTF-8.
+std::string W(std::string_view utf8) { return Utf8ToWin1252(utf8); }
+
+QTabWidget* PageControlOf(QWidget* page) {
+  QWidget* stack = page->parentWidget();
+  return stack != nullptr ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+}
+
+void Relabel(QObject* o, const std::string& letter) {
+  bool ok = false;
+  const int tag = o->property("tag").toInt(&ok);
+  if (!ok || tag == 0) return;
+  auto text = [&](int n) { return FromBytes(LanguageText(n, letter)); };
+  if (qobject_cast<QLineEdit*>(o) != nullptr) return;  // an edit holds data, never a caption
+  if (auto* r = qobject_cast<RadioGroup*>(o)) {
+    for (int k = 0; k < r->count(); ++k) r->setItemText(k, text(tag + k));
+  } else if (auto* c = qobject_cast<QComboBox*>(o)) {
+    for (int k = 0; k < c->count(); ++k) c->setItemText(k, text(tag + k));
+  } else if (auto* l = qobject_cast<QLabel*>(o)) {
+    l->setText(text(tag));
+  } else if (auto* b = qobject_cast<QAbstractButton*>(o)) {
+    b->setText(text(tag));
+  } else if (auto* a = qobject_cast<QAction*>(o)) {
+    a->setText(text(tag));
+  } else if (auto* g = qobject_cast<QGroupBox*>(o)) {
+    g->setTitle(text(tag));
+  } else if (auto* page = qobject_cast<QWidget*>(o)) {
+    if (QTabWidget* tabs = PageControlOf(page)) {
+      const int i = tabs->indexOf(page);
+      if (i >= 0) tabs->setTabText(i, text(tag));
+    }
+  }
+}
+
+}  // namespace
+
+std::string Monatsname[13];
+std::string TextSondenruecklauf, TextEntzugMittel, TextTage, TextJahr, TextTemperaturAchse, TextQuellenRuecklauf,
+    TextEntzugsleistung, TextLeistungBedarf, TextKuehlenergie, TextHeizenergie, TextSprungantwort,
+    TextSystemTemperaturen, TextVorRuecklaufNetz, TextAussenluft, TextGFunktion, TextZeitachseLn;
+
+namespace {
+
+void GermanGraphLabels() {
+  static const char* const months[13] = {"",     "Januar", "Februar", "März",    "April",    "Mai",     "Juni",
+                                         "Juli", "August", "September", "Oktober", "November", "Dezember"};
+  for (int m = 1; m <= 12; ++m) Monatsname[m] = W(months[m]);
+  TextSondenruecklauf = W("Sondenrücklauf");
+  TextEntzugMittel = "Entzug 24h-Mittel [kW]";
+  TextTage = "Tage";
+  TextJahr = "Jahr = ";
+  TextTemperaturAchse = W("Temperatur [°C]");
+  TextQuellenRuecklauf = W("Quellen- und Rücklauftemperatur");
+  TextEntzugsleistung = "Entzugsleistung [kW]";
+  TextLeistungBedarf = "      Entzugsleistung & Bedarf";
+  TextKuehlenergie = W("Kühlenergie = ");
+  TextHeizenergie = "Heizenergie = ";
+  TextSprungantwort = "Sprungantwort";
+  TextSystemTemperaturen = "     System - Temperaturen";
+  TextVorRuecklaufNetz = W("Vor-& Rücklauftemperatur Kältenetz");
+  TextAussenluft = "Aussen- und Zulufttemperatur";
+  TextGFunktion = "dimensionslose Temperatursprungantwort";
+  TextZeitachseLn = "Zeit ln(t/ts)  [-]";
+}
+
+void TranslatedGraphLabels(const std::string& letter) {
+  auto t = [&](int n) { return LanguageText(n, letter); };
+  for (int m = 1; m <= 12; ++m) Monatsname[m] = t(361 + m);
+  TextSondenruecklauf = t(376);
+  TextEntzugMittel = t(382) + " [kW]";
+  TextTage = t(383);
+  TextJahr = t(384);
+  TextTemperaturAchse = W("Temp. [°C]");
+  TextQuellenRuecklauf = std::string(18, ' ') + t(375);
+  TextEntzugsleistung = t(112) + " [kW]";
+  TextLeistungBedarf.clear();
+  TextKuehlenergie = t(359);
+  TextHeizenergie = t(360);
+  // The tables hold no text for the step-response title.
+  switch (letter[0]) {
+    case 'E': TextSprungantwort = "Step response"; break;
+    case 'F': TextSprungantwort = W("Réponse indicielle"); break;
+    case 'I': TextSprungantwort = "Risposta al gradino"; break;
+    default: TextSprungantwort = W("Respuesta al escalón"); break;
+  }
+  TextSystemTemperaturen.clear();
+  TextVorRuecklaufNetz = std::string(12, ' ') + t(377);
+  TextAussenluft = std::string(17, ' ') + t(378);
+  TextGFunktion.clear();
+  TextZeitachseLn = "     ln(t/ts)  [-]";
+}
+
+// The graph labels read German until a language is applied.
+[[maybe_unused]] const bool kGermanAtStart = (GermanGraphLabels(), true);
+
+}  // namespace
+
+void ApplyLanguage(const std::string& letter) {
+  for (int lang = 0; lang < kSprachen; ++lang)
+    for (int i = 31; i <= 40; ++i) Sprachtabelle[lang][170 + i] = Erdname[i];
+
+  for (QWidget* w : ApplicationWindows()) {
+    if (w == nullptr) continue;
+    for (QObject* o : w->findChildren<QObject*>()) Relabel(o, letter);
+  }
+
+  if (!letter.empty()) {
+    const bool translated = letter == "E" || letter == "F" || letter == "I" || letter == "S";
+    if (translated) {
+      TranslatedGraphLabels(letter);
+    } else {
+      GermanGraphLabels();
+    }
+  }
+  if (letter == "E" || letter == "F" || letter == "I" || letter == "S") {
+    for (int i = 1; i <= 40; ++i) Erdname[i] = LanguageText(170 + i, letter);
+  } else if (letter == "D") {
+    // Back to German: the German names, not those of the language applied last.
+    for (int i = 1; i <= 40; ++i) Erdname[i] = LanguageText(170 + i, letter);
+  }
+}
+
+}  // namespace qeb
