@@ -1,6 +1,6 @@
 // Saves every window and every tab of the desktop program to PNG, offscreen,
 // so the windows can be looked at without a desktop:
-//   QT_QPA_PLATFORM=offscreen shots OUTDIR
+//   QT_QPA_PLATFORM=offscreen shots OUTDIR [LETTER]   (LETTER: D, E, F, I or S)
 #include <QApplication>
 #include <QDir>
 #include <QScrollArea>
@@ -10,12 +10,14 @@
 
 #include "input/QEBInput.h"
 #include "shell/QEB.h"
+#include "shell/Sprachen.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
   QDir().mkpath(dir);
   qeb::CreateApplicationWindows();
+  if (argc > 2) qeb::SetLanguage(argv[2]);
   int n = 0;
   for (QWidget* w : qeb::ApplicationWindows()) {
     w->show();
