@@ -191,6 +191,25 @@ struct BrineInputs {
 double ComputeBrineProfile(const BrineInputs& in, SegmentValues& soleAb, SegmentValues& soleAuf,
                            SegmentValues& E);
 
+// What stays the same through the sub-steps of one pass of a time step (the
+// inputs but the grid and the channels): checked and formed once, then used
+// by every sub-step. The results are those of ComputeBrineProfile to the bit.
+struct BrineFactors {
+  double dt = 0;                       // inner sub-step, s
+  double c = 0;                        // U-tube: W dt / C
+  double b[kMaxSegmente + 1] = {};     // U-tube: B/2 per leg
+  double den[kMaxSegmente + 1] = {};   // U-tube: B/2 + W
+  double gain[kMaxSegmente + 1] = {};  // U-tube: B/2 dt / C
+  double q[kMaxSegmente + 1] = {};     // U-tube stationary: W / (B/2 + W)
+  bool keep[kMaxSegmente + 1] = {};    // U-tube stationary: cell without coupling keeps its value
+};
+// Checks the inputs (as ComputeBrineProfile) and forms the factors.
+void PrepareBrineFactors(const BrineInputs& in, BrineFactors& f);
+// One sub-step with factors that PrepareBrineFactors formed from the same
+// inputs; E[k] is written for k = 1..dimAxi only.
+double ComputeBrineProfile(const BrineInputs& in, const BrineFactors& f, SegmentValues& soleAb,
+                           SegmentValues& soleAuf, SegmentValues& E);
+
 // Advances the model by one time step (code 0 = first pass of the step, > 0 =
 // a repeat). schrittzaehler is the step of the running year; schrittImBlock
 // receives the step's position in its block.

@@ -30,19 +30,52 @@ double Balance(double numerator, double denominator, double previous) {
 
 }  // namespace
 
+void PrepareBrineFactors(const BrineInputs& in, BrineFactors& f) {
+  CheckBrineInputs(in);
+  const int n = in.dimAxi;
+  const double W = in.W;
+  f.dt = 60.0 * in.zeitschritt / (static_cast<double>(in.subdt) * in.nsub);
+  if (in.coaxial) return;
+  // U-tube: each leg takes half of B. Everything but the brine and the grid
+  // is fixed during a pass, so the stationary balance is prepared as
+  // T = p + q * T_upstream with p = B/2 * tg / (B/2 + W) formed per sub-step
+  // from the grid; this keeps the divisions off the chain that runs down and
+  // up the probe.
+  const double C = in.cSoleRohr;
+  f.c = W * f.dt / C;
+  for (int k = 1; k <= n; ++k) {
+    const double b = in.B[k] / 2.0;
+    f.b[k] = b;
+    f.gain[k] = b * f.dt / C;
+    const double den = b + W;
+    f.den[k] = den;
+    f.keep[k] = !(den > 0.0);
+    if (!f.keep[k]) f.q[k] = W / den;
+  }
+}
+
 double ComputeBrineProfile(const BrineInputs& in, SegmentValues& soleAb, SegmentValues& soleAuf,
                            SegmentValues& E) {
-  CheckBrineInputs(in);
+  BrineFactors f;
+  PrepareBrineFactors(in, f);
+  E[0] = 0.0;
+  for (int k = in.dimAxi + 1; k <= kMaxSegmente; ++k) E[k] = 0.0;
+  return ComputeBrineProfile(in, f, soleAb, soleAuf, E);
+}
+
+double ComputeBrineProfile(const BrineInputs& in, const BrineFactors& f, SegmentValues& soleAb,
+                           SegmentValues& soleAuf, SegmentValues& E) {
   const int n = in.dimAxi;
   const VectorStack& grid = *in.grid;
   const double* A = in.A;
   const double* B = in.B;
   const double W = in.W;
-  const double dt = 60.0 * in.zeitschritt / (static_cast<double>(in.subdt) * in.nsub);
+  const double dt = f.dt;
 
-  double e[kMaxSegmente + 1] = {};
-  double X[kMaxSegmente + 1] = {};  // reversed coaxial: inner pipe, top to bottom
-  double Y[kMaxSegmente + 1] = {};  // reversed coaxial: annulus, bottom to top
+  double e[kMaxSegmente + 1];
+  for (int k = 1; k <= n; ++k) e[k] = 0.0;
+  double X[kMaxSegmente + 1];  // reversed coaxial: inner pipe, top to bottom
+  double Y[kMaxSegmente + 1];  // reversed coaxial: annulus, bottom to top
   if (in.coaxial && in.reversed) {
     X[0] = in.Tin;
   } else {
@@ -50,32 +83,17 @@ double ComputeBrineProfile(const BrineInputs& in, SegmentValues& soleAb, Segment
   }
   double outletSum = 0.0;
 
-  // U-tube: each leg takes half of B. Everything but the brine itself is fixed
-  // during the call (the grid is advanced after the brine), so the factors of
-  // every segment are formed once: the stationary balance becomes
-  // T = p + q * T_upstream, which keeps the divisions off the chain that runs
-  // down and up the probe.
+  // U-tube: the grid's first cells and the stationary balance's constant
+  // term of this sub-step.
   struct LegFactors {
-    double tg[kMaxSegmente + 1];    // first grid cell
-    double gain[kMaxSegmente + 1];  // B/2 * dt / C
-    double p[kMaxSegmente + 1];     // stationary: B/2 * tg / (B/2 + W)
-    double q[kMaxSegmente + 1];     // stationary: W / (B/2 + W)
-    bool keep[kMaxSegmente + 1];    // stationary cell without coupling keeps its value
+    double tg[kMaxSegmente + 1];  // first grid cell
+    double p[kMaxSegmente + 1];   // stationary: B/2 * tg / (B/2 + W)
   } leg;
-  double c = 0.0;
+  const double c = f.c;
   if (!in.coaxial) {
-    const double C = in.cSoleRohr;
-    c = W * dt / C;
     for (int k = 1; k <= n; ++k) {
-      const double b = B[k] / 2.0;
       leg.tg[k] = grid[k][1];
-      leg.gain[k] = b * dt / C;
-      const double den = b + W;
-      leg.keep[k] = !(den > 0.0);
-      if (!leg.keep[k]) {
-        leg.p[k] = b * leg.tg[k] / den;
-        leg.q[k] = W / den;
-      }
+      if (in.stationaer && !f.keep[k]) leg.p[k] = f.b[k] * leg.tg[k] / f.den[k];
     }
   }
 
@@ -85,23 +103,23 @@ double ComputeBrineProfile(const BrineInputs& in, SegmentValues& soleAb, Segment
       double hu[kMaxSegmente + 1];
       for (int k = 1; k <= n; ++k) {
         if (in.stationaer) {
-          if (!leg.keep[k]) soleAb[k] = leg.p[k] + leg.q[k] * soleAb[k - 1];
+          if (!f.keep[k]) soleAb[k] = leg.p[k] + f.q[k] * soleAb[k - 1];
         } else {
-          const double h = (leg.tg[k] - soleAb[k]) * leg.gain[k];
+          const double h = (leg.tg[k] - soleAb[k]) * f.gain[k];
           soleAb[k] = soleAb[k] + c * (soleAb[k - 1] - soleAb[k]) + h;
         }
-        hd[k] = (leg.tg[k] - soleAb[k]) * leg.gain[k];
+        hd[k] = (leg.tg[k] - soleAb[k]) * f.gain[k];
       }
       soleAuf[0] = soleAb[n];
       for (int k = 1; k <= n; ++k) {
         const int d = n + 1 - k;
         if (in.stationaer) {
-          if (!leg.keep[d]) soleAuf[k] = leg.p[d] + leg.q[d] * soleAuf[k - 1];
+          if (!f.keep[d]) soleAuf[k] = leg.p[d] + f.q[d] * soleAuf[k - 1];
         } else {
-          const double h = (leg.tg[d] - soleAuf[k]) * leg.gain[d];
+          const double h = (leg.tg[d] - soleAuf[k]) * f.gain[d];
           soleAuf[k] = soleAuf[k] + c * (soleAuf[k - 1] - soleAuf[k]) + h;
         }
-        hu[k] = (leg.tg[d] - soleAuf[k]) * leg.gain[d];
+        hu[k] = (leg.tg[d] - soleAuf[k]) * f.gain[d];
       }
       for (int k = 1; k <= n; ++k) e[k] += hd[k] + hu[n + 1 - k];
       outletSum += soleAuf[n];
@@ -166,9 +184,7 @@ double ComputeBrineProfile(const BrineInputs& in, SegmentValues& soleAb, Segment
   }
 
   const double scale = in.coaxial ? in.cSoleRingraum : in.cSoleRohr;
-  E[0] = 0.0;
   for (int k = 1; k <= n; ++k) E[k] = e[k] * scale;
-  for (int k = n + 1; k <= kMaxSegmente; ++k) E[k] = 0.0;
   return outletSum / in.nsub;
 }
 

@@ -1,6 +1,7 @@
 // Brine-side heat transfer: the film coefficient between the circulating brine
 // and a pipe wall, and the conduction stand-in for standing brine.
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <string>
 
@@ -153,8 +154,10 @@ double ConductionCoefficient(bool corrugated, double lambda, double pipeDiameter
   return k;
 }
 
-void ComputeProbeAlphas(double massFlowPerProbe, double& alpha1, double& alpha2, double& alpha3,
-                        bool withInnerPipe) {
+namespace {
+
+void ComputeProbeAlphasNow(double massFlowPerProbe, double& alpha1, double& alpha2, double& alpha3,
+                           bool withInnerPipe) {
   alpha1 = ComputeFluidAlpha(Geocoax, KoaxialSonde, einfachU, Hellstroem, Wellrohr1, nueSole,
                              rhoSole, cpSole, lambdaSole, massFlowPerProbe, Sondendurchmesser,
                              Dicke_Sondenrohr, Innenrohrdurchmesser, inSerie);
@@ -172,6 +175,56 @@ void ComputeProbeAlphas(double massFlowPerProbe, double& alpha1, double& alpha2,
   alpha2 = ComputeFluidAlpha(Geocoax, KoaxialSonde, einfachU, Hellstroem, false, nueSole, rhoSole,
                              cpSole, lambdaSole, massFlowPerProbe, Innenrohrdurchmesser,
                              Dicke_Innenrohr, 0.0, inSerie);
+}
+
+// Everything the three coefficients depend on. The time step asks for them
+// every pass, mostly with the same flow; they are computed again only when
+// an input differs in any bit.
+struct AlphaInputs {
+  double values[10];
+  unsigned char flags[8];  // fills the struct: no padding bytes to compare
+};
+static_assert(sizeof(AlphaInputs) == 10 * sizeof(double) + 8);
+
+AlphaInputs CurrentAlphaInputs(double massFlowPerProbe, bool withInnerPipe) {
+  AlphaInputs k;
+  std::memset(&k, 0, sizeof k);
+  const double v[10] = {massFlowPerProbe, nueSole,  rhoSole,          cpSole,          lambdaSole,
+                        Sondendurchmesser, Dicke_Sondenrohr, Innenrohrdurchmesser, Dicke_Innenrohr, inSerie};
+  std::memcpy(k.values, v, sizeof v);
+  const bool f[6] = {Geocoax, KoaxialSonde, einfachU, Hellstroem, Wellrohr1, withInnerPipe};
+  for (int i = 0; i < 6; ++i) k.flags[i] = f[i] ? 1 : 0;
+  return k;
+}
+
+struct AlphaMemo {
+  AlphaInputs inputs;
+  double alpha1 = 0, alpha2 = 0, alpha3 = 0;
+  bool valid = false;
+};
+AlphaMemo gAlphaMemo;
+
+}  // namespace
+
+void ComputeProbeAlphas(double massFlowPerProbe, double& alpha1, double& alpha2, double& alpha3,
+                        bool withInnerPipe) {
+  const AlphaInputs inputs = CurrentAlphaInputs(massFlowPerProbe, withInnerPipe);
+  AlphaMemo& m = gAlphaMemo;
+  if (!m.valid || std::memcmp(&inputs, &m.inputs, sizeof inputs) != 0) {
+    m.valid = false;
+    // Without the inner pipe alpha2 and alpha3 stay as the caller has them.
+    double a1 = 0.0, a2 = alpha2, a3 = alpha3;
+    ComputeProbeAlphasNow(massFlowPerProbe, a1, a2, a3, withInnerPipe);
+    m.inputs = inputs;
+    m.alpha1 = a1;
+    m.alpha2 = a2;
+    m.alpha3 = a3;
+    m.valid = true;
+  }
+  alpha1 = m.alpha1;
+  if (!withInnerPipe) return;
+  alpha2 = m.alpha2;
+  alpha3 = m.alpha3;
 }
 
 }  // namespace qeb

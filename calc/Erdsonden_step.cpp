@@ -3,6 +3,7 @@
 // each block, and the radial Crank-Nicolson update of every segment.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 #include "calc/Erdsonden.h"
@@ -86,39 +87,129 @@ void RenewOuterBoundary(int j, int N, int schrittzaehler, int stepsPerWeek) {
 // are advanced together in the inner loop, while each cell still adds its
 // terms in column order, exactly as a row-by-row product would.
 struct ColumnMatrices {
-  double w[kMaxSegmente + 1][kMatDim][kMaxRadial];
+  alignas(64) double w[kMaxSegmente + 1][kMatDim][kMaxRadial];
 };
 
-void TakeColumns(const MatrixStack& M, int n, int nR, ColumnMatrices& out) {
+// The columns are taken again only when the matrices they come from changed
+// (a new run, a new time step length, the pump switching between running and
+// standing): the source block is remembered and compared.
+struct ColumnCache {
+  ColumnMatrices columns;
+  SegmentMatrix source[kMaxSegmente];
+  int n = 0;
+  int nR = 0;
+  bool valid = false;
+};
+
+bool SameBlock(const MatrixStack& M, const ColumnCache& cache, int n, int nR) {
+  if (!cache.valid || cache.n != n || cache.nR != nR) return false;
+  const size_t rowBytes = sizeof(double) * static_cast<size_t>(nR + 2);
+  for (int j = 0; j < n; ++j)
+    for (int i = 1; i <= nR; ++i)
+      if (std::memcmp(M[j][i], cache.source[j][i], rowBytes) != 0) return false;
+  return true;
+}
+
+const ColumnMatrices& TakeColumns(const MatrixStack& M, int n, int nR, ColumnCache& cache) {
+  if (SameBlock(M, cache, n, nR)) return cache.columns;
   for (int j = 1; j <= n; ++j) {
     const SegmentMatrix& m = M[j - 1];
+    std::memcpy(cache.source[j - 1], m, sizeof(SegmentMatrix));
     for (int c = 0; c <= nR + 1; ++c) {
-      double* col = out.w[j][c];
+      double* col = cache.columns.w[j][c];
       for (int i = 0; i < kMaxRadial; ++i) col[i] = (i < nR) ? m[i + 1][c] : 0.0;
+    }
+  }
+  cache.n = n;
+  cache.nR = nR;
+  cache.valid = true;
+  return cache.columns;
+}
+
+// Radial update of every segment's row: the new cells from the old row by
+// the update matrix (rows sum to 1), formed on the differences to each cell's
+// own value so that a uniform row stays uniform to the last digit. The
+// brine-side node and the outer boundary are not changed.
+//
+// The cells of a row are carried in vector registers of L lanes, G registers
+// per row (the cell count rounded up to a multiple of L; the weights of the
+// lanes past the last cell are 0 and those lanes are not stored). Every lane
+// does exactly the scalar sequence change += w * (old - cell) in column
+// order, with no fused multiply-add, so the result is the same to the bit on
+// every processor and with either instruction set.
+using V2 = double __attribute__((vector_size(16)));
+using V4 = double __attribute__((vector_size(32)));
+
+// Always inlined, so that it is compiled with the instruction set of the
+// kernel that calls it.
+template <typename V, int G>
+__attribute__((always_inline)) inline void AdvanceRows(const ColumnMatrices& cm, VectorStack& grid, int n, int nR) {
+  constexpr int L = sizeof(V) / sizeof(double);
+  for (int j = 1; j <= n; ++j) {
+    double* row = grid[j];
+    double old[kMatDim];
+    std::memcpy(old, row, sizeof old);
+    V cell[G];
+    V change[G];
+    // Lanes past the row read the outer boundary or spare nodes: finite
+    // values with weight 0, never stored.
+    for (int g = 0; g < G; ++g) {
+      std::memcpy(&cell[g], old + 1 + g * L, sizeof(V));
+      change[g] = V{};
+    }
+    for (int c = 0; c <= nR + 1; ++c) {
+      V oc;
+      for (int l = 0; l < L; ++l) oc[l] = old[c];
+      const double* w = cm.w[j][c];
+      for (int g = 0; g < G; ++g) {
+        V wv;
+        std::memcpy(&wv, w + g * L, sizeof(V));
+        change[g] += wv * (oc - cell[g]);
+      }
+    }
+    for (int g = 0; g < G; ++g) {
+      const V r = cell[g] + change[g];
+      for (int l = 0; l < L; ++l)
+        if (g * L + l < nR) row[1 + g * L + l] = r[l];
     }
   }
 }
 
-// Radial update of one segment's row: the new cells from the old row by the
-// update matrix (rows sum to 1), formed on the differences to each cell's own
-// value so that a uniform row stays uniform to the last digit. The brine-side
-// node and the outer boundary are not changed.
-void AdvanceSegment(const double (&w)[kMatDim][kMaxRadial], double (&row)[kMatDim], int nR) {
-  // All kMaxRadial lanes are carried (the weights of unused cells are 0),
-  // which keeps the accumulators in registers; only cells 1..nR are stored.
-  double old[kMatDim];
-  for (int c = 0; c < kMatDim; ++c) old[c] = row[c];
-  double cell[kMaxRadial];
-  double change[kMaxRadial];
-  for (int i = 0; i < kMaxRadial; ++i) {
-    cell[i] = old[i + 1];
-    change[i] = 0.0;
+using AdvanceFn = void (*)(const ColumnMatrices&, VectorStack&, int, int);
+
+template <int G>
+void AdvanceSse2(const ColumnMatrices& cm, VectorStack& grid, int n, int nR) {
+  AdvanceRows<V2, G>(cm, grid, n, nR);
+}
+
+template <int G>
+__attribute__((target("avx2"))) void AdvanceAvx2(const ColumnMatrices& cm, VectorStack& grid, int n, int nR) {
+  AdvanceRows<V4, G>(cm, grid, n, nR);
+}
+
+bool HasAvx2() {
+  static const bool has = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") != 0;
+  }();
+  return has;
+}
+
+// The kernel for nR cells (2..12) on this processor.
+AdvanceFn ChooseAdvance(int nR) {
+  if (HasAvx2()) {
+    if (nR <= 4) return AdvanceAvx2<1>;
+    if (nR <= 8) return AdvanceAvx2<2>;
+    return AdvanceAvx2<3>;
   }
-  for (int c = 0; c <= nR + 1; ++c) {
-    const double oc = old[c];
-    for (int i = 0; i < kMaxRadial; ++i) change[i] += w[c][i] * (oc - cell[i]);
+  switch ((nR + 1) / 2) {
+    case 1: return AdvanceSse2<1>;
+    case 2: return AdvanceSse2<2>;
+    case 3: return AdvanceSse2<3>;
+    case 4: return AdvanceSse2<4>;
+    case 5: return AdvanceSse2<5>;
+    default: return AdvanceSse2<6>;
   }
-  for (int i = 0; i < nR; ++i) row[i + 1] = cell[i] + change[i];
 }
 
 }  // namespace
@@ -217,8 +308,11 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
     }
     nsub = std::max(nsub, static_cast<int>(needed));
   }
-  static ColumnMatrices columns;
-  TakeColumns(flowing ? CNMatrixBetrieb : CNMatrixRuhe, n, nR, columns);
+  // One cache per stack: the pump switches on and off from hour to hour.
+  static ColumnCache runningCache, standingCache;
+  const ColumnMatrices& columns = flowing ? TakeColumns(CNMatrixBetrieb, n, nR, runningCache)
+                                          : TakeColumns(CNMatrixRuhe, n, nR, standingCache);
+  const AdvanceFn advance = ChooseAdvance(nR);
 
   BrineInputs in;
   in.grid = &TGitter;
@@ -238,12 +332,19 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
   bool stepResponseEnded = false;
   double outletSum = 0.0;
   SegmentValues E{}, P{};
+  in.subdt = subdt;
+  in.zeitschritt = Zeitschritt;
+  in.reversed = Gegenstrom && Leistung && QSource < 0.0;
+  BrineFactors factors;
+  PrepareBrineFactors(in, factors);
   for (int s = 1; s <= subSteps; ++s) {
-    // 3.1-3.3 brine
-    in.subdt = subdt;
-    in.zeitschritt = Zeitschritt;
-    in.reversed = Gegenstrom && Leistung && QSource < 0.0;
-    TSource = ComputeBrineProfile(in, TSoleAb, TSoleAuf, E);
+    // 3.1-3.3 brine; the end of a step response changes the step length
+    // within the pass.
+    if (in.zeitschritt != Zeitschritt) {
+      in.zeitschritt = Zeitschritt;
+      PrepareBrineFactors(in, factors);
+    }
+    TSource = ComputeBrineProfile(in, factors, TSoleAb, TSoleAuf, E);
     // 3.4 powers and the brine-side node
     for (int k = 1; k <= n; ++k) {
       P[k] = E[k] * subdt / (60.0 * Zeitschritt);
@@ -281,8 +382,10 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
       if (blockEnd) {
         RenewOuterBoundary(j, static_cast<int>(blockNumber), schrittzaehler, stepsPerWeek);
       }
-      AdvanceSegment(columns.w[j], TGitter[j], nR);
     }
+    // The renewal touches only the outer boundaries and the histories, which
+    // the update reads but does not change.
+    advance(columns, TGitter, n, nR);
     outletSum += TSource;
   }
 
