@@ -1,8 +1,17 @@
-// The calculation run on screen: the run driver, the run loop and the graph
-// window. This header holds the run's window-side state.
+// The calculation run on screen: the run driver with the probe-length sizing,
+// the multi-year run loop and the graph window "Programm QEB - Berechnung"
+// that draws the course month by month while the module computes.
 #pragma once
 
+#include <QImage>
+#include <QPushButton>
+#include <QWidget>
+#include <functional>
+#include <string>
+
 namespace qeb {
+
+// ---- run state of the windows ----
 
 // In the middle years of a run only February and July are drawn.
 extern bool SparsamZeichnen;
@@ -12,5 +21,168 @@ extern bool Hauptlauf;
 extern bool Abbruch;
 // Some step of the run took heat out of the building (QSource below -0.001 kW).
 extern bool Kuehlbetrieb;
+
+// Years the module can simulate (LastYear up to 600); the statistics hold each of them.
+inline constexpr int kMaxJahre = 600;
+inline constexpr int kMaxMonate = kMaxJahre * 12;
+
+// Lowest and highest fluid temperature of each simulated year, 1..kMaxJahre.
+extern double TSinkMinJahr[kMaxJahre + 1];
+extern double TSinkMaxJahr[kMaxJahre + 1];
+// Running extremes of the current year.
+extern double TSinkJahrMin;
+extern double TSinkJahrMax;
+// Monthly statistics over the running hours of the whole run; month k of
+// year j is index (j - 1) * 12 + k.
+extern double LaufstundenMonat[kMaxMonate + 1];
+extern double TSinkSummeMonat[kMaxMonate + 1];
+extern double TSinkMinMonat[kMaxMonate + 1];
+extern double TSinkMaxMonat[kMaxMonate + 1];
+extern double TBrineSummeMonat[kMaxMonate + 1];
+extern double TBrineMinMonat[kMaxMonate + 1];
+extern double TBrineMaxMonat[kMaxMonate + 1];
+inline int MonatsIndex(int jahr, int monat) { return (jahr - 1) * 12 + monat; }
+// Sets the monthly statistics to their empty values (sums 0, minima 9999, maxima -9999).
+void MonatsstatistikZuruecksetzen();
+
+// Sized probe length per borehole (0 = the whole project).
+extern double SondenlaengeJeSonde[601];
+
+// Unit state of the graph window.
+extern double GrafikZoom;
+extern int Achsenmaximum;          // y limit of the power graphs, a multiple of 5
+extern bool DezemberGezeichnet;    // the run loop drew December
+extern bool KurvePlus, KurveSondenRL, KurveLeistung;
+extern bool KurveSystem1, KurveVerteilnetz, KurveSystem2;
+extern bool Kurve24h, KurveLuft;
+
+// Month bounds in hours: B(0) = 0, B(12) = 8760.
+extern const int kMonatsgrenze[13];
+// First hour a month is drawn from (December one hour early, as the run draws it).
+extern const int kMonatsersteStunde[13];
+extern const int kMonatstage[13];
+
+// Factor the sizing multiplies the probe length by, for d = TSinkMin - MinSondentemp (K).
+double Laengenfaktor(double d);
+// Temperature scale of the graphs for the run's extremes.
+int Temperaturskala(double tSinkMax, double tSinkMin);
+
+// How the last calculation of the run driver ended.
+enum class Laufergebnis { Fertig, Abgebrochen, Fehler };
+extern Laufergebnis LetztesLaufergebnis;
+// The sizing ran all its passes without meeting the target (last calculation).
+extern bool SizingNichtKonvergiert;
+
+// ---- the Escape poll ----
+// True when the Escape key was pressed since the last poll. By default it
+// reads the latch of the run's event filter (and lets the window repaint at
+// most every 50 ms); tests may install their own probe.
+bool EscapeGedrueckt();
+void SetEscapeProbe(std::function<bool()> probe);
+
+// One initialised calculation through all its steps and years. `stunde`
+// receives the hour index of the last step. Returns when the last year is
+// done, when the user stops with Escape (Abbruch set) or answers Yes to a
+// convergence question. A CalcError of the module passes through.
+void RunSimulationLoop(int& stunde, int schritteProStunde);
+
+// ---- the graph window ----
+class TForm4 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TForm4(QWidget* parent = nullptr);
+
+  QPushButton* Januar = nullptr;
+  QPushButton* Februar = nullptr;
+  QPushButton* Maerz = nullptr;
+  QPushButton* April = nullptr;
+  QPushButton* Mai = nullptr;
+  QPushButton* Juni = nullptr;
+  QPushButton* Juli = nullptr;
+  QPushButton* August = nullptr;
+  QPushButton* September = nullptr;
+  QPushButton* Oktober = nullptr;
+  QPushButton* November = nullptr;
+  QPushButton* Dezember = nullptr;
+  QPushButton* Button1 = nullptr;
+  QPushButton* Button2 = nullptr;
+  QPushButton* Button3 = nullptr;
+  QPushButton* Button4 = nullptr;
+  QPushButton* Button5 = nullptr;
+  QPushButton* Button6 = nullptr;
+  QPushButton* Lufttemperatur = nullptr;
+  QPushButton* Copy = nullptr;
+  QPushButton* Drucken = nullptr;
+  QPushButton* Schliessen = nullptr;
+
+  // The off-screen picture of the graph (logical 1264 x 880 scaled by GrafikZoom).
+  QImage Bild;
+  int LogischeBreite = 1264;
+  int LogischeHoehe = 880;
+  int Bildschirmbreite = 0;
+  int Bildschirmhoehe = 0;
+
+  // Coordinates of fractions of the graph, y upwards.
+  int X(double f) const;
+  int Y(double f) const;
+
+ public slots:
+  // The run driver: one calculation with its sizing passes and field loop.
+  // True when it ran to its end; false when stopped with Escape or failed.
+  bool Start();
+  void ZeichneMonat(int monat, const std::string& titel, int tage, int ersteStunde);
+  void Achsen(const std::string& titel, const std::string& legende, double xmin, double xmax, double ymin,
+              double ymax, const std::string& xText, const std::string& yText);
+  void ZeichneGrafik(int tage, int ersteStunde, double ymin, double ymax);
+  // The whole period (when the run did not draw December itself).
+  void ZeichneZeitraum(const std::string& titel);
+  void MonatClick(int monat);
+  void JanuarClick() { MonatClick(1); }
+  void FebruarClick() { MonatClick(2); }
+  void MaerzClick() { MonatClick(3); }
+  void AprilClick() { MonatClick(4); }
+  void MaiClick() { MonatClick(5); }
+  void JuniClick() { MonatClick(6); }
+  void JuliClick() { MonatClick(7); }
+  void AugustClick() { MonatClick(8); }
+  void SeptemberClick() { MonatClick(9); }
+  void OktoberClick() { MonatClick(10); }
+  void NovemberClick() { MonatClick(11); }
+  void DezemberClick() { MonatClick(12); }
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void Button4Click();
+  void Button5Click();
+  void Button6Click();
+  void LufttemperaturClick();
+  void CopyClick();
+  void DruckenClick();
+  void SchliessenClick();
+  void Button10Click();
+  void Button6Zeigen();
+  void Button6Verbergen();
+  void FormShow();
+  void FormCreate();
+  // Copies the picture onto the window now.
+  void BildZeigen();
+
+ signals:
+  // A month (0 for the whole period) has just been drawn.
+  void Gezeichnet(int monat, int ersteStunde);
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+
+ private:
+  bool EinLauf(int& durchgang);  // one pass; false on failure
+  void KurvenLoeschen();
+  void Polylinie(const double* werte, int n, double ymin, double ymax, const QColor& farbe, int breite);
+};
+
+extern TForm4* Form4;
 
 }  // namespace qeb

@@ -8,6 +8,7 @@
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
 #include "input/system2.h"
+#include "results/Grafik.h"
 
 namespace qeb {
 namespace {
@@ -32,6 +33,8 @@ void CreateApplicationWindows() {
   RegisterWindow(system_2);
   // The dialogs show the state the main window's defaults leave.
   Form1->Kreate();
+  Form4 = new TForm4();
+  RegisterWindow(Form4);
   Form6->FillSystemForm();
   system_2->FillSystemForm();
   Form1->show();
@@ -41,6 +44,7 @@ void DestroyApplicationWindows() {
   for (auto it = g_windows.rbegin(); it != g_windows.rend(); ++it) delete *it;
   g_windows.clear();
   Form1 = nullptr;
+  Form4 = nullptr;
   Form6 = nullptr;
   system_2 = nullptr;
 }

@@ -1,0 +1,501 @@
+// The run driver and the multi-year run loop: passes with their set-up, the
+// probe-length sizing, the per-borehole loop of a field, and every step of
+// every year with its questions, statistics and month drawings.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMetaObject>
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "calc/Erdsonden.h"
+#include "calc/QEBMOD.h"
+#include "calc/TextIO.h"
+#include "calc/WT.h"
+#include "input/Cooling.h"
+#include "input/QEBInput.h"
+#include "platform/Platform.h"
+#include "results/Grafik.h"
+#include "results/Grafik_labels.h"
+
+namespace qeb {
+
+bool SparsamZeichnen = true;
+bool Hauptlauf = true;
+bool Abbruch = false;
+bool Kuehlbetrieb = false;
+
+double TSinkMinJahr[kMaxJahre + 1];
+double TSinkMaxJahr[kMaxJahre + 1];
+double TSinkJahrMin = 1000.0;
+double TSinkJahrMax = -1000.0;
+double LaufstundenMonat[kMaxMonate + 1];
+double TSinkSummeMonat[kMaxMonate + 1];
+double TSinkMinMonat[kMaxMonate + 1];
+double TSinkMaxMonat[kMaxMonate + 1];
+double TBrineSummeMonat[kMaxMonate + 1];
+double TBrineMinMonat[kMaxMonate + 1];
+double TBrineMaxMonat[kMaxMonate + 1];
+double SondenlaengeJeSonde[601];
+Laufergebnis LetztesLaufergebnis = Laufergebnis::Fertig;
+bool SizingNichtKonvergiert = false;
+
+const int kMonatsgrenze[13] = {0, 744, 1416, 2160, 2880, 3624, 4344, 5088, 5832, 6552, 7296, 8016, 8760};
+const int kMonatsersteStunde[13] = {0, 1, 745, 1417, 2161, 2881, 3625, 4345, 5089, 5833, 6553, 7297, 8016};
+const int kMonatstage[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+void MonatsstatistikZuruecksetzen() {
+  std::fill(std::begin(LaufstundenMonat), std::end(LaufstundenMonat), 0.0);
+  std::fill(std::begin(TSinkSummeMonat), std::end(TSinkSummeMonat), 0.0);
+  std::fill(std::begin(TBrineSummeMonat), std::end(TBrineSummeMonat), 0.0);
+  std::fill(std::begin(TSinkMinMonat), std::end(TSinkMinMonat), 9999.0);
+  std::fill(std::begin(TBrineMinMonat), std::end(TBrineMinMonat), 9999.0);
+  std::fill(std::begin(TSinkMaxMonat), std::end(TSinkMaxMonat), -9999.0);
+  std::fill(std::begin(TBrineMaxMonat), std::end(TBrineMaxMonat), -9999.0);
+}
+
+double Laengenfaktor(double d) {
+  if (d > 4) return 0.7;
+  if (d > 2) return 0.85;
+  if (d > 1.5) return 0.95;
+  if (d > 0.5) return 0.98;
+  if (d > 0.1) return 0.992;
+  if (d > 0.01) return 0.997;
+  if (d < -4) return 1.3;
+  if (d < -2) return 1.15;
+  if (d < -1.5) return 1.05;
+  if (d < -0.5) return 1.02;
+  if (d < -0.1) return 1.01;
+  if (d < -0.01) return 1.003;
+  return 1.0;
+}
+
+// ---- Escape ----
+namespace {
+
+// Latches Escape sent to any window while a run is active and swallows the
+// other input, so that nothing re-enters the run while it lets the windows paint.
+class RunInputFilter : public QObject {
+ public:
+  bool escape = false;
+  bool eventFilter(QObject* o, QEvent* e) override {
+    switch (e->type()) {
+      case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) escape = true;
+        return true;
+      case QEvent::KeyRelease:
+      case QEvent::ShortcutOverride:
+      case QEvent::Shortcut:
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::Wheel:
+      case QEvent::Close:
+        return true;
+      default:
+        return QObject::eventFilter(o, e);
+    }
+  }
+};
+
+RunInputFilter* g_filter = nullptr;
+QElapsedTimer g_lastEvents;
+std::function<bool()> g_probe;
+
+// Installed for the time of one run; the questions of the run are asked
+// with it removed, so that the user can answer them.
+class RunGuard {
+ public:
+  RunGuard() {
+    if (g_filter == nullptr && QCoreApplication::instance() != nullptr) {
+      g_filter = new RunInputFilter();
+      QCoreApplication::instance()->installEventFilter(g_filter);
+      installed_ = true;
+    }
+    g_lastEvents.start();
+  }
+  ~RunGuard() {
+    if (!installed_) return;
+    QCoreApplication::instance()->removeEventFilter(g_filter);
+    delete g_filter;
+    g_filter = nullptr;
+  }
+  RunGuard(const RunGuard&) = delete;
+  RunGuard& operator=(const RunGuard&) = delete;
+
+ private:
+  bool installed_ = false;
+};
+
+// A question during the run: the filter steps aside while it is open.
+int Frage(const std::string& text) {
+  if (g_filter != nullptr) QCoreApplication::instance()->removeEventFilter(g_filter);
+  const int answer = Ask(text);
+  if (g_filter != nullptr) {
+    g_filter->escape = false;
+    QCoreApplication::instance()->installEventFilter(g_filter);
+  }
+  return answer;
+}
+
+}  // namespace
+
+void SetEscapeProbe(std::function<bool()> probe) { g_probe = std::move(probe); }
+
+bool EscapeGedrueckt() {
+  if (g_probe) return g_probe();
+  if (g_filter == nullptr) return false;
+  if (!g_lastEvents.isValid() || g_lastEvents.elapsed() >= 50) {
+    QCoreApplication::processEvents();
+    g_lastEvents.restart();
+  }
+  const bool down = g_filter->escape;
+  g_filter->escape = false;
+  return down;
+}
+
+// ---- the run loop ----
+namespace {
+
+// Month of a step counted against the hour bounds, 0 outside the year.
+int MonatDesSchritts(int s) {
+  if (s <= 0 || s > kStunden) return 0;
+  for (int m = 1; m <= 12; ++m)
+    if (s <= kMonatsgrenze[m]) return m;
+  return 0;
+}
+
+}  // namespace
+
+void RunSimulationLoop(int& stunde, int schritteProStunde) {
+  const int sph = std::max(1, schritteProStunde);
+  while (Jahr <= LastYear) {
+    // 1. The module's questions; Yes ends the run with the results so far.
+    if (Rechenstatus >= 2 && Rechenstatus <= 4) {
+      static const char* const kFrage[] = {
+          " Keine Konvergenz. Auslegungsmassenstrom, Sondenlaeng und Entzugsleistung ueberpruefen. Berechnung "
+          "abbrechen? ",
+          " Zu hohe/tiefe Ruecklauftemperatur. Auslegungsmassenstrom, Sondenlaeng und Entzugsleistung ueberpruefen. "
+          "Berechnung abbrechen? ",
+          " Keine Konvergenz. Kollektordurchsatz zu klein. Berechnung abbrechen?      Collector flowrate too low. Stop "
+          "calculation?"};
+      if (Frage(kFrage[Rechenstatus - 2]) == kJa) return;
+      Rechenstatus = 1;
+    }
+    Vorlauf = Jahr < LastYear;
+    // 3. Escape.
+    if (EscapeGedrueckt() && Frage(" Berechnung abbrechen? / stop calculation? ") == kJa) {
+      Abbruch = true;
+      return;
+    }
+    ++Schrittzaehler;
+    // 5. The step; every new step starts with its own code 0.
+    if (Systemsimulation) {
+      Leistung = false;
+      Leistungsinput = false;
+      CoupleAirHeatExchanger();
+      if (EscapeGedrueckt() && Frage(" Berechnung abbrechen? / stop calculation? ") == kJa) {
+        Abbruch = true;
+        return;
+      }
+      Vorlauf = Jahr < LastYear;
+      QSource = (TSource - TSink) * Massenstrom * cpSole / 1000.0;
+    } else {
+      int code = 0;
+      AktuellerSchritt = 0;
+      Simulate(code);
+    }
+    // 6. Hour of the step (the module has closed the year when it reads 0).
+    stunde = Schrittzaehler == 0 ? kStunden : Schrittzaehler / sph;
+    if (Systemsimulation && stunde >= 0 && stunde <= kStunden) {
+      MassenstromStunde[stunde] = Massenstrom;
+      TSourceStunde[stunde] = TSource;
+      TSinkStunde[stunde] = TSink;
+      QStunde[stunde] = QSource;
+    }
+    if (QSource < -0.001) Kuehlbetrieb = true;
+    // 8./9. Statistics over running hours.
+    const int s = Schrittzaehler;
+    const bool laeuft = Massenstrom > 0.0001 && std::fabs(QSource) > 0.0001;
+    if (s == 2) {
+      TSinkJahrMin = 1000.0;
+      TSinkJahrMax = -1000.0;
+    }
+    if (laeuft) {
+      TSinkJahrMin = std::min(TSinkJahrMin, TSink);
+      TSinkJahrMax = std::max(TSinkJahrMax, TSink);
+    }
+    if (s == 8759 && Jahr >= 0 && Jahr <= kMaxJahre) {
+      TSinkMinJahr[Jahr] = TSinkJahrMin;
+      TSinkMaxJahr[Jahr] = TSinkJahrMax;
+    }
+    const int m = MonatDesSchritts(s);
+    if (laeuft && m > 0 && Jahr >= 1 && Jahr <= kMaxJahre) {
+      const int k = MonatsIndex(Jahr, m);
+      const double tBrine = (TSink + TSource) / 2.0;
+      LaufstundenMonat[k] += 1.0;
+      TSinkSummeMonat[k] += TSink;
+      TBrineSummeMonat[k] += tBrine;
+      TSinkMinMonat[k] = std::min(TSinkMinMonat[k], TSink);
+      TSinkMaxMonat[k] = std::max(TSinkMaxMonat[k], TSink);
+      TBrineMinMonat[k] = std::min(TBrineMinMonat[k], tBrine);
+      TBrineMaxMonat[k] = std::max(TBrineMaxMonat[k], tBrine);
+    }
+    // 10. Month drawings.
+    if (!Laenge_berechnen && Form4 != nullptr) {
+      const bool sparsam = SparsamZeichnen && Jahr != 1 && Jahr != LastYear;
+      for (int mon = 1; mon <= 12; ++mon) {
+        const int punkt = mon == 12 ? sph * kStunden - 1 : sph * kMonatsgrenze[mon];
+        if (s != punkt) continue;
+        if (!sparsam || mon == 2 || mon == 7)
+          Form4->ZeichneMonat(mon, GrafikText::Monat(mon), kMonatstage[mon], kMonatsersteStunde[mon]);
+        if (mon == 12) DezemberGezeichnet = true;
+        break;
+      }
+    }
+  }
+}
+
+// ---- the run driver ----
+
+bool TForm4::EinLauf(int& durchgang) {
+  Button6->hide();
+  if (!DirektkuehlungWP) Form1->EingabenUebernehmen();
+  for (int h = 1; h <= kStunden; ++h) QStunde[h] = 0.0;
+  KurveSystem1 = KurveVerteilnetz = KurveSystem2 = Kurve24h = KurveLuft = false;
+
+  // Without weather the plant cannot run: the whole calculation stops here.
+  if (Systemsimulation && Luftfeuchte[1] == 0.0) {
+    Warning(" Wetterfile noch nicht eingelesen! ");
+    if (Form6 != nullptr) Form6->show();
+    close();
+    return false;
+  }
+  if (Systemsimulation) {
+    KurveSystem1 = KurveVerteilnetz = KurveSystem2 = true;
+    Leistung = false;
+    Leistungsinput = false;
+  }
+
+  // 5.1 Empty axes while the set-up runs.
+  GrafikZoom = 0.8;
+  Bild = QImage(RoundToInt(1264 * GrafikZoom), RoundToInt(880 * GrafikZoom), QImage::Format_RGB32);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  struct CursorBack {
+    ~CursorBack() { QApplication::restoreOverrideCursor(); }
+  } cursorBack;
+  DezemberGezeichnet = false;
+  KurveLeistung = false;
+  KurvePlus = true;
+  KurveSondenRL = true;
+  update();
+  for (int h = 0; h <= kStunden; ++h) {
+    TSourceStunde[h] = 0.0;
+    TSinkStunde[h] = 0.0;
+    QStunde[h] = 0.0;
+  }
+  if (Hauptlauf) {
+    Achsen("Berechnung gestartet", GrafikText::QuellenRuecklauf(), 0, 31, -20, 20, "Tag", "Temperatur [°C]");
+    BildZeigen();
+  }
+
+  // 5.2 Generated loads.
+  const bool systemAlt = Systemsimulation;
+  const bool leistungAlt = Leistung;
+  const int lastYearAlt = LastYear;
+  if (Form1->InputFileErzeugen->itemIndex() == 0 && !Systemsimulation) {
+    if (!Sprungantwort) {
+      Zeitschritt = 60;
+      Form1->EZeitschritt->setText(QStringLiteral("60"));
+    }
+    Form1->EwriteFile->setItemIndex(0);
+    if (!DirektkuehlungWP) Form1->EingabenUebernehmen();
+    Inputfile = Inputfile2;
+    LastYear = 1;
+    Simulate(-6);
+  }
+  // 5.3
+  if (Sprungantwort) {
+    Leistung = leistungAlt;
+    Form1->ELeistung->setItemIndex(Leistung ? 0 : 1);
+  }
+  // 5.4 What re-reading the input file must not change.
+  const double dtVenti = DTVenti;
+  const bool frostschutz = Frostschutz;
+  const bool lFahrplan = LFahrplan;
+  const bool direkt = DirektkuehlungWP;
+  const bool lastprofil2 = Lastprofil2;
+  const double massenstrom = Massenstrom;
+  const int zaehler = Zaehler;
+  const bool sondengrafik = Sondengrafik;
+  static double sondeX[601], sondeY[601];
+  std::copy(std::begin(SondeX), std::end(SondeX), std::begin(sondeX));
+  std::copy(std::begin(SondeY), std::end(SondeY), std::begin(sondeY));
+  const int gfunTyp = gfuntyp;
+  const int sondenauswahl = Sondenauswahl;
+  double erdLambda[41], erdRho[41], erdCp[41];
+  std::copy(std::begin(Erdlambda), std::end(Erdlambda), std::begin(erdLambda));
+  std::copy(std::begin(Erdrho), std::end(Erdrho), std::begin(erdRho));
+  std::copy(std::begin(Erdcp), std::end(Erdcp), std::begin(erdCp));
+  double rho[21], cp[21], lambda[21], schicht[21], tProfil[31], zProfil[31];
+  std::copy(std::begin(rhoErde), std::end(rhoErde), std::begin(rho));
+  std::copy(std::begin(cpErde), std::end(cpErde), std::begin(cp));
+  std::copy(std::begin(lambdaErde), std::end(lambdaErde), std::begin(lambda));
+  std::copy(std::begin(Schicht), std::end(Schicht), std::begin(schicht));
+  std::copy(std::begin(TProfil), std::end(TProfil), std::begin(tProfil));
+  std::copy(std::begin(zTProfil), std::end(zTProfil), std::begin(zProfil));
+  const double laenge = Sondenlaenge;
+  const double multiplikator = Multiplikator;
+
+  // 5.5
+  if (!(ProjektGeoeffnet && FileVersion >= 16)) Simulate(-2);
+
+  // 5.6 Put back.
+  Massenstrom = massenstrom;
+  Multiplikator = multiplikator;
+  std::copy(std::begin(rho), std::end(rho), std::begin(rhoErde));
+  std::copy(std::begin(cp), std::end(cp), std::begin(cpErde));
+  std::copy(std::begin(lambda), std::end(lambda), std::begin(lambdaErde));
+  std::copy(std::begin(schicht), std::end(schicht), std::begin(Schicht));
+  std::copy(std::begin(tProfil), std::end(tProfil), std::begin(TProfil));
+  std::copy(std::begin(zProfil), std::end(zProfil), std::begin(zTProfil));
+  double profil[kSchichtErgebnis + 1] = {};
+  if (TempProfil) {
+    if (!DirektkuehlungWP) Form1->EingabenUebernehmen();
+    SortGroundLayers(TProfil, zTProfil, profil, Sondenlaenge);
+    std::copy(profil, profil + 21, std::begin(Starttemperatur));
+  }
+  Sondenlaenge = laenge;
+  if (TempProfil) {
+    SortGroundLayers(TProfil, zTProfil, profil, Sondenlaenge);
+    std::copy(profil, profil + 21, std::begin(Starttemperatur));
+  }
+  std::copy(std::begin(erdLambda), std::end(erdLambda), std::begin(Erdlambda));
+  std::copy(std::begin(erdRho), std::end(erdRho), std::begin(Erdrho));
+  std::copy(std::begin(erdCp), std::end(erdCp), std::begin(Erdcp));
+  gfuntyp = gfunTyp;
+  Sondenauswahl = sondenauswahl;
+  std::copy(std::begin(sondeX), std::end(sondeX), std::begin(SondeX));
+  std::copy(std::begin(sondeY), std::end(sondeY), std::begin(SondeY));
+  Sondengrafik = sondengrafik;
+  Zaehler = zaehler;
+  LastYear = lastYearAlt;
+  Lastprofil2 = lastprofil2;
+  DirektkuehlungWP = direkt;
+  DTVenti = dtVenti;
+  LFahrplan = lFahrplan;
+  Frostschutz = frostschutz;
+  // The re-read copied the layer conductivities one to one onto the
+  // segments; the window spreads layered ground over them again.
+  if (!DirektkuehlungWP)
+    Form1->EingabenUebernehmen();
+  else
+    Form1->SchichtenUebernehmen();
+  Systemsimulation = systemAlt;
+
+  // 5.8 The module refuses a step length out of range before the steps per
+  // hour are derived from it.
+  Simulate(-1);
+  // The module leaves the statistics of the windows alone.
+  Abbruch = false;
+  Kuehlbetrieb = false;
+  MonatsstatistikZuruecksetzen();
+  const int schritteProStunde = Zeitschritt >= 59 ? 1 : 60 / std::max(1, Zeitschritt);
+  Schrittzaehler = 0;
+  Jahr = 1;
+  LastYear = lastYearAlt;
+
+  // 5.9
+  int stunde = 0;
+  RunGuard guard;
+  RunSimulationLoop(stunde, schritteProStunde);
+
+  // 5.10
+  if (Abbruch)
+    durchgang = 21;
+  else
+    Jahr = LastYear;
+  readfile = true;
+  Simulate(-4);
+
+  // 5.11
+  if (!DezemberGezeichnet && Hauptlauf)
+    ZeichneZeitraum(Sprungantwort ? GrafikText::Sprungantwort() : std::string("Simulationsperode"));
+  // 5.12
+  double groesste = 0.0;
+  for (int h = 2; h <= 8758; ++h) {
+    groesste = std::max(groesste, std::fabs(QStunde[h]));
+    if (MaxQ) groesste = std::max(groesste, std::fabs(QMaxStunde[h]));
+  }
+  Achsenmaximum = 5 * RoundToInt(groesste / 5.0 + 1.0);
+  return true;
+}
+
+bool TForm4::Start() {
+  if (TempProfil && Form1 != nullptr) {
+    // The ground temperature profile window, once the main window offers it.
+    if (Form1->metaObject()->indexOfMethod("TemProfilClick()") >= 0)
+      QMetaObject::invokeMethod(Form1, "TemProfilClick", Qt::DirectConnection);
+  }
+  std::fill(std::begin(TSinkMinJahr), std::end(TSinkMinJahr), 0.0);
+  std::fill(std::begin(TSinkMaxJahr), std::end(TSinkMaxJahr), 0.0);
+  const bool laengeAlt = Laenge_berechnen;
+  int i = 0;
+  if (Laenge_im_Feld) SondeNr = 0;
+  for (int k = 0; k <= 450; ++k) Sondenbelastung[k] = 0.0;
+  LetztesLaufergebnis = Laufergebnis::Fertig;
+  SizingNichtKonvergiert = false;
+  Abbruch = false;
+
+  bool fehler = false;
+  do {
+    int durchgang = 1;
+    ++i;
+    // Every borehole is sized from the length the user asked for.
+    Laenge_berechnen = laengeAlt;
+    if (Laenge_im_Feld) SondeNr = (Sondengrafik && i <= Zaehler && i <= 600) ? SondeNr + 1 : 0;
+    Form1->ESondeNr->setText(IntText(SondeNr));
+    do {
+      bool ok = false;
+      try {
+        ok = EinLauf(durchgang);
+      } catch (const CalcError& e) {
+        // The run's files are dropped; an earlier output stays as it was.
+        AbandonRun();
+        Message(Win1252ToUtf8(e.what()));
+      }
+      if (!ok) {
+        fehler = true;
+        break;
+      }
+      if (Abbruch) break;
+      if (Laenge_berechnen) {
+        const double d = TSinkMin - MinSondentemp;
+        if (std::fabs(d) < 0.05)
+          Laenge_berechnen = false;
+        else
+          Sondenlaenge *= Laengenfaktor(d);
+      }
+      ++durchgang;
+      Form1->ESondenlaenge->setText(QString::fromStdString(FormatFixed(Sondenlaenge, 0, 1)));
+    } while (Laenge_berechnen && durchgang <= 20);
+    if (fehler || Abbruch) break;
+    if (Laenge_berechnen) SizingNichtKonvergiert = true;
+    if (Laenge_im_Feld) {
+      const int idx = SondeNr == 0 ? 0 : i;
+      SondenlaengeJeSonde[idx] = Sondenlaenge;
+      if (Zaehler > 0 && Sondenlaenge > 0.0) Sondenbelastung[idx] = Auslegungsentzug * 1000.0 / Sondenlaenge / Zaehler;
+    }
+  } while (Laenge_im_Feld && Sondengrafik && i <= Zaehler && i <= 600);
+
+  Laenge_berechnen = laengeAlt;
+  ProjektGeoeffnet = false;
+  if (fehler)
+    LetztesLaufergebnis = Laufergebnis::Fehler;
+  else if (Abbruch)
+    LetztesLaufergebnis = Laufergebnis::Abgebrochen;
+  return LetztesLaufergebnis == Laufergebnis::Fertig;
+}
+
+}  // namespace qeb
