@@ -197,11 +197,12 @@ double ComputeBrineProfile(const BrineInputs& in, SegmentValues& soleAb, Segment
 struct BrineFactors {
   double dt = 0;                       // inner sub-step, s
   double c = 0;                        // U-tube: W dt / C
-  double b[kMaxSegmente + 1] = {};     // U-tube: B/2 per leg
-  double den[kMaxSegmente + 1] = {};   // U-tube: B/2 + W
-  double gain[kMaxSegmente + 1] = {};  // U-tube: B/2 dt / C
-  double q[kMaxSegmente + 1] = {};     // U-tube stationary: W / (B/2 + W)
-  bool keep[kMaxSegmente + 1] = {};    // U-tube stationary: cell without coupling keeps its value
+  // Entries 1..dimAxi are set (U-tube only); the rest is left as it is.
+  double b[kMaxSegmente + 1];     // U-tube: B/2 per leg
+  double den[kMaxSegmente + 1];   // U-tube: B/2 + W
+  double gain[kMaxSegmente + 1];  // U-tube: B/2 dt / C
+  double q[kMaxSegmente + 1];     // U-tube stationary: W / (B/2 + W)
+  bool keep[kMaxSegmente + 1];    // U-tube stationary: cell without coupling keeps its value
 };
 // Checks the inputs (as ComputeBrineProfile) and forms the factors.
 void PrepareBrineFactors(const BrineInputs& in, BrineFactors& f);

@@ -250,7 +250,8 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
   const double dz = Sondenlaenge / n;
 
   // Conductances of the brine side for this step.
-  SegmentValues Acond{}, Bcond{}, G{};
+  // Entries 1..n are set below and only those are read.
+  SegmentValues Acond, Bcond, G;
   int nsub;
   if (flowing && alpha_pro_Schritt) {
     double a1 = 0, a2 = 0, a3 = 0;
@@ -331,7 +332,7 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
   const int subSteps = subdt;
   bool stepResponseEnded = false;
   double outletSum = 0.0;
-  SegmentValues E{}, P{};
+  SegmentValues E, P;  // 1..n, written by every sub-step before they are read
   in.subdt = subdt;
   in.zeitschritt = Zeitschritt;
   in.reversed = Gegenstrom && Leistung && QSource < 0.0;

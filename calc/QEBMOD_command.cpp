@@ -238,6 +238,9 @@ void WriteYearEndRow() {
 }
 
 void YearEnd() {
+  // The files are written through buffers; a year's rows go out at its end.
+  if (AusgabeText.IsOpen()) AusgabeText.Flush();
+  if (TEarthText.IsOpen()) TEarthText.Flush();
   Schrittzaehler = 0;
   ++Jahr;
   if (Starttemp) YearJump();

@@ -181,8 +181,12 @@ void RememberStepLoad() {
 void ForgetStepLoad() { gQSourceNachSchrittGueltig = false; }
 
 void SaveStepState() {
+  // Only what RestoreStepState takes back.
+  const int n = std::clamp(DimAxi, 0, kMaxSegmente);
+  const int r = std::clamp(DimRad, 0, kMaxRadial);
+  for (int j = 1; j <= n; ++j)
+    for (int k = 1; k <= r; ++k) gSavedGrid[j][k] = TGitter[j][k];
   for (int j = 0; j <= kMaxSegmente; ++j) {
-    std::memcpy(gSavedGrid[j], TGitter[j], sizeof(gSavedGrid[j]));
     gSavedSoleAuf[j] = TSoleAuf[j];
     gSavedSoleAb[j] = TSoleAb[j];
     gSavedBlockMittel[j] = QBlockMittel[j];

@@ -85,111 +85,119 @@ void WriteStepRow(int& zeilenzaehler, double& m, double& tSink, double& q, doubl
   const bool sprung = Sprungantwort && Stundensprung;
   const std::string lam = FormatBool(laminarFlow);
   auto qeff = [&] { return (tSource - tSink) * m * cpSole / 1000.0; };
-  std::string row = FormatInt(s);
+  // One row buffer for the run: a row is formatted in place, field by field.
+  static std::string row;
+  row.clear();
+  row += FormatInt(s);
   auto put = [&](const std::string& f) {
     row += '\t';
     row += f;
   };
+  auto putF = [&](double v, int w, int d) {
+    row += '\t';
+    AppendFixed(row, v, w, d);
+  };
   // Outdoor columns of the collector and recooler rows.
   auto weather = [&] {
     CheckHour(s);
-    put(Fx(Aussentemperatur[s], 1, 1));
-    put(Fx(Globalstrahlung[s], 0, 3));
+    putF(Aussentemperatur[s], 1, 1);
+    putF(Globalstrahlung[s], 0, 3);
   };
   auto monitorTail = [&] {
-    put(Fx(tMonitor, 0, 2));
-    put(Fx(p, 0, 0));
+    putF(tMonitor, 0, 2);
+    putF(p, 0, 0);
     put(lam);
   };
 
   if (systemsimulation) {
     CheckHour(s);
-    put(Fx(MassenstromStunde[s], 0, 3));
-    put(Fx(TSinkStunde[s], 1, 3));
-    put(Fx(QStunde[s], 0, 3));
-    put(Fx(TSourceStunde[s], 0, 3));
-    put(Fx(Aussentemperatur[s], 1, 1));
-    put(Fx(Luftfeuchte[s], 0, 1));
-    put(Fx(Globalstrahlung[s], 0, 3));
-    put(Fx(TZulStunde[s], 1, 2));
-    put(Fx(TVLStunde[s], 0, 2));
-    put(Fx(TRLStunde[s], 0, 2));
-    put(Fx(Lueftungsprofil[s], 0, 2));
-    put(Fx(QMaxStunde[s], 0, 2));
+    putF(MassenstromStunde[s], 0, 3);
+    putF(TSinkStunde[s], 1, 3);
+    putF(QStunde[s], 0, 3);
+    putF(TSourceStunde[s], 0, 3);
+    putF(Aussentemperatur[s], 1, 1);
+    putF(Luftfeuchte[s], 0, 1);
+    putF(Globalstrahlung[s], 0, 3);
+    putF(TZulStunde[s], 1, 2);
+    putF(TVLStunde[s], 0, 2);
+    putF(TRLStunde[s], 0, 2);
+    putF(Lueftungsprofil[s], 0, 2);
+    putF(QMaxStunde[s], 0, 2);
     if (DirektkuehlungWP) {
-      put(Fx(MWPStunde[s], 0, 3));
-      put(Fx(QWPStunde[s], 0, 3));
+      putF(MWPStunde[s], 0, 3);
+      putF(QWPStunde[s], 0, 3);
     }
   } else if (!solar && !mitRueckkuehler) {
-    put(Fx(m, 0, 3));
+    putF(m, 0, 3);
     if (sprung) {
-      put(Fx(Trace(TSinkVerlauf, s), 1, 3));
-      put(Fx(q, 0, 3));
-      put(Fx(Trace(TSourceVerlauf, s), 0, 3));
+      putF(Trace(TSinkVerlauf, s), 1, 3);
+      putF(q, 0, 3);
+      putF(Trace(TSourceVerlauf, s), 0, 3);
       monitorTail();
     } else if (!Freecooling) {
-      put(Fx(tSink, 1, 3));
-      put(Fx(q, 0, 3));
-      put(Fx(tSource, 0, 3));
+      putF(tSink, 1, 3);
+      putF(q, 0, 3);
+      putF(tSource, 0, 3);
       monitorTail();
     } else {
       CheckHour(s);
-      put(Fx(TSinkKuehlStunde[s], 1, 3));
-      put(Fx(q, 0, 3));
-      put(Fx(tSource, 0, 3));
+      putF(TSinkKuehlStunde[s], 1, 3);
+      putF(q, 0, 3);
+      putF(tSource, 0, 3);
       monitorTail();
-      put(Fx(qeff(), 0, 3));
-      put(Fx(tSink, 1, 3));
-      if (Rueckkuehlung) put(Fx(qk, 1, 3));
+      putF(qeff(), 0, 3);
+      putF(tSink, 1, 3);
+      if (Rueckkuehlung) putF(qk, 1, 3);
     }
   } else {
-    put(Fx(m, 0, 3));
+    putF(m, 0, 3);
     if (sprung) {
-      put(Fx(Trace(TSinkVerlauf, s), 1, 3));
-      put(Fx(q, 0, 3));
-      put(Fx(Trace(TSourceVerlauf, s), 0, 3));
+      putF(Trace(TSinkVerlauf, s), 1, 3);
+      putF(q, 0, 3);
+      putF(Trace(TSourceVerlauf, s), 0, 3);
       weather();
       monitorTail();
-      put(Fx(QKollektorStunde[s], 0, 3));
-      if (WWsolar) put(Fx(QwwSolarStunde[s], 0, 3));
+      putF(QKollektorStunde[s], 0, 3);
+      if (WWsolar) putF(QwwSolarStunde[s], 0, 3);
     } else if (!Freecooling) {
-      put(Fx(tSink, 1, 3));
-      put(Fx(q, 0, 3));
-      put(Fx(tSource, 0, 3));
+      putF(tSink, 1, 3);
+      putF(q, 0, 3);
+      putF(tSource, 0, 3);
       weather();
       monitorTail();
       if (WWsolar) {
-        put(Fx(QKollektorStunde[s], 0, 3));
-        put(Fx(QwwSolarStunde[s], 0, 3));
+        putF(QKollektorStunde[s], 0, 3);
+        putF(QwwSolarStunde[s], 0, 3);
       } else if (mitRueckkuehler) {
-        put(Fx(QRueckkuehlStunde[s], 0, 3));
+        putF(QRueckkuehlStunde[s], 0, 3);
       } else {
-        put(Fx(QKollektorStunde[s], 0, 3));
+        putF(QKollektorStunde[s], 0, 3);
       }
     } else {
       CheckHour(s);
-      put(Fx(TSinkKuehlStunde[s], 1, 3));
-      put(Fx(q, 0, 3));
-      put(Fx(tSource, 0, 3));
+      putF(TSinkKuehlStunde[s], 1, 3);
+      putF(q, 0, 3);
+      putF(tSource, 0, 3);
       weather();
       monitorTail();
-      put(Fx(qeff(), 0, 3));
-      put(Fx(tSink, 1, 3));
+      putF(qeff(), 0, 3);
+      putF(tSink, 1, 3);
       if (WWsolar) {
-        if (Rueckkuehlung) put(Fx(qk, 1, 3));
-        put(Fx(QKollektorStunde[s], 0, 3));
-        put(Fx(QwwSolarStunde[s], 0, 3));
+        if (Rueckkuehlung) putF(qk, 1, 3);
+        putF(QKollektorStunde[s], 0, 3);
+        putF(QwwSolarStunde[s], 0, 3);
       } else if (mitRueckkuehler) {
-        put(Fx(QRueckkuehlStunde[s], 0, 3));
+        putF(QRueckkuehlStunde[s], 0, 3);
       } else {
-        if (Rueckkuehlung) put(Fx(qk, 1, 3));
-        put(Fx(QKollektorStunde[s], 0, 3));
+        if (Rueckkuehlung) putF(qk, 1, 3);
+        putF(QKollektorStunde[s], 0, 3);
       }
     }
   }
+  // Through the writer's buffer: the output is a temporary file until the
+  // run finishes, so a flush per row would protect nothing.
+  row += "\r\n";
   AusgabeText.Write(row);
-  AusgabeText.Flush();
-  AusgabeText.Write("\r\n");
   if (TEarth && stepWrite_TEarth > 0 && s % stepWrite_TEarth == 0) WriteTEarthRow(s);
 }
 
@@ -216,9 +224,7 @@ void WriteTEarthHeader() {
   auto gridLine = [&](const std::string& title, auto group) {
     std::string s = title;
     for (int a = 1; a <= DimAxi; ++a) group(s, a);
-    TEarthText.Write(s);
-    TEarthText.Flush();
-    TEarthText.Write("\r\n");
+    TEarthText.WriteLine(s);
   };
   auto f3 = [](std::string& s, double v) { s += "\t" + Fx(v, 0, 3); };
   gridLine("Tiefe [m]", [&](std::string& s, int a) {
@@ -247,11 +253,13 @@ void WriteTEarthRow(int zeilenzaehler) {
   for (int a = 1; a <= DimAxi; ++a) {
     s += '\t';
     if (KoaxialSonde) s += Fx(TSoleAuf[a], 0, 2);
-    for (int k = 0; k <= DimRad; ++k) s += "\t" + Fx(TGitter[a][k], 0, 2);
+    for (int k = 0; k <= DimRad; ++k) {
+      s += '\t';
+      AppendFixed(s, TGitter[a][k], 0, 2);
+    }
   }
+  s += "\r\n";
   TEarthText.Write(s);
-  TEarthText.Flush();
-  TEarthText.Write("\r\n");
 }
 
 void CloseTEarthFile() {

@@ -40,6 +40,20 @@ std::string FormatFixed(double x, int width, int decimals) {
   return s;
 }
 
+void AppendFixed(std::string& out, double x, int width, int decimals) {
+  if (decimals < 0) decimals = 0;
+  char buf[512];
+  auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
+  const char* end = res.ptr;
+  if (res.ec != std::errc()) {
+    buf[0] = '0';
+    end = buf + 1;
+  }
+  const int len = static_cast<int>(end - buf);
+  if (len < width) out.append(static_cast<size_t>(width - len), ' ');
+  out.append(buf, static_cast<size_t>(len));
+}
+
 std::string FormatInt(long long v) { return std::to_string(v); }
 
 std::string FormatBool(bool b) { return b ? "TRUE" : "FALSE"; }
@@ -194,6 +208,7 @@ bool LineReader::Next(std::string& line) {
 
 LineWriter::~LineWriter() {
   if (f_) std::fclose(f_);
+  f_ = nullptr;
 }
 
 void LineWriter::Open(const std::string& path) {
@@ -201,6 +216,10 @@ void LineWriter::Open(const std::string& path) {
   path_ = path;
   f_ = std::fopen(path.c_str(), "wb");
   if (!f_) throw CalcError("Datei kann nicht geschrieben werden / cannot write file: " + path);
+  // A year of step rows in one buffer: the writers flush at year ends and
+  // at close, not per line.
+  if (!buffer_) buffer_ = std::make_unique<char[]>(kBufferBytes);
+  std::setvbuf(f_, buffer_.get(), _IOFBF, kBufferBytes);
 }
 
 void LineWriter::Write(std::string_view text) {

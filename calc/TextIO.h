@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,8 @@ int RoundToInt(double x);  // RoundHalfEven, checked to fit an int
 
 // Fixed point with `decimals` digits, right-aligned in at least `width` chars.
 std::string FormatFixed(double x, int width, int decimals);
+// The same appended to `out`.
+void AppendFixed(std::string& out, double x, int width, int decimals);
 // Integer without blanks.
 std::string FormatInt(long long v);
 // "TRUE" / "FALSE".
@@ -79,8 +82,10 @@ class LineWriter {
   const std::string& Path() const { return path_; }
 
  private:
+  static constexpr size_t kBufferBytes = 1 << 20;
   std::FILE* f_ = nullptr;
   std::string path_;
+  std::unique_ptr<char[]> buffer_;  // outlives f_: freed only after the close
 };
 
 bool FileExists(const std::string& path);
