@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <numbers>
+#include <utility>
 
 #include "calc/Erdsonden.h"
 
@@ -141,10 +142,12 @@ using V2 = double __attribute__((vector_size(16)));
 using V4 = double __attribute__((vector_size(32)));
 
 // Always inlined, so that it is compiled with the instruction set of the
-// kernel that calls it.
-template <typename V, int G>
-__attribute__((always_inline)) inline void AdvanceRows(const ColumnMatrices& cm, VectorStack& grid, int n, int nR) {
+// kernel that calls it. The cell count is a template argument: the column
+// loop is unrolled and whole registers are stored where the row fills them.
+template <typename V, int NR>
+__attribute__((always_inline)) inline void AdvanceRows(const ColumnMatrices& cm, VectorStack& grid, int n) {
   constexpr int L = sizeof(V) / sizeof(double);
+  constexpr int G = (NR + L - 1) / L;
   for (int j = 1; j <= n; ++j) {
     double* row = grid[j];
     double old[kMatDim];
@@ -157,7 +160,8 @@ __attribute__((always_inline)) inline void AdvanceRows(const ColumnMatrices& cm,
       std::memcpy(&cell[g], old + 1 + g * L, sizeof(V));
       change[g] = V{};
     }
-    for (int c = 0; c <= nR + 1; ++c) {
+#pragma GCC unroll 14
+    for (int c = 0; c <= NR + 1; ++c) {
       V oc;
       for (int l = 0; l < L; ++l) oc[l] = old[c];
       const double* w = cm.w[j][c];
@@ -169,22 +173,26 @@ __attribute__((always_inline)) inline void AdvanceRows(const ColumnMatrices& cm,
     }
     for (int g = 0; g < G; ++g) {
       const V r = cell[g] + change[g];
-      for (int l = 0; l < L; ++l)
-        if (g * L + l < nR) row[1 + g * L + l] = r[l];
+      if ((g + 1) * L <= NR) {
+        std::memcpy(row + 1 + g * L, &r, sizeof(V));
+      } else {
+        for (int l = 0; l < L; ++l)
+          if (g * L + l < NR) row[1 + g * L + l] = r[l];
+      }
     }
   }
 }
 
-using AdvanceFn = void (*)(const ColumnMatrices&, VectorStack&, int, int);
+using AdvanceFn = void (*)(const ColumnMatrices&, VectorStack&, int);
 
-template <int G>
-void AdvanceSse2(const ColumnMatrices& cm, VectorStack& grid, int n, int nR) {
-  AdvanceRows<V2, G>(cm, grid, n, nR);
+template <int NR>
+void AdvanceSse2(const ColumnMatrices& cm, VectorStack& grid, int n) {
+  AdvanceRows<V2, NR>(cm, grid, n);
 }
 
-template <int G>
-__attribute__((target("avx2"))) void AdvanceAvx2(const ColumnMatrices& cm, VectorStack& grid, int n, int nR) {
-  AdvanceRows<V4, G>(cm, grid, n, nR);
+template <int NR>
+__attribute__((target("avx2"))) void AdvanceAvx2(const ColumnMatrices& cm, VectorStack& grid, int n) {
+  AdvanceRows<V4, NR>(cm, grid, n);
 }
 
 bool HasAvx2() {
@@ -195,21 +203,16 @@ bool HasAvx2() {
   return has;
 }
 
+template <int... NR>
+AdvanceFn PickAdvance(int nR, bool avx2, std::integer_sequence<int, NR...>) {
+  AdvanceFn f = nullptr;
+  ((nR == NR + 2 ? (f = avx2 ? AdvanceAvx2<NR + 2> : AdvanceSse2<NR + 2>, 0) : 0), ...);
+  return f;
+}
+
 // The kernel for nR cells (2..12) on this processor.
 AdvanceFn ChooseAdvance(int nR) {
-  if (HasAvx2()) {
-    if (nR <= 4) return AdvanceAvx2<1>;
-    if (nR <= 8) return AdvanceAvx2<2>;
-    return AdvanceAvx2<3>;
-  }
-  switch ((nR + 1) / 2) {
-    case 1: return AdvanceSse2<1>;
-    case 2: return AdvanceSse2<2>;
-    case 3: return AdvanceSse2<3>;
-    case 4: return AdvanceSse2<4>;
-    case 5: return AdvanceSse2<5>;
-    default: return AdvanceSse2<6>;
-  }
+  return PickAdvance(nR, HasAvx2(), std::make_integer_sequence<int, kMaxRadial - 1>{});
 }
 
 }  // namespace
@@ -386,7 +389,7 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
     }
     // The renewal touches only the outer boundaries and the histories, which
     // the update reads but does not change.
-    advance(columns, TGitter, n, nR);
+    advance(columns, TGitter, n);
     outletSum += TSource;
   }
 

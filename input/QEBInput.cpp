@@ -156,6 +156,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   connect(Kuehlspitze, &QAction::triggered, this, &TForm1::KuehlspitzeClick);
   connect(Beenden3, &QAction::triggered, this, &TForm1::Beenden3Click);
   resize(838, 602);
+  ConnectLanguageMenu(this);
 }
 
 // ---------------- lifecycle ----------------

@@ -6,6 +6,7 @@
 #include "calc/QEBMOD.h"
 #include "input/QEBInput.h"
 #include "platform/Platform.h"
+#include "shell/Sprachen.h"
 
 namespace qeb {
 
@@ -57,7 +58,7 @@ void TForm1::ToolButtonOeffnenClick() {
   Einlesen(file);
   if (!Systemsimulation) Einlesen(file);
   ProjektGeoeffnet = true;
-  // (language re-applied here once the language tables exist)
+  SetLanguage(Sprache);
   PulldownErde();
   EingabenAnzeigen();
   SetTabVisible(Lastprofil, Lastprofil2);

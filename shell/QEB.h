@@ -22,7 +22,5 @@ void RegisterWindow(QWidget* w);
 
 // The project input window is closing: the windows that live with it close too.
 void CloseCompanionWindows();
-// The project input window was shown after "Projekt laden".
-void OpenProjectWhenShown();
 
 }  // namespace qeb

@@ -39,7 +39,7 @@ void Relabel(QObject* o, const std::string& letter) {
   } else if (auto* c = qobject_cast<QComboBox*>(o)) {
     for (int k = 0; k < c->count(); ++k) c->setItemText(k, text(tag + k));
   } else if (auto* l = qobject_cast<QLabel*>(o)) {
-    l->setText(text(tag));
+    SetCaption(l, text(tag));
   } else if (auto* b = qobject_cast<QAbstractButton*>(o)) {
     b->setText(text(tag));
   } else if (auto* a = qobject_cast<QAction*>(o)) {

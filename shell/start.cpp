@@ -1,0 +1,158 @@
+#include "shell/start.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLocale>
+#include <QPushButton>
+#include <clocale>
+#include <filesystem>
+
+#include "calc/QEBMOD.h"
+#include "input/Cooling.h"
+#include "input/TableData.h"
+#include "shell/Info.h"
+#include "shell/QEB.h"
+#include "shell/Sprachen.h"
+
+namespace qeb {
+
+TForm3* Form3 = nullptr;
+
+void StartInit() {
+  LoadLanguageTables();
+  // Numbers and dates never follow the user's locale: "." is the decimal
+  // separator of every conversion, whatever the desktop is set to.
+  std::setlocale(LC_ALL, "C");
+  QLocale::setDefault(QLocale::c());
+  BeispielWirdGeladen = false;
+}
+
+const std::vector<std::string>& ScratchFiles() {
+  // The field editor writes its screen copy as "temp.bmp"; names are
+  // case-sensitive here, so that is the one to remove.
+  static const std::vector<std::string> files = [] {
+    std::vector<std::string> f{"plan.qeb"};
+    for (int k = 1; k <= 10; ++k) f.push_back("Bsp" + std::to_string(k) + ".qeb");
+    f.push_back("temp.bmp");
+    return f;
+  }();
+  return files;
+}
+
+const FormTables& TForm3::Tables() {
+  static const FormTables tables = [] {
+    using namespace ctl;
+    FormTables t_;
+#define TAB QEB_TAB
+#define GROUP QEB_GROUP
+#define CTRL QEB_CTRL
+#define LABEL QEB_LABEL
+#define MENU QEB_MENU
+#define CAPTAG QEB_CAPTAG
+#define GROUPTAG QEB_GROUPTAG
+#include "shell/start_controls.inc"
+#undef TAB
+#undef GROUP
+#undef CTRL
+#undef LABEL
+#undef MENU
+#undef CAPTAG
+#undef GROUPTAG
+    return t_;
+  }();
+  return tables;
+}
+
+TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("Form3"));
+  setWindowTitle(QStringLiteral("QEB Programm"));
+  BuildFromTables(this, Tables(), nullptr, nullptr);
+#define TAB(...)
+#define GROUP(...)
+#define CTRL QEB_BIND_CTRL
+#define LABEL QEB_BIND_LABEL
+#define MENU(...)
+#define CAPTAG(...)
+#define GROUPTAG(...)
+#include "shell/start_controls.inc"
+#undef TAB
+#undef GROUP
+#undef CTRL
+#undef LABEL
+#undef MENU
+#undef CAPTAG
+#undef GROUPTAG
+  QFont big = Label1->font();
+  big.setPointSizeF(big.pointSizeF() * 1.8);
+  big.setBold(true);
+  Label1->setFont(big);
+  for (QPushButton* b : {ButtonLaden, Button6, Button1, Button2, ButtonBeenden}) b->setMinimumWidth(220);
+  connect(ButtonLaden, &QPushButton::clicked, this, &TForm3::ButtonNeuClick);
+  connect(Button6, &QPushButton::clicked, this, &TForm3::Button6Click);
+  connect(Button1, &QPushButton::clicked, this, &TForm3::ButtonLadenClick);
+  connect(Button2, &QPushButton::clicked, this, &TForm3::Info);
+  connect(ButtonBeenden, &QPushButton::clicked, this, &TForm3::ButtonBeendenClick);
+}
+
+void TForm3::Button3Click() {
+  // The project input window does not exist yet: its own creation sets the
+  // one-shot flag of its first soil-list refresh.
+  if (Sprache.empty()) Sprache = "S";
+  SetLanguage(Sprache);
+  std::string dir = QCoreApplication::applicationDirPath().toStdString();
+  if (dir.empty() || dir.back() != '/') dir += '/';
+  Programmverzeichnis = dir;
+  SetLanguage(Sprache);
+}
+
+void TForm3::ButtonNeuClick() {
+  SetLanguage(Sprache);
+  Form1->Lastprofil1Click();
+  ShowTab(Form1->TabSheet1);
+  DateiGewaehlt = false;
+  Form1->SetCloseBoxGreyed(true);
+  Form1->show();
+  Form1->Sondenfeld2->setHidden(false);
+  hide();
+  SetLanguage(Sprache);
+  Form1->EingabenAnzeigen();
+}
+
+void TForm3::ButtonLadenClick() {
+  DateiGewaehlt = true;
+  Form1->SetCloseBoxGreyed(true);
+  Form1->show();
+  Form1->Sondenfeld2->setHidden(false);
+  hide();
+  Form6->show();
+  SetLanguage(Sprache);
+  if (!Systemsimulation) Form6->close();
+  Laenge_im_Feld = false;
+  Form1->EingabenAnzeigen();
+}
+
+void TForm3::Button6Click() {
+  ButtonLadenClick();
+  if (SystemProjektGelesen) Form1->ToolButtonOeffnenClick();
+}
+
+void TForm3::Info() {
+  SetLanguage(Sprache);
+  Form2->show();  // not modal from here
+  SetLanguage(Sprache);
+}
+
+void TForm3::ButtonBeendenClick() {
+  std::error_code ec;
+  for (const std::string& f : ScratchFiles()) std::filesystem::remove(f, ec);
+  close();
+}
+
+void TForm3::closeEvent(QCloseEvent* e) {
+  e->accept();
+  // The start dialog is the main window: the program ends with it.
+  QCoreApplication::quit();
+}
+
+}  // namespace qeb
