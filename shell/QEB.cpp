@@ -6,6 +6,7 @@
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
 #include "input/system2.h"
+#include "results/Grafik.h"
 #include "shell/Info.h"
 #include "shell/Sprachen.h"
 #include "shell/start.h"
@@ -34,6 +35,8 @@ void CreateApplicationWindows() {
   Form1 = new TForm1();
   RegisterWindow(Form1);
   Form1->Kreate();
+  Form4 = new TForm4();
+  RegisterWindow(Form4);
   Form6 = new TForm6();
   RegisterWindow(Form6);
   Form6->FillSystemForm();
@@ -51,6 +54,7 @@ void DestroyApplicationWindows() {
   Form1 = nullptr;
   Form2 = nullptr;
   Form3 = nullptr;
+  Form4 = nullptr;
   Form6 = nullptr;
   system_2 = nullptr;
 }
