@@ -156,6 +156,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   connect(Kuehlspitze, &QAction::triggered, this, &TForm1::KuehlspitzeClick);
   connect(Beenden3, &QAction::triggered, this, &TForm1::Beenden3Click);
   resize(838, 602);
+  ConnectCatalogHandlers(this);
   ConnectLanguageMenu(this);
 }
 
@@ -288,64 +289,7 @@ void SnippingBeenden() {
   DruckTasteAus();
 }
 
-// ---------------- display helpers other units complete ----------------
-void TForm1::SchichtdatenAnzeigen() {
-  QLineEdit* cp[11] = {nullptr, ECperde1, ECperde2, ECperde3, ECperde4, ECperde5,
-                       ECperde6, ECperde7, ECperde8, ECperde9, ECperde10};
-  QLineEdit* rho[11] = {nullptr, ErhoErde1, ErhoErde2, ErhoErde3, ErhoErde4, ErhoErde5,
-                        ErhoErde6, ErhoErde7, ErhoErde8, ErhoErde9, ErhoErde10};
-  QLineEdit* lam[11] = {nullptr, ELambdaerde1, ELambdaerde2, ELambdaerde3, ELambdaerde4, ELambdaerde5,
-                        ELambdaerde6, ELambdaerde7, ELambdaerde8, ELambdaerde9, ELambdaerde10};
-  QLineEdit* eff[11] = {nullptr, ELambdaeff1, ELambdaeff2, ELambdaeff3, ELambdaeff4, ELambdaeff5,
-                        ELambdaeff6, ELambdaeff7, ELambdaeff8, ELambdaeff9, ELambdaeff10};
-  QLineEdit* cpf[11] = {nullptr, ECpFill1, ECpFill2, ECpFill3, ECpFill4, ECpFill5,
-                        ECpFill6, ECpFill7, ECpFill8, ECpFill9, ECpFill10};
-  QLineEdit* rhof[11] = {nullptr, ErhoFill1, ErhoFill2, ErhoFill3, ErhoFill4, ErhoFill5,
-                         ErhoFill6, ErhoFill7, ErhoFill8, ErhoFill9, ErhoFill10};
-  QLineEdit* lf[11] = {nullptr, ELambdaFill1, ELambdaFill2, ELambdaFill3, ELambdaFill4, ELambdaFill5,
-                       ELambdaFill6, ELambdaFill7, ELambdaFill8, ELambdaFill9, ELambdaFill10};
-  QLineEdit* ra[11] = {nullptr, ERa1, ERa2, ERa3, ERa4, ERa5, ERa6, ERa7, ERa8, ERa9, ERa10};
-  QLineEdit* rb[11] = {nullptr, ERb1, ERb2, ERb3, ERb4, ERb5, ERb6, ERb7, ERb8, ERb9, ERb10};
-  QLineEdit* rc[11] = {nullptr, ERc1, ERc2, ERc3, ERc4, ERc5, ERc6, ERc7, ERc8, ERc9, ERc10};
-  // Layered ground shows the layers' own values, uniform ground the segments'.
-  const bool layered = ungleichmaessig;
-  for (int i = 1; i <= 10; ++i) {
-    Show(cp[i], layered ? cpErdeSchicht[i] : cpErde[i]);
-    Show(rho[i], layered ? rhoErdeSchicht[i] : rhoErde[i]);
-    Show(lam[i], layered ? lambdaErdeSchicht[i] : lambdaErde[i]);
-    Show(eff[i], lambdaErde_eff[i]);
-    Show(cpf[i], cpFillV[i]);
-    Show(rhof[i], rhoFillV[i]);
-    Show(lf[i], lambdaFillV[i]);
-    Show(ra[i], RaV[i]);
-    Show(rb[i], RbV[i]);
-    Show(rc[i], RcV[i]);
-  }
-}
-
-void TForm1::SchichttiefenAnzeigen() {
-  // Depths of the probe's equal segments; with no segment count there are none to show.
-  QLabel* ti[11] = {nullptr, ETiefe1, ETiefe2, ETiefe3, ETiefe4, ETiefe5,
-                       ETiefe6, ETiefe7, ETiefe8, ETiefe9, ETiefe10};
-  if (DimAxi <= 0) {
-    for (int k = 1; k <= 10; ++k) ti[k]->clear();
-    return;
-  }
-  for (int k = 1; k <= 10; ++k) ti[k]->setText(FixedText(Sondenlaenge * k / DimAxi, 1));
-}
-
-void TForm1::PulldownErde() {
-  QComboBox* ea[11] = {nullptr, CErdauswahl1, CErdauswahl2, CErdauswahl3, CErdauswahl4, CErdauswahl5,
-                       CErdauswahl6, CErdauswahl7, CErdauswahl8, CErdauswahl9, CErdauswahl10};
-  for (int k = 1; k <= 10; ++k) {
-    const int keep = ea[k]->currentIndex();
-    ea[k]->clear();
-    ea[k]->addItem(QString());
-    for (int i = 1; i <= 40; ++i) ea[k]->addItem(FromBytes(Erdname[i]));
-    ea[k]->setCurrentIndex(keep < 0 ? 0 : keep);
-  }
-}
-
+// ---------------- return temperature ----------------
 void TForm1::AussentempRampe() {
   // Return temperature of the hydronic circuit from the outdoor air: TRL20 up
   // to 20 °C, TRL30 above 30 °C, linear between.

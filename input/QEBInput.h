@@ -155,6 +155,48 @@ class TForm1 : public QMainWindow {
   void PulldownErde();
   void AussentempRampe();
 
+  // Ground tab and catalogues (QEBInput_ground.cpp, QEBInput_catalog.cpp)
+  void SchichtwiderstaendeAnzeigen();
+  void ErdauswahlUebernehmen(int k, int m);
+  void CErdauswahl1Change();
+  void CErdauswahl2Change();
+  void CErdauswahl3Change();
+  void CErdauswahl4Change();
+  void CErdauswahl5Change();
+  void CErdauswahl6Change();
+  void CErdauswahl7Change();
+  void CErdauswahl8Change();
+  void CErdauswahl9Change();
+  void CErdauswahl10Change();
+  void EhomogenClick();
+  void ELambdaErdChange();
+  void ErhoErdChange();
+  void ECperdChange();
+  void ELambdaFillChange();
+  void ErhoFillChange();
+  void EcpFillChange();
+  void EFillVariabelClick();
+  void ELambdaerde1Change();
+  void ELambdaFill1Change();
+  void ELambdaeff1Change();
+  void ESchicht2Change();
+  void ESchicht3Change();
+  void ESchicht4Change();
+  void ESchicht5Change();
+  void ESchicht6Change();
+  void ESchicht7Change();
+  void ESchicht8Change();
+  void ESchicht9Change();
+  void ESchicht10Change();
+  void CheckSondenabstand();
+  void EinSerie1Change();
+  void WahlSondendurchmesserChange();
+  void ComboFluidChange();
+  void CKollektorwahlChange();
+  void GfunctionVorgabe();
+  void Wahlgfunction();
+  // End of ground tab and catalogues
+
  protected:
   void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
@@ -173,6 +215,8 @@ class TForm1 : public QMainWindow {
 };
 
 extern TForm1* Form1;
+// Binds the ground tab's and the catalogues' handlers to their controls.
+void ConnectCatalogHandlers(TForm1* form);
 // Binds the ground tab's and the catalogues' handlers to their controls.
 void ConnectCatalogHandlers(TForm1* form);
 
