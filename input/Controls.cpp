@@ -191,8 +191,8 @@ void BuildFromTables(QWidget* body, const FormTables& t, QMenuBar* menuBar, QTab
   for (const auto& tab : t.tabs) {
     QWidget* page = body;
     auto* grid = new QGridLayout();
-    grid->setContentsMargins(6, 6, 6, 6);
-    grid->setHorizontalSpacing(8);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(6);
     if (tabs != nullptr) {
       // The page is the tab sheet; its groups scroll only when the window is
@@ -230,7 +230,7 @@ void BuildFromTables(QWidget* body, const FormTables& t, QMenuBar* menuBar, QTab
     for (const auto& [id, tag] : t.groupTags)
       if (id == g.id) gb.box->setProperty("tag", tag);
     gb.grid = new QGridLayout(gb.box);
-    gb.grid->setContentsMargins(6, 4, 6, 4);
+    gb.grid->setContentsMargins(4, 4, 4, 4);
     gb.grid->setHorizontalSpacing(6);
     gb.grid->setVerticalSpacing(2);
     gb.layout = g.layout;
@@ -254,6 +254,11 @@ void BuildFromTables(QWidget* body, const FormTables& t, QMenuBar* menuBar, QTab
       GroupBuild& gb = git->second;
       if (gb.layout == ctl::GRID) {
         if (auto* cb = qobject_cast<QComboBox*>(w)) cb->setMinimumContentsLength(9);
+        // Table headings and row names wrap too, headings narrower than names.
+        if (auto* lab = qobject_cast<QLabel*>(w)) {
+          lab->setProperty("wrapWidth", c.row == 0 ? kHeadingWidth : kCaptionWidth);
+          SetCaption(lab, lab->text());
+        }
         gb.grid->addWidget(w, c.row, c.col);
       } else {
         const int col = c.col >= 0 && c.col < 4 ? c.col : 0;
@@ -291,6 +296,8 @@ void BuildFromTables(QWidget* body, const FormTables& t, QMenuBar* menuBar, QTab
         if (auto* lab = body->findChild<QLabel*>(U(namedCaption[c.name].c_str()))) lab->setHidden(true);
     }
   }
+  // Spare width stays right of a group's last column, not inside its first.
+  for (auto& [id, gb] : groups) gb.grid->setColumnStretch(gb.grid->columnCount(), 1);
   // Named caption labels whose control sits in no form group still exist.
   for (const auto& l : t.labels) {
     if (body->findChild<QLabel*>(U(l.name)) == nullptr) {

@@ -107,7 +107,8 @@ struct FormTables {
 void BuildFromTables(QWidget* body, const FormTables& t, QMenuBar* menuBar, QTabWidget** pages);
 
 // Captions left of the inputs break at blanks into lines of at most this width.
-inline constexpr int kCaptionWidth = 165;
+inline constexpr int kCaptionWidth = 150;
+inline constexpr int kHeadingWidth = 100;  // column headings of tables
 QString WrapCaption(const QString& text, const QFontMetrics& fm, int width);
 // Sets a label's text, wrapped when the label is a caption of the tables.
 void SetCaption(QLabel* label, const QString& text);
