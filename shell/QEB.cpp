@@ -5,8 +5,10 @@
 
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
+#include "input/QEBInput_project.h"
 #include "input/system2.h"
 #include "results/Grafik.h"
+#include "results/Result.h"
 #include "shell/Info.h"
 #include "shell/Sprachen.h"
 #include "shell/start.h"
@@ -40,10 +42,15 @@ void CreateApplicationWindows() {
   Form6 = new TForm6();
   RegisterWindow(Form6);
   Form6->FillSystemForm();
+  Resultat = new TResultat();
+  RegisterWindow(Resultat);
   system_2 = new Tsystem_2();
   RegisterWindow(system_2);
   system_2->FillSystemForm();
   Form3->show();
+  // "QEB project.txt": the program starts with that project open, as if
+  // "Projekt laden" had been pressed.
+  if (!KommandozeilenProjekt().empty()) Form3->Button6Click();
 }
 
 void DestroyApplicationWindows() {
@@ -56,6 +63,7 @@ void DestroyApplicationWindows() {
   Form3 = nullptr;
   Form4 = nullptr;
   Form6 = nullptr;
+  Resultat = nullptr;
   system_2 = nullptr;
 }
 
