@@ -199,6 +199,7 @@ void TForm4::Achsen(const std::string& titel, const std::string& legende, double
   const double sx = Teilung(xmax - xmin, 16);
   const double sy = Teilung(ymax - ymin, 10);
   QPen gitter(QColor(200, 200, 200), 1, Qt::DotLine);
+  gitter.setCosmetic(true);  // the raster engine's fast path for dotted lines
   for (double x = std::ceil(xmin / sx) * sx; x <= xmax + 1e-9; x += sx) {
     const double fx = 0.3 + 0.65 * (x - xmin) / (xmax - xmin);
     p.setPen(gitter);
@@ -245,9 +246,45 @@ void TForm4::Polylinie(const double* werte, int n, double ymin, double ymax, con
     return Y(std::clamp(f, -1.0, 2.0));
   };
   punkte.emplace_back(X(0.3), yAt(werte[0]));
-  for (int k = 2; k <= n; ++k) punkte.emplace_back(X(0.3 + 0.65 * k / n), yAt(werte[k - 1]));
+  // A year has far more hours than the plot has pixel columns: each column
+  // keeps the first, lowest, highest and last point it holds, which draws the
+  // same pixels as every point would, at a fraction of the cost.
+  int spalte = punkte.back().x();
+  int lo = punkte.back().y(), hi = lo, letzter = lo;
+  bool offen = false;
+  auto schliesse = [&] {
+    if (!offen) return;
+    if (punkte.back() != QPoint(spalte, lo)) punkte.emplace_back(spalte, lo);
+    if (hi != lo) punkte.emplace_back(spalte, hi);
+    if (letzter != hi) punkte.emplace_back(spalte, letzter);
+    offen = false;
+  };
+  for (int k = 2; k <= n; ++k) {
+    const int x = X(0.3 + 0.65 * k / n);
+    const int y = yAt(werte[k - 1]);
+    if (x != spalte) {
+      schliesse();
+      spalte = x;
+      lo = hi = letzter = y;
+      punkte.emplace_back(x, y);
+      continue;
+    }
+    lo = std::min(lo, y);
+    hi = std::max(hi, y);
+    letzter = y;
+    offen = true;
+  }
+  schliesse();
   if (n == 1) punkte.emplace_back(X(0.95), yAt(werte[0]));
+  // Wide pens go through the stroker; two one-pixel lines draw the same band.
+  QPen stift(farbe, 1);
+  stift.setCosmetic(true);
+  p.setPen(stift);
   p.drawPolyline(punkte.data(), static_cast<int>(punkte.size()));
+  for (int b = 1; b < breite; ++b) {
+    p.translate(0, 1);
+    p.drawPolyline(punkte.data(), static_cast<int>(punkte.size()));
+  }
 }
 
 void TForm4::ZeichneMonat(int monat, const std::string& titel, int tage, int ersteStunde) {
