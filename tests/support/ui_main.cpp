@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
     qeb::DestroyApplicationWindows();
   }
   std::filesystem::current_path(parent, ec);
-  std::filesystem::remove_all(own, ec);
+  // QEB_KEEP_TESTDIR keeps the pictures and files a run left, to look at them.
+  if (qEnvironmentVariableIsEmpty("QEB_KEEP_TESTDIR")) std::filesystem::remove_all(own, ec);
   return rc;
 }
