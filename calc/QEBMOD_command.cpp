@@ -495,7 +495,12 @@ void DispatchCommand(int& code) {
   } else if (code == -3) {
     SetDefaults();
   } else if (code == -2) {
-    if (readfile) ReadProjectFile();
+    if (readfile) {
+      ReadProjectFile();
+      // The writer stores the design extraction on the QSource line (the
+      // file has no line of its own for it): every reader gets it back here.
+      Auslegungsentzug = QSource;
+    }
     SegmentsTakeLayerConductivities();
   } else if (code == -5) {
     if (swqebinput) ReadPropertyTable();

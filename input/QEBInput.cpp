@@ -16,6 +16,7 @@
 #include <stdexcept>
 
 #include "calc/QEBMOD.h"
+#include "input/QEBInput_project.h"
 #include "input/TableData.h"
 #include "platform/Jpeg.h"
 #include "platform/Platform.h"
@@ -158,6 +159,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   resize(838, 602);
   ConnectCatalogHandlers(this);
   ConnectLanguageMenu(this);
+  ConnectCalculationHandlers(this);
 }
 
 // ---------------- lifecycle ----------------

@@ -149,6 +149,24 @@ class TForm1 : public QMainWindow {
   // The second load profile's tab.
   void Lastprofil1Click();
 
+  // ---- Calculation, saving and pressure drop (QEBInput_calc.cpp,
+  // QEBInput_save.cpp, QEBInput_pressure.cpp; bound by ConnectCalculationHandlers).
+  // The commands that run a calculation say whether it ran to its end.
+  bool Button14Click();
+  bool StartGrafik();
+  void Button10Click();
+  void Button3Click();
+  void WPdirekt_oeffnen();
+  void ResultatClick();
+  void ResultateClick();
+  void Eingaben();
+  void Schreiben(const std::string& fileName);
+  bool Rechnen();
+  bool ToolButtonSpeichernClick();
+  void Button1Click();
+  void Button9Click();
+  // ---- end of calculation, saving and pressure drop
+
   // Routines other units fill in; here they keep the window consistent.
   void SchichtdatenAnzeigen();
   void SchichttiefenAnzeigen();

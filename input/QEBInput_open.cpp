@@ -1,18 +1,69 @@
-// Opening a project and the tab of the second load profile.
+// Opening a project with the files that travel with it, and the tab of the
+// second load profile.
 #include <QAction>
 #include <QCoreApplication>
+#include <QImage>
+#include <QMetaObject>
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 #include "calc/QEBMOD.h"
+#include "calc/TextIO.h"
+#include "input/Cooling.h"
 #include "input/QEBInput.h"
+#include "input/QEBInput_project.h"
+#include "input/system2.h"
+#include "platform/Jpeg.h"
 #include "platform/Platform.h"
+#include "results/Grafik.h"
 #include "shell/Sprachen.h"
 
 namespace qeb {
 
+bool ProjektfeldGeladen = false;
+bool MesswerteAusProjekt = false;
+bool BildGeladen = false;
+bool BildIstBitmap = false;
+QImage Projektbild;
+std::string PdfDatei[4];
+bool PdfVorhanden[4] = {};
+std::string TempDatei1, TempDatei2, TempDatei3;
+bool TempDateiVorhanden1 = false, TempDateiVorhanden2 = false, TempDateiVorhanden3 = false;
+std::string TRTProjektTrt;
+std::string TRTProjektXls;
+bool TRTProjektDaten = false;
+std::string TRTKopieName;
+bool TRTTrtVorhanden = false, TRTXlsVorhanden = false;
+std::string Projektdateiname;
+std::string GespeichertUnter;
+
+namespace {
+const std::vector<std::string>* g_argumente = nullptr;
+}
+
+void SetKommandozeile(const std::vector<std::string>* argumente) { g_argumente = argumente; }
+
+std::string KommandozeilenProjekt() {
+  std::string erstes;
+  if (g_argumente != nullptr) {
+    if (g_argumente->size() > 1) erstes = (*g_argumente)[1];
+  } else if (QCoreApplication::instance() != nullptr) {
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() > 1) erstes = args.at(1).toStdString();
+  }
+  return FileCanBeOpened(erstes) ? erstes : std::string();
+}
+
+int VorschauBreite(int bildBreite, int bildHoehe, int normalBreite) {
+  if (bildHoehe <= kVorschauHoehe || bildHoehe <= 0) return normalBreite;
+  return static_cast<int>(RoundHalfEven(static_cast<double>(kVorschauHoehe) * bildBreite / bildHoehe));
+}
+
 void TForm1::Einlesen(const std::string& fileName) {
   try {
     Simulate(-3);
+    GespeichertUnter.clear();
     auto inDir = [](const std::string& name) {
       std::string d = Programmverzeichnis;
       if (!d.empty() && d.back() != '/') d += '/';
@@ -25,12 +76,17 @@ void TForm1::Einlesen(const std::string& fileName) {
       Inputfile = fileName;
       const bool keep = readfile;
       readfile = true;
-      Simulate(-2);
+      try {
+        Simulate(-2);
+      } catch (...) {
+        readfile = keep;
+        throw;
+      }
       readfile = keep;
       SystemProjektGelesen = Systemsimulation;
     }
   } catch (const CalcError& e) {
-    Message(e.what());
+    Message(Win1252ToUtf8(e.what()));
   }
   EingabenAnzeigen();
   if (StaoFehlt) {
@@ -40,29 +96,140 @@ void TForm1::Einlesen(const std::string& fileName) {
 }
 
 void TForm1::ToolButtonOeffnenClick() {
+  // 1.
   Messung = 0.0;
-  std::string file;
-  const QStringList args = QCoreApplication::arguments();
-  if (args.size() > 1 && FileCanBeOpened(args.at(1).toStdString())) {
-    file = args.at(1).toStdString();
-  } else {
+  MesswerteAusProjekt = true;
+  if (Form4 != nullptr) Form4->close();
+
+  // 2. The project named on the command line, else the one the user picks.
+  std::string file = KommandozeilenProjekt();
+  if (file.empty()) {
     for (;;) {
       file = UI().OpenFileName("Textdateien (*.txt)", Programmverzeichnis);
-      if (file.empty()) return;  // cancelled: nothing is opened
+      if (file.empty()) {
+        // Cancelled: nothing is opened.
+        if (Lastprofil2) {
+          Lastprofil1Click();
+          ShowTab(TabSheet1);
+        }
+        return;
+      }
       if (FileCanBeOpened(file)) break;
       Message(" kein Eingabefile gewählt ");
     }
   }
-  Programmverzeichnis = std::filesystem::absolute(file).parent_path().string() + "/";
+
+  // 3.
+  Programmverzeichnis = VerzeichnisVon(file);
+  const std::string basis = ProjektBasis(file);
+  TRTProjektTrt = basis + ".trt";
+  TRTProjektXls = basis + ".xls";
+  ProjektfeldGeladen = true;
+
+  // 4. Plan, picture and logo beside the project; a picture that cannot be
+  // read is skipped and leaves the previous one.
+  if (FileCanBeOpened(basis + ".map")) {
+    QImage plan;
+    if (plan.load(QString::fromStdString(basis + ".map")) && plan.save(QStringLiteral("plan.qeb"), "BMP")) {
+      std::error_code ec;
+      Planverzeichnis = std::filesystem::current_path(ec).string() + "/";
+    }
+  }
+  for (const bool bitmap : {false, true}) {
+    const std::string name = basis + (bitmap ? ".bmp" : ".jpg");
+    if (!FileCanBeOpened(name)) continue;
+    QImage bild;
+    const bool gelesen = bitmap ? bild.load(QString::fromStdString(name), "BMP") : LoadJpeg(name, bild);
+    if (!gelesen || bild.isNull()) continue;
+    Projektbild = bild;
+    BildGeladen = true;
+    BildIstBitmap = bitmap;
+    Button19->show();
+  }
+  if (FileCanBeOpened(Programmverzeichnis + "logo.jpg")) {
+    QImage logo;
+    if (LoadJpeg(Programmverzeichnis + "logo.jpg", logo)) {
+      Logobild = QPixmap::fromImage(logo);
+      LogoGeladen = true;
+      Logo->show();
+    }
+  }
+
+  // 5. Read the project (twice unless it simulates a plant, so that the
+  // handlers the first display ran see the whole project).
   DateiGewaehlt = true;
+  GeoeffneteDatei = file;
+  const bool feldGeladen = ProjektfeldGeladen;
   Einlesen(file);
   if (!Systemsimulation) Einlesen(file);
   ProjektGeoeffnet = true;
-  SetLanguage(Sprache);
+  ProjektfeldGeladen = feldGeladen;
+
+  // 6.
+  if (Form6 != nullptr) {
+    Form6->show();
+    SetLanguage(Sprache);
+    if (!Systemsimulation) Form6->close();
+  }
+  if (system_2 != nullptr) {
+    system_2->show();
+    SetLanguage(Sprache);
+    system_2->close();
+  }
   PulldownErde();
+
+  // 7. A project that asks for sizing shows results at once: one year
+  // without sizing, unless it sizes a field.
+  if (Laenge_berechnen) {
+    const bool ohneFeld = !Laenge_im_Feld;
+    Laenge_berechnen = false;
+    Laenge_im_Feld = false;
+    EingabenAnzeigen();
+    Hauptlauf = false;
+    const int lastYear = LastYear;
+    LastYear = 1;
+    ShowInt(ELastyear, 1);
+    if (ohneFeld) StartGrafik();
+    LastYear = lastYear;
+    ShowInt(ELastyear, LastYear);
+    Hauptlauf = true;
+    if (Form4 != nullptr) Form4->close();
+    Laenge_berechnen = ohneFeld;
+    Laenge_im_Feld = false;
+  }
+
+  // 8.
   EingabenAnzeigen();
   SetTabVisible(Lastprofil, Lastprofil2);
   SetTabVisible(TabSheet5, !Lastprofil2);
+
+  // 9.
+  if (TRTModus && metaObject()->indexOfMethod("TRTClick()") >= 0)
+    QMetaObject::invokeMethod(this, "TRTClick", Qt::DirectConnection);
+  Projektdateiname = file;
+  EAuslegungsmassenstrom->setReadOnly(Lastprofil2);
+  QPalette p = EAuslegungsmassenstrom->palette();
+  p.setColor(QPalette::Base, Lastprofil2 ? palette().color(QPalette::Window) : palette().color(QPalette::Base));
+  EAuslegungsmassenstrom->setPalette(p);
+
+  // 10. Documents, temperature files and test data beside the project.
+  for (int k = 1; k <= 3; ++k) {
+    PdfDatei[k] = basis + "_" + std::to_string(k) + ".pdf";
+    PdfVorhanden[k] = FileCanBeOpened(PdfDatei[k]);
+  }
+  TempDatei1 = basis + "_Temp1.txt";
+  TempDatei2 = basis + "_Temp2.txt";
+  TempDatei3 = basis + "_Temp3.txt";
+  TempDateiVorhanden1 = FileCanBeOpened(TempDatei1);
+  TempDateiVorhanden2 = FileCanBeOpened(TempDatei2);
+  TempDateiVorhanden3 = FileCanBeOpened(TempDatei3);
+  TRTTrtVorhanden = FileCanBeOpened(TRTProjektTrt);
+  TRTXlsVorhanden = FileCanBeOpened(TRTProjektXls);
+  TRTProjektDaten = TRTXlsVorhanden;
+  if (TRTXlsVorhanden) TRTKopieName = TRTProjektXls;
+
+  // 11.
+  if (Systemsimulation && Form6 != nullptr) Form6->show();
 }
 
 void TForm1::Lastprofil1Click() {

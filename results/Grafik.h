@@ -84,7 +84,42 @@ void SetEscapeProbe(std::function<bool()> probe);
 // receives the hour index of the last step. Returns when the last year is
 // done, when the user stops with Escape (Abbruch set) or answers Yes to a
 // convergence question. A CalcError of the module passes through.
-void RunSimulationLoop(int& stunde, int schritteProStunde);
+//
+// A quiet run (the input window's own calculation) asks no convergence
+// question (the run goes on as after "No") and draws nothing; `fortschritt`,
+// when given, is called after every step with the step counter.
+struct LaufArt {
+  bool still = false;
+  std::function<void(int schritt)> fortschritt;
+};
+void RunSimulationLoop(int& stunde, int schritteProStunde, const LaufArt& art = {});
+
+// The Escape poll of a run together with its question: true when the user
+// pressed Escape and confirmed " Berechnung abbrechen? / stop calculation? ".
+bool AbbruchGewuenscht();
+
+// Keeps the Escape latch of a run for as long as it lives (the run driver
+// and the input window's own calculation hold one around their steps).
+class LaufWache {
+ public:
+  LaufWache();
+  ~LaufWache();
+  LaufWache(const LaufWache&) = delete;
+  LaufWache& operator=(const LaufWache&) = delete;
+
+ private:
+  bool installed_ = false;
+};
+
+// Re-reads the project file before a pass (unless a project was just opened
+// from a file of version 16 or later) and puts back what the user set since:
+// mass flow, field, ground layers and materials, plan values and the plant
+// schedule; then the controls are taken into the shared state again.
+// `lastYear` is the year count the pass runs (kept before the load file was
+// generated). The input window's own calculation (`eigeneRechnung`) also
+// keeps the names of the user's ground materials, probe type, fluid and
+// language.
+void EingabeNeuLesen(int lastYear, bool eigeneRechnung);
 
 // ---- the graph window ----
 class TForm4 : public QWidget {

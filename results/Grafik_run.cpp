@@ -103,31 +103,6 @@ RunInputFilter* g_filter = nullptr;
 QElapsedTimer g_lastEvents;
 std::function<bool()> g_probe;
 
-// Installed for the time of one run; the questions of the run are asked
-// with it removed, so that the user can answer them.
-class RunGuard {
- public:
-  RunGuard() {
-    if (g_filter == nullptr && QCoreApplication::instance() != nullptr) {
-      g_filter = new RunInputFilter();
-      QCoreApplication::instance()->installEventFilter(g_filter);
-      installed_ = true;
-    }
-    g_lastEvents.start();
-  }
-  ~RunGuard() {
-    if (!installed_) return;
-    QCoreApplication::instance()->removeEventFilter(g_filter);
-    delete g_filter;
-    g_filter = nullptr;
-  }
-  RunGuard(const RunGuard&) = delete;
-  RunGuard& operator=(const RunGuard&) = delete;
-
- private:
-  bool installed_ = false;
-};
-
 // A question during the run: the filter steps aside while it is open.
 int Frage(const std::string& text) {
   if (g_filter != nullptr) QCoreApplication::instance()->removeEventFilter(g_filter);
@@ -140,6 +115,31 @@ int Frage(const std::string& text) {
 }
 
 }  // namespace
+
+// Installed for the time of one run; the questions of the run are asked
+// with it removed, so that the user can answer them.
+LaufWache::LaufWache() {
+  if (g_filter == nullptr && QCoreApplication::instance() != nullptr) {
+    g_filter = new RunInputFilter();
+    QCoreApplication::instance()->installEventFilter(g_filter);
+    installed_ = true;
+  }
+  // The first poll lets the windows deliver what is already waiting, so a
+  // key pressed as the run starts is seen even by a run shorter than the
+  // poll interval.
+  g_lastEvents.invalidate();
+}
+
+LaufWache::~LaufWache() {
+  if (!installed_) return;
+  QCoreApplication::instance()->removeEventFilter(g_filter);
+  delete g_filter;
+  g_filter = nullptr;
+}
+
+bool AbbruchGewuenscht() {
+  return EscapeGedrueckt() && Frage(" Berechnung abbrechen? / stop calculation? ") == kJa;
+}
 
 void SetEscapeProbe(std::function<bool()> probe) { g_probe = std::move(probe); }
 
@@ -168,10 +168,11 @@ int MonatDesSchritts(int s) {
 
 }  // namespace
 
-void RunSimulationLoop(int& stunde, int schritteProStunde) {
+void RunSimulationLoop(int& stunde, int schritteProStunde, const LaufArt& art) {
   const int sph = std::max(1, schritteProStunde);
   while (Jahr <= LastYear) {
     // 1. The module's questions; Yes ends the run with the results so far.
+    if (art.still && Rechenstatus >= 2 && Rechenstatus <= 4) Rechenstatus = 1;
     if (Rechenstatus >= 2 && Rechenstatus <= 4) {
       static const char* const kFrage[] = {
           " Keine Konvergenz. Auslegungsmassenstrom, Sondenlaeng und Entzugsleistung ueberpruefen. Berechnung "
@@ -185,7 +186,7 @@ void RunSimulationLoop(int& stunde, int schritteProStunde) {
     }
     Vorlauf = Jahr < LastYear;
     // 3. Escape.
-    if (EscapeGedrueckt() && Frage(" Berechnung abbrechen? / stop calculation? ") == kJa) {
+    if (AbbruchGewuenscht()) {
       Abbruch = true;
       return;
     }
@@ -195,7 +196,7 @@ void RunSimulationLoop(int& stunde, int schritteProStunde) {
       Leistung = false;
       Leistungsinput = false;
       CoupleAirHeatExchanger();
-      if (EscapeGedrueckt() && Frage(" Berechnung abbrechen? / stop calculation? ") == kJa) {
+      if (AbbruchGewuenscht()) {
         Abbruch = true;
         return;
       }
@@ -242,8 +243,9 @@ void RunSimulationLoop(int& stunde, int schritteProStunde) {
       TBrineMinMonat[k] = std::min(TBrineMinMonat[k], tBrine);
       TBrineMaxMonat[k] = std::max(TBrineMaxMonat[k], tBrine);
     }
+    if (art.fortschritt) art.fortschritt(s);
     // 10. Month drawings.
-    if (!Laenge_berechnen && Form4 != nullptr) {
+    if (!art.still && !Laenge_berechnen && Form4 != nullptr) {
       const bool sparsam = SparsamZeichnen && Jahr != 1 && Jahr != LastYear;
       for (int mon = 1; mon <= 12; ++mon) {
         const int punkt = mon == 12 ? sph * kStunden - 1 : sph * kMonatsgrenze[mon];
@@ -255,6 +257,98 @@ void RunSimulationLoop(int& stunde, int schritteProStunde) {
       }
     }
   }
+}
+
+// ---- re-reading the project before a pass ----
+
+void EingabeNeuLesen(int lastYear, bool eigeneRechnung) {
+  // What re-reading the input file must not change.
+  const double dtVenti = DTVenti;
+  const bool frostschutz = Frostschutz;
+  const bool lFahrplan = LFahrplan;
+  const bool direkt = DirektkuehlungWP;
+  const bool lastprofil2 = Lastprofil2;
+  const double massenstrom = Massenstrom;
+  const int zaehler = Zaehler;
+  const bool sondengrafik = Sondengrafik;
+  // The field as the field editor left it: positions and neighbour flags.
+  static double sondeX[601], sondeY[601];
+  static bool nachbar[601];
+  std::copy(std::begin(SondeX), std::end(SondeX), std::begin(sondeX));
+  std::copy(std::begin(SondeY), std::end(SondeY), std::begin(sondeY));
+  std::copy(std::begin(Nachbarsonde), std::end(Nachbarsonde), std::begin(nachbar));
+  const int gfunTyp = gfuntyp;
+  const int sondenauswahl = Sondenauswahl;
+  double erdLambda[41], erdRho[41], erdCp[41];
+  std::copy(std::begin(Erdlambda), std::end(Erdlambda), std::begin(erdLambda));
+  std::copy(std::begin(Erdrho), std::end(Erdrho), std::begin(erdRho));
+  std::copy(std::begin(Erdcp), std::end(Erdcp), std::begin(erdCp));
+  double rho[21], cp[21], lambda[21], schicht[21], tProfil[31], zProfil[31];
+  std::copy(std::begin(rhoErde), std::end(rhoErde), std::begin(rho));
+  std::copy(std::begin(cpErde), std::end(cpErde), std::begin(cp));
+  std::copy(std::begin(lambdaErde), std::end(lambdaErde), std::begin(lambda));
+  std::copy(std::begin(Schicht), std::end(Schicht), std::begin(schicht));
+  std::copy(std::begin(TProfil), std::end(TProfil), std::begin(tProfil));
+  std::copy(std::begin(zTProfil), std::end(zTProfil), std::begin(zProfil));
+  const double laenge = Sondenlaenge;
+  const double multiplikator = Multiplikator;
+  // The input window's own calculation also keeps the user's own ground
+  // materials (entries 31 on), probe type, fluid and language.
+  std::string erdname[10];
+  for (int k = 0; k < 10; ++k) erdname[k] = Erdname[31 + k];
+  const int sondentyp = Sondentyp;
+  const int fluidtyp = Fluidtyp;
+  const std::string sprache = Sprache;
+
+  if (!(ProjektGeoeffnet && FileVersion >= 16)) Simulate(-2);
+
+  Massenstrom = massenstrom;
+  Multiplikator = multiplikator;
+  std::copy(std::begin(rho), std::end(rho), std::begin(rhoErde));
+  std::copy(std::begin(cp), std::end(cp), std::begin(cpErde));
+  std::copy(std::begin(lambda), std::end(lambda), std::begin(lambdaErde));
+  std::copy(std::begin(schicht), std::end(schicht), std::begin(Schicht));
+  std::copy(std::begin(tProfil), std::end(tProfil), std::begin(TProfil));
+  std::copy(std::begin(zProfil), std::end(zProfil), std::begin(zTProfil));
+  double profil[kSchichtErgebnis + 1] = {};
+  if (TempProfil && !eigeneRechnung) {
+    if (!DirektkuehlungWP) Form1->EingabenUebernehmen();
+    SortGroundLayers(TProfil, zTProfil, profil, Sondenlaenge);
+    std::copy(profil, profil + 21, std::begin(Starttemperatur));
+  }
+  Sondenlaenge = laenge;
+  if (TempProfil) {
+    SortGroundLayers(TProfil, zTProfil, profil, Sondenlaenge);
+    std::copy(profil, profil + 21, std::begin(Starttemperatur));
+  }
+  std::copy(std::begin(erdLambda), std::end(erdLambda), std::begin(Erdlambda));
+  std::copy(std::begin(erdRho), std::end(erdRho), std::begin(Erdrho));
+  std::copy(std::begin(erdCp), std::end(erdCp), std::begin(Erdcp));
+  gfuntyp = gfunTyp;
+  Sondenauswahl = sondenauswahl;
+  std::copy(std::begin(sondeX), std::end(sondeX), std::begin(SondeX));
+  std::copy(std::begin(sondeY), std::end(sondeY), std::begin(SondeY));
+  std::copy(std::begin(nachbar), std::end(nachbar), std::begin(Nachbarsonde));
+  Sondengrafik = sondengrafik;
+  Zaehler = zaehler;
+  LastYear = lastYear;
+  Lastprofil2 = lastprofil2;
+  DirektkuehlungWP = direkt;
+  DTVenti = dtVenti;
+  LFahrplan = lFahrplan;
+  Frostschutz = frostschutz;
+  if (eigeneRechnung) {
+    for (int k = 0; k < 10; ++k) Erdname[31 + k] = erdname[k];
+    Sondentyp = sondentyp;
+    Fluidtyp = fluidtyp;
+    Sprache = sprache;
+  }
+  // The re-read copied the layer conductivities one to one onto the
+  // segments; the window spreads layered ground over them again.
+  if (!DirektkuehlungWP)
+    Form1->EingabenUebernehmen();
+  else
+    Form1->SchichtenUebernehmen();
 }
 
 // ---- the run driver ----
@@ -320,78 +414,8 @@ bool TForm4::EinLauf(int& durchgang) {
     Leistung = leistungAlt;
     Form1->ELeistung->setItemIndex(Leistung ? 0 : 1);
   }
-  // 5.4 What re-reading the input file must not change.
-  const double dtVenti = DTVenti;
-  const bool frostschutz = Frostschutz;
-  const bool lFahrplan = LFahrplan;
-  const bool direkt = DirektkuehlungWP;
-  const bool lastprofil2 = Lastprofil2;
-  const double massenstrom = Massenstrom;
-  const int zaehler = Zaehler;
-  const bool sondengrafik = Sondengrafik;
-  static double sondeX[601], sondeY[601];
-  std::copy(std::begin(SondeX), std::end(SondeX), std::begin(sondeX));
-  std::copy(std::begin(SondeY), std::end(SondeY), std::begin(sondeY));
-  const int gfunTyp = gfuntyp;
-  const int sondenauswahl = Sondenauswahl;
-  double erdLambda[41], erdRho[41], erdCp[41];
-  std::copy(std::begin(Erdlambda), std::end(Erdlambda), std::begin(erdLambda));
-  std::copy(std::begin(Erdrho), std::end(Erdrho), std::begin(erdRho));
-  std::copy(std::begin(Erdcp), std::end(Erdcp), std::begin(erdCp));
-  double rho[21], cp[21], lambda[21], schicht[21], tProfil[31], zProfil[31];
-  std::copy(std::begin(rhoErde), std::end(rhoErde), std::begin(rho));
-  std::copy(std::begin(cpErde), std::end(cpErde), std::begin(cp));
-  std::copy(std::begin(lambdaErde), std::end(lambdaErde), std::begin(lambda));
-  std::copy(std::begin(Schicht), std::end(Schicht), std::begin(schicht));
-  std::copy(std::begin(TProfil), std::end(TProfil), std::begin(tProfil));
-  std::copy(std::begin(zTProfil), std::end(zTProfil), std::begin(zProfil));
-  const double laenge = Sondenlaenge;
-  const double multiplikator = Multiplikator;
-
-  // 5.5
-  if (!(ProjektGeoeffnet && FileVersion >= 16)) Simulate(-2);
-
-  // 5.6 Put back.
-  Massenstrom = massenstrom;
-  Multiplikator = multiplikator;
-  std::copy(std::begin(rho), std::end(rho), std::begin(rhoErde));
-  std::copy(std::begin(cp), std::end(cp), std::begin(cpErde));
-  std::copy(std::begin(lambda), std::end(lambda), std::begin(lambdaErde));
-  std::copy(std::begin(schicht), std::end(schicht), std::begin(Schicht));
-  std::copy(std::begin(tProfil), std::end(tProfil), std::begin(TProfil));
-  std::copy(std::begin(zProfil), std::end(zProfil), std::begin(zTProfil));
-  double profil[kSchichtErgebnis + 1] = {};
-  if (TempProfil) {
-    if (!DirektkuehlungWP) Form1->EingabenUebernehmen();
-    SortGroundLayers(TProfil, zTProfil, profil, Sondenlaenge);
-    std::copy(profil, profil + 21, std::begin(Starttemperatur));
-  }
-  Sondenlaenge = laenge;
-  if (TempProfil) {
-    SortGroundLayers(TProfil, zTProfil, profil, Sondenlaenge);
-    std::copy(profil, profil + 21, std::begin(Starttemperatur));
-  }
-  std::copy(std::begin(erdLambda), std::end(erdLambda), std::begin(Erdlambda));
-  std::copy(std::begin(erdRho), std::end(erdRho), std::begin(Erdrho));
-  std::copy(std::begin(erdCp), std::end(erdCp), std::begin(Erdcp));
-  gfuntyp = gfunTyp;
-  Sondenauswahl = sondenauswahl;
-  std::copy(std::begin(sondeX), std::end(sondeX), std::begin(SondeX));
-  std::copy(std::begin(sondeY), std::end(sondeY), std::begin(SondeY));
-  Sondengrafik = sondengrafik;
-  Zaehler = zaehler;
-  LastYear = lastYearAlt;
-  Lastprofil2 = lastprofil2;
-  DirektkuehlungWP = direkt;
-  DTVenti = dtVenti;
-  LFahrplan = lFahrplan;
-  Frostschutz = frostschutz;
-  // The re-read copied the layer conductivities one to one onto the
-  // segments; the window spreads layered ground over them again.
-  if (!DirektkuehlungWP)
-    Form1->EingabenUebernehmen();
-  else
-    Form1->SchichtenUebernehmen();
+  // 5.4 to 5.6
+  EingabeNeuLesen(lastYearAlt, false);
   Systemsimulation = systemAlt;
 
   // 5.8 The module refuses a step length out of range before the steps per
@@ -408,7 +432,7 @@ bool TForm4::EinLauf(int& durchgang) {
 
   // 5.9
   int stunde = 0;
-  RunGuard guard;
+  LaufWache wache;
   RunSimulationLoop(stunde, schritteProStunde);
 
   // 5.10

@@ -5,6 +5,7 @@
 
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
+#include "input/QEBInput_project.h"
 #include "input/system2.h"
 #include "results/Grafik.h"
 #include "results/Result.h"
@@ -47,6 +48,9 @@ void CreateApplicationWindows() {
   RegisterWindow(system_2);
   system_2->FillSystemForm();
   Form3->show();
+  // "QEB project.txt": the program starts with that project open, as if
+  // "Projekt laden" had been pressed.
+  if (!KommandozeilenProjekt().empty()) Form3->Button6Click();
 }
 
 void DestroyApplicationWindows() {

@@ -47,10 +47,6 @@ int Run(int argc, char** argv) {
     Inputfile = argv[1];
     readfile = true;
     Simulate(-2);
-    // The project file stores the design extraction only as QSource, which
-    // the writer takes from Auslegungsentzug; the input window shows it in
-    // the same field, so the project's power must become the design power.
-    Auslegungsentzug = QSource;
     // The project's weather offset applies to the built-in year; stored
     // weather rows are taken as they stand.
     if (!WetterGeladen && Offset != OffsetAktuell) ShiftWeatherData();
