@@ -235,8 +235,6 @@ class TForm1 : public QMainWindow {
 extern TForm1* Form1;
 // Binds the ground tab's and the catalogues' handlers to their controls.
 void ConnectCatalogHandlers(TForm1* form);
-// Binds the ground tab's and the catalogues' handlers to their controls.
-void ConnectCatalogHandlers(TForm1* form);
 
 // Connects the language menu items to their handlers (called once by the
 // window's constructor).
