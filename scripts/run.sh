@@ -17,4 +17,13 @@ done
 work="${QEB_WORKDIR:-$HOME/QEB}"
 mkdir -p "$work"
 cd "$work"
+# The language file, German selected, written from the master table of texts
+# in the layout the program reads (Windows-1252, CR LF); a file the user has
+# edited stays as it is.
+if [ ! -e sprache.qeb ]; then
+  {
+    printf 'Sprachfile zum Programm QEB\nD\n\nTag Nr\tDeutsch\tItalienisch\tFranz\303\266sisch\tEnglisch\tSpanisch\n\n'
+    awk -F'\t' 'NR > 1 && $1 >= 6 { print $1 "\t" $2 "\t" $3 "\t" $4 "\t" $5 "\t" $6 }' "$here/shell/sprachtexte.tsv"
+  } | iconv -f UTF-8 -t CP1252 | sed 's/$/\r/' > sprache.qeb.tmp && mv sprache.qeb.tmp sprache.qeb
+fi
 exec "$here/build/release/QEB" "${args[@]+"${args[@]}"}"
