@@ -72,30 +72,11 @@ void RequireControl(const void* p, const char* name) {
   if (p == nullptr) throw std::logic_error(std::string("control missing from its window: ") + name);
 }
 
-const FormTables& TForm1::Tables() {
-  static const FormTables tables = [] {
-    using namespace ctl;
-    FormTables t_;
-#define TAB QEB_TAB
-#define GROUP QEB_GROUP
-#define CTRL QEB_CTRL
-#define LABEL QEB_LABEL
-#define MENU QEB_MENU
-#define CAPTAG QEB_CAPTAG
-#define GROUPTAG QEB_GROUPTAG
-#include "input/QEBInput_controls.inc"
-#include "input/QEBInput_menus.inc"
-#undef TAB
-#undef GROUP
-#undef CTRL
-#undef LABEL
-#undef MENU
-#undef CAPTAG
-#undef GROUPTAG
-    return t_;
-  }();
-  return tables;
-}
+#define QEB_WINDOW TForm1
+#define QEB_TABLE_FILE "input/QEBInput_controls.inc"
+#define QEB_MENU_FILE "input/QEBInput_menus.inc"
+#define QEB_BIND_TABS
+#include "input/WindowTables.inc"
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
@@ -104,24 +85,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   body->setObjectName(QStringLiteral("Form1Body"));
   setCentralWidget(body);
   BuildFromTables(body, Tables(), menuBar(), &PageControl1);
-#define TAB(name, caption, tag) \
-  name = findChild<QWidget*>(QStringLiteral(#name)); \
-  RequireControl(name, #name);
-#define GROUP(...)
-#define CTRL QEB_BIND_CTRL
-#define LABEL QEB_BIND_LABEL
-#define CAPTAG(...)
-#define GROUPTAG(...)
-#define MENU(name, ...) \
-  name = findChild<QAction*>(QStringLiteral(#name)); \
-  RequireControl(name, #name);
-#include "input/QEBInput_controls.inc"
-#include "input/QEBInput_menus.inc"
-#undef TAB
-#undef GROUP
-#undef CTRL
-#undef LABEL
-#undef MENU
+#include "input/WindowBinding.inc"
   // The command buttons serve every tab: they sit in one row below the tabs.
   if (auto* cmd = findChild<QGroupBox*>(QStringLiteral("grp_g_Sonden_Befehle"))) {
     auto* bar = new QWidget(body);

@@ -115,49 +115,15 @@ void LaufergebnisseUebernehmen() {
   Vollaststunden = Betriebsstunden;
 }
 
-const FormTables& TResultat::Tables() {
-  static const FormTables tables = [] {
-    using namespace ctl;
-    FormTables t_;
-#define TAB QEB_TAB
-#define GROUP QEB_GROUP
-#define CTRL QEB_CTRL
-#define LABEL QEB_LABEL
-#define MENU QEB_MENU
-#define CAPTAG QEB_CAPTAG
-#define GROUPTAG QEB_GROUPTAG
-#include "results/Result_controls.inc"
-#undef TAB
-#undef GROUP
-#undef CTRL
-#undef LABEL
-#undef MENU
-#undef CAPTAG
-#undef GROUPTAG
-    return t_;
-  }();
-  return tables;
-}
+#define QEB_WINDOW TResultat
+#define QEB_TABLE_FILE "results/Result_controls.inc"
+#include "input/WindowTables.inc"
 
 TResultat::TResultat(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Resultat"));
   setWindowTitle(QStringLiteral("Resultate Programm QEB"));
   BuildFromTables(this, Tables(), nullptr, nullptr);
-#define TAB(...)
-#define GROUP(...)
-#define CTRL QEB_BIND_CTRL
-#define LABEL QEB_BIND_LABEL
-#define CAPTAG(...)
-#define GROUPTAG(...)
-#define MENU(...)
-#include "results/Result_controls.inc"
-#undef TAB
-#undef GROUP
-#undef CTRL
-#undef LABEL
-#undef MENU
-#undef CAPTAG
-#undef GROUPTAG
+#include "input/WindowBinding.inc"
   // One line per caption: the rows stay as high as their edits.
   for (const ControlSpec& c : Tables().controls) {
     if (c.kind != ctl::Label) continue;

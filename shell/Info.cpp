@@ -13,49 +13,15 @@ const char* const kSupportAdresse = "support@qeb-programm.ch";
 
 TForm2* Form2 = nullptr;
 
-const FormTables& TForm2::Tables() {
-  static const FormTables tables = [] {
-    using namespace ctl;
-    FormTables t_;
-#define TAB QEB_TAB
-#define GROUP QEB_GROUP
-#define CTRL QEB_CTRL
-#define LABEL QEB_LABEL
-#define MENU QEB_MENU
-#define CAPTAG QEB_CAPTAG
-#define GROUPTAG QEB_GROUPTAG
-#include "shell/Info_controls.inc"
-#undef TAB
-#undef GROUP
-#undef CTRL
-#undef LABEL
-#undef MENU
-#undef CAPTAG
-#undef GROUPTAG
-    return t_;
-  }();
-  return tables;
-}
+#define QEB_WINDOW TForm2
+#define QEB_TABLE_FILE "shell/Info_controls.inc"
+#include "input/WindowTables.inc"
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Information"));
   BuildFromTables(this, Tables(), nullptr, nullptr);
-#define TAB(...)
-#define GROUP(...)
-#define CTRL QEB_BIND_CTRL
-#define LABEL QEB_BIND_LABEL
-#define MENU(...)
-#define CAPTAG(...)
-#define GROUPTAG(...)
-#include "shell/Info_controls.inc"
-#undef TAB
-#undef GROUP
-#undef CTRL
-#undef LABEL
-#undef MENU
-#undef CAPTAG
-#undef GROUPTAG
+#include "input/WindowBinding.inc"
   // The two link labels look and act like links.
   for (QLabel* l : {Internet, Label3}) {
     l->setStyleSheet(QStringLiteral("color: #0645ad; text-decoration: underline;"));

@@ -40,49 +40,15 @@ const std::vector<std::string>& ScratchFiles() {
   return files;
 }
 
-const FormTables& TForm3::Tables() {
-  static const FormTables tables = [] {
-    using namespace ctl;
-    FormTables t_;
-#define TAB QEB_TAB
-#define GROUP QEB_GROUP
-#define CTRL QEB_CTRL
-#define LABEL QEB_LABEL
-#define MENU QEB_MENU
-#define CAPTAG QEB_CAPTAG
-#define GROUPTAG QEB_GROUPTAG
-#include "shell/start_controls.inc"
-#undef TAB
-#undef GROUP
-#undef CTRL
-#undef LABEL
-#undef MENU
-#undef CAPTAG
-#undef GROUPTAG
-    return t_;
-  }();
-  return tables;
-}
+#define QEB_WINDOW TForm3
+#define QEB_TABLE_FILE "shell/start_controls.inc"
+#include "input/WindowTables.inc"
 
 TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("QEB Programm"));
   BuildFromTables(this, Tables(), nullptr, nullptr);
-#define TAB(...)
-#define GROUP(...)
-#define CTRL QEB_BIND_CTRL
-#define LABEL QEB_BIND_LABEL
-#define MENU(...)
-#define CAPTAG(...)
-#define GROUPTAG(...)
-#include "shell/start_controls.inc"
-#undef TAB
-#undef GROUP
-#undef CTRL
-#undef LABEL
-#undef MENU
-#undef CAPTAG
-#undef GROUPTAG
+#include "input/WindowBinding.inc"
   QFont big = Label1->font();
   big.setPointSizeF(big.pointSizeF() * 1.8);
   big.setBold(true);
