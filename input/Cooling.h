@@ -14,21 +14,9 @@ class TForm6 : public QWidget {
 
  public:
   explicit TForm6(QWidget* parent = nullptr);
-#define TAB(name, caption, tag)
-#define GROUP(...)
-#define CTRL(kind, name, ...) CtlType_##kind* name = nullptr;
-#define LABEL(name, control) QLabel* name = nullptr;
-#define CAPTAG(...)
-#define GROUPTAG(...)
-#define MENU(...)
-#include "input/Cooling_controls.inc"
-#undef TAB
-#undef GROUP
-#undef CTRL
-#undef LABEL
-#undef MENU
-#undef CAPTAG
-#undef GROUPTAG
+#define QEB_TABLE_FILE "input/Cooling_controls.inc"
+#include "input/WindowMembers.inc"
+#undef QEB_TABLE_FILE
   static const FormTables& Tables();
 
  public slots:

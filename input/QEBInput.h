@@ -83,22 +83,13 @@ class TForm1 : public QMainWindow {
   explicit TForm1(QWidget* parent = nullptr);
 
   // Every control of the window, by its name.
-#define TAB(name, caption, tag) QWidget* name = nullptr;
-#define GROUP(...)
-#define CTRL(kind, name, ...) CtlType_##kind* name = nullptr;
-#define LABEL(name, control) QLabel* name = nullptr;
-#define CAPTAG(...)
-#define GROUPTAG(...)
-#define MENU(name, ...) QAction* name = nullptr;
-#include "input/QEBInput_controls.inc"
-#include "input/QEBInput_menus.inc"
-#undef TAB
-#undef GROUP
-#undef CTRL
-#undef LABEL
-#undef MENU
-#undef CAPTAG
-#undef GROUPTAG
+#define QEB_TABLE_FILE "input/QEBInput_controls.inc"
+#define QEB_MENU_FILE "input/QEBInput_menus.inc"
+#define QEB_TAB_MEMBERS
+#include "input/WindowMembers.inc"
+#undef QEB_TABLE_FILE
+#undef QEB_MENU_FILE
+#undef QEB_TAB_MEMBERS
   QTabWidget* PageControl1 = nullptr;
 
   QPixmap Logobild;

@@ -50,21 +50,9 @@ class TResultat : public QWidget {
 
  public:
   explicit TResultat(QWidget* parent = nullptr);
-#define TAB(name, caption, tag)
-#define GROUP(...)
-#define CTRL(kind, name, ...) CtlType_##kind* name = nullptr;
-#define LABEL(name, control) QLabel* name = nullptr;
-#define CAPTAG(...)
-#define GROUPTAG(...)
-#define MENU(...)
-#include "results/Result_controls.inc"
-#undef TAB
-#undef GROUP
-#undef CTRL
-#undef LABEL
-#undef MENU
-#undef CAPTAG
-#undef GROUPTAG
+#define QEB_TABLE_FILE "results/Result_controls.inc"
+#include "input/WindowMembers.inc"
+#undef QEB_TABLE_FILE
   static const FormTables& Tables();
 
   // Automatic calculations started since the window was last shown.

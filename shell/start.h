@@ -19,21 +19,9 @@ class TForm3 : public QWidget {
 
  public:
   explicit TForm3(QWidget* parent = nullptr);
-#define TAB(...)
-#define GROUP(...)
-#define CTRL(kind, name, ...) CtlType_##kind* name = nullptr;
-#define LABEL(name, control) QLabel* name = nullptr;
-#define MENU(...)
-#define CAPTAG(...)
-#define GROUPTAG(...)
-#include "shell/start_controls.inc"
-#undef TAB
-#undef GROUP
-#undef CTRL
-#undef LABEL
-#undef MENU
-#undef CAPTAG
-#undef GROUPTAG
+#define QEB_TABLE_FILE "shell/start_controls.inc"
+#include "input/WindowMembers.inc"
+#undef QEB_TABLE_FILE
   static const FormTables& Tables();
 
  public slots:
