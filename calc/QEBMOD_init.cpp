@@ -159,6 +159,13 @@ void ValidateRunInputs() {
   if (BlocksOf(years) > kMaxBloecke) Refuse("Simulationsdauer / RepRandbed: > 10600 Bloecke");
   if (writefile && SameFile(Outputfile, Inputfile))
     throw CalcError(" Ausgabefile = Eingabefile !  /  output file = input file ! : " + Outputfile);
+  // Every value may lie in its range while the pipes together leave no bore
+  // (a wall as thick as half the diameter): the flow then has no area and the
+  // probe's pressure drop, shown and written with the run, is infinite.
+  double total = 0.0;
+  const double dp = CircuitPressureDropAt(Auslegungsmassenstrom / AnzahlSonden, Sondenlaenge, nullptr, &total);
+  if (!std::isfinite(dp) || !std::isfinite(total))
+    Refuse("Druckabfall unendlich  /  infinite pressure drop");
 }
 
 void InitSimulation(int startYear, const double (&history)[11]) {

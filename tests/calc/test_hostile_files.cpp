@@ -145,6 +145,31 @@ TEST(HostileFiles, GroundTemperaturesThatOverflowTheStartGridAreRefused) {
   Simulate(-4);
 }
 
+// Found by fuzzing: each value in its range, but a rated flow of almost nothing
+// scales the evaporator's drop past every number, and the run started with an
+// infinite pressure drop.
+TEST(HostileFiles, AnInfinitePressureDropIsRefusedAtInitialisation) {
+  Messung = 0.0;
+  Simulate(-3);
+  readfile = false;
+  writefile = false;
+  Druck = true;
+  NenndurchsatzVerdampfer = 1e-200;
+  try {
+    Simulate(-1);
+    FAIL() << "run started with pressure drop " << AuslegungsDruckabfall_Sondenkreis;
+  } catch (const CalcError& e) {
+    EXPECT_NE(std::string(e.what()).find("pressure drop"), std::string::npos) << e.what();
+  }
+  AbandonRun();
+  Simulate(-3);
+  readfile = false;
+  writefile = false;
+  Simulate(-1);
+  EXPECT_TRUE(std::isfinite(AuslegungsDruckabfall_Sondenkreis));
+  Simulate(-4);
+}
+
 TEST(HostileFiles, FrostLimitOutsideTheFluidRangeIsRefusedAtReadAndAtInitialisation) {
   Lines f = Project([] { WP = true; });
   SetFirst(f, 127, "600");
