@@ -11,6 +11,8 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <QPushButton>
+#include <array>
+#include <map>
 #include <string>
 
 #include "input/Controls.h"
@@ -67,6 +69,9 @@ extern bool DateiGewaehlt;  // the start dialog's "Projekt laden": open a projec
 extern bool SystemProjektGelesen;  // the project read last simulates a system
 extern bool BeispielWirdGeladen;   // an example project is being loaded
 extern std::string Programmverzeichnis;
+
+// A control the tables name but the window lacks is a build fault, not a user's.
+void RequireControl(const void* p, const char* name);
 
 // Control kinds as the tables name them.
 using CtlType_Edit = QLineEdit;
@@ -218,6 +223,21 @@ class TForm1 : public QMainWindow {
   void Show(QLineEdit* e, double v) const;  // with the edit's own decimals
   void ShowInt(QLineEdit* e, long long v) const { e->setText(IntText(v)); }
   void ShowChoice(RadioGroup* r, bool v) const { r->setItemIndex(v ? 0 : 1); }
+  // The numbered controls of a table row (ECperde1..ECperde10), index 1..n;
+  // found by name once and kept.
+  template <class T>
+  std::array<T*, 13> Reihe(const char* prefix, int n) {
+    std::array<QWidget*, 13>& r = reihen_[prefix];
+    if (r[1] == nullptr)
+      for (int k = 1; k <= n; ++k) {
+        r[k] = findChild<QWidget*>(QString::fromLatin1(prefix) + QString::number(k));
+        RequireControl(r[k], prefix);
+      }
+    std::array<T*, 13> out{};
+    for (int k = 1; k <= n; ++k) out[k] = static_cast<T*>(r[k]);
+    return out;
+  }
+  std::map<std::string, std::array<QWidget*, 13>> reihen_;
   bool raLimitPending_ = false;
   bool closeBoxGreyed_ = false;
   bool inTransfer_ = false;

@@ -102,8 +102,7 @@ void TForm1::EingabenAnzeigen() {
   ShowInt(ELastyear, LastYear);
   ShowInt(ELastyear1, MessJahr);
   ShowChoice(EAllsteps, Allsteps);
-  QLineEdit* lz[13] = {nullptr, ELaufzeit1, ELaufzeit2, ELaufzeit3, ELaufzeit4, ELaufzeit5, ELaufzeit6,
-                       ELaufzeit7, ELaufzeit8, ELaufzeit9, ELaufzeit10, ELaufzeit11, ELaufzeit12};
+  const auto lz = Reihe<QLineEdit>("ELaufzeit", 12);
   for (int m = 1; m <= 12; ++m) ShowInt(lz[m], Laufzeit[m]);
   Show(EQSpitzeFeb, QSpitzeFeb);
   ShowInt(EDauerLastSpitze, DauerLastSpitze);
@@ -140,8 +139,7 @@ void TForm1::EingabenAnzeigen() {
   ShowChoice(EFreecooling2, Freecooling);
 
   // 8. soil choices
-  QComboBox* ea[11] = {nullptr, CErdauswahl1, CErdauswahl2, CErdauswahl3, CErdauswahl4, CErdauswahl5,
-                       CErdauswahl6, CErdauswahl7, CErdauswahl8, CErdauswahl9, CErdauswahl10};
+  const auto ea = Reihe<QComboBox>("CErdauswahl", 10);
   for (int i = 1; i <= 10; ++i) ea[i]->setCurrentIndex(0);
   if (Erdauswahl)
     for (int i = 1; i <= 10; ++i) ea[i]->setCurrentIndex(Erdauswahli[i]);
@@ -189,12 +187,9 @@ void TForm1::EingabenAnzeigen() {
   Elaminar3->setText(Laminar3 ? lam : turb);
 
   // 12. monthly loads; the free-cooling sum before the heat-pump values
-  QLineEdit* hl[13] = {nullptr, EHeizlast1, EHeizlast2, EHeizlast3, EHeizlast4, EHeizlast5, EHeizlast6,
-                       EHeizlast7, EHeizlast8, EHeizlast9, EHeizlast10, EHeizlast11, EHeizlast12};
-  QLineEdit* kl[13] = {nullptr, EKuehllast1, EKuehllast2, EKuehllast3, EKuehllast4, EKuehllast5, EKuehllast6,
-                       EKuehllast7, EKuehllast8, EKuehllast9, EKuehllast10, EKuehllast11, EKuehllast12};
-  QLineEdit* fc[13] = {nullptr, EFreecool1, EFreecool2, EFreecool3, EFreecool4, EFreecool5, EFreecool6,
-                       EFreecool7, EFreecool8, EFreecool9, EFreecool10, EFreecool11, EFreecool12};
+  const auto hl = Reihe<QLineEdit>("EHeizlast", 12);
+  const auto kl = Reihe<QLineEdit>("EKuehllast", 12);
+  const auto fc = Reihe<QLineEdit>("EFreecool", 12);
   Freecoollast = 0.0;
   for (int m = 1; m <= 12; ++m) {
     Show(hl[m], Heizlast[m]);
@@ -237,17 +232,14 @@ void TForm1::EingabenAnzeigen() {
   ungleichmaessig = savedUngleichmaessig;
   SchichtenGleichmaessig = !ungleichmaessig;
   Egleichmaessig->setItemIndex(SchichtenGleichmaessig ? 0 : 1);
-  QLineEdit* schicht[11] = {nullptr, ESchicht1, ESchicht2, ESchicht3, ESchicht4, ESchicht5,
-                            ESchicht6, ESchicht7, ESchicht8, ESchicht9, ESchicht10};
+  const auto schicht = Reihe<QLineEdit>("ESchicht", 10);
   for (int i = 1; i <= 10; ++i) Show(schicht[i], Schicht[i]);
   SchichtenZeilenZeigen();
 
   // 15. groundwater
   ShowChoice(EGrundwasser, Grundwasser);
-  QLineEdit* tp[11] = {nullptr, ETProfil1, ETProfil2, ETProfil3, ETProfil4, ETProfil5,
-                       ETProfil6, ETProfil7, ETProfil8, ETProfil9, ETProfil10};
-  QLineEdit* zp[11] = {nullptr, zTProfil1, zTProfil2, zTProfil3, zTProfil4, zTProfil5,
-                       zTProfil6, zTProfil7, zTProfil8, zTProfil9, zTProfil10};
+  const auto tp = Reihe<QLineEdit>("ETProfil", 10);
+  const auto zp = Reihe<QLineEdit>("zTProfil", 10);
   for (int i = 1; i <= 10; ++i) {
     Show(tp[i], TProfil[i]);
     Show(zp[i], zTProfil[i]);

@@ -18,16 +18,11 @@ int TForm1::I(const QLineEdit* e) const { return ValInt(e->text(), Fehlercode); 
 void TForm1::RaGrenzeMelden() { Warning(" Max Ra = 4 x Rb ! "); }
 
 void TForm1::SchichtenUebernehmen() {
-  QLineEdit* schicht[11] = {nullptr, ESchicht1, ESchicht2, ESchicht3, ESchicht4, ESchicht5,
-                            ESchicht6, ESchicht7, ESchicht8, ESchicht9, ESchicht10};
-  QLineEdit* cp[11] = {nullptr, ECperde1, ECperde2, ECperde3, ECperde4, ECperde5,
-                       ECperde6, ECperde7, ECperde8, ECperde9, ECperde10};
-  QLineEdit* rho[11] = {nullptr, ErhoErde1, ErhoErde2, ErhoErde3, ErhoErde4, ErhoErde5,
-                        ErhoErde6, ErhoErde7, ErhoErde8, ErhoErde9, ErhoErde10};
-  QLineEdit* lam[11] = {nullptr, ELambdaerde1, ELambdaerde2, ELambdaerde3, ELambdaerde4, ELambdaerde5,
-                        ELambdaerde6, ELambdaerde7, ELambdaerde8, ELambdaerde9, ELambdaerde10};
-  QLineEdit* eff[11] = {nullptr, ELambdaeff1, ELambdaeff2, ELambdaeff3, ELambdaeff4, ELambdaeff5,
-                        ELambdaeff6, ELambdaeff7, ELambdaeff8, ELambdaeff9, ELambdaeff10};
+  const auto schicht = Reihe<QLineEdit>("ESchicht", 10);
+  const auto cp = Reihe<QLineEdit>("ECperde", 10);
+  const auto rho = Reihe<QLineEdit>("ErhoErde", 10);
+  const auto lam = Reihe<QLineEdit>("ELambdaerde", 10);
+  const auto eff = Reihe<QLineEdit>("ELambdaeff", 10);
   // A count read from a file or typed may lie outside the arrays: the layer
   // index never leaves 1..20.
   const int N = DimAxi < 1 ? 1 : (DimAxi > 20 ? 20 : DimAxi);
@@ -112,15 +107,12 @@ void TForm1::EingabenUebernehmen() {
   SchichtenUebernehmen();
 
   // 2. backfill rows
-  QLineEdit* cpf[11] = {nullptr, ECpFill1, ECpFill2, ECpFill3, ECpFill4, ECpFill5,
-                        ECpFill6, ECpFill7, ECpFill8, ECpFill9, ECpFill10};
-  QLineEdit* rhof[11] = {nullptr, ErhoFill1, ErhoFill2, ErhoFill3, ErhoFill4, ErhoFill5,
-                         ErhoFill6, ErhoFill7, ErhoFill8, ErhoFill9, ErhoFill10};
-  QLineEdit* lf[11] = {nullptr, ELambdaFill1, ELambdaFill2, ELambdaFill3, ELambdaFill4, ELambdaFill5,
-                       ELambdaFill6, ELambdaFill7, ELambdaFill8, ELambdaFill9, ELambdaFill10};
-  QLineEdit* ra[11] = {nullptr, ERa1, ERa2, ERa3, ERa4, ERa5, ERa6, ERa7, ERa8, ERa9, ERa10};
-  QLineEdit* rb[11] = {nullptr, ERb1, ERb2, ERb3, ERb4, ERb5, ERb6, ERb7, ERb8, ERb9, ERb10};
-  QLineEdit* rc[11] = {nullptr, ERc1, ERc2, ERc3, ERc4, ERc5, ERc6, ERc7, ERc8, ERc9, ERc10};
+  const auto cpf = Reihe<QLineEdit>("ECpFill", 10);
+  const auto rhof = Reihe<QLineEdit>("ErhoFill", 10);
+  const auto lf = Reihe<QLineEdit>("ELambdaFill", 10);
+  const auto ra = Reihe<QLineEdit>("ERa", 10);
+  const auto rb = Reihe<QLineEdit>("ERb", 10);
+  const auto rc = Reihe<QLineEdit>("ERc", 10);
   for (int i = 1; i <= 10; ++i) {
     cpFillV[i] = R(cpf[i]);
     rhoFillV[i] = R(rhof[i]);
@@ -211,8 +203,7 @@ void TForm1::EingabenUebernehmen() {
   LastYear = I(ELastyear);
   MessJahr = I(ELastyear1);
   Allsteps = C(EAllsteps);
-  QLineEdit* lz[13] = {nullptr, ELaufzeit1, ELaufzeit2, ELaufzeit3, ELaufzeit4, ELaufzeit5, ELaufzeit6,
-                       ELaufzeit7, ELaufzeit8, ELaufzeit9, ELaufzeit10, ELaufzeit11, ELaufzeit12};
+  const auto lz = Reihe<QLineEdit>("ELaufzeit", 12);
   for (int m = 1; m <= 12; ++m) Laufzeit[m] = I(lz[m]);
   QSpitzeFeb = R(EQSpitzeFeb);
   DauerLastSpitze = I(EDauerLastSpitze);
@@ -312,8 +303,7 @@ void TForm1::EingabenUebernehmen() {
   FillVariabel = EFillVariabel->itemIndex() == 1;
   homogen = C(Ehomogen);
   Freecooling = C(EFreecooling2);
-  QComboBox* ea[11] = {nullptr, CErdauswahl1, CErdauswahl2, CErdauswahl3, CErdauswahl4, CErdauswahl5,
-                       CErdauswahl6, CErdauswahl7, CErdauswahl8, CErdauswahl9, CErdauswahl10};
+  const auto ea = Reihe<QComboBox>("CErdauswahl", 10);
   for (int i = 1; i <= 10; ++i) Erdauswahli[i] = ea[i]->currentIndex();
   DeltaVerdampfer = R(EDeltaVerdampfer);
   TEarth = C(ETEarth);
@@ -333,12 +323,9 @@ void TForm1::EingabenUebernehmen() {
   AnzahlBogen90 = I(EAnzahlBogen90);
   AnzahlParallel = I(EAnzahlParallel);
   Sondenverlaengerung = R(ESondenverlaengerung);
-  QLineEdit* hl[13] = {nullptr, EHeizlast1, EHeizlast2, EHeizlast3, EHeizlast4, EHeizlast5, EHeizlast6,
-                       EHeizlast7, EHeizlast8, EHeizlast9, EHeizlast10, EHeizlast11, EHeizlast12};
-  QLineEdit* kl[13] = {nullptr, EKuehllast1, EKuehllast2, EKuehllast3, EKuehllast4, EKuehllast5, EKuehllast6,
-                       EKuehllast7, EKuehllast8, EKuehllast9, EKuehllast10, EKuehllast11, EKuehllast12};
-  QLineEdit* fc[13] = {nullptr, EFreecool1, EFreecool2, EFreecool3, EFreecool4, EFreecool5, EFreecool6,
-                       EFreecool7, EFreecool8, EFreecool9, EFreecool10, EFreecool11, EFreecool12};
+  const auto hl = Reihe<QLineEdit>("EHeizlast", 12);
+  const auto kl = Reihe<QLineEdit>("EKuehllast", 12);
+  const auto fc = Reihe<QLineEdit>("EFreecool", 12);
   for (int m = 1; m <= 12; ++m) {
     Heizlast[m] = R(hl[m]);
     Kuehllast[m] = R(kl[m]);
@@ -385,10 +372,8 @@ void TForm1::EingabenUebernehmen() {
 
   // 20. groundwater
   Grundwasser = C(EGrundwasser);
-  QLineEdit* tp[11] = {nullptr, ETProfil1, ETProfil2, ETProfil3, ETProfil4, ETProfil5,
-                       ETProfil6, ETProfil7, ETProfil8, ETProfil9, ETProfil10};
-  QLineEdit* zp[11] = {nullptr, zTProfil1, zTProfil2, zTProfil3, zTProfil4, zTProfil5,
-                       zTProfil6, zTProfil7, zTProfil8, zTProfil9, zTProfil10};
+  const auto tp = Reihe<QLineEdit>("ETProfil", 10);
+  const auto zp = Reihe<QLineEdit>("zTProfil", 10);
   for (int i = 1; i <= 10; ++i) {
     TProfil[i] = R(tp[i]);
     zTProfil[i] = R(zp[i]);

@@ -50,15 +50,12 @@ void TForm1::FuellungZeilenZeigen() {
   // Row k of the backfill table shows exactly when k <= N and the backfill is inhomogeneous.
   const int N = DimAxi;
   const bool inhomogen = EFillVariabel->itemIndex() == 1;
-  QLineEdit* lf[11] = {nullptr, ELambdaFill1, ELambdaFill2, ELambdaFill3, ELambdaFill4, ELambdaFill5,
-                       ELambdaFill6, ELambdaFill7, ELambdaFill8, ELambdaFill9, ELambdaFill10};
-  QLineEdit* rf[11] = {nullptr, ErhoFill1, ErhoFill2, ErhoFill3, ErhoFill4, ErhoFill5,
-                       ErhoFill6, ErhoFill7, ErhoFill8, ErhoFill9, ErhoFill10};
-  QLineEdit* cf[11] = {nullptr, ECpFill1, ECpFill2, ECpFill3, ECpFill4, ECpFill5,
-                       ECpFill6, ECpFill7, ECpFill8, ECpFill9, ECpFill10};
-  QLineEdit* ra[11] = {nullptr, ERa1, ERa2, ERa3, ERa4, ERa5, ERa6, ERa7, ERa8, ERa9, ERa10};
-  QLineEdit* rb[11] = {nullptr, ERb1, ERb2, ERb3, ERb4, ERb5, ERb6, ERb7, ERb8, ERb9, ERb10};
-  QLineEdit* rc[11] = {nullptr, ERc1, ERc2, ERc3, ERc4, ERc5, ERc6, ERc7, ERc8, ERc9, ERc10};
+  const auto lf = Reihe<QLineEdit>("ELambdaFill", 10);
+  const auto rf = Reihe<QLineEdit>("ErhoFill", 10);
+  const auto cf = Reihe<QLineEdit>("ECpFill", 10);
+  const auto ra = Reihe<QLineEdit>("ERa", 10);
+  const auto rb = Reihe<QLineEdit>("ERb", 10);
+  const auto rc = Reihe<QLineEdit>("ERc", 10);
   for (int k = 2; k <= 10; ++k) SetShown({lf[k], rf[k], cf[k], ra[k], rb[k], rc[k]}, inhomogen && k <= N);
 }
 
@@ -67,21 +64,14 @@ void TForm1::SchichtenZeilenZeigen() {
   ungleichmaessig = !SchichtenGleichmaessig;
   FuellungZeilenZeigen();
 
-  QLineEdit* le[11] = {nullptr, ELambdaerde1, ELambdaerde2, ELambdaerde3, ELambdaerde4, ELambdaerde5,
-                       ELambdaerde6, ELambdaerde7, ELambdaerde8, ELambdaerde9, ELambdaerde10};
-  QLineEdit* re[11] = {nullptr, ErhoErde1, ErhoErde2, ErhoErde3, ErhoErde4, ErhoErde5,
-                       ErhoErde6, ErhoErde7, ErhoErde8, ErhoErde9, ErhoErde10};
-  QLineEdit* ce[11] = {nullptr, ECperde1, ECperde2, ECperde3, ECperde4, ECperde5,
-                       ECperde6, ECperde7, ECperde8, ECperde9, ECperde10};
-  QComboBox* ea[11] = {nullptr, CErdauswahl1, CErdauswahl2, CErdauswahl3, CErdauswahl4, CErdauswahl5,
-                       CErdauswahl6, CErdauswahl7, CErdauswahl8, CErdauswahl9, CErdauswahl10};
-  QLineEdit* ef[11] = {nullptr, ELambdaeff1, ELambdaeff2, ELambdaeff3, ELambdaeff4, ELambdaeff5,
-                       ELambdaeff6, ELambdaeff7, ELambdaeff8, ELambdaeff9, ELambdaeff10};
-  QLineEdit* sc[11] = {nullptr, ESchicht1, ESchicht2, ESchicht3, ESchicht4, ESchicht5,
-                       ESchicht6, ESchicht7, ESchicht8, ESchicht9, ESchicht10};
-  QLabel* ti[11] = {nullptr, ETiefe1, ETiefe2, ETiefe3, ETiefe4, ETiefe5,
-                       ETiefe6, ETiefe7, ETiefe8, ETiefe9, ETiefe10};
-  QLabel* em[11] = {nullptr, Em1, Em2, Em3, Em4, Em5, Em6, Em7, Em8, Em9, Em10};
+  const auto le = Reihe<QLineEdit>("ELambdaerde", 10);
+  const auto re = Reihe<QLineEdit>("ErhoErde", 10);
+  const auto ce = Reihe<QLineEdit>("ECperde", 10);
+  const auto ea = Reihe<QComboBox>("CErdauswahl", 10);
+  const auto ef = Reihe<QLineEdit>("ELambdaeff", 10);
+  const auto sc = Reihe<QLineEdit>("ESchicht", 10);
+  const auto ti = Reihe<QLabel>("ETiefe", 10);
+  const auto em = Reihe<QLabel>("Em", 10);
 
   SetShown({ELambdaeff1, Label358}, Grundwasser);
   if (!Grundwasser)
