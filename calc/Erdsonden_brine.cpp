@@ -101,28 +101,38 @@ double ComputeBrineProfile(const BrineInputs& in, const BrineFactors& f, Segment
     if (!in.coaxial) {
       double hd[kMaxSegmente + 1];
       double hu[kMaxSegmente + 1];
+      // The chain runs down and up the probe one cell after the other; the
+      // upstream temperature is carried in a register, not read back from
+      // the cell just stored.
+      double up = soleAb[0];
       for (int k = 1; k <= n; ++k) {
+        double t = soleAb[k];
         if (in.stationaer) {
-          if (!f.keep[k]) soleAb[k] = leg.p[k] + f.q[k] * soleAb[k - 1];
+          if (!f.keep[k]) t = leg.p[k] + f.q[k] * up;
         } else {
-          const double h = (leg.tg[k] - soleAb[k]) * f.gain[k];
-          soleAb[k] = soleAb[k] + c * (soleAb[k - 1] - soleAb[k]) + h;
+          const double h = (leg.tg[k] - t) * f.gain[k];
+          t = t + c * (up - t) + h;
         }
-        hd[k] = (leg.tg[k] - soleAb[k]) * f.gain[k];
+        soleAb[k] = t;
+        hd[k] = (leg.tg[k] - t) * f.gain[k];
+        up = t;
       }
-      soleAuf[0] = soleAb[n];
+      soleAuf[0] = up;
       for (int k = 1; k <= n; ++k) {
         const int d = n + 1 - k;
+        double t = soleAuf[k];
         if (in.stationaer) {
-          if (!f.keep[d]) soleAuf[k] = leg.p[d] + f.q[d] * soleAuf[k - 1];
+          if (!f.keep[d]) t = leg.p[d] + f.q[d] * up;
         } else {
-          const double h = (leg.tg[d] - soleAuf[k]) * f.gain[d];
-          soleAuf[k] = soleAuf[k] + c * (soleAuf[k - 1] - soleAuf[k]) + h;
+          const double h = (leg.tg[d] - t) * f.gain[d];
+          t = t + c * (up - t) + h;
         }
-        hu[k] = (leg.tg[d] - soleAuf[k]) * f.gain[d];
+        soleAuf[k] = t;
+        hu[k] = (leg.tg[d] - t) * f.gain[d];
+        up = t;
       }
       for (int k = 1; k <= n; ++k) e[k] += hd[k] + hu[n + 1 - k];
-      outletSum += soleAuf[n];
+      outletSum += up;
     } else if (!in.reversed) {
       const double C1 = in.cSoleRingraum;
       const double C2 = in.cSoleInnenrohr;

@@ -1,6 +1,8 @@
 // One time step of the borehole model: brine along the probe, segment powers,
 // start-up traces, running block means, renewal of the far field at the end of
 // each block, and the radial Crank-Nicolson update of every segment.
+#include <immintrin.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -139,66 +141,97 @@ const ColumnMatrices& TakeColumns(const MatrixStack& M, int n, int nR, ColumnCac
 // order, with no fused multiply-add, so the result is the same to the bit on
 // every processor and with either instruction set.
 using V2 = double __attribute__((vector_size(16)));
-using V4 = double __attribute__((vector_size(32)));
 
-// Always inlined, so that it is compiled with the instruction set of the
-// kernel that calls it. The cell count is a template argument: the column
-// loop is unrolled and whole registers are stored where the row fills them.
-template <typename V, int NR>
-__attribute__((always_inline)) inline void AdvanceRows(const ColumnMatrices& cm, VectorStack& grid, int n) {
-  constexpr int L = sizeof(V) / sizeof(double);
-  constexpr int G = (NR + L - 1) / L;
+// The cell count is a template argument: the column loop is unrolled and
+// whole registers are stored where the row fills them.
+using AdvanceFn = void (*)(const ColumnMatrices&, VectorStack&, int);
+
+template <int NR>
+void AdvanceSse2(const ColumnMatrices& cm, VectorStack& grid, int n) {
   for (int j = 1; j <= n; ++j) {
     double* row = grid[j];
-    double old[kMatDim];
-    std::memcpy(old, row, sizeof old);
-    V cell[G];
-    V change[G];
+    constexpr int L = sizeof(V2) / sizeof(double);
+    constexpr int G = (NR + L - 1) / L;
+    V2 cell[G];
+    V2 change[G];
     // Lanes past the row read the outer boundary or spare nodes: finite
     // values with weight 0, never stored.
     for (int g = 0; g < G; ++g) {
-      std::memcpy(&cell[g], old + 1 + g * L, sizeof(V));
-      change[g] = V{};
+      std::memcpy(&cell[g], row + 1 + g * L, sizeof(V2));
+      change[g] = V2{};
     }
 #pragma GCC unroll 14
     for (int c = 0; c <= NR + 1; ++c) {
-      V oc;
-      for (int l = 0; l < L; ++l) oc[l] = old[c];
+      const double o = row[c];
+      const V2 oc = {o, o};
       const double* w = cm.w[j][c];
       for (int g = 0; g < G; ++g) {
-        V wv;
-        std::memcpy(&wv, w + g * L, sizeof(V));
+        V2 wv;
+        std::memcpy(&wv, w + g * L, sizeof(V2));
         change[g] += wv * (oc - cell[g]);
       }
     }
     for (int g = 0; g < G; ++g) {
-      const V r = cell[g] + change[g];
+      const V2 r = cell[g] + change[g];
       if ((g + 1) * L <= NR) {
-        std::memcpy(row + 1 + g * L, &r, sizeof(V));
+        std::memcpy(row + 1 + g * L, &r, sizeof(V2));
       } else {
-        for (int l = 0; l < L; ++l)
-          if (g * L + l < NR) row[1 + g * L + l] = r[l];
+        row[1 + g * L] = r[0];
       }
     }
   }
 }
 
-using AdvanceFn = void (*)(const ColumnMatrices&, VectorStack&, int);
-
+// The same sequence written with the instructions it must become. Left to
+// itself the compiler loads the row in whole registers and shuffles the old
+// nodes out of them; those loads span the narrower stores of the brine-side
+// node and of the previous update, which the processor cannot forward and
+// must wait for. Each old node is broadcast straight from memory instead.
+//
+// Two of the three operations per weight are additions, and processors of
+// this class add on two ports and multiply on two others. Every other
+// difference is therefore formed on a multiply port as old * 1 - cell with a
+// single rounding, which is the subtraction to the bit. (The build forbids
+// the compiler to fuse anything itself.)
 template <int NR>
-void AdvanceSse2(const ColumnMatrices& cm, VectorStack& grid, int n) {
-  AdvanceRows<V2, NR>(cm, grid, n);
-}
-
-template <int NR>
-__attribute__((target("avx2"))) void AdvanceAvx2(const ColumnMatrices& cm, VectorStack& grid, int n) {
-  AdvanceRows<V4, NR>(cm, grid, n);
+__attribute__((target("avx2,fma"))) void AdvanceAvx2(const ColumnMatrices& cm, VectorStack& grid, int n) {
+  constexpr int G = (NR + 3) / 4;
+  const __m256d one = _mm256_set1_pd(1.0);
+  for (int j = 1; j <= n; ++j) {
+    double* row = grid[j];
+    __m256d cell[G];
+    __m256d change[G];
+    for (int g = 0; g < G; ++g) {
+      cell[g] = _mm256_loadu_pd(row + 1 + g * 4);
+      change[g] = _mm256_setzero_pd();
+    }
+#pragma GCC unroll 14
+    for (int c = 0; c <= NR + 1; ++c) {
+      const __m256d oc = _mm256_broadcast_sd(row + c);
+      const double* w = cm.w[j][c];
+      for (int g = 0; g < G; ++g) {
+        const __m256d d = (c + g) % 2 == 0 ? _mm256_fmsub_pd(oc, one, cell[g]) : _mm256_sub_pd(oc, cell[g]);
+        change[g] = _mm256_add_pd(change[g], _mm256_mul_pd(_mm256_load_pd(w + g * 4), d));
+      }
+    }
+    for (int g = 0; g < G; ++g) {
+      const __m256d r = _mm256_add_pd(cell[g], change[g]);
+      if ((g + 1) * 4 <= NR) {
+        _mm256_storeu_pd(row + 1 + g * 4, r);
+      } else {
+        alignas(32) double lanes[4];
+        _mm256_store_pd(lanes, r);
+        for (int l = 0; l < 4; ++l)
+          if (g * 4 + l < NR) row[1 + g * 4 + l] = lanes[l];
+      }
+    }
+  }
 }
 
 bool HasAvx2() {
   static const bool has = [] {
     __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2") != 0;
+    return __builtin_cpu_supports("avx2") != 0 && __builtin_cpu_supports("fma") != 0;
   }();
   return has;
 }
@@ -213,6 +246,48 @@ AdvanceFn PickAdvance(int nR, bool avx2, std::integer_sequence<int, NR...>) {
 // The kernel for nR cells (2..12) on this processor.
 AdvanceFn ChooseAdvance(int nR) {
   return PickAdvance(nR, HasAvx2(), std::make_integer_sequence<int, kMaxRadial - 1>{});
+}
+
+// Every sub-step divides three times per segment. The divisions are
+// independent, so they go four segments to a register where the processor
+// has AVX2 (a division gives the same bits in any width); one division
+// after the other they would keep the divider busy for a sixth of the step.
+using SegmentPowersFn = void (*)(int, const SegmentValues&, const SegmentValues&, double, double, VectorStack&,
+                                 SegmentValues&);
+using BlockMeansFn = void (*)(int, const SegmentValues&, double, SegmentValues&);
+
+// The segments' powers from the brine and their brine-side nodes.
+__attribute__((always_inline)) inline void SegmentPowersBody(int n, const SegmentValues& E, const SegmentValues& G,
+                                                             double subSteps, double stepSeconds, VectorStack& grid,
+                                                             SegmentValues& P) {
+  double first[kMaxSegmente + 1], node[kMaxSegmente + 1];
+  for (int k = 1; k <= n; ++k) first[k] = grid[k][1];
+  for (int k = 1; k <= n; ++k) {
+    P[k] = E[k] * subSteps / stepSeconds;
+    node[k] = first[k] - P[k] / G[k];
+  }
+  for (int k = 1; k <= n; ++k) grid[k][0] = node[k];
+}
+
+// The running mean of each segment's power over its block, m sub-steps before
+// this one.
+__attribute__((always_inline)) inline void BlockMeansBody(int n, const SegmentValues& P, double m,
+                                                          SegmentValues& mean) {
+  for (int j = 1; j <= n; ++j) mean[j] = (m * mean[j] + P[j]) / (m + 1.0);
+}
+
+void SegmentPowersSse2(int n, const SegmentValues& E, const SegmentValues& G, double subSteps, double stepSeconds,
+                       VectorStack& grid, SegmentValues& P) {
+  SegmentPowersBody(n, E, G, subSteps, stepSeconds, grid, P);
+}
+__attribute__((target("avx2"))) void SegmentPowersAvx2(int n, const SegmentValues& E, const SegmentValues& G,
+                                                       double subSteps, double stepSeconds, VectorStack& grid,
+                                                       SegmentValues& P) {
+  SegmentPowersBody(n, E, G, subSteps, stepSeconds, grid, P);
+}
+void BlockMeansSse2(int n, const SegmentValues& P, double m, SegmentValues& mean) { BlockMeansBody(n, P, m, mean); }
+__attribute__((target("avx2"))) void BlockMeansAvx2(int n, const SegmentValues& P, double m, SegmentValues& mean) {
+  BlockMeansBody(n, P, m, mean);
 }
 
 }  // namespace
@@ -317,6 +392,8 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
   const ColumnMatrices& columns = flowing ? TakeColumns(CNMatrixBetrieb, n, nR, runningCache)
                                           : TakeColumns(CNMatrixRuhe, n, nR, standingCache);
   const AdvanceFn advance = ChooseAdvance(nR);
+  const SegmentPowersFn segmentPowers = HasAvx2() ? SegmentPowersAvx2 : SegmentPowersSse2;
+  const BlockMeansFn blockMeans = HasAvx2() ? BlockMeansAvx2 : BlockMeansSse2;
 
   BrineInputs in;
   in.grid = &TGitter;
@@ -350,10 +427,7 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
     }
     TSource = ComputeBrineProfile(in, factors, TSoleAb, TSoleAuf, E);
     // 3.4 powers and the brine-side node
-    for (int k = 1; k <= n; ++k) {
-      P[k] = E[k] * subdt / (60.0 * Zeitschritt);
-      TGitter[k][0] = TGitter[k][1] - P[k] / G[k];
-    }
+    segmentPowers(n, E, G, subdt, 60.0 * Zeitschritt, TGitter, P);
     // 3.5 start-up traces
     if (schrittzaehler < VerlaufSchritte) {
       const long long i = static_cast<long long>(schrittzaehler - 1) * subdt + s;
@@ -380,13 +454,10 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
     const long long Aall = static_cast<long long>(SchritteProJahr) * (Jahr - 1) + schrittzaehler;
     const bool blockEnd = code == 0 && s == subSteps &&
                           (Aall * Zeitschritt) % (static_cast<long long>(RepRandbed) * kMinutenProWoche) == 0;
-    for (int j = 1; j <= n; ++j) {
-      const double m = static_cast<double>(schrittImBlock - 1) * subdt + (s - 1);
-      QBlockMittel[j] = (m * QBlockMittel[j] + P[j]) / (m + 1.0);
-      if (blockEnd) {
-        RenewOuterBoundary(j, static_cast<int>(blockNumber), schrittzaehler, stepsPerWeek);
-      }
-    }
+    blockMeans(n, P, static_cast<double>(schrittImBlock - 1) * subdt + (s - 1), QBlockMittel);
+    // A segment's renewal reads only its own block mean.
+    if (blockEnd)
+      for (int j = 1; j <= n; ++j) RenewOuterBoundary(j, static_cast<int>(blockNumber), schrittzaehler, stepsPerWeek);
     // The renewal touches only the outer boundaries and the histories, which
     // the update reads but does not change.
     advance(columns, TGitter, n);
