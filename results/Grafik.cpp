@@ -57,7 +57,9 @@ class Zeichenflaeche : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
+    // White only where the picture does not cover: the run repaints often.
+    const QRegion rest = QRegion(rect()) - QRegion(form_->Bild.rect());
+    for (const QRect& r : rest) p.fillRect(r, Qt::white);
     if (!form_->Bild.isNull()) p.drawImage(0, 0, form_->Bild);
   }
   void mouseDoubleClickEvent(QMouseEvent*) override { form_->Button10Click(); }
@@ -175,8 +177,6 @@ void TForm4::BildZeigen() {
   if (auto* z = findChild<QWidget*>(QStringLiteral("Zeichenflaeche")); z != nullptr && isVisible()) z->repaint();
 }
 
-int TForm4::X(double f) const { return static_cast<int>(std::trunc(f * GrafikZoom * LogischeBreite + 0.5)); }
-int TForm4::Y(double f) const { return static_cast<int>(std::trunc((1.0 - f) * GrafikZoom * LogischeHoehe + 0.5)); }
 
 void TForm4::Achsen(const std::string& titel, const std::string& legende, double xmin, double xmax, double ymin,
                     double ymax, const std::string& xText, const std::string& yText) {

@@ -3,6 +3,7 @@
 // that draws the course month by month while the module computes.
 #pragma once
 
+#include <cmath>
 #include <QImage>
 #include <QPushButton>
 #include <QWidget>
@@ -51,6 +52,8 @@ extern double SondenlaengeJeSonde[601];
 // Unit state of the graph window.
 extern double GrafikZoom;
 extern int Achsenmaximum;          // y limit of the power graphs, a multiple of 5
+// Least time in ms a month picture stands before the run draws the next.
+inline constexpr int kBildAbstand = 100;
 extern bool DezemberGezeichnet;    // the run loop drew December
 extern bool KurvePlus, KurveSondenRL, KurveLeistung;
 extern bool KurveSystem1, KurveVerteilnetz, KurveSystem2;
@@ -159,8 +162,10 @@ class TForm4 : public QWidget {
   int Bildschirmhoehe = 0;
 
   // Coordinates of fractions of the graph, y upwards.
-  int X(double f) const;
-  int Y(double f) const;
+  // Pixel of a fraction of the logical width or height (inline: a curve
+  // places thousands of points).
+  int X(double f) const { return static_cast<int>(std::trunc(f * GrafikZoom * LogischeBreite + 0.5)); }
+  int Y(double f) const { return static_cast<int>(std::trunc((1.0 - f) * GrafikZoom * LogischeHoehe + 0.5)); }
 
  public slots:
   // The run driver: one calculation with its sizing passes and field loop.
@@ -206,6 +211,9 @@ class TForm4 : public QWidget {
  signals:
   // A month (0 for the whole period) has just been drawn.
   void Gezeichnet(int monat, int ersteStunde);
+  // The run reached the drawing point of a month: drawn then, or left out
+  // because a later picture replaces it before the screen could show it.
+  void Zeichenpunkt(int monat, int ersteStunde);
 
  protected:
   void paintEvent(QPaintEvent* e) override;

@@ -101,6 +101,9 @@ class RunInputFilter : public QObject {
 
 RunInputFilter* g_filter = nullptr;
 QElapsedTimer g_lastEvents;
+int g_pollsSinceClock = 0;
+// When the run's last picture was drawn.
+QElapsedTimer g_letztesBild;
 std::function<bool()> g_probe;
 
 // A question during the run: the filter steps aside while it is open.
@@ -128,6 +131,8 @@ LaufWache::LaufWache() {
   // key pressed as the run starts is seen even by a run shorter than the
   // poll interval.
   g_lastEvents.invalidate();
+  // The run starts on the empty axes its driver has just drawn.
+  g_letztesBild.start();
 }
 
 LaufWache::~LaufWache() {
@@ -146,10 +151,13 @@ void SetEscapeProbe(std::function<bool()> probe) { g_probe = std::move(probe); }
 bool EscapeGedrueckt() {
   if (g_probe) return g_probe();
   if (g_filter == nullptr) return false;
-  if (!g_lastEvents.isValid() || g_lastEvents.elapsed() >= 50) {
+  // The clock is read every 16th poll: a step takes microseconds, and the
+  // reading costs a good part of one.
+  if (!g_lastEvents.isValid() || (++g_pollsSinceClock >= 16 && g_lastEvents.elapsed() >= 50)) {
     QCoreApplication::processEvents();
     g_lastEvents.restart();
   }
+  if (g_pollsSinceClock >= 16) g_pollsSinceClock = 0;
   const bool down = g_filter->escape;
   g_filter->escape = false;
   return down;
@@ -170,6 +178,10 @@ int MonatDesSchritts(int s) {
 
 void RunSimulationLoop(int& stunde, int schritteProStunde, const LaufArt& art) {
   const int sph = std::max(1, schritteProStunde);
+  int monat = 1;
+  // The steps at which the months are drawn (December one hour early), rising.
+  int punkte[13] = {};
+  for (int mon = 1; mon <= 12; ++mon) punkte[mon] = mon == 12 ? sph * kStunden - 1 : sph * kMonatsgrenze[mon];
   while (Jahr <= LastYear) {
     // 1. The module's questions; Yes ends the run with the results so far.
     if (art.still && Rechenstatus >= 2 && Rechenstatus <= 4) Rechenstatus = 1;
@@ -208,7 +220,7 @@ void RunSimulationLoop(int& stunde, int schritteProStunde, const LaufArt& art) {
       Simulate(code);
     }
     // 6. Hour of the step (the module has closed the year when it reads 0).
-    stunde = Schrittzaehler == 0 ? kStunden : Schrittzaehler / sph;
+    stunde = Schrittzaehler == 0 ? kStunden : (sph == 1 ? Schrittzaehler : Schrittzaehler / sph);
     if (Systemsimulation && stunde >= 0 && stunde <= kStunden) {
       MassenstromStunde[stunde] = Massenstrom;
       TSourceStunde[stunde] = TSource;
@@ -231,8 +243,10 @@ void RunSimulationLoop(int& stunde, int schritteProStunde, const LaufArt& art) {
       TSinkMinJahr[Jahr] = TSinkJahrMin;
       TSinkMaxJahr[Jahr] = TSinkJahrMax;
     }
-    const int m = MonatDesSchritts(s);
-    if (laeuft && m > 0 && Jahr >= 1 && Jahr <= kMaxJahre) {
+    if (laeuft && Jahr >= 1 && Jahr <= kMaxJahre && s > 0 && s <= kStunden) {
+      // The month of the step: the last one found, or a later one.
+      if (s <= kMonatsgrenze[monat - 1] || s > kMonatsgrenze[monat]) monat = MonatDesSchritts(s);
+      const int m = monat;
       const int k = MonatsIndex(Jahr, m);
       const double tBrine = (TSink + TSource) / 2.0;
       LaufstundenMonat[k] += 1.0;
@@ -245,16 +259,23 @@ void RunSimulationLoop(int& stunde, int schritteProStunde, const LaufArt& art) {
     }
     if (art.fortschritt) art.fortschritt(s);
     // 10. Month drawings.
-    if (!art.still && !Laenge_berechnen && Form4 != nullptr) {
+    const int* punkt = std::lower_bound(punkte + 1, punkte + 13, s);
+    if (!art.still && !Laenge_berechnen && Form4 != nullptr && punkt != punkte + 13 && *punkt == s) {
       const bool sparsam = SparsamZeichnen && Jahr != 1 && Jahr != LastYear;
-      for (int mon = 1; mon <= 12; ++mon) {
-        const int punkt = mon == 12 ? sph * kStunden - 1 : sph * kMonatsgrenze[mon];
-        if (s != punkt) continue;
-        if (!sparsam || mon == 2 || mon == 7)
+      const int mon = static_cast<int>(punkt - punkte);
+      if (Hauptlauf && (!sparsam || mon == 2 || mon == 7)) {
+        emit Form4->Zeichenpunkt(mon, kMonatsersteStunde[mon]);
+        // While the run is fast the pictures follow each other faster than
+        // an eye can take them in, and each costs the run more time than
+        // the steps in between: a picture is drawn when the last one has
+        // stood for kBildAbstand ms. The run's last picture is always drawn.
+        const bool letztes = mon == 12 && Jahr >= LastYear;
+        if (letztes || !g_letztesBild.isValid() || g_letztesBild.elapsed() >= kBildAbstand) {
           Form4->ZeichneMonat(mon, GrafikText::Monat(mon), kMonatstage[mon], kMonatsersteStunde[mon]);
-        if (mon == 12) DezemberGezeichnet = true;
-        break;
+          g_letztesBild.restart();
+        }
       }
+      if (mon == 12) DezemberGezeichnet = true;
     }
   }
 }
@@ -374,7 +395,9 @@ bool TForm4::EinLauf(int& durchgang) {
 
   // 5.1 Empty axes while the set-up runs.
   GrafikZoom = 0.8;
-  Bild = QImage(RoundToInt(1264 * GrafikZoom), RoundToInt(880 * GrafikZoom), QImage::Format_RGB32);
+  // A picture of the right size is kept: every pass would clear a new one.
+  const QSize groesse(RoundToInt(1264 * GrafikZoom), RoundToInt(880 * GrafikZoom));
+  if (Bild.size() != groesse || Bild.format() != QImage::Format_RGB32) Bild = QImage(groesse, QImage::Format_RGB32);
   QApplication::setOverrideCursor(Qt::WaitCursor);
   struct CursorBack {
     ~CursorBack() { QApplication::restoreOverrideCursor(); }

@@ -261,7 +261,7 @@ TEST_F(Calculation, BerechnungMakesAQuietPreRunThenTheMainRun) {
     return false;
   });
   std::vector<bool> gezeichnet;
-  auto conn = QObject::connect(Form4, &TForm4::Gezeichnet, [&](int, int) { gezeichnet.push_back(Hauptlauf); });
+  auto conn = QObject::connect(Form4, &TForm4::Zeichenpunkt, [&](int, int) { gezeichnet.push_back(Hauptlauf); });
   // Weather rows of the project: radiation summed, temperature not.
   SummeGlobalstrahlung = 0.0;
   SummeAussentemperatur = 0.0;

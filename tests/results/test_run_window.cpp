@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <algorithm>
@@ -51,7 +52,7 @@ class RunWindow : public ::testing::Test {
     Outputfile = "Ausgabe_run.qeb";
     Type(Form1->ELastyear, "1");
     Form4->show();
-    conn_ = QObject::connect(Form4, &TForm4::Gezeichnet, [this](int m, int h) {
+    conn_ = QObject::connect(Form4, &TForm4::Zeichenpunkt, [this](int m, int h) {
       drawn.push_back({m, h, Schrittzaehler, Jahr});
     });
     // Every step's results as the module left them, seen from the poll
@@ -137,7 +138,22 @@ TEST_F(RunWindow, OneYearDrawsEachMonthAtItsStepAndKeepsTheStatisticsOfTheRunnin
 TEST_F(RunWindow, SeveralYearsDrawOnlyFebruaryAndJulyInTheMiddleYears) {
   ScriptedInteraction ui;
   Type(Form1->ELastyear, "3");
+  // The pictures actually drawn, with the time each was finished.
+  std::vector<std::pair<int, qint64>> bilder;
+  QElapsedTimer uhr;
+  uhr.start();
+  auto conn = QObject::connect(Form4, &TForm4::Gezeichnet,
+                               [&](int m, int) { bilder.push_back({m, uhr.elapsed()}); });
   ASSERT_TRUE(Form4->Start());
+  QObject::disconnect(conn);
+  // A picture is drawn at its drawing point only when the last one has
+  // stood long enough (the run starts on the empty axes); the run's last is
+  // always drawn.
+  ASSERT_GE(bilder.size(), 1u);
+  ASSERT_LE(bilder.size(), drawn.size());
+  EXPECT_EQ(bilder.back().first, 12);
+  for (size_t i = 1; i + 1 < bilder.size(); ++i)
+    EXPECT_GE(bilder[i].second - bilder[i - 1].second, kBildAbstand) << i;
   std::vector<int> perYear(5, 0);
   for (const Drawn& d : drawn) {
     ASSERT_GE(d.jahr, 1);
