@@ -203,6 +203,7 @@ struct BrineFactors {
   double gain[kMaxSegmente + 1];  // U-tube: B/2 dt / C
   double q[kMaxSegmente + 1];     // U-tube stationary: W / (B/2 + W)
   bool keep[kMaxSegmente + 1];    // U-tube stationary: cell without coupling keeps its value
+  bool anyKeep = false;           // keep is set for some segment
 };
 // Checks the inputs (as ComputeBrineProfile) and forms the factors.
 void PrepareBrineFactors(const BrineInputs& in, BrineFactors& f);

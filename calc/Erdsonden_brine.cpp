@@ -1,6 +1,7 @@
 // Brine temperatures along both channels of one probe during one grid sub-step,
 // and the heat that every segment of the ground gives to the brine.
 #include <cmath>
+#include <utility>
 
 #include "calc/Erdsonden.h"
 
@@ -43,6 +44,7 @@ void PrepareBrineFactors(const BrineInputs& in, BrineFactors& f) {
   // up the probe.
   const double C = in.cSoleRohr;
   f.c = W * f.dt / C;
+  f.anyKeep = false;
   for (int k = 1; k <= n; ++k) {
     const double b = in.B[k] / 2.0;
     f.b[k] = b;
@@ -50,6 +52,7 @@ void PrepareBrineFactors(const BrineInputs& in, BrineFactors& f) {
     const double den = b + W;
     f.den[k] = den;
     f.keep[k] = !(den > 0.0);
+    f.anyKeep = f.anyKeep || f.keep[k];
     if (!f.keep[k]) f.q[k] = W / den;
   }
 }
@@ -65,11 +68,60 @@ double ComputeBrineProfile(const BrineInputs& in, SegmentValues& soleAb, Segment
 
 namespace {
 
+// The common case, a U-tube with stationary brine in one brine sub-step,
+// for a segment count known when compiling: the chain down and up the
+// probe carries nothing but the temperatures, unrolled; each segment's heat
+// is formed after it. The same operations on the same values as the
+// general profile.
+template <int N>
+__attribute__((always_inline)) inline double UTubeStationary(const BrineInputs& in, const BrineFactors& f,
+                                                             SegmentValues& soleAb, SegmentValues& soleAuf,
+                                                             SegmentValues& E) {
+  const VectorStack& grid = *in.grid;
+  double tg[N + 1], p[N + 1], hd[N + 1], hu[N + 1];
+  for (int k = 1; k <= N; ++k) tg[k] = grid[k][1];
+  for (int k = 1; k <= N; ++k) p[k] = f.b[k] * tg[k] / f.den[k];
+  double up = in.Tin;
+  soleAb[0] = up;
+  for (int k = 1; k <= N; ++k) {
+    up = p[k] + f.q[k] * up;
+    soleAb[k] = up;
+  }
+  soleAuf[0] = up;
+  for (int k = 1; k <= N; ++k) {
+    up = p[N + 1 - k] + f.q[N + 1 - k] * up;
+    soleAuf[k] = up;
+  }
+  for (int k = 1; k <= N; ++k) hd[k] = (tg[k] - soleAb[k]) * f.gain[k];
+  for (int k = 1; k <= N; ++k) hu[k] = (tg[k] - soleAuf[N + 1 - k]) * f.gain[k];
+  for (int k = 1; k <= N; ++k) {
+    double e = 0.0;
+    e += hd[k] + hu[k];
+    E[k] = e * in.cSoleRohr;
+  }
+  double outletSum = 0.0;
+  outletSum += up;
+  return outletSum / in.nsub;
+}
+
+template <int... N>
+__attribute__((always_inline)) inline bool UTubeStationaryFor(int n, const BrineInputs& in, const BrineFactors& f,
+                                                              SegmentValues& soleAb, SegmentValues& soleAuf,
+                                                              SegmentValues& E, double& outlet,
+                                                              std::integer_sequence<int, N...>) {
+  return ((n == N + 1 ? (outlet = UTubeStationary<N + 1>(in, f, soleAb, soleAuf, E), true) : false) || ...);
+}
+
 __attribute__((always_inline)) inline double BrineProfileBody(const BrineInputs& in, const BrineFactors& f,
                                                               SegmentValues& soleAb, SegmentValues& soleAuf,
                                                               SegmentValues& E) {
   const int n = in.dimAxi;
   const VectorStack& grid = *in.grid;
+  if (!in.coaxial && in.stationaer && in.nsub == 1 && !f.anyKeep) {
+    double outlet = 0.0;
+    if (UTubeStationaryFor(n, in, f, soleAb, soleAuf, E, outlet, std::make_integer_sequence<int, kMaxSegmente>{}))
+      return outlet;
+  }
   const double* A = in.A;
   const double* B = in.B;
   const double W = in.W;
