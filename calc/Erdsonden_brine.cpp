@@ -78,26 +78,28 @@ __attribute__((always_inline)) inline double UTubeStationary(const BrineInputs& 
                                                              SegmentValues& soleAb, SegmentValues& soleAuf,
                                                              SegmentValues& E) {
   const VectorStack& grid = *in.grid;
-  double tg[N + 1], p[N + 1], hd[N + 1], hu[N + 1];
+  double tg[N + 1], p[N + 1], hd[N + 1];
   for (int k = 1; k <= N; ++k) tg[k] = grid[k][1];
   for (int k = 1; k <= N; ++k) p[k] = f.b[k] * tg[k] / f.den[k];
+  // Each heat is formed from the temperature in the register: reading the
+  // cells back in whole registers right after storing them one by one would
+  // wait for the stores.
   double up = in.Tin;
   soleAb[0] = up;
   for (int k = 1; k <= N; ++k) {
     up = p[k] + f.q[k] * up;
     soleAb[k] = up;
+    hd[k] = (tg[k] - up) * f.gain[k];
   }
   soleAuf[0] = up;
   for (int k = 1; k <= N; ++k) {
-    up = p[N + 1 - k] + f.q[N + 1 - k] * up;
+    const int d = N + 1 - k;
+    up = p[d] + f.q[d] * up;
     soleAuf[k] = up;
-  }
-  for (int k = 1; k <= N; ++k) hd[k] = (tg[k] - soleAb[k]) * f.gain[k];
-  for (int k = 1; k <= N; ++k) hu[k] = (tg[k] - soleAuf[N + 1 - k]) * f.gain[k];
-  for (int k = 1; k <= N; ++k) {
+    const double hu = (tg[d] - up) * f.gain[d];
     double e = 0.0;
-    e += hd[k] + hu[k];
-    E[k] = e * in.cSoleRohr;
+    e += hd[d] + hu;
+    E[d] = e * in.cSoleRohr;
   }
   double outletSum = 0.0;
   outletSum += up;
