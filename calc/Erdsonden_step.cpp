@@ -228,6 +228,116 @@ __attribute__((target("avx2,fma"))) void AdvanceAvx2(const ColumnMatrices& cm, V
   }
 }
 
+// One grid sub-step of the U-tube with stationary brine, fused with the
+// brine chain of the sub-step after it. The chain down and up the probe is a
+// long series of dependent operations that leaves the arithmetic idle; here
+// its steps are laid between the rows of the update, so that it runs while
+// the rows are formed. First the first register of cells of every row (the
+// first cell among them, which the next brine reads) goes to a scratch
+// stack; then, row by row, the remaining registers are formed from the old
+// row, the row takes all its new cells, and two steps of the next chain run.
+// Each value gets the same operations on the same inputs as the brine
+// profile and the update one after the other. Returns the next sub-step's
+// outlet temperature.
+struct NextBrine {
+  const BrineInputs* in;
+  const BrineFactors* f;
+  SegmentValues* soleAb;
+  SegmentValues* soleAuf;
+  SegmentValues* E;
+};
+
+template <int NR>
+__attribute__((target("avx2,fma"))) double AdvanceWithBrineAvx2(const ColumnMatrices& cm, VectorStack& grid, int n,
+                                                                const NextBrine& nb) {
+  constexpr int G = (NR + 3) / 4;
+  static_assert(G > 1 && NR >= 4);
+  const __m256d one = _mm256_set1_pd(1.0);
+  __m256d first[kMaxSegmente + 1];
+  double tg[kMaxSegmente + 1], p[kMaxSegmente + 1], hd[kMaxSegmente + 1];
+  const BrineFactors& f = *nb.f;
+  for (int j = 1; j <= n; ++j) {
+    const double* row = grid[j];
+    const __m256d cell = _mm256_loadu_pd(row + 1);
+    __m256d change = _mm256_setzero_pd();
+#pragma GCC unroll 14
+    for (int c = 0; c <= NR + 1; ++c) {
+      const __m256d oc = _mm256_broadcast_sd(row + c);
+      const __m256d d = c % 2 == 0 ? _mm256_fmsub_pd(oc, one, cell) : _mm256_sub_pd(oc, cell);
+      change = _mm256_add_pd(change, _mm256_mul_pd(_mm256_load_pd(cm.w[j][c]), d));
+    }
+    first[j] = _mm256_add_pd(cell, change);
+    tg[j] = _mm256_cvtsd_f64(first[j]);
+    p[j] = f.b[j] * tg[j] / f.den[j];
+  }
+  double up = nb.in->Tin;
+  (*nb.soleAb)[0] = up;
+  int step = 0;
+  auto chainStep = [&] {
+    ++step;
+    if (step <= n) {
+      const int k = step;
+      up = p[k] + f.q[k] * up;
+      (*nb.soleAb)[k] = up;
+      hd[k] = (tg[k] - up) * f.gain[k];
+      if (k == n) (*nb.soleAuf)[0] = up;
+    } else if (step <= 2 * n) {
+      const int k = step - n;
+      const int d = n + 1 - k;
+      up = p[d] + f.q[d] * up;
+      (*nb.soleAuf)[k] = up;
+      const double hu = (tg[d] - up) * f.gain[d];
+      double e = 0.0;
+      e += hd[d] + hu;
+      (*nb.E)[d] = e * nb.in->cSoleRohr;
+    }
+  };
+  for (int j = 1; j <= n; ++j) {
+    double* row = grid[j];
+    __m256d cell[G];
+    __m256d change[G];
+    for (int g = 1; g < G; ++g) {
+      cell[g] = _mm256_loadu_pd(row + 1 + g * 4);
+      change[g] = _mm256_setzero_pd();
+    }
+#pragma GCC unroll 14
+    for (int c = 0; c <= NR + 1; ++c) {
+      const __m256d oc = _mm256_broadcast_sd(row + c);
+      const double* w = cm.w[j][c];
+      for (int g = 1; g < G; ++g) {
+        const __m256d d = (c + g) % 2 == 0 ? _mm256_fmsub_pd(oc, one, cell[g]) : _mm256_sub_pd(oc, cell[g]);
+        change[g] = _mm256_add_pd(change[g], _mm256_mul_pd(_mm256_load_pd(w + g * 4), d));
+      }
+    }
+    for (int g = 1; g < G; ++g) {
+      const __m256d r = _mm256_add_pd(cell[g], change[g]);
+      if ((g + 1) * 4 <= NR) {
+        _mm256_storeu_pd(row + 1 + g * 4, r);
+      } else {
+        alignas(32) double lanes[4];
+        _mm256_store_pd(lanes, r);
+        for (int l = 0; l < 4; ++l)
+          if (g * 4 + l < NR) row[1 + g * 4 + l] = lanes[l];
+      }
+    }
+    _mm256_storeu_pd(row + 1, first[j]);
+    chainStep();
+    chainStep();
+  }
+  double outletSum = 0.0;
+  outletSum += up;
+  return outletSum / nb.in->nsub;
+}
+
+using FusedFn = double (*)(const ColumnMatrices&, VectorStack&, int, const NextBrine&);
+
+template <int... NR>
+FusedFn PickFused(int nR, std::integer_sequence<int, NR...>) {
+  FusedFn f = nullptr;
+  ((nR == NR + 9 ? (f = AdvanceWithBrineAvx2<NR + 9>, 0) : 0), ...);
+  return f;
+}
+
 bool HasAvx2() {
   static const bool has = [] {
     __builtin_cpu_init();
@@ -246,6 +356,12 @@ AdvanceFn PickAdvance(int nR, bool avx2, std::integer_sequence<int, NR...>) {
 // The kernel for nR cells (2..12) on this processor.
 AdvanceFn ChooseAdvance(int nR) {
   return PickAdvance(nR, HasAvx2(), std::make_integer_sequence<int, kMaxRadial - 1>{});
+}
+
+// The fused sub-step for nR cells (9..12), where the processor has AVX2:
+// with fewer cells the rest of a row is too short to hide the chain.
+FusedFn ChooseFused(int nR) {
+  return HasAvx2() ? PickFused(nR, std::make_integer_sequence<int, kMaxRadial - 8>{}) : nullptr;
 }
 
 // Every sub-step divides three times per segment. The divisions are
@@ -418,6 +534,32 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
   in.reversed = Gegenstrom && Leistung && QSource < 0.0;
   BrineFactors factors;
   PrepareBrineFactors(in, factors);
+  // Without start-up traces nothing in the pass changes the step length.
+  const FusedFn fused = ChooseFused(nR);
+  if (fused != nullptr && !KoaxialSonde && stationaer && in.nsub == 1 && !factors.anyKeep &&
+      schrittzaehler >= VerlaufSchritte) {
+    const NextBrine nb{&in, &factors, &TSoleAb, &TSoleAuf, &E};
+    TSource = ComputeBrineProfile(in, factors, TSoleAb, TSoleAuf, E);
+    segmentPowers(n, E, G, subdt, 60.0 * Zeitschritt, TGitter, P);
+    blockMeans(n, P, static_cast<double>(schrittImBlock - 1) * subdt, QBlockMittel);
+    for (int s = 1; s <= subSteps; ++s) {
+      const long long Aall = static_cast<long long>(SchritteProJahr) * (Jahr - 1) + schrittzaehler;
+      const bool blockEnd = code == 0 && s == subSteps &&
+                            (Aall * Zeitschritt) % (static_cast<long long>(RepRandbed) * kMinutenProWoche) == 0;
+      if (blockEnd)
+        for (int j = 1; j <= n; ++j)
+          RenewOuterBoundary(j, static_cast<int>(blockNumber), schrittzaehler, stepsPerWeek);
+      const double outlet = TSource;
+      if (s < subSteps) {
+        TSource = fused(columns, TGitter, n, nb);
+        segmentPowers(n, E, G, subdt, 60.0 * Zeitschritt, TGitter, P);
+        blockMeans(n, P, static_cast<double>(schrittImBlock - 1) * subdt + s, QBlockMittel);
+      } else {
+        advance(columns, TGitter, n);
+      }
+      outletSum += outlet;
+    }
+  } else {
   for (int s = 1; s <= subSteps; ++s) {
     // 3.1-3.3 brine; the end of a step response changes the step length
     // within the pass.
@@ -462,6 +604,7 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
     // the update reads but does not change.
     advance(columns, TGitter, n);
     outletSum += TSource;
+  }
   }
 
   // The grid and brine sub-steps were built for the short steps of the step
