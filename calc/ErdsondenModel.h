@@ -217,6 +217,12 @@ double ComputeBrineProfile(const BrineInputs& in, const BrineFactors& f, Segment
 // receives the step's position in its block.
 void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock);
 
+// The step runs its arithmetic in AVX2 kernels where the processor has AVX2
+// and FMA, and in portable SSE2 code otherwise; both give the same bits.
+// Tests switch to the portable code to compare the two.
+void UsePortableKernels(bool portable);
+bool AdvancedKernels();
+
 // ---------------------------------------------------------------------------
 // Borehole field services
 // ---------------------------------------------------------------------------

@@ -272,11 +272,7 @@ __attribute__((target("avx2"))) double BrineProfileAvx2(const BrineInputs& in, c
 
 double ComputeBrineProfile(const BrineInputs& in, const BrineFactors& f, SegmentValues& soleAb,
                            SegmentValues& soleAuf, SegmentValues& E) {
-  static const bool avx2 = [] {
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2") != 0;
-  }();
-  return avx2 ? BrineProfileAvx2(in, f, soleAb, soleAuf, E) : BrineProfileSse2(in, f, soleAb, soleAuf, E);
+  return AdvancedKernels() ? BrineProfileAvx2(in, f, soleAb, soleAuf, E) : BrineProfileSse2(in, f, soleAb, soleAuf, E);
 }
 
 }  // namespace qeb

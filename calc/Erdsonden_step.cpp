@@ -338,13 +338,9 @@ FusedFn PickFused(int nR, std::integer_sequence<int, NR...>) {
   return f;
 }
 
-bool HasAvx2() {
-  static const bool has = [] {
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2") != 0 && __builtin_cpu_supports("fma") != 0;
-  }();
-  return has;
-}
+bool g_portable = false;
+
+bool HasAvx2() { return AdvancedKernels(); }
 
 template <int... NR>
 AdvanceFn PickAdvance(int nR, bool avx2, std::integer_sequence<int, NR...>) {
@@ -407,6 +403,16 @@ __attribute__((target("avx2"))) void BlockMeansAvx2(int n, const SegmentValues& 
 }
 
 }  // namespace
+
+void UsePortableKernels(bool portable) { g_portable = portable; }
+
+bool AdvancedKernels() {
+  static const bool has = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") != 0 && __builtin_cpu_supports("fma") != 0;
+  }();
+  return has && !g_portable;
+}
 
 void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
   if (DimAxi < 1 || DimAxi > kMaxSegmente || DimRad < 2 || DimRad > kMaxRadial) {
