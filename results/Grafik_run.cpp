@@ -406,7 +406,6 @@ bool TForm4::EinLauf(int& durchgang) {
   KurveLeistung = false;
   KurvePlus = true;
   KurveSondenRL = true;
-  update();
   for (int h = 0; h <= kStunden; ++h) {
     TSourceStunde[h] = 0.0;
     TSinkStunde[h] = 0.0;
