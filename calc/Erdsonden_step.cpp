@@ -193,39 +193,44 @@ void AdvanceSse2(const ColumnMatrices& cm, VectorStack& grid, int n) {
 // difference is therefore formed on a multiply port as old * 1 - cell with a
 // single rounding, which is the subtraction to the bit. (The build forbids
 // the compiler to fuse anything itself.)
-template <int NR>
-__attribute__((target("avx2,fma"))) void AdvanceAvx2(const ColumnMatrices& cm, VectorStack& grid, int n) {
+// Registers G0 .. G-1 of cells of row j, formed from the old row in one
+// pass over its columns and then stored.
+template <int NR, int G0>
+__attribute__((target("avx2,fma"), always_inline)) inline void AdvanceRegistersAvx2(const ColumnMatrices& cm,
+                                                                                    double* row, int j) {
   constexpr int G = (NR + 3) / 4;
   const __m256d one = _mm256_set1_pd(1.0);
-  for (int j = 1; j <= n; ++j) {
-    double* row = grid[j];
-    __m256d cell[G];
-    __m256d change[G];
-    for (int g = 0; g < G; ++g) {
-      cell[g] = _mm256_loadu_pd(row + 1 + g * 4);
-      change[g] = _mm256_setzero_pd();
-    }
+  __m256d cell[G];
+  __m256d change[G];
+  for (int g = G0; g < G; ++g) {
+    cell[g] = _mm256_loadu_pd(row + 1 + g * 4);
+    change[g] = _mm256_setzero_pd();
+  }
 #pragma GCC unroll 14
-    for (int c = 0; c <= NR + 1; ++c) {
-      const __m256d oc = _mm256_broadcast_sd(row + c);
-      const double* w = cm.w[j][c];
-      for (int g = 0; g < G; ++g) {
-        const __m256d d = (c + g) % 2 == 0 ? _mm256_fmsub_pd(oc, one, cell[g]) : _mm256_sub_pd(oc, cell[g]);
-        change[g] = _mm256_add_pd(change[g], _mm256_mul_pd(_mm256_load_pd(w + g * 4), d));
-      }
-    }
-    for (int g = 0; g < G; ++g) {
-      const __m256d r = _mm256_add_pd(cell[g], change[g]);
-      if ((g + 1) * 4 <= NR) {
-        _mm256_storeu_pd(row + 1 + g * 4, r);
-      } else {
-        alignas(32) double lanes[4];
-        _mm256_store_pd(lanes, r);
-        for (int l = 0; l < 4; ++l)
-          if (g * 4 + l < NR) row[1 + g * 4 + l] = lanes[l];
-      }
+  for (int c = 0; c <= NR + 1; ++c) {
+    const __m256d oc = _mm256_broadcast_sd(row + c);
+    const double* w = cm.w[j][c];
+    for (int g = G0; g < G; ++g) {
+      const __m256d d = (c + g) % 2 == 0 ? _mm256_fmsub_pd(oc, one, cell[g]) : _mm256_sub_pd(oc, cell[g]);
+      change[g] = _mm256_add_pd(change[g], _mm256_mul_pd(_mm256_load_pd(w + g * 4), d));
     }
   }
+  for (int g = G0; g < G; ++g) {
+    const __m256d r = _mm256_add_pd(cell[g], change[g]);
+    if ((g + 1) * 4 <= NR) {
+      _mm256_storeu_pd(row + 1 + g * 4, r);
+    } else {
+      alignas(32) double lanes[4];
+      _mm256_store_pd(lanes, r);
+      for (int l = 0; l < 4; ++l)
+        if (g * 4 + l < NR) row[1 + g * 4 + l] = lanes[l];
+    }
+  }
+}
+
+template <int NR>
+__attribute__((target("avx2,fma"))) void AdvanceAvx2(const ColumnMatrices& cm, VectorStack& grid, int n) {
+  for (int j = 1; j <= n; ++j) AdvanceRegistersAvx2<NR, 0>(cm, grid[j], j);
 }
 
 // One grid sub-step of the U-tube with stationary brine, fused with the
@@ -233,9 +238,9 @@ __attribute__((target("avx2,fma"))) void AdvanceAvx2(const ColumnMatrices& cm, V
 // long series of dependent operations that leaves the arithmetic idle; here
 // its steps are laid between the rows of the update, so that it runs while
 // the rows are formed. First the first register of cells of every row (the
-// first cell among them, which the next brine reads) goes to a scratch
-// stack; then, row by row, the remaining registers are formed from the old
-// row, the row takes all its new cells, and two steps of the next chain run.
+// first cell among them, which the next brine reads) is formed and kept;
+// then, row by row, the remaining registers are formed from the old row,
+// the row takes all its new cells, and two steps of the next chain run.
 // Each value gets the same operations on the same inputs as the brine
 // profile and the update one after the other. Returns the next sub-step's
 // outlet temperature.
@@ -294,32 +299,7 @@ __attribute__((target("avx2,fma"))) double AdvanceWithBrineAvx2(const ColumnMatr
   };
   for (int j = 1; j <= n; ++j) {
     double* row = grid[j];
-    __m256d cell[G];
-    __m256d change[G];
-    for (int g = 1; g < G; ++g) {
-      cell[g] = _mm256_loadu_pd(row + 1 + g * 4);
-      change[g] = _mm256_setzero_pd();
-    }
-#pragma GCC unroll 14
-    for (int c = 0; c <= NR + 1; ++c) {
-      const __m256d oc = _mm256_broadcast_sd(row + c);
-      const double* w = cm.w[j][c];
-      for (int g = 1; g < G; ++g) {
-        const __m256d d = (c + g) % 2 == 0 ? _mm256_fmsub_pd(oc, one, cell[g]) : _mm256_sub_pd(oc, cell[g]);
-        change[g] = _mm256_add_pd(change[g], _mm256_mul_pd(_mm256_load_pd(w + g * 4), d));
-      }
-    }
-    for (int g = 1; g < G; ++g) {
-      const __m256d r = _mm256_add_pd(cell[g], change[g]);
-      if ((g + 1) * 4 <= NR) {
-        _mm256_storeu_pd(row + 1 + g * 4, r);
-      } else {
-        alignas(32) double lanes[4];
-        _mm256_store_pd(lanes, r);
-        for (int l = 0; l < 4; ++l)
-          if (g * 4 + l < NR) row[1 + g * 4 + l] = lanes[l];
-      }
-    }
+    AdvanceRegistersAvx2<NR, 1>(cm, row, j);
     _mm256_storeu_pd(row + 1, first[j]);
     chainStep();
     chainStep();
