@@ -19,6 +19,13 @@ inline constexpr int kMaxSegmente = 10;      // axial segments of the probe mode
 inline constexpr int kMaxRadial = 12;        // radial ground cells
 inline constexpr int kMatDim = kMaxRadial + 2;  // fluid node + cells + outer boundary = 14
 inline constexpr int kMaxBloecke = 10600;    // superposition blocks kept per segment
+// Brine sub-steps of all segments in one time step (grid sub-steps times
+// brine sub-steps times segments) that a transient brine may need. Real
+// probes need up to about two hundred thousand (3 kg/s through a 20 m probe
+// of ten segments); half a million makes an hour take milliseconds, and
+// beyond that a run of an implausible flow would go on for hours with no
+// word of why.
+inline constexpr double kMaxSoleTeilschritte = 500'000.0;
 inline constexpr double kSekundenProWoche = 604800.0;
 
 // One 14 x 14 segment matrix, row-major; only the leading (DimRad+2) block is used.

@@ -310,11 +310,12 @@ double BuildTimeStepping() {
     const double tauF = std::min(CSoleRohr / W, CSoleRohr / LeitwertSoleErde[1]);
     const double run = std::trunc(Sicherheit1 * dt / tauF) + 1.0;
     const double stop = std::trunc(Sicherheit1 * dt * LeitwertSoleErdeRuhe[1] / CSoleRohr) + 1.0;
-    constexpr double kMaxInner = 10'000'000.0;
-    if (!(run >= 1.0 && run <= kMaxInner) || !(stop >= 1.0 && stop <= kMaxInner)) {
+    const double perStep = static_cast<double>(subdt) * DimAxi;
+    if (!(run >= 1.0 && run * perStep <= kMaxSoleTeilschritte) ||
+        !(stop >= 1.0 && stop * perStep <= kMaxSoleTeilschritte)) {
       Refuse(
-          " Zu viele Sole-Teilschritte (Sicherheit1 zu gross?)  /  too many brine sub-steps (safety factor 1 "
-          "too large?) ");
+          " Zu viele Sole-Teilschritte (Sicherheit1 oder Auslegungsmassenstrom zu gross?)  /  too many brine "
+          "sub-steps (safety factor 1 or design flow too large?) ");
     }
     substep_run = static_cast<int>(run);
     substep_stop = static_cast<int>(stop);

@@ -481,8 +481,7 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
       }
     }
     const double needed = std::ceil(dtGrid * rate);
-    constexpr double kMaxBrineSubsteps = 1'000'000.0;
-    if (!(needed <= kMaxBrineSubsteps)) {
+    if (!(needed * subdt * n <= kMaxSoleTeilschritte)) {
       throw CalcError(
           " Zu viele Sole-Teilschritte (Durchfluss zu gross oder Sondenrohr zu klein?)  /  too many brine "
           "sub-steps (flow too large or probe pipe too small?) ");

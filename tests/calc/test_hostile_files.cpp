@@ -170,6 +170,36 @@ TEST(HostileFiles, AnInfinitePressureDropIsRefusedAtInitialisation) {
   Simulate(-4);
 }
 
+// Found by fuzzing: a design flow of 2600 kg/s through one probe with
+// transient brine asked for 566,835 brine sub-steps per grid sub-step, and a
+// year took minutes. A tenth of that flow still runs.
+TEST(HostileFiles, ADesignFlowThatWouldNeedTooManyBrineSubStepsIsRefused) {
+  auto start = [](double flow) {
+    Messung = 0.0;
+    Simulate(-3);
+    readfile = false;
+    writefile = false;
+    stationaer = false;
+    Auslegungsmassenstrom = flow;
+    Simulate(-1);
+  };
+  try {
+    start(2600.0);
+    FAIL() << "run started with " << substep_run << " brine sub-steps";
+  } catch (const CalcError& e) {
+    EXPECT_NE(std::string(e.what()).find("too many brine sub-steps"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("design flow"), std::string::npos) << e.what();
+  }
+  AbandonRun();
+  start(260.0);
+  EXPECT_GT(substep_run, 10000);
+  EXPECT_LE(static_cast<double>(substep_run) * subdt * DimAxi, kMaxSoleTeilschritte);
+  Simulate(-4);
+  start(0.5);
+  EXPECT_LT(substep_run, 1000);
+  Simulate(-4);
+}
+
 TEST(HostileFiles, FrostLimitOutsideTheFluidRangeIsRefusedAtReadAndAtInitialisation) {
   Lines f = Project([] { WP = true; });
   SetFirst(f, 127, "600");
