@@ -92,14 +92,7 @@ bool EigenerDurchgang(TForm1& f) {
   EingabeNeuLesen(lastYearAlt, true);
   Systemsimulation = systemAlt;
 
-  Simulate(-1);
-  Abbruch = false;
-  Kuehlbetrieb = false;
-  MonatsstatistikZuruecksetzen();
-  const int schritteProStunde = Zeitschritt >= 59 ? 1 : 60 / std::max(1, Zeitschritt);
-  Schrittzaehler = 0;
-  Jahr = 1;
-  LastYear = lastYearAlt;
+  const int schritteProStunde = LaufBeginnen(lastYearAlt);
 
   LaufArt art;
   art.still = true;

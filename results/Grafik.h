@@ -45,6 +45,10 @@ extern double TBrineMaxMonat[kMaxMonate + 1];
 inline int MonatsIndex(int jahr, int monat) { return (jahr - 1) * 12 + monat; }
 // Sets the monthly statistics to their empty values (sums 0, minima 9999, maxima -9999).
 void MonatsstatistikZuruecksetzen();
+// Starts a pass after its set-up: command -1, the window-side run state and
+// statistics reset, the step counter at the start of year 1 of `lastYear`.
+// Returns the steps per hour.
+int LaufBeginnen(int lastYear);
 
 // Sized probe length per borehole (0 = the whole project).
 extern double SondenlaengeJeSonde[601];

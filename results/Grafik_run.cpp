@@ -374,6 +374,20 @@ void EingabeNeuLesen(int lastYear, bool eigeneRechnung) {
 
 // ---- the run driver ----
 
+int LaufBeginnen(int lastYear) {
+  // The module refuses a step length out of range before the steps per hour
+  // are derived from it.
+  Simulate(-1);
+  // The module leaves the statistics of the windows alone.
+  Abbruch = false;
+  Kuehlbetrieb = false;
+  MonatsstatistikZuruecksetzen();
+  Schrittzaehler = 0;
+  Jahr = 1;
+  LastYear = lastYear;
+  return Zeitschritt >= 59 ? 1 : 60 / std::max(1, Zeitschritt);
+}
+
 bool TForm4::EinLauf(int& durchgang) {
   Button6->hide();
   if (!DirektkuehlungWP) Form1->EingabenUebernehmen();
@@ -440,17 +454,8 @@ bool TForm4::EinLauf(int& durchgang) {
   EingabeNeuLesen(lastYearAlt, false);
   Systemsimulation = systemAlt;
 
-  // 5.8 The module refuses a step length out of range before the steps per
-  // hour are derived from it.
-  Simulate(-1);
-  // The module leaves the statistics of the windows alone.
-  Abbruch = false;
-  Kuehlbetrieb = false;
-  MonatsstatistikZuruecksetzen();
-  const int schritteProStunde = Zeitschritt >= 59 ? 1 : 60 / std::max(1, Zeitschritt);
-  Schrittzaehler = 0;
-  Jahr = 1;
-  LastYear = lastYearAlt;
+  // 5.8
+  const int schritteProStunde = LaufBeginnen(lastYearAlt);
 
   // 5.9
   int stunde = 0;
