@@ -25,6 +25,7 @@
 #include "results/Grafik.h"
 #include "shell/QEB.h"
 #include "shell/start.h"
+#include "tests/support/ui_project.h"
 
 namespace fs = std::filesystem;
 
@@ -42,12 +43,7 @@ void Schreib(const std::string& f, const std::string& text) { std::ofstream(f, s
 class Calculation : public ::testing::Test {
  protected:
   void SetUp() override {
-    CreateApplicationWindows();
-    ResetToDefaults();
-    StandardWetterjahrKopieren(Aussentemperatur, Luftfeuchte, Globalstrahlung);
-    Form6->FillSystemForm();
-    system_2->FillSystemForm();
-    Form1->EingabenAnzeigen();
+    NeuesProjektInDenFenstern();
     Hauptlauf = true;
     Projektdateiname.clear();
     GespeichertUnter.clear();

@@ -17,6 +17,7 @@
 #include "input/system2.h"
 #include "platform/Platform.h"
 #include "shell/QEB.h"
+#include "tests/support/ui_project.h"
 
 namespace qeb {
 namespace {
@@ -51,12 +52,7 @@ std::map<std::string, std::string> Snapshot() {
 class InputWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    CreateApplicationWindows();
-    ResetToDefaults();
-    StandardWetterjahrKopieren(Aussentemperatur, Luftfeuchte, Globalstrahlung);
-    Form6->FillSystemForm();
-    system_2->FillSystemForm();
-    Form1->EingabenAnzeigen();
+    NeuesProjektInDenFenstern();
   }
   static TForm1& Window() {
     CreateApplicationWindows();

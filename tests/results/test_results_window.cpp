@@ -20,6 +20,7 @@
 #include "results/Result.h"
 #include "results/Sia.h"
 #include "shell/QEB.h"
+#include "tests/support/ui_project.h"
 
 namespace qeb {
 namespace {
@@ -129,12 +130,7 @@ bool Fuenfzig() {  // the calculation through the graph window's run driver
 class ResultWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    CreateApplicationWindows();
-    ResetToDefaults();
-    StandardWetterjahrKopieren(Aussentemperatur, Luftfeuchte, Globalstrahlung);
-    Form6->FillSystemForm();
-    system_2->FillSystemForm();
-    Form1->EingabenAnzeigen();
+    NeuesProjektInDenFenstern();
     Hauptlauf = true;
     Outputfile = "Ausgabe_result.qeb";
     g_laeufe = 0;

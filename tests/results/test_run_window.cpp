@@ -23,6 +23,7 @@
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "shell/QEB.h"
+#include "tests/support/ui_project.h"
 
 namespace qeb {
 namespace {
@@ -41,12 +42,7 @@ struct Drawn {
 class RunWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    CreateApplicationWindows();
-    ResetToDefaults();
-    StandardWetterjahrKopieren(Aussentemperatur, Luftfeuchte, Globalstrahlung);
-    Form6->FillSystemForm();
-    system_2->FillSystemForm();
-    Form1->EingabenAnzeigen();
+    NeuesProjektInDenFenstern();
     Hauptlauf = true;
     SparsamZeichnen = true;
     Outputfile = "Ausgabe_run.qeb";

@@ -1,0 +1,24 @@
+// The windows' tests start from a new project as the program shows it: the
+// windows created, the defaults with the built-in weather year, and every
+// window showing them.
+#pragma once
+
+#include "calc/QEBMOD.h"
+#include "calc/QEBMOD_plant.h"
+#include "input/Cooling.h"
+#include "input/QEBInput.h"
+#include "input/system2.h"
+#include "shell/QEB.h"
+
+namespace qeb {
+
+inline void NeuesProjektInDenFenstern() {
+  CreateApplicationWindows();
+  ResetToDefaults();
+  StandardWetterjahrKopieren(Aussentemperatur, Luftfeuchte, Globalstrahlung);
+  Form6->FillSystemForm();
+  system_2->FillSystemForm();
+  Form1->EingabenAnzeigen();
+}
+
+}  // namespace qeb
