@@ -1,7 +1,7 @@
 #include "input/Cooling.h"
 
 #include "input/SystemForms.h"
-#include "input/TableData.h"
+#include "widgets/TableData.h"
 #include "shell/QEB.h"
 
 namespace qeb {
@@ -10,12 +10,12 @@ TForm6* Form6 = nullptr;
 
 #define QEB_WINDOW TForm6
 #define QEB_TABLE_FILE "input/Cooling_controls.inc"
-#include "input/WindowTables.inc"
+#include "widgets/WindowTables.inc"
 
 TForm6::TForm6(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form6"));
   BuildFromTables(this, Tables(), nullptr, nullptr);
-#include "input/WindowBinding.inc"
+#include "widgets/WindowBinding.inc"
 }
 
 void TForm6::FillSystemForm() {

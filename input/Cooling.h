@@ -15,7 +15,7 @@ class TForm6 : public QWidget {
  public:
   explicit TForm6(QWidget* parent = nullptr);
 #define QEB_TABLE_FILE "input/Cooling_controls.inc"
-#include "input/WindowMembers.inc"
+#include "widgets/WindowMembers.inc"
 #undef QEB_TABLE_FILE
   static const FormTables& Tables();
 

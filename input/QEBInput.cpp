@@ -17,7 +17,7 @@
 
 #include "calc/QEBMOD.h"
 #include "input/QEBInput_project.h"
-#include "input/TableData.h"
+#include "widgets/TableData.h"
 #include "platform/Jpeg.h"
 #include "platform/Platform.h"
 #include "shell/QEB.h"
@@ -76,7 +76,7 @@ void RequireControl(const void* p, const char* name) {
 #define QEB_TABLE_FILE "input/QEBInput_controls.inc"
 #define QEB_MENU_FILE "input/QEBInput_menus.inc"
 #define QEB_BIND_TABS
-#include "input/WindowTables.inc"
+#include "widgets/WindowTables.inc"
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
@@ -85,7 +85,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   body->setObjectName(QStringLiteral("Form1Body"));
   setCentralWidget(body);
   BuildFromTables(body, Tables(), menuBar(), &PageControl1);
-#include "input/WindowBinding.inc"
+#include "widgets/WindowBinding.inc"
   // The command buttons serve every tab: they sit in one row below the tabs.
   if (auto* cmd = findChild<QGroupBox*>(QStringLiteral("grp_g_Sonden_Befehle"))) {
     auto* bar = new QWidget(body);

@@ -15,7 +15,7 @@
 #include <map>
 #include <string>
 
-#include "input/Controls.h"
+#include "widgets/Controls.h"
 
 class QTabWidget;
 class QAction;
@@ -91,7 +91,7 @@ class TForm1 : public QMainWindow {
 #define QEB_TABLE_FILE "input/QEBInput_controls.inc"
 #define QEB_MENU_FILE "input/QEBInput_menus.inc"
 #define QEB_TAB_MEMBERS
-#include "input/WindowMembers.inc"
+#include "widgets/WindowMembers.inc"
 #undef QEB_TABLE_FILE
 #undef QEB_MENU_FILE
 #undef QEB_TAB_MEMBERS

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "calc/QEBMOD.h"
-#include "input/Controls.h"
+#include "widgets/Controls.h"
 
 namespace qeb {
 

@@ -1,7 +1,7 @@
 #include "input/system2.h"
 
 #include "input/SystemForms.h"
-#include "input/TableData.h"
+#include "widgets/TableData.h"
 #include "shell/QEB.h"
 
 namespace qeb {
@@ -10,12 +10,12 @@ Tsystem_2* system_2 = nullptr;
 
 #define QEB_WINDOW Tsystem_2
 #define QEB_TABLE_FILE "input/system2_controls.inc"
-#include "input/WindowTables.inc"
+#include "widgets/WindowTables.inc"
 
 Tsystem_2::Tsystem_2(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("system_2"));
   BuildFromTables(this, Tables(), nullptr, nullptr);
-#include "input/WindowBinding.inc"
+#include "widgets/WindowBinding.inc"
 }
 
 void Tsystem_2::FillSystemForm() {

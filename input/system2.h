@@ -14,7 +14,7 @@ class Tsystem_2 : public QWidget {
  public:
   explicit Tsystem_2(QWidget* parent = nullptr);
 #define QEB_TABLE_FILE "input/system2_controls.inc"
-#include "input/WindowMembers.inc"
+#include "widgets/WindowMembers.inc"
 #undef QEB_TABLE_FILE
   static const FormTables& Tables();
 

@@ -52,7 +52,11 @@ class DesktopInteraction : public Interaction {
   }
   bool PrintDialog() override {
     QPrinter printer;
+    return PrintDialog(printer, false);
+  }
+  bool PrintDialog(QPrinter& printer, bool setup) override {
     QPrintDialog dlg(&printer, Parent());
+    if (setup) dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
     return dlg.exec() == QDialog::Accepted;
   }
   bool ShellOpen(const std::string& target) override {

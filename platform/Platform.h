@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+class QPrinter;
 class QWidget;
 
 namespace qeb {
@@ -36,6 +37,12 @@ class Interaction {
   virtual std::string PictureFileName(const std::string& filter, const std::string& dir) { return OpenFileName(filter, dir); }
   // Print dialog; false when cancelled.
   virtual bool PrintDialog() = 0;
+  // Print (or printer set-up) dialog on that printer; false when cancelled.
+  virtual bool PrintDialog(QPrinter& printer, bool setup) {
+    (void)printer;
+    (void)setup;
+    return PrintDialog();
+  }
   // Shell "open" of a document, web page or mail link; false when nothing opened it.
   virtual bool ShellOpen(const std::string& target) = 0;
 };
@@ -85,6 +92,7 @@ class ScriptedInteraction : public Interaction {
   std::string OpenFileName(const std::string& filter, const std::string& dir) override;
   std::string SaveFileName(const std::string& filter, const std::string& dir, const std::string& name) override;
   std::string PictureFileName(const std::string& filter, const std::string& dir) override;
+  using Interaction::PrintDialog;
   bool PrintDialog() override;
   bool ShellOpen(const std::string& target) override;
 

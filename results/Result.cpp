@@ -10,7 +10,7 @@
 #include "calc/ErdsondenModel.h"
 #include "calc/QEBMOD.h"
 #include "calc/TextIO.h"
-#include "input/TableData.h"
+#include "widgets/TableData.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "results/Sia.h"
@@ -117,13 +117,13 @@ void LaufergebnisseUebernehmen() {
 
 #define QEB_WINDOW TResultat
 #define QEB_TABLE_FILE "results/Result_controls.inc"
-#include "input/WindowTables.inc"
+#include "widgets/WindowTables.inc"
 
 TResultat::TResultat(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Resultat"));
   setWindowTitle(QStringLiteral("Resultate Programm QEB"));
   BuildFromTables(this, Tables(), nullptr, nullptr);
-#include "input/WindowBinding.inc"
+#include "widgets/WindowBinding.inc"
   // One line per caption: the rows stay as high as their edits.
   for (const ControlSpec& c : Tables().controls) {
     if (c.kind != ctl::Label) continue;

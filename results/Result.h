@@ -51,7 +51,7 @@ class TResultat : public QWidget {
  public:
   explicit TResultat(QWidget* parent = nullptr);
 #define QEB_TABLE_FILE "results/Result_controls.inc"
-#include "input/WindowMembers.inc"
+#include "widgets/WindowMembers.inc"
 #undef QEB_TABLE_FILE
   static const FormTables& Tables();
 

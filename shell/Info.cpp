@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QPushButton>
 
-#include "input/TableData.h"
+#include "widgets/TableData.h"
 #include "platform/Platform.h"
 
 namespace qeb {
@@ -15,13 +15,13 @@ TForm2* Form2 = nullptr;
 
 #define QEB_WINDOW TForm2
 #define QEB_TABLE_FILE "shell/Info_controls.inc"
-#include "input/WindowTables.inc"
+#include "widgets/WindowTables.inc"
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Information"));
   BuildFromTables(this, Tables(), nullptr, nullptr);
-#include "input/WindowBinding.inc"
+#include "widgets/WindowBinding.inc"
   // The two link labels look and act like links.
   for (QLabel* l : {Internet, Label3}) {
     l->setStyleSheet(QStringLiteral("color: #0645ad; text-decoration: underline;"));

@@ -17,7 +17,7 @@ class TForm2 : public QDialog {
  public:
   explicit TForm2(QWidget* parent = nullptr);
 #define QEB_TABLE_FILE "shell/Info_controls.inc"
-#include "input/WindowMembers.inc"
+#include "widgets/WindowMembers.inc"
 #undef QEB_TABLE_FILE
   static const FormTables& Tables();
 

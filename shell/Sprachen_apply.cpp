@@ -12,7 +12,7 @@
 
 #include "calc/QEBMOD.h"
 #include "calc/TextIO.h"
-#include "input/Controls.h"
+#include "widgets/Controls.h"
 #include "shell/QEB.h"
 #include "shell/Sprachen.h"
 

@@ -10,7 +10,7 @@
 
 #include "calc/QEBMOD.h"
 #include "input/Cooling.h"
-#include "input/TableData.h"
+#include "widgets/TableData.h"
 #include "shell/Info.h"
 #include "shell/QEB.h"
 #include "shell/Sprachen.h"
@@ -42,13 +42,13 @@ const std::vector<std::string>& ScratchFiles() {
 
 #define QEB_WINDOW TForm3
 #define QEB_TABLE_FILE "shell/start_controls.inc"
-#include "input/WindowTables.inc"
+#include "widgets/WindowTables.inc"
 
 TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("QEB Programm"));
   BuildFromTables(this, Tables(), nullptr, nullptr);
-#include "input/WindowBinding.inc"
+#include "widgets/WindowBinding.inc"
   QFont big = Label1->font();
   big.setPointSizeF(big.pointSizeF() * 1.8);
   big.setBold(true);

@@ -20,7 +20,7 @@ class TForm3 : public QWidget {
  public:
   explicit TForm3(QWidget* parent = nullptr);
 #define QEB_TABLE_FILE "shell/start_controls.inc"
-#include "input/WindowMembers.inc"
+#include "widgets/WindowMembers.inc"
 #undef QEB_TABLE_FILE
   static const FormTables& Tables();
 

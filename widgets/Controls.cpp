@@ -1,4 +1,4 @@
-#include "input/Controls.h"
+#include "widgets/Controls.h"
 
 #include <QAction>
 #include <QButtonGroup>

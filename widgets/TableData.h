@@ -1,7 +1,7 @@
 // Turns a window's data file into its tables (include once per window .cpp).
 #pragma once
 
-#include "input/Controls.h"
+#include "widgets/Controls.h"
 
 // Inside a function body: FormTables t; QEB_FILL_TABLES(t, "input/X_controls.inc")
 #define QEB_TAB(name, caption, tag) t_.tabs.push_back({#name, caption, tag});
