@@ -18,6 +18,7 @@
 #include "calc/QEBMOD.h"
 #include "input/QEBInput_project.h"
 #include "widgets/TableData.h"
+#include "widgets/Typing.h"
 #include "platform/Jpeg.h"
 #include "platform/Platform.h"
 #include "shell/QEB.h"
@@ -33,7 +34,6 @@ double BuAbstand = 0.0;
 double BuVerhaeltnis = 0.0;
 double SummeSpeicherverluste = 0.0;
 double WWDeckung = 0.0;
-double Freecoollast = 0.0;
 double GW_Flaeche[4] = {};
 double Darcy[4] = {};
 double Richtung[5] = {};
@@ -86,6 +86,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   setCentralWidget(body);
   BuildFromTables(body, Tables(), menuBar(), &PageControl1);
 #include "widgets/WindowBinding.inc"
+  // What the user typed counts before any command of the window runs.
+  BefehleFertigstellenZuerst(this);
   // The command buttons serve every tab: they sit in one row below the tabs.
   if (auto* cmd = findChild<QGroupBox*>(QStringLiteral("grp_g_Sonden_Befehle"))) {
     auto* bar = new QWidget(body);
@@ -124,6 +126,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ConnectCatalogHandlers(this);
   ConnectLanguageMenu(this);
   ConnectCalculationHandlers(this);
+  ConnectLoadHandlers(this);
 }
 
 // ---------------- lifecycle ----------------

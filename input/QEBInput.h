@@ -35,11 +35,19 @@ extern double BuAbstand;
 extern double BuVerhaeltnis;
 extern double SummeSpeicherverluste;
 extern double WWDeckung;
-extern double Freecoollast;
 extern double GW_Flaeche[4];  // groundwater cross-sections of layers 1..3, m²
 extern double Darcy[4];       // Darcy velocities of layers 1..3, m/s
 extern double Richtung[5];    // groundwater flow direction values of the last display
 extern bool Tageslastprofil;
+// Monthly shares of the annual heating, cooling and free-cooling energies
+// (without the band loads), months 1..12: an annual value is spread by them.
+extern double AnteilHeizung[13];
+extern double AnteilKuehlung[13];
+extern double AnteilFreecooling[13];
+extern double SpezEntzugLeistung;  // specific extraction power at full load, W/m
+extern double SpezEntzugEnergie;   // specific annual extraction energy, kWh/m
+// Days of month m of the model year (February 28); `sonst` for a month above 12.
+int TageImMonat(int m, int sonst);
 extern bool StaoVorhanden;
 extern bool StaoVerwenden;
 extern bool TRTAusgewertet;
@@ -110,6 +118,7 @@ class TForm1 : public QMainWindow {
   void SchichtenUebernehmen();
   void RaGrenzeMelden();
   void EingabenAnzeigen();
+  void EingabenAnzeigenDurchgang();
 
   // Language menu (input/QEBInput_language.cpp).
   void Deutsch1Click();
@@ -137,6 +146,23 @@ class TForm1 : public QMainWindow {
   // The close box of the title bar: greyed while the start dialog is hidden,
   // so the window is left through its own "Schliessen".
   void SetCloseBoxGreyed(bool greyed);
+
+  // The load and heat-pump chain (QEBInput_loads.cpp).
+  void ELastyearChange();
+  void ELastyear2Change();
+  void EJahresheizlastChange();
+  void EHeizlast1Change();
+  void EHeizleistung_VollastChange();
+  void ECOP_VolllastChange();
+  void EDeltaVerdampferChange();
+  void EAuslegungsentzugChange();
+  void EAuslegungsmassenstromChange();
+  void EQSpitzeFebChange();
+  void ETSinkChange();
+  void ETSink1Change();
+  void ETSink2Change();
+  void AnteileAusMonatswerten();
+  void SpezifischenEntzugZeigen();
 
   // Opening a project.
   void ToolButtonOeffnenClick();
@@ -238,6 +264,15 @@ class TForm1 : public QMainWindow {
     return out;
   }
   std::map<std::string, std::array<QWidget*, 13>> reihen_;
+  // The display guard: while the window fills its controls from the shared
+  // state, the change handlers leave the state and the other controls alone.
+  bool Anzeigend() const { return anzeige_ > 0; }
+  int anzeige_ = 0;
+  // Shows a value, except in the edit the user is typing in.
+  void Zeige(QLineEdit* e, double v, int decimals);
+  void ZeigeInt(QLineEdit* e, long long v);
+  void JahreAusEdit(QLineEdit* e);
+  void TSinkAusEdit(QLineEdit* e);
   bool raLimitPending_ = false;
   bool closeBoxGreyed_ = false;
   bool inTransfer_ = false;
@@ -246,6 +281,9 @@ class TForm1 : public QMainWindow {
 extern TForm1* Form1;
 // Binds the ground tab's and the catalogues' handlers to their controls.
 void ConnectCatalogHandlers(TForm1* form);
+
+// Binds the load and heat-pump chain's handlers to their controls.
+void ConnectLoadHandlers(TForm1* form);
 
 // Connects the language menu items to their handlers (called once by the
 // window's constructor).

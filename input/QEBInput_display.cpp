@@ -5,6 +5,7 @@
 #include "calc/Erdsonden.h"
 #include "calc/QEBMOD.h"
 #include "input/QEBInput.h"
+#include "widgets/Typing.h"
 
 namespace qeb {
 
@@ -14,6 +15,16 @@ void TForm1::Show(QLineEdit* e, double v) const {
 }
 
 void TForm1::EingabenAnzeigen() {
+  const bool aussen = !Anzeigend();
+  {
+    Anzeigedurchgang durchgang(this, anzeige_);
+    EingabenAnzeigenDurchgang();
+  }
+  // What no display step shows follows the state once the pass is done.
+  if (aussen) AnteileAusMonatswerten();
+}
+
+void TForm1::EingabenAnzeigenDurchgang() {
   // 1. Change handlers fired on the way may alter this flag; it is put back below.
   const bool savedUngleichmaessig = ungleichmaessig;
 
@@ -100,6 +111,7 @@ void TForm1::EingabenAnzeigen() {
   Show(Eg_Sondenabstand, g_Sondenabstand);
   ShowChoice(EStarttemp, Starttemp);
   ShowInt(ELastyear, LastYear);
+  ShowInt(ELastyear2, LastYear);
   ShowInt(ELastyear1, MessJahr);
   ShowChoice(EAllsteps, Allsteps);
   const auto lz = Reihe<QLineEdit>("ELaufzeit", 12);
@@ -190,12 +202,12 @@ void TForm1::EingabenAnzeigen() {
   const auto hl = Reihe<QLineEdit>("EHeizlast", 12);
   const auto kl = Reihe<QLineEdit>("EKuehllast", 12);
   const auto fc = Reihe<QLineEdit>("EFreecool", 12);
-  Freecoollast = 0.0;
+  JahresFreecooling = 0.0;
   for (int m = 1; m <= 12; ++m) {
     Show(hl[m], Heizlast[m]);
     Show(kl[m], Kuehllast[m]);
     Show(fc[m], Freecool[m]);
-    Freecoollast += Freecool[m];
+    JahresFreecooling += Freecool[m];
   }
   Show(ECOP_Volllast, COP_Volllast);
   Show(ECOP_Heizlast, COP_Heizlast);
@@ -308,7 +320,7 @@ void TForm1::EingabenAnzeigen() {
   Show(EAuslegungsmassenstrom3, Auslegungsmassenstrom3);
   ShowChoice(EAufteilung, Aufteilung);
   Show(EFreecoolleistung, Freecoolleistung);
-  Show(EFreecoollast, Freecoollast);
+  Show(EFreecoollast, JahresFreecooling);
 
   // 18. pressure drop of each hydraulic part at the flow of the first circuit
   auto part = [](double dpRated, double flowRated) {

@@ -414,7 +414,7 @@ void TForm1::EingabenUebernehmen() {
   Hell = C(EHell);
   Aufteilung = C(EAufteilung);
   Freecoolleistung = R(EFreecoolleistung);
-  Freecoollast = R(EFreecoollast);
+  JahresFreecooling = R(EFreecoollast);
   AnzahlSonden2 = I(EAnzahlSonden2);
   Auslegungsmassenstrom3 = R(EAuslegungsmassenstrom3);
 
