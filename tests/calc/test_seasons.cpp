@@ -1,0 +1,170 @@
+// Loads that follow the seasons, through the command entry: a run shortened
+// by the year jump against the same run simulated hour by hour, and the heat
+// that the ground gives up against the load the run was asked to carry, with
+// transient brine and the pump cycling every day. The oracles are the
+// module's own hour-by-hour run and the load the test applies.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <numbers>
+
+#include "calc/Erdsonden.h"
+#include "calc/QEBMOD.h"
+
+namespace qeb {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+// Extraction in winter, injection in summer's peak: coldest in mid-January.
+double Season(int hour, double mean, double amplitude) {
+  return mean + amplitude * std::cos(2.0 * kPi * (hour - 360.0) / 8760.0);
+}
+
+class Seasons : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetDefaults();
+    readfile = false;
+    writefile = false;
+    Jahreszeiten = false;
+    Kellerflaeche = 0.0;
+    Druck = false;
+    AnfahrfileSchreiben = false;
+    TEarth = false;
+    Leistung = true;
+    Sondenlaenge = 100.0;
+    Bohrdurchmesser = 0.13;
+    DimAxi = 4;
+    DimRad = 6;
+    Rechenradius = 3.0;
+    Auslegungsmassenstrom = 0.3;
+    Massenstrom = 0.3;
+  }
+
+  // Runs LastYear years, the load of each hour from `load` (kW, by the hour
+  // of the year), and returns the mean outlet temperature of the last year.
+  static double MeanOfTheLastYear(const std::function<double(int)>& load) {
+    Simulate(-1);
+    Schrittzaehler = 0;
+    Jahr = 1;
+    while (Jahr <= LastYear) {
+      ++Schrittzaehler;
+      QSource = load(Schrittzaehler);
+      int code = 0;
+      Simulate(code);
+    }
+    double mean = 0.0;
+    for (int h = 1; h <= 8760; ++h) mean += TSourceStunde[h] / 8760.0;
+    Simulate(-4);
+    return mean;
+  }
+
+  // Heat that the ground gave up to the brine over the year just simulated,
+  // kWh: the weekly block means of every segment over 52 weeks and the
+  // running mean of the unfinished last block (24 hours).
+  static double GroundHeatOfTheYear() {
+    double joules = 0.0;
+    for (int j = 1; j <= DimAxi; ++j) {
+      for (int b = 1; b <= 52; ++b) joules += QHistorie[j][b] * 604800.0;
+      joules += QBlockMittel[j] * (8760 - 52 * 168) * 3600.0;
+    }
+    return joules * AnzahlSonden / 3.6e6;
+  }
+
+  // One year with transient brine in power mode; the pump runs in the hours
+  // `on` gives, at `flow` kg/s, with the seasonal load while it runs. Returns
+  // the ground's heat against the load, as a relative deviation.
+  static double TransientYearBalance(double flow, const std::function<bool(int)>& on, double mean, double amplitude) {
+    stationaer = false;
+    LastYear = 1;
+    Auslegungsmassenstrom = flow;
+    Simulate(-1);
+    Schrittzaehler = 0;
+    Jahr = 1;
+    double load = 0.0;
+    int worstStatus = 0;
+    for (int h = 1; h <= 8760; ++h) {
+      const bool running = on(h);
+      Massenstrom = running ? flow : 0.0;
+      QSource = running ? Season(h, mean, amplitude) : 0.0;
+      load += QSource;
+      ++Schrittzaehler;
+      int code = 0;
+      Simulate(code);
+      worstStatus = std::max(worstStatus, Rechenstatus);
+      if (!std::isfinite(TSource)) return NAN;
+    }
+    const double ground = GroundHeatOfTheYear();
+    Simulate(-4);
+    EXPECT_LT(worstStatus, 2);
+    std::printf("load %.1f kWh, ground %.1f kWh (%+.3f %%)\n", load, ground, 100.0 * (ground / load - 1.0));
+    return ground / load - 1.0;
+  }
+};
+
+// 25 years under a seasonal load: the last year after the jump against the
+// same 25 years hour by hour, with either far-field model.
+TEST_F(Seasons, YearJumpFollowsTheSeasonalLoad) {
+  LastYear = 25;
+  const auto load = [](int h) { return Season(h, 2.5, 2.0); };
+  for (bool gFunction : {false, true}) {
+    SCOPED_TRACE(gFunction ? "g-function" : "line source");
+    gfunction = gFunction;
+    Starttemp = false;
+    const double hourly = MeanOfTheLastYear(load);
+    Starttemp = true;
+    const double jump = MeanOfTheLastYear(load);
+    std::printf("%s: year 25 hour by hour %.3f degC, after the jump %.3f degC (%+.3f K)\n",
+                gFunction ? "g-function" : "line source", hourly, jump, jump - hourly);
+    EXPECT_NEAR(jump, hourly, 0.2);
+  }
+}
+
+// A load without seasons: the jumped years start from the first year's last
+// block, as they always have, so such runs keep their results.
+TEST_F(Seasons, ConstantLoadRestartsFromItsLastBlock) {
+  LastYear = 25;
+  Starttemp = true;
+  Simulate(-1);
+  Schrittzaehler = 0;
+  Jahr = 1;
+  while (Jahr == 1) {
+    ++Schrittzaehler;
+    QSource = 3.0;
+    int code = 0;
+    Simulate(code);
+  }
+  ASSERT_EQ(Jahr, 25);
+  for (int j = 1; j <= DimAxi; ++j) {
+    // Entry 52 still holds the first year's last block.
+    EXPECT_EQ(QHistorie[j][0], QHistorie[j][52]);
+    EXPECT_NE(QHistorie[j][0], Randmittel[j]);
+  }
+  Simulate(-4);
+}
+
+// Transient brine, the pump on 06-20 h every day, a load that turns into
+// injection in summer: the ground gives up what the load takes.
+TEST_F(Seasons, TransientBrineClosesItsEnergyWithDailyPumpCycles) {
+  DimRad = 5;
+  const auto daytime = [](int h) {
+    const int hourOfDay = (h - 1) % 24;
+    return hourOfDay >= 6 && hourOfDay < 20;
+  };
+  const double deviation = TransientYearBalance(0.25, daytime, 1.0, 4.5);
+  EXPECT_NEAR(deviation, 0.0, 0.005);
+}
+
+// The same with the pump running all year.
+TEST_F(Seasons, TransientBrineClosesItsEnergyRunningContinuously) {
+  DimRad = 5;
+  const double deviation = TransientYearBalance(0.25, [](int) { return true; }, 1.0, 4.5);
+  EXPECT_NEAR(deviation, 0.0, 0.005);
+}
+
+}  // namespace
+}  // namespace qeb
