@@ -36,11 +36,8 @@ class Seasons : public ::testing::Test {
     AnfahrfileSchreiben = false;
     TEarth = false;
     Leistung = true;
+    // One borehole of 100 m in the default grid (one segment, five cells).
     Sondenlaenge = 100.0;
-    Bohrdurchmesser = 0.13;
-    DimAxi = 4;
-    DimRad = 6;
-    Rechenradius = 3.0;
     Auslegungsmassenstrom = 0.3;
     Massenstrom = 0.3;
   }
@@ -147,23 +144,33 @@ TEST_F(Seasons, ConstantLoadRestartsFromItsLastBlock) {
   Simulate(-4);
 }
 
+bool Daytime(int h) {
+  const int hourOfDay = (h - 1) % 24;
+  return hourOfDay >= 6 && hourOfDay < 20;
+}
+
 // Transient brine, the pump on 06-20 h every day, a load that turns into
-// injection in summer: the ground gives up what the load takes.
+// injection in summer: the ground gives up what the load takes. Each start
+// pushes out the brine that warmed up in the probe during the pause.
 TEST_F(Seasons, TransientBrineClosesItsEnergyWithDailyPumpCycles) {
-  DimRad = 5;
-  const auto daytime = [](int h) {
-    const int hourOfDay = (h - 1) % 24;
-    return hourOfDay >= 6 && hourOfDay < 20;
-  };
-  const double deviation = TransientYearBalance(0.25, daytime, 1.0, 4.5);
-  EXPECT_NEAR(deviation, 0.0, 0.005);
+  EXPECT_NEAR(TransientYearBalance(0.25, Daytime, 1.0, 4.5), 0.0, 0.005);
+  // Four segments: a longer chain of brine cells.
+  DimAxi = 4;
+  DimRad = 6;
+  EXPECT_NEAR(TransientYearBalance(0.3, Daytime, 1.6, 2.4), 0.0, 0.005);
 }
 
 // The same with the pump running all year.
 TEST_F(Seasons, TransientBrineClosesItsEnergyRunningContinuously) {
-  DimRad = 5;
-  const double deviation = TransientYearBalance(0.25, [](int) { return true; }, 1.0, 4.5);
-  EXPECT_NEAR(deviation, 0.0, 0.005);
+  EXPECT_NEAR(TransientYearBalance(0.25, [](int) { return true; }, 1.0, 4.5), 0.0, 0.005);
+}
+
+// A coaxial probe, whose two channels also exchange heat with each other.
+TEST_F(Seasons, TransientCoaxialBrineClosesItsEnergy) {
+  KoaxialSonde = true;
+  DimAxi = 4;
+  EXPECT_NEAR(TransientYearBalance(0.25, Daytime, 1.0, 4.5), 0.0, 0.005);
+  EXPECT_NEAR(TransientYearBalance(0.25, [](int) { return true; }, 1.0, 4.5), 0.0, 0.005);
 }
 
 }  // namespace
