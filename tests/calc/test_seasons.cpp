@@ -121,6 +121,28 @@ TEST_F(Seasons, YearJumpFollowsTheSeasonalLoad) {
   }
 }
 
+// Blocks of two weeks: the year's history has 26 of them. The jumped years
+// start from the year's own last block, not from an entry past the year that
+// was never written (a constant load then ran more than a kelvin too cold).
+TEST_F(Seasons, YearJumpWithTwoWeekBlocks) {
+  LastYear = 25;
+  RepRandbed = 2;
+  for (bool gFunction : {false, true}) {
+    SCOPED_TRACE(gFunction ? "g-function" : "line source");
+    gfunction = gFunction;
+    for (double amplitude : {0.0, 2.0}) {
+      const auto load = [amplitude](int h) { return Season(h, 2.5, amplitude); };
+      Starttemp = false;
+      const double hourly = MeanOfTheLastYear(load);
+      Starttemp = true;
+      const double jump = MeanOfTheLastYear(load);
+      std::printf("%s, two-week blocks, amplitude %.1f kW: hour by hour %.3f degC, after the jump %.3f degC\n",
+                  gFunction ? "g-function" : "line source", amplitude, hourly, jump);
+      EXPECT_NEAR(jump, hourly, 0.2);
+    }
+  }
+}
+
 // A load without seasons: the jumped years start from the first year's last
 // block, as they always have, so such runs keep their results.
 TEST_F(Seasons, ConstantLoadRestartsFromItsLastBlock) {
