@@ -72,13 +72,18 @@ class Seasons : public ::testing::Test {
     return joules * AnzahlSonden / 3.6e6;
   }
 
-  // One year with transient brine in power mode; the pump runs in the hours
-  // `on` gives, at `flow` kg/s, with the seasonal load while it runs. Returns
-  // the ground's heat against the load, as a relative deviation.
-  static double TransientYearBalance(double flow, const std::function<bool(int)>& on, double mean, double amplitude) {
+  // One year with transient brine; the pump runs in the hours `on` gives, at
+  // `flow` kg/s. In power mode the seasonal load is given while the pump
+  // runs; in temperature mode the brine enters at `inlet` and the load is
+  // what the hour reports. Returns the ground's heat against the load, as a
+  // relative deviation.
+  static double TransientYearBalance(double flow, const std::function<bool(int)>& on, double mean, double amplitude,
+                                     bool temperatureMode = false, double inlet = 0.0) {
     stationaer = false;
     LastYear = 1;
     Auslegungsmassenstrom = flow;
+    Leistung = !temperatureMode;
+    TSink = inlet;
     Simulate(-1);
     Schrittzaehler = 0;
     Jahr = 1;
@@ -87,11 +92,14 @@ class Seasons : public ::testing::Test {
     for (int h = 1; h <= 8760; ++h) {
       const bool running = on(h);
       Massenstrom = running ? flow : 0.0;
-      QSource = running ? Season(h, mean, amplitude) : 0.0;
-      load += QSource;
+      if (temperatureMode)
+        TSink = inlet;
+      else
+        QSource = running ? Season(h, mean, amplitude) : 0.0;
       ++Schrittzaehler;
       int code = 0;
       Simulate(code);
+      load += running ? QSource : 0.0;
       worstStatus = std::max(worstStatus, Rechenstatus);
       if (!std::isfinite(TSource)) return NAN;
     }
@@ -185,6 +193,16 @@ TEST_F(Seasons, TransientBrineClosesItsEnergyWithDailyPumpCycles) {
 // The same with the pump running all year.
 TEST_F(Seasons, TransientBrineClosesItsEnergyRunningContinuously) {
   EXPECT_NEAR(TransientYearBalance(0.25, [](int) { return true; }, 1.0, 4.5), 0.0, 0.005);
+}
+
+// Temperature mode: the brine enters at 0 degC while the pump runs, and the
+// load is what the hours report. No iteration stands between the two, so the
+// balance closes more tightly.
+TEST_F(Seasons, TransientBrineClosesItsEnergyInTemperatureMode) {
+  EXPECT_NEAR(TransientYearBalance(0.25, Daytime, 0.0, 0.0, true, 0.0), 0.0, 0.002);
+  KoaxialSonde = true;
+  DimAxi = 4;
+  EXPECT_NEAR(TransientYearBalance(0.25, Daytime, 0.0, 0.0, true, 0.0), 0.0, 0.002);
 }
 
 // A coaxial probe, whose two channels also exchange heat with each other.
