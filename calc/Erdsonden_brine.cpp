@@ -162,6 +162,7 @@ __attribute__((always_inline)) inline double BrineProfileBody(const BrineInputs&
   // In steady flow the changes vanish and the outlet is the top cell; after a
   // pause the warm brine that stood in the probe leaves with the outlet
   // instead of being lost, and the ground's heat meets the load.
+  //
   // The heat a segment gives is what its transient brine took in the update,
   // formed before the step. Formed after it, it would differ by the cell's
   // change times its conductance, which running and standing brine do not
