@@ -124,6 +124,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ConnectCatalogHandlers(this);
   ConnectLanguageMenu(this);
   ConnectCalculationHandlers(this);
+  ConnectFieldHandlers(this);
 }
 
 // ---------------- lifecycle ----------------

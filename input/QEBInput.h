@@ -211,6 +211,10 @@ class TForm1 : public QMainWindow {
   void Wahlgfunction();
   // End of ground tab and catalogues
 
+  // The g-function window and the field editor (QEBInput_field.cpp).
+  void Button8Click();
+  void Sondenfeld1Click();
+
  protected:
   void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
@@ -246,6 +250,11 @@ class TForm1 : public QMainWindow {
 extern TForm1* Form1;
 // Binds the ground tab's and the catalogues' handlers to their controls.
 void ConnectCatalogHandlers(TForm1* form);
+
+// Connects the g-function button and the field editor's menu item.
+void ConnectFieldHandlers(TForm1* form);
+// A project picture was loaded from a file or the clipboard.
+extern bool ProjektbildGeladen;
 
 // Connects the language menu items to their handlers (called once by the
 // window's constructor).
