@@ -486,8 +486,8 @@ void TFeld::FormMouseMove(Qt::MouseButtons Shift, int X, int Y) {
     Scheibe(p, ax, ay, Markergroesse);
     SondeX[k] = X * Multiplikator;
     SondeY[k] = Y * Multiplikator;
-    SondeMalen(p, k, Markergroesse);
     if (!KompaktModus) Beschriftung(p, SondenText(k, SondeX[k], SondeY[k]), X, Y, Qt::white);
+    SondeMalen(p, k, Markergroesse);
     p.end();
     NrGetauscht = false;
     Zeichenflaeche->update();

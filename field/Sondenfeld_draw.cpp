@@ -89,9 +89,10 @@ void TFeld::FeldNeuZeichnen() {
   QPainter p(&Zeichenflaeche->Bild);
   Rasterlinien(p, true);
   for (int i = 1; i <= Zaehler; ++i) {
-    SondeMalen(p, i, Markergroesse);
+    // The label first: it hangs below the marker and never hides it.
     const int px = Px(SondeX[i]), py = Px(SondeY[i]);
     if (!KompaktModus) Beschriftung(p, SondenText(i, px * Multiplikator, py * Multiplikator), px, py, Qt::white);
+    SondeMalen(p, i, Markergroesse);
   }
   p.end();
   Zeichenflaeche->update();
@@ -259,13 +260,13 @@ void TFeld::Auswertungsbild() {
       p.setBrush(nachbar ? kGelb : kRot);
       Scheibe(p, px, py, Ergebnisanzeige ? 3 : Markergroesse);
     }
+    if (!KompaktModus) Beschriftung(p, SondenText(i, SondeX[i], SondeY[i]), px, py, Qt::white);
     p.setPen(QPen(nachbar ? kGruen : kRot, 1));
     p.setBrush(nachbar ? kGelb : kRot);
     int r = std::max(static_cast<int>(std::lround(T / 2.0)), 2);
     if (Ergebnisanzeige) r = 3;
     if (nachbar) r = 6;
     Scheibe(p, px, py, r);
-    if (!KompaktModus) Beschriftung(p, SondenText(i, SondeX[i], SondeY[i]), px, py, Qt::white);
   }
   p.end();
   Zeichenflaeche->update();
@@ -333,9 +334,9 @@ void TFeld::Gitter() {
   }
   for (int i = 1; i <= Zaehler; ++i) {
     const int px = Px(SondeX[i]), py = Px(SondeY[i]);
+    if (!KompaktModus) Beschriftung(p, SondenText(i, SondeX[i], SondeY[i]), px, py, Qt::white);
     SondeMalen(p, i, Ergebnisanzeige || Ueberblendung ? 3 : Markergroesse);
     SondeMalen(p, i, Ergebnisanzeige ? Ergebnismarker : Markergroesse);
-    if (!KompaktModus) Beschriftung(p, SondenText(i, SondeX[i], SondeY[i]), px, py, Qt::white);
   }
   p.setPen(QPen(Qt::black, 1));
   QFont f = p.font();

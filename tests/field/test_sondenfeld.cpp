@@ -113,6 +113,7 @@ TEST_F(Feldeditor, ClicksPlaceBoreholesAtTheirMetricPositionsWithLabelsBelow) {
   // The marker is red, its label hangs below it on white.
   EXPECT_EQ(Pixel(200, 100), QColor(255, 0, 0));
   EXPECT_EQ(Pixel(198, 98), QColor(255, 0, 0));
+  EXPECT_EQ(Pixel(200, 105), QColor(255, 0, 0));  // the label does not cover the marker's lower edge
   EXPECT_EQ(Pixel(181, 105), QColor(Qt::white));
   EXPECT_NE(Pixel(181, 103), QColor(Qt::white));
 }
