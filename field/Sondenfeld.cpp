@@ -210,11 +210,12 @@ void TFeld::closeEvent(QCloseEvent* e) {
   QWidget::closeEvent(e);
 }
 
-void TFeld::MassstabPruefen() {
+void TFeld::FeldPruefen() {
   // A scale that is not a positive number (a file, a zoom pushed too far)
   // would put every borehole at one pixel or none: back to the default.
-  if (!(Multiplikator > 0.0) || !std::isfinite(Multiplikator) || Multiplikator > 1.0e6 || Multiplikator < 1.0e-6)
-    Multiplikator = kStandardMassstab;
+  if (!(Multiplikator > 0.0) || !std::isfinite(Multiplikator)) Multiplikator = kStandardMassstab;
+  // The borehole tables end at 600.
+  Zaehler = std::clamp(Zaehler, 0, kMaxSonden);
 }
 
 int TFeld::Px(double m) const {
@@ -259,7 +260,7 @@ void TFeld::Schnellstarten() {
 }
 
 void TFeld::FormMouseDown(Qt::MouseButton Button, Qt::MouseButtons, int X, int Y, bool Doppelklick) {
-  MassstabPruefen();
+  FeldPruefen();
   const double M = Multiplikator;
   NrGetauscht = false;
   QPainter p(&Zeichenflaeche->Bild);
@@ -432,7 +433,7 @@ void TFeld::FormMouseDown(Qt::MouseButton Button, Qt::MouseButtons, int X, int Y
       if (Solldistanz > 0.0 && Messdistanz > 0.0) {
         Skalierfaktor = Solldistanz / Messdistanz;
         Multiplikator *= Skalierfaktor;
-        MassstabPruefen();
+        FeldPruefen();
       }
     } else {
       Messmodus = false;
@@ -468,7 +469,7 @@ void TFeld::SondeLoeschen(int k) {
 
 void TFeld::FormMouseMove(Qt::MouseButtons Shift, int X, int Y) {
   if (Messmodus) return;
-  MassstabPruefen();
+  FeldPruefen();
   if (NeueSonde || NrGetauscht || AktiveSonde < 1 || AktiveSonde > Zaehler) return;
   const int k = AktiveSonde;
   if (Shift & Qt::LeftButton) {
@@ -502,7 +503,7 @@ void TFeld::FormMouseMove(Qt::MouseButtons Shift, int X, int Y) {
 
 void TFeld::FormMouseUp(Qt::MouseButton, Qt::MouseButtons, int, int) {
   Zeichenflaeche->unsetCursor();
-  MassstabPruefen();
+  FeldPruefen();
   const bool zweiPunkte = Messmodus || Isohypse1Eingabe || Isohypse2Eingabe;
   if (!zweiPunkte) {
     if (!PlanVerschieben) {
@@ -584,7 +585,7 @@ void TFeld::Button31Click() {
   Button5->setVisible(Nummernmodus);
   Button31->setVisible(!Nummernmodus);
   if (Nummernmodus && KompaktModus) {
-    MassstabPruefen();
+    FeldPruefen();
     QPainter p(&Zeichenflaeche->Bild);
     p.setPen(Knopfflaeche());
     for (int i = 1; i <= Zaehler; ++i)

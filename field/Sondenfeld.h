@@ -191,7 +191,9 @@ class TFeld : public QWidget {
   // borehole's long-term g-value; false when the module refused.
   bool Auswerten();
   void Auswertungsbild();
-  void MassstabPruefen();
+  // Puts a scale that is no positive number back to the default and keeps
+  // the borehole count within the tables.
+  void FeldPruefen();
   QColor Knopfflaeche() const;
   bool auswertungFehler_ = false;
 };

@@ -185,13 +185,14 @@ double Langzeitwert(double x, double capGrund) {
 }  // namespace
 
 bool TFeld::Auswerten() {
-  MassstabPruefen();
+  FeldPruefen();
   try {
     if (Zaehler >= 1) {
       FeldZaehlen();
       gfuntyp = Sondenauswahl = 43;
       Sondengrafik = gfunction = true;
-      FeldGWerte();
+      // Neighbours alone have no g-function of their own.
+      if (HatEigeneSonde()) FeldGWerte();
       if (Form1 != nullptr) Form1->EingabenAnzeigen();
     }
     if (Form1 != nullptr) {
@@ -357,14 +358,14 @@ void TFeld::Button19Click() { Gitter(); }
 
 void TFeld::Button2Click() {
   Multiplikator *= 1.5;
-  MassstabPruefen();
+  FeldPruefen();
   Refresh();
   FeldNeuZeichnen();
 }
 
 void TFeld::Button3Click() {
   Multiplikator /= 1.5;
-  MassstabPruefen();
+  FeldPruefen();
   Refresh();
   FeldNeuZeichnen();
 }
@@ -416,6 +417,7 @@ void TFeld::Button15Click() {
 // ---------------- hand-over to the project ----------------
 
 void TFeld::Button1Click() {
+  FeldPruefen();
   for (QWidget* w : std::initializer_list<QWidget*>{Year_of_graph, EYear_Grafik, Blend, Blend1, Stao, Button60, Button61})
     w->hide();
   hide();

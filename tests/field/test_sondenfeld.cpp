@@ -236,6 +236,10 @@ TEST_F(Feldeditor, ScaleThatIsNoPositiveNumberFallsBackToTheDefault) {
   EXPECT_TRUE(Multiplikator > 0 && std::isfinite(Multiplikator));
   for (int k = 0; k < 45; ++k) Feld->Button2Click();
   EXPECT_TRUE(Multiplikator > 0 && std::isfinite(Multiplikator));
+  // A count beyond the tables is cut back before the editor touches them.
+  Zaehler = 700;
+  Feld->Button2Click();
+  EXPECT_EQ(Zaehler, kMaxSonden);
 }
 
 TEST_F(Feldeditor, QuickStartMeasuresWithTheNextThreeClicksThenPlaces) {
@@ -340,6 +344,24 @@ TEST_F(Feldeditor, GridButtonsSetMarkersAndHitTest) {
   EXPECT_NE(Schrittgitter, s);
 }
 
+TEST_F(Feldeditor, OneBoreholeIsNotColouredAndTheYearEditTakesEnter) {
+  Klick(200, 200);
+  Feld->Button4Click();
+  EXPECT_EQ(Pixel(200, 200), QColor(255, 0, 0));
+  EXPECT_EQ(Pixel(200 + 14, 200 + 14), Pixel(200 + 30, 200 + 14));  // no coloured ring
+  Feld->Year_of_graphClick();
+  EXPECT_FALSE(Feld->EYear_Grafik->isHidden());
+  EXPECT_EQ(Feld->EYear_Grafik->text(), QStringLiteral("50"));
+  Feld->EYear_Grafik->setText(QStringLiteral("25"));
+  Feld->EYear_GrafikKeyPress(13);
+  EXPECT_EQ(JahrGrafik, 25);
+  EXPECT_TRUE(Feld->EYear_Grafik->isHidden());
+  Feld->Year_of_graphClick();
+  Feld->EYear_Grafik->setText(QStringLiteral("0"));
+  Feld->EYear_GrafikKeyPress(13);
+  EXPECT_EQ(JahrGrafik, 50);
+}
+
 TEST_F(Feldeditor, EvaluationCountsLikeTheHandOverAndColoursOwnBoreholes) {
   // An empty field leaves the project's borehole count alone.
   AnzahlSonden = 3;
@@ -422,6 +444,8 @@ TEST_F(Feldeditor, EndWithNeighboursOnlyOrNoBoreholeKeepsTheGValues) {
   Klick(400, 200);
   Feld->Nachbar1Click();
   // "zeigen" before "Ende" does not overwrite them either.
+  Feld->Button4Click();
+  EXPECT_EQ(g1, 4.5);
   Feld->Button1Click();
   EXPECT_EQ(AnzahlSonden, 1);
   EXPECT_EQ(Anz_Nachbarsonden, 1);

@@ -62,7 +62,9 @@ class GfuncFenster : public ::testing::Test {
 };
 
 TEST_F(GfuncFenster, DrawsTheProjectsCurveWhereTheScalePutsIt) {
+  TRTModus = true;
   Form1->Button8Click();
+  EXPECT_FALSE(TRTModus);
   ASSERT_TRUE(Form5->isVisible());
   EXPECT_EQ(Form5->windowTitle(), QStringLiteral("Gfunc"));
   ASSERT_EQ(GfuncBitmap.size(), QSize(632, 440));
