@@ -76,7 +76,7 @@ void Achsen(QPainter& p, bool test, const QString& titel, const QString& xText, 
   f.setPixelSize(11);
   f.setBold(false);
   p.setFont(f);
-  p.drawText(PlotX(0.6), PlotY(0.04) + 8, xText);
+  p.drawText(PlotX(0.6), PlotY(0.96), xText);
   p.drawText(PlotX(0.23), PlotY(0.97), yText);
   p.drawText(PlotX(0.85), PlotY(0.96), QStringLiteral("ts = ") + Zahl(tsJahre, 1) + QStringLiteral(" [a]"));
 }

@@ -453,6 +453,14 @@ TEST_F(Feldeditor, EndWithNeighboursOnlyOrNoBoreholeKeepsTheGValues) {
   EXPECT_EQ(g1, 4.5);
   EXPECT_EQ(g5, 8.5);
   EXPECT_EQ(g_Sondenabstand, 3.0);
+  // Boreholes of a field that is switched off keep them too.
+  Nachbarsonde[1] = Nachbarsonde[2] = false;
+  Sondengrafik = false;
+  Feld->Button1Click();
+  EXPECT_EQ(gfuntyp, 43);
+  EXPECT_EQ(AnzahlSonden, 2);
+  EXPECT_EQ(g1, 4.5);
+  EXPECT_EQ(g_Sondenabstand, 3.0);
   // An empty field makes the project a single borehole.
   Zaehler = 0;
   Feld->Button1Click();

@@ -18,6 +18,7 @@
 #include "input/QEBInput_trt.h"
 #include "platform/Platform.h"
 #include "platform/Print.h"
+#include "results/Grafik.h"
 #include "results/gfunc.h"
 #include "tests/support/ui_project.h"
 
@@ -80,6 +81,27 @@ TEST_F(GfuncFenster, DrawsTheProjectsCurveWhereTheScalePutsIt) {
   Form1->Eg3->setText(QStringLiteral("7.000"));
   Form1->Button8Click();
   EXPECT_NEAR(GfuncTabelle[350], 7.0, 1e-9);
+}
+
+TEST_F(GfuncFenster, AFieldFromTheEditorBringsItsOwnGValues) {
+  Form1->ESondenlaenge->setText(QStringLiteral("100.0"));
+  Form1->EingabenUebernehmen();
+  Zaehler = 2;
+  SondeX[1] = 0.0, SondeY[1] = 0.0, SondeX[2] = 10.0, SondeY[2] = 0.0;
+  Nachbarsonde[1] = Nachbarsonde[2] = false;
+  Sondengrafik = true;
+  Form1->ESondengrafik->setItemIndex(0);
+  Form1->Button8Click();
+  // Two boreholes 10 m apart at H = 100 m: g1 gains the floor term 0.0023,
+  // g5 the term B - ln(200) with B = 6.6 + 0.19 / 25 + 0.17.
+  // The graph reads them back from the edits, three decimals.
+  const double g5Feld = 6.6 + (6.6 + 0.19 / 25 + 0.17 - std::log(200.0));
+  EXPECT_EQ(Form1->Eg1->text(), FixedText(4.82 + 0.0023, 3));
+  EXPECT_EQ(Form1->Eg5->text(), FixedText(g5Feld, 3));
+  EXPECT_NEAR(g5, g5Feld, 5e-4);
+  EXPECT_DOUBLE_EQ(g_Sondenabstand, Sondenabstand);
+  Zaehler = 0;
+  Sondengrafik = false;
 }
 
 TEST_F(GfuncFenster, CopiesAndPrintsWithTheProjectsTitles) {
@@ -146,6 +168,30 @@ TEST_F(GfuncFenster, ValuesThatCannotBeFittedLeaveThePicture) {
   Form5->ZeichneGfunc();
   EXPECT_EQ(ui.Texts("message").size(), 1u);
   EXPECT_EQ(GfuncBitmap, vorher);
+}
+
+}  // namespace
+}  // namespace qeb
+
+namespace qeb {
+namespace {
+
+// A run of the response-test project shows the g-function window with the test.
+TEST(GfuncTestmodus, RunInTestModeShowsTheWindow) {
+  NeuesProjektInDenFenstern();
+  ScriptedInteraction ui;
+  Form5->hide();
+  Form1->ELastyear->setText(QStringLiteral("1"));
+  TRTModus = true;
+  Form1->EingabenUebernehmen();
+  TRTModus = true;
+  SetEscapeProbe([] { return true; });  // the run stops at its first step
+  ui.AnswerAsk(kJa);
+  Form1->StartGrafik();
+  SetEscapeProbe(nullptr);
+  EXPECT_TRUE(Form5->isVisible());
+  Form5->hide();
+  TRTModus = false;
 }
 
 }  // namespace
