@@ -40,7 +40,6 @@ double StaoTemperaturaenderung = 0;
 int Auswertejahre = 50;
 int Ergebnismarker = 4;
 double Grundmassstab = kStandardMassstab;
-bool FeldKopieErstellt = false;
 
 bool NeueSonde = true;
 int AktiveSonde = 0;

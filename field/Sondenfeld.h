@@ -34,7 +34,6 @@ extern double StaoTemperaturaenderung;  // site temperature change from the site
 extern int Auswertejahre;        // years of the evaluation's second pass
 extern int Ergebnismarker;       // marker radius of the full redraw while results are shown
 extern double Grundmassstab;     // scale of map zoom step 0, m per pixel
-extern bool FeldKopieErstellt;   // a screen copy of the editor was made
 
 // ---- the editor's own state ----
 extern bool NeueSonde;           // the last click hit no borehole

@@ -255,6 +255,8 @@ void ConnectCatalogHandlers(TForm1* form);
 void ConnectFieldHandlers(TForm1* form);
 // A project picture was loaded from a file or the clipboard.
 extern bool ProjektbildGeladen;
+// A screen copy of the field editor was made (it may become the project picture).
+extern bool FeldKopieErstellt;
 
 // Connects the language menu items to their handlers (called once by the
 // window's constructor).

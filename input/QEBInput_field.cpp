@@ -11,6 +11,7 @@
 namespace qeb {
 
 bool ProjektbildGeladen = false;
+bool FeldKopieErstellt = false;
 
 void TForm1::Button8Click() {
   if (Form5 == nullptr) return;
