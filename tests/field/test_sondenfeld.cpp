@@ -387,6 +387,28 @@ TEST_F(Feldeditor, EvaluationCountsLikeTheHandOverAndColoursOwnBoreholes) {
   EXPECT_EQ(Pixel(200, 440), QColor(255, 255, 0));
 }
 
+TEST_F(Feldeditor, ColourIndexIsClampedAndANonFiniteValueLeftUncoloured) {
+  for (int k = 0; k < 3; ++k) Klick(200 + 120 * k, 200);
+  // After one year every value lies below the 50-year range: index 0, blue.
+  Auswertejahre = 1;
+  Feld->Button4Click();
+  const int T = Trefferradius;
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_LT(gFeld5[k + 1], FeldGMin);
+    EXPECT_EQ(Pixel(200 + 120 * k + T + 2, 200), QColor(0, 0, 255)) << k;
+    EXPECT_EQ(Pixel(200 + 120 * k + 2 * T + 2, 200), QColor(0, 0, 255)) << k;
+  }
+  // No years at all: no finite value, no colour; the marker stays red.
+  Auswertejahre = 0;
+  Feld->Button4Click();
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_FALSE(std::isfinite(gFeld5[k + 1]));
+    EXPECT_EQ(Pixel(200 + 120 * k, 200), QColor(255, 0, 0));
+    EXPECT_NE(Pixel(200 + 120 * k + T + 2, 200 + 3).blue(), 255 - Pixel(200 + 120 * k + T + 2, 200 + 3).red());
+  }
+  Auswertejahre = 50;
+}
+
 TEST_F(Feldeditor, EndHandsTwoAndThreeBoreholesToTheProject) {
   for (int n : {2, 3}) {
     Zaehler = 0;
