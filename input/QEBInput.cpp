@@ -127,6 +127,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ConnectLanguageMenu(this);
   ConnectCalculationHandlers(this);
   ConnectLoadHandlers(this);
+  ConnectFieldHandlers(this);
 }
 
 // ---------------- lifecycle ----------------

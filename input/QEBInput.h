@@ -237,6 +237,10 @@ class TForm1 : public QMainWindow {
   void Wahlgfunction();
   // End of ground tab and catalogues
 
+  // The g-function window and the field editor (QEBInput_field.cpp).
+  void Button8Click();
+  void Sondenfeld1Click();
+
  protected:
   void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
@@ -284,6 +288,12 @@ void ConnectCatalogHandlers(TForm1* form);
 
 // Binds the load and heat-pump chain's handlers to their controls.
 void ConnectLoadHandlers(TForm1* form);
+// Connects the g-function button and the field editor's menu item.
+void ConnectFieldHandlers(TForm1* form);
+// A project picture was loaded from a file or the clipboard.
+extern bool ProjektbildGeladen;
+// A screen copy of the field editor was made (it may become the project picture).
+extern bool FeldKopieErstellt;
 
 // Connects the language menu items to their handlers (called once by the
 // window's constructor).

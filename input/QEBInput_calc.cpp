@@ -22,6 +22,7 @@
 #include "input/system2.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
+#include "results/gfunc.h"
 #include "shell/Info.h"
 #include "shell/QEB.h"
 
@@ -203,7 +204,10 @@ bool TForm1::Rechnen() {
 // ---------------- one run through the graph window ----------------
 
 bool TForm1::StartGrafik() {
-  if (TRTModus) RufeFallsVorhanden(this, "TRTClick");
+  if (TRTModus) {
+    RufeFallsVorhanden(this, "TRTClick");
+    if (Form5 != nullptr) Form5->show();
+  }
   Laenge_berechnen = C(ELaenge_berechnen);
   MinSondentemp = ValReal(EMinSondentemp->text(), Fehlercode);
   Laenge_im_Feld = C(ELaenge_im_Feld);

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "field/Sondenfeld.h"
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
 #include "input/system2.h"
 #include "results/Grafik.h"
 #include "results/Result.h"
+#include "results/gfunc.h"
 #include "shell/Info.h"
 #include "shell/Sprachen.h"
 #include "shell/start.h"
@@ -47,6 +49,11 @@ void CreateApplicationWindows() {
   system_2 = new Tsystem_2();
   RegisterWindow(system_2);
   system_2->FillSystemForm();
+  Form5 = new TForm5();
+  RegisterWindow(Form5);
+  FeldeditorInitialisieren();
+  Feld = new TFeld();
+  RegisterWindow(Feld);
   Form3->show();
   // "QEB project.txt": the program starts with that project open, as if
   // "Projekt laden" had been pressed.
@@ -65,6 +72,8 @@ void DestroyApplicationWindows() {
   Form6 = nullptr;
   Resultat = nullptr;
   system_2 = nullptr;
+  Form5 = nullptr;
+  Feld = nullptr;
 }
 
 void CloseCompanionWindows() {
