@@ -30,9 +30,6 @@ extern int Fehlercode;
 extern bool SchichtenGleichmaessig;
 extern double TSinkKopie;
 extern double tsJahre;        // characteristic time H²/(9a) of the ground, years
-extern double BuRohr;
-extern double BuAbstand;
-extern double BuVerhaeltnis;
 extern double SummeSpeicherverluste;
 extern double WWDeckung;
 extern double GW_Flaeche[4];  // groundwater cross-sections of layers 1..3, m²
@@ -48,8 +45,6 @@ extern double SpezEntzugLeistung;  // specific extraction power at full load, W/
 extern double SpezEntzugEnergie;   // specific annual extraction energy, kWh/m
 // Days of month m of the model year (February 28); `sonst` for a month above 12.
 int TageImMonat(int m, int sonst);
-extern bool StaoVorhanden;
-extern bool StaoVerwenden;
 extern bool TRTAusgewertet;
 extern double AnzahlSondenKreis[4];  // probe counts of the three circuits
 extern double DruckSondeKreis[4];    // pressure drops shown per circuit, Pa
@@ -57,9 +52,7 @@ extern double DruckZulKreis[4];
 extern double ReynoldsKreis[4];
 extern bool Laminar2;
 extern bool Laminar3;
-extern int MessJahr;             // simulated year the measured hourly values belong to
 extern bool Freecool_Max;
-extern double Verlegetiefe;      // laying depth of a horizontal pipe, m
 extern double Hoehe1;            // site altitude on the info tab, m
 extern bool TRTOhneNachlauf;
 extern bool SommerRegeneration;

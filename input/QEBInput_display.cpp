@@ -112,7 +112,7 @@ void TForm1::EingabenAnzeigenDurchgang() {
   ShowChoice(EStarttemp, Starttemp);
   ShowInt(ELastyear, LastYear);
   ShowInt(ELastyear2, LastYear);
-  ShowInt(ELastyear1, MessJahr);
+  ShowInt(ELastyear1, MessungJahre);
   ShowChoice(EAllsteps, Allsteps);
   const auto lz = Reihe<QLineEdit>("ELaufzeit", 12);
   for (int m = 1; m <= 12; ++m) ShowInt(lz[m], Laufzeit[m]);
@@ -438,9 +438,9 @@ void TForm1::EingabenAnzeigenDurchgang() {
 
   // 22. site file
   ExportTempStao1->setVisible(x_Stao > 1.0);
-  Show(EReserve27, StaoVerwenden ? 1.0 : 0.0);
-  ImportTempStao1->setVisible(StaoVorhanden && !StaoVerwenden);
-  NoImportTempStao1->setVisible(StaoVerwenden);
+  Show(EReserve27, Reserve27 ? 1.0 : 0.0);
+  ImportTempStao1->setVisible(StaoGelesen && !Reserve27);
+  NoImportTempStao1->setVisible(Reserve27);
 
   // 23.
   Show(EStandorthoehe, Standorthoehe);
@@ -449,7 +449,7 @@ void TForm1::EingabenAnzeigenDurchgang() {
   ShowChoice(EWWPrio, WWPrio);
   ShowChoice(EFreecool_Max, Freecool_Max);
   ShowChoice(EStartStundenwerte, start_Messung);
-  Show(EVerlegetiefe, Verlegetiefe);
+  Show(EVerlegetiefe, StaoWert3);
   this->Horizontalrohr->setItemIndex(qeb::Horizontalrohr ? 1 : 0);
   Show(EHoehe1, Hoehe1);
   ShowInt(Ex_koord, x_koord);

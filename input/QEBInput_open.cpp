@@ -91,7 +91,7 @@ void TForm1::Einlesen(const std::string& fileName) {
   EingabenAnzeigen();
   if (StaoFehlt) {
     Message("File " + Win1252ToUtf8(StaoFile) + " not found!");
-    StaoVerwenden = false;
+    Reserve27 = false;
   }
 }
 
