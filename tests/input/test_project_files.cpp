@@ -1,0 +1,142 @@
+// A project's road through its files as the engineer walks it: saved,
+// reopened and saved again with everything as typed, the plant dialogs
+// following the opened project, the names and folders the dialogs offer, and
+// quitting without losing work.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "calc/QEBMOD.h"
+#include "input/Cooling.h"
+#include "input/QEBInput.h"
+#include "input/QEBInput_project.h"
+#include "input/system2.h"
+#include "platform/Platform.h"
+#include "results/Grafik.h"
+#include "shell/QEB.h"
+#include "tests/support/ui_project.h"
+
+namespace fs = std::filesystem;
+
+namespace qeb {
+namespace {
+
+std::string Lies(const std::string& f) {
+  std::ifstream in(f, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// The lines in which two files differ (the first ten), empty when equal.
+std::string Unterschiede(const std::string& a, const std::string& b) {
+  std::istringstream ia(a), ib(b);
+  std::string la, lb, out;
+  int n = 0, gefunden = 0;
+  for (;;) {
+    const bool ea = !std::getline(ia, la), eb = !std::getline(ib, lb);
+    if (ea && eb) break;
+    ++n;
+    if (ea != eb || la != lb) {
+      if (++gefunden > 10) break;
+      out += "line " + std::to_string(n) + ": " + la + " | " + lb + "\n";
+    }
+  }
+  return out;
+}
+
+class ProjectFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    NeuesProjektInDenFenstern();
+    Hauptlauf = true;
+    Projektdateiname.clear();
+    GespeichertUnter.clear();
+    GeoeffneteDatei.clear();
+    dir = (fs::current_path() / ("files_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
+              .string();
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    Type(f.ELastyear, "1");
+    Type(f.EProjektname, "Wohnhaus Rain");
+    Type(f.EBeschreibung, "Variante A");
+  }
+  // Typed by the user: the edit is marked modified, as the keyboard marks it.
+  static void Type(QLineEdit* e, const char* t) {
+    e->setText(QString::fromUtf8(t));
+    e->setModified(true);
+  }
+  // The user picks item n: the index moves and the combo box reports the pick.
+  static void Pick(QComboBox* c, int n) {
+    c->setCurrentIndex(n);
+    emit c->activated(n);
+  }
+  // Every input the window shows, by control name.
+  std::map<std::string, std::string> Eingaben() const {
+    std::map<std::string, std::string> m;
+    for (QLineEdit* e : f.findChildren<QLineEdit*>())
+      if (!e->isReadOnly() && !e->objectName().isEmpty()) m[e->objectName().toStdString()] = e->text().toStdString();
+    // The run's own figures and the step-table switch the save sets are no inputs.
+    m.erase("EQSource");
+    for (RadioGroup* r : f.findChildren<RadioGroup*>())
+      m[r->objectName().toStdString()] = std::to_string(r->itemIndex());
+    m.erase("EwriteFile");
+    for (QComboBox* c : f.findChildren<QComboBox*>())
+      if (!c->objectName().isEmpty()) m[c->objectName().toStdString()] = std::to_string(c->currentIndex());
+    return m;
+  }
+  TForm1& f = (CreateApplicationWindows(), *Form1);
+  std::string dir;
+};
+
+// A probe picked from the catalogue, then every value it filled typed over,
+// and values of options that are off (the inner pipe of a U-tube probe, the
+// ground temperature file's interval): the reopened project shows each value
+// as saved, and saving it again writes the same file.
+TEST_F(ProjectFiles, EveryCatalogueValueTypedOverComesBackAsSaved) {
+  ScriptedInteraction ui;
+  Pick(f.WahlSondendurchmesser, 2);  // 32 mm double U, inner pipe 25 mm
+  ASSERT_EQ(f.EInnenrohrdurchmesser->text().toStdString(), "0.0250");
+  Type(f.ESondendurchmesser, "0.0330");
+  Type(f.EDicke_Sondenrohr, "0.0031");
+  Type(f.EBohrdurchmesser, "0.125");
+  Type(f.EDicke_Innenrohr, "0.0024");
+  Type(f.ElambdaRohr, "0.4000");
+  Type(f.ElambdaInnenrohr, "0.3800");
+  Type(f.EBu, "0.075");
+  Pick(f.ComboFluid, 3);
+  Type(f.ELambdaSole, "0.47");
+  Type(f.ECpSole, "3890");
+  Type(f.EStepWrite_TEarth, "365");
+  f.EingabenUebernehmen();
+  ASSERT_FALSE(KoaxialSonde);
+  ASSERT_FALSE(TEarth);
+  const std::string a = dir + "/a.txt", b = dir + "/b.txt";
+  ui.AnswerFile(a);
+  ASSERT_TRUE(f.ToolButtonSpeichernClick());
+  const auto gespeichert = Eingaben();
+  EXPECT_EQ(gespeichert.at("EInnenrohrdurchmesser"), "0.0250");
+
+  NeuesProjektInDenFenstern();
+  ui.AnswerFile(a);
+  f.ToolButtonOeffnenClick();
+  EXPECT_TRUE(ui.AllAnswersUsed());
+  const auto geoeffnet = Eingaben();
+  for (const auto& [name, text] : gespeichert) EXPECT_EQ(geoeffnet.at(name), text) << name;
+  EXPECT_EQ(Innenrohrdurchmesser, 0.025);
+  EXPECT_EQ(stepWrite_TEarth, 365);
+  ui.AnswerFile(b);
+  ASSERT_TRUE(f.ToolButtonSpeichernClick());
+  const std::string inhaltA = Lies(a), inhaltB = Lies(b);
+  EXPECT_GT(inhaltA.size(), 100000u);
+  EXPECT_EQ(Unterschiede(inhaltA, inhaltB), "");
+}
+
+}  // namespace
+}  // namespace qeb
