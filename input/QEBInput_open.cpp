@@ -153,6 +153,10 @@ void TForm1::Einlesen(const std::string& fileName) {
     Message(Win1252ToUtf8(e.what()));
   }
   EingabenAnzeigen();
+  // The plant dialogs are read by every later transfer: they show the
+  // project just read, not the one before it.
+  if (Form6 != nullptr) Form6->FillSystemForm();
+  if (system_2 != nullptr) system_2->FillSystemForm();
   if (StaoFehlt) {
     Message("File " + Win1252ToUtf8(StaoFile) + " not found!");
     StaoVerwenden = false;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "calc/QEBMOD.h"
+#include "calc/QEBMOD_file.h"
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
@@ -71,6 +72,12 @@ class ProjectFiles : public ::testing::Test {
   static void Type(QLineEdit* e, const char* t) {
     e->setText(QString::fromUtf8(t));
     e->setModified(true);
+  }
+  // Writes the shared state as a project file, as a save's run begins it.
+  static void ProjektSchreiben(const std::string& file) {
+    int zs = Zeitschritt, spj = SchritteProJahr;
+    WriteOutputHeader(file, zs, spj);
+    AusgabeText.Close();
   }
   // The user picks item n: the index moves and the combo box reports the pick.
   static void Pick(QComboBox* c, int n) {
@@ -136,6 +143,46 @@ TEST_F(ProjectFiles, EveryCatalogueValueTypedOverComesBackAsSaved) {
   const std::string inhaltA = Lies(a), inhaltB = Lies(b);
   EXPECT_GT(inhaltA.size(), 100000u);
   EXPECT_EQ(Unterschiede(inhaltA, inhaltB), "");
+}
+
+// A plant project opened after another project: the plant dialogs show the
+// opened project, so the next transfer (the first step of every calculation
+// and save) keeps the plant simulation and its inputs.
+TEST_F(ProjectFiles, OpenedPlantProjectKeepsItsPlantInputsAtTheNextTransfer) {
+  ScriptedInteraction ui;
+  Form6->ESystem->setItemIndex(0);
+  Type(Form6->ETaMax, "12.5");
+  Type(Form6->ETRL20, "16");
+  f.EingabenUebernehmen();
+  ASSERT_TRUE(Systemsimulation);
+  ASSERT_EQ(TaMax, 12.5);
+  const std::string a = dir + "/anlage.txt", b = dir + "/wieder.txt";
+  ProjektSchreiben(a);
+  // A plant project carries the hourly rows of its run.
+  {
+    std::ofstream zeilen(a, std::ios::binary | std::ios::app);
+    for (int h = 0; h <= 8760; ++h) zeilen << h << "\t0.085\t5.0\t1.0\t5.0\t3.2\t0.8\t0.0\r\n";
+  }
+
+  // Another project in the windows, then the plant project opened.
+  NeuesProjektInDenFenstern();
+  ASSERT_EQ(Form6->ESystem->itemIndex(), 1);
+  ui.AnswerFile(a);
+  f.ToolButtonOeffnenClick();
+  ASSERT_TRUE(Systemsimulation);
+  EXPECT_EQ(Form6->ESystem->itemIndex(), 0);
+  EXPECT_EQ(system_2->ESystem->itemIndex(), 0);
+  EXPECT_EQ(Form6->ETaMax->text().toDouble(), 12.5);
+  EXPECT_EQ(system_2->ETaMax->text().toDouble(), 12.5);
+  EXPECT_EQ(Form6->ETRL20->text().toDouble(), 16.0);
+
+  f.EingabenUebernehmen();
+  EXPECT_TRUE(Systemsimulation);
+  EXPECT_EQ(TaMax, 12.5);
+  EXPECT_EQ(TRL20, 16.0);
+  ProjektSchreiben(b);
+  const std::string kopf = Lies(a).substr(0, Lies(b).size());
+  EXPECT_EQ(Unterschiede(kopf, Lies(b)), "");
 }
 
 }  // namespace
