@@ -185,5 +185,38 @@ TEST_F(ProjectFiles, OpenedPlantProjectKeepsItsPlantInputsAtTheNextTransfer) {
   EXPECT_EQ(Unterschiede(kopf, Lies(b)), "");
 }
 
+// The SIA 384/6 class: the class picked is the class held, shown and saved,
+// and the combo shows it again after every display and after reopening.
+TEST_F(ProjectFiles, RequirementClassPickedIsTheClassShownAndSaved) {
+  ScriptedInteraction ui;
+  ASSERT_EQ(Anforderung, 1);
+  EXPECT_EQ(f.SIA_Grenzwert->currentText().toStdString(), "R1");
+  Pick(f.SIA_Grenzwert, 2);
+  EXPECT_EQ(Anforderung, 3);
+  EXPECT_EQ(f.SIA_Grenzwert1->text().toStdString(), "R3");
+  f.EingabenUebernehmen();
+  f.EingabenAnzeigen();
+  EXPECT_EQ(f.SIA_Grenzwert->currentIndex(), 2);
+  EXPECT_EQ(f.SIA_Grenzwert->currentText().toStdString(), "R3");
+  EXPECT_EQ(f.SIA_Grenzwert1->text().toStdString(), "R3");
+
+  const std::string a = dir + "/klasse.txt";
+  ui.AnswerFile(a);
+  ASSERT_TRUE(f.ToolButtonSpeichernClick());
+  EXPECT_EQ(f.SIA_Grenzwert->currentText().toStdString(), "R3");
+  NeuesProjektInDenFenstern();
+  EXPECT_EQ(f.SIA_Grenzwert->currentText().toStdString(), "R1");
+  ui.AnswerFile(a);
+  f.ToolButtonOeffnenClick();
+  EXPECT_EQ(Anforderung, 3);
+  EXPECT_EQ(f.SIA_Grenzwert->currentText().toStdString(), "R3");
+  EXPECT_EQ(f.SIA_Grenzwert1->text().toStdString(), "R3");
+  // The highest class stays the highest.
+  Pick(f.SIA_Grenzwert, 3);
+  f.EingabenAnzeigen();
+  EXPECT_EQ(Anforderung, 4);
+  EXPECT_EQ(f.SIA_Grenzwert->currentText().toStdString(), "R4");
+}
+
 }  // namespace
 }  // namespace qeb
