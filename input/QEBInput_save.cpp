@@ -257,7 +257,11 @@ void TForm1::Button1Click() {
   if (Ask(Sprachtext("Wollen Sie das Programm QEB beenden?", "Voulez-vous quitter le logiciel QEB ?",
                      "Exit the program QEB ?", "¿Abandonar el programa QEB ?", "Abbandonare il programma QEB?")) != kJa)
     return;
-  if (Ask(Sprachtext("Speichern?", "Sauvgarder ?", "Save ?", "¿Guardar?", "Salva ?")) == kJa) ToolButtonSpeichernClick();
+  // A save that is cancelled or fails keeps the program open: the work is
+  // not lost.
+  if (Ask(Sprachtext("Speichern?", "Sauvgarder ?", "Save ?", "¿Guardar?", "Salva ?")) == kJa &&
+      !ToolButtonSpeichernClick())
+    return;
   if (Form4 != nullptr) Form4->close();
   if (Form3 != nullptr) Form3->show();
   hide();

@@ -21,6 +21,7 @@
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "shell/QEB.h"
+#include "shell/start.h"
 #include "tests/support/ui_project.h"
 
 namespace fs = std::filesystem;
@@ -216,6 +217,33 @@ TEST_F(ProjectFiles, RequirementClassPickedIsTheClassShownAndSaved) {
   f.EingabenAnzeigen();
   EXPECT_EQ(Anforderung, 4);
   EXPECT_EQ(f.SIA_Grenzwert->currentText().toStdString(), "R4");
+}
+
+// "Schliessen", "Save?" Yes, then Cancel in the save dialog: the program
+// stays open with the project; a save that went through ends it.
+TEST_F(ProjectFiles, QuittingWithACancelledSaveReturnsToTheProgram) {
+  ScriptedInteraction ui;
+  Form3->hide();
+  f.show();
+  Type(f.ESondenlaenge, "142.5");
+  ui.AnswerAsk(kJa);   // quit QEB?
+  ui.AnswerAsk(kJa);   // save?
+  ui.AnswerFile("");   // the save dialog cancelled
+  f.Button1Click();
+  EXPECT_TRUE(ui.AllAnswersUsed());
+  EXPECT_TRUE(f.isVisible());
+  EXPECT_FALSE(Form3->isVisible());
+  EXPECT_EQ(f.ESondenlaenge->text().toStdString(), "142.5");
+
+  // Saved this time: the program ends through the start dialog.
+  const std::string a = dir + "/beenden.txt";
+  ui.AnswerAsk(kJa);
+  ui.AnswerAsk(kJa);
+  ui.AnswerFile(a);
+  f.Button1Click();
+  EXPECT_TRUE(ui.AllAnswersUsed());
+  EXPECT_TRUE(fs::exists(a));
+  EXPECT_FALSE(f.isVisible());
 }
 
 }  // namespace
