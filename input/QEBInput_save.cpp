@@ -161,8 +161,10 @@ bool TForm1::ToolButtonSpeichernClick() {
   for (;;) {
     // 7.
     const std::string vorschlag = Projektdateiname.empty() ? std::string() : fs::path(Projektdateiname).filename().string();
-    const std::string datei = UI().SaveFileName("Textdateien (*.txt)", Programmverzeichnis, vorschlag);
+    std::string datei = UI().SaveFileName("Textdateien (*.txt)", Programmverzeichnis, vorschlag);
     if (datei.empty()) break;
+    // The open dialog lists "*.txt": a name typed without a suffix gets it.
+    if (fs::path(datei).extension().empty()) datei += ".txt";
     Programmverzeichnis = VerzeichnisVon(datei);
     const bool writefileAlt = writefile;
     const int stepWriteAlt = StepWrite;

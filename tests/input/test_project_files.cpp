@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -224,6 +226,7 @@ TEST_F(ProjectFiles, RequirementClassPickedIsTheClassShownAndSaved) {
 TEST_F(ProjectFiles, QuittingWithACancelledSaveReturnsToTheProgram) {
   ScriptedInteraction ui;
   Form3->hide();
+  DateiGewaehlt = false;  // a new project: showing the window opens nothing
   f.show();
   Type(f.ESondenlaenge, "142.5");
   ui.AnswerAsk(kJa);   // quit QEB?
@@ -244,6 +247,73 @@ TEST_F(ProjectFiles, QuittingWithACancelledSaveReturnsToTheProgram) {
   EXPECT_TRUE(ui.AllAnswersUsed());
   EXPECT_TRUE(fs::exists(a));
   EXPECT_FALSE(f.isVisible());
+}
+
+// A name typed without a suffix is saved as a ".txt" project, which the open
+// dialog (filter *.txt) lists and opens.
+TEST_F(ProjectFiles, NameWithoutSuffixIsSavedAsATextProject) {
+  ScriptedInteraction ui;
+  Type(f.ESondenlaenge, "133.5");
+  ui.AnswerFile(dir + "/Schulhaus");
+  ASSERT_TRUE(f.ToolButtonSpeichernClick());
+  const std::string datei = dir + "/Schulhaus.txt";
+  EXPECT_TRUE(fs::exists(datei));
+  EXPECT_FALSE(fs::exists(dir + "/Schulhaus"));
+  EXPECT_EQ(Projektdateiname, datei);
+  EXPECT_EQ(ui.Count("message", " Berechnung unter dem Namen \"" + datei + "\" gespeichert! "), 1);
+  // A suffix the user typed stays.
+  ui.AnswerFile(dir + "/Variante.b.txt");
+  ASSERT_TRUE(f.ToolButtonSpeichernClick());
+  EXPECT_TRUE(fs::exists(dir + "/Variante.b.txt"));
+  EXPECT_FALSE(fs::exists(dir + "/Variante.b.txt.txt"));
+
+  NeuesProjektInDenFenstern();
+  ui.Clear();
+  ui.AnswerFile(datei);
+  f.ToolButtonOeffnenClick();
+  ASSERT_EQ(ui.Texts("open").size(), 1u);
+  EXPECT_NE(ui.Texts("open")[0].find("*.txt"), std::string::npos);
+  // The open dialog starts in the folder of the last save.
+  EXPECT_EQ(ui.DialogDirs().at(0), dir + "/");
+  EXPECT_EQ(f.ESondenlaenge->text().toStdString(), "133.5");
+}
+
+// The program works in its working folder ($QEB_WORKDIR, else ~/QEB): it
+// enters it at start, creating it, and its program directory (scratch files,
+// outputs, the dialogs' first folder) is that folder, not the build folder.
+TEST_F(ProjectFiles, ProgramWorksInItsWorkingFolderNotItsBuildFolder) {
+  ScriptedInteraction ui;
+  const fs::path vorher = fs::current_path();
+  const char* w = std::getenv("QEB_WORKDIR");
+  const std::string workdirAlt = w != nullptr ? w : "";
+  const char* h = std::getenv("HOME");
+  const std::string homeAlt = h != nullptr ? h : "";
+  auto zurueck = [&] {
+    fs::current_path(vorher);
+    if (w != nullptr) setenv("QEB_WORKDIR", workdirAlt.c_str(), 1); else unsetenv("QEB_WORKDIR");
+    if (h != nullptr) setenv("HOME", homeAlt.c_str(), 1); else unsetenv("HOME");
+  };
+
+  setenv("QEB_WORKDIR", (dir + "/arbeit").c_str(), 1);
+  EXPECT_EQ(Arbeitsverzeichnis(), dir + "/arbeit");
+  EXPECT_TRUE(InsArbeitsverzeichnis());
+  EXPECT_EQ(fs::current_path(), fs::path(dir + "/arbeit"));
+  unsetenv("QEB_WORKDIR");
+  setenv("HOME", (dir + "/heim").c_str(), 1);
+  EXPECT_EQ(Arbeitsverzeichnis(), dir + "/heim/QEB");
+  EXPECT_TRUE(InsArbeitsverzeichnis());
+  EXPECT_EQ(fs::current_path(), fs::path(dir + "/heim/QEB"));
+
+  // The start: the program directory is the working folder.
+  Form3->Button3Click();
+  const std::string arbeit = dir + "/heim/QEB/";
+  EXPECT_EQ(Programmverzeichnis, arbeit);
+  EXPECT_NE(Programmverzeichnis, QCoreApplication::applicationDirPath().toStdString() + "/");
+  ui.AnswerFile("");
+  f.ToolButtonOeffnenClick();
+  ASSERT_EQ(ui.DialogDirs().size(), 1u);
+  EXPECT_EQ(ui.DialogDirs()[0], arbeit);
+  zurueck();
 }
 
 }  // namespace
