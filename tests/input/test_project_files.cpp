@@ -124,12 +124,16 @@ TEST_F(ProjectFiles, EveryCatalogueValueTypedOverComesBackAsSaved) {
   Type(f.ELambdaSole, "0.47");
   Type(f.ECpSole, "3890");
   Type(f.EStepWrite_TEarth, "365");
+  Pick(f.CWahlgfunction, 5);
+  Type(f.Eg1, "5.25");
+  Type(f.Eg5, "10.45");
+  Type(f.EEta0, "0.777");
   f.EingabenUebernehmen();
   ASSERT_FALSE(KoaxialSonde);
   ASSERT_FALSE(TEarth);
   const std::string a = dir + "/a.txt", b = dir + "/b.txt";
   ui.AnswerFile(a);
-  ASSERT_TRUE(f.ToolButtonSpeichernClick());
+  ASSERT_TRUE(f.ToolButtonSpeichernClick()) << ::testing::PrintToString(ui.Texts("message"));
   const auto gespeichert = Eingaben();
   EXPECT_EQ(gespeichert.at("EInnenrohrdurchmesser"), "0.0250");
 
