@@ -25,6 +25,7 @@
 #include "shell/QEB.h"
 #include "shell/start.h"
 #include "tests/support/ui_project.h"
+#include "widgets/Controls.h"
 
 namespace fs = std::filesystem;
 
@@ -206,6 +207,10 @@ TEST_F(ProjectFiles, RequirementClassPickedIsTheClassShownAndSaved) {
   EXPECT_EQ(f.SIA_Grenzwert->currentIndex(), 2);
   EXPECT_EQ(f.SIA_Grenzwert->currentText().toStdString(), "R3");
   EXPECT_EQ(f.SIA_Grenzwert1->text().toStdString(), "R3");
+  // The tab as the engineer sees it (kept with QEB_KEEP_TESTDIR).
+  f.resize(1280, 800);
+  ShowTab(f.TabSheet4);
+  EXPECT_TRUE(f.grab().save(QString::fromStdString(dir + "/simulation_R3.png")));
 
   const std::string a = dir + "/klasse.txt";
   ui.AnswerFile(a);
