@@ -299,8 +299,15 @@ TEST_F(ProjectFiles, ProgramWorksInItsWorkingFolderNotItsBuildFolder) {
   const std::string homeAlt = h != nullptr ? h : "";
   auto zurueck = [&] {
     fs::current_path(vorher);
-    if (w != nullptr) setenv("QEB_WORKDIR", workdirAlt.c_str(), 1); else unsetenv("QEB_WORKDIR");
-    if (h != nullptr) setenv("HOME", homeAlt.c_str(), 1); else unsetenv("HOME");
+    if (w != nullptr)
+      setenv("QEB_WORKDIR", workdirAlt.c_str(), 1);
+    else
+      unsetenv("QEB_WORKDIR");
+    if (h != nullptr)
+      setenv("HOME", homeAlt.c_str(), 1);
+    else
+      unsetenv("HOME");
+    Programmverzeichnis = AktuellesVerzeichnis();
   };
 
   setenv("QEB_WORKDIR", (dir + "/arbeit").c_str(), 1);
