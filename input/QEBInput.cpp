@@ -141,7 +141,7 @@ void TForm1::Kreate() {
     Message(e.what());
   }
 
-  if (Programmverzeichnis.empty()) Programmverzeichnis = QCoreApplication::applicationDirPath().toStdString();
+  if (Programmverzeichnis.empty()) Programmverzeichnis = AktuellesVerzeichnis();
   auto inDir = [](const std::string& name) {
     std::string d = Programmverzeichnis;
     if (!d.empty() && d.back() != '/') d += '/';

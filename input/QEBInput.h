@@ -164,6 +164,9 @@ class TForm1 : public QMainWindow {
   // The second load profile's tab.
   void Lastprofil1Click();
 
+  // The SIA 384/6 requirement class picked in its combo box (R1..R4).
+  void SIA_Grenzwert1Change();
+
   // ---- Calculation, saving and pressure drop (QEBInput_calc.cpp,
   // QEBInput_save.cpp, QEBInput_pressure.cpp; bound by ConnectCalculationHandlers).
   // The commands that run a calculation say whether it ran to its end.

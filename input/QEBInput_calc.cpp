@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QLabel>
 #include <QMetaObject>
 #include <QProgressBar>
@@ -562,6 +563,7 @@ void ConnectCalculationHandlers(TForm1* f) {
     QObject::connect(b, &QPushButton::clicked, f, &TForm1::ToolButtonOeffnenClick);
   QObject::connect(f->Oeffnen1, &QAction::triggered, f, &TForm1::ToolButtonOeffnenClick);
   QObject::connect(f->Button9, &QPushButton::clicked, f, &TForm1::Button9Click);
+  QObject::connect(f->SIA_Grenzwert, &QComboBox::activated, f, [f](int) { f->SIA_Grenzwert1Change(); });
   // Leaving the second circuit's probe count or the third circuit's flow after a change.
   for (QLineEdit* e : {f->EAnzahlSonden2, f->EAuslegungsmassenstrom3}) {
     QObject::connect(e, &QLineEdit::editingFinished, f, [f, e] {
@@ -571,6 +573,11 @@ void ConnectCalculationHandlers(TForm1* f) {
       }
     });
   }
+}
+
+void TForm1::SIA_Grenzwert1Change() {
+  Anforderung = SIA_Grenzwert->currentIndex() + 1;
+  SIA_Grenzwert1->setText(QStringLiteral("R") + QString::number(Anforderung));
 }
 
 }  // namespace qeb

@@ -1,5 +1,6 @@
 // Shared state to controls: EingabenAnzeigen.
 #include <QAction>
+#include <algorithm>
 #include <cmath>
 
 #include "calc/Erdsonden.h"
@@ -130,7 +131,8 @@ void TForm1::EingabenAnzeigenDurchgang() {
   // The probe-type catalogue holds the probe type, the g-function list its layout.
   WahlSondendurchmesser->setCurrentIndex(Sondentyp);
   CWahlgfunction->setCurrentIndex(gfuntyp);
-  SIA_Grenzwert->setCurrentIndex(Anforderung);
+  // Items R1..R4 are indexes 0..3.
+  SIA_Grenzwert->setCurrentIndex(std::clamp(Anforderung, 1, 4) - 1);
   SIA_Grenzwert1->setText(QStringLiteral("R") + IntText(Anforderung));
   ShowChoice(EAnfahrfileSchreiben, AnfahrfileSchreiben);
   ShowChoice(ESprungantwort, Sprungantwort);

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "field/Sondenfeld.h"
 #include "input/Cooling.h"
@@ -22,6 +25,31 @@ std::vector<QWidget*> g_windows;
 
 const std::vector<QWidget*>& ApplicationWindows() { return g_windows; }
 void RegisterWindow(QWidget* w) { g_windows.push_back(w); }
+
+std::string Arbeitsverzeichnis() {
+  const char* w = std::getenv("QEB_WORKDIR");
+  if (w != nullptr && *w != '\0') return w;
+  const char* h = std::getenv("HOME");
+  if (h != nullptr && *h != '\0') return (std::filesystem::path(h) / "QEB").string();
+  return {};
+}
+
+bool InsArbeitsverzeichnis() {
+  const std::string d = Arbeitsverzeichnis();
+  if (d.empty()) return false;
+  std::error_code ec;
+  std::filesystem::create_directories(d, ec);
+  ec.clear();
+  std::filesystem::current_path(d, ec);
+  return !ec;
+}
+
+std::string AktuellesVerzeichnis() {
+  std::error_code ec;
+  std::string d = std::filesystem::current_path(ec).string();
+  if (d.empty() || d.back() != '/') d += '/';
+  return d;
+}
 
 void CreateApplicationWindows() {
   if (Form3 != nullptr) return;  // created once per process
