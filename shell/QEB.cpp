@@ -7,8 +7,12 @@
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
 #include "input/system2.h"
+#include "results/Bericht.h"
+#include "results/Gradient.h"
 #include "results/Grafik.h"
+#include "results/Molasse.h"
 #include "results/Result.h"
+#include "results/verlauf.h"
 #include "shell/Info.h"
 #include "shell/Sprachen.h"
 #include "shell/start.h"
@@ -47,6 +51,14 @@ void CreateApplicationWindows() {
   system_2 = new Tsystem_2();
   RegisterWindow(system_2);
   system_2->FillSystemForm();
+  VerlaufInit();
+  Form9 = new TForm9();
+  RegisterWindow(Form9);
+  Form10 = new TForm10();
+  RegisterWindow(Form10);
+  Form29 = new TForm29();
+  RegisterWindow(Form29);
+  ConnectReportHandlers(Form1);
   Form3->show();
   // "QEB project.txt": the program starts with that project open, as if
   // "Projekt laden" had been pressed.
@@ -65,6 +77,9 @@ void DestroyApplicationWindows() {
   Form6 = nullptr;
   Resultat = nullptr;
   system_2 = nullptr;
+  Form9 = nullptr;
+  Form10 = nullptr;
+  Form29 = nullptr;
 }
 
 void CloseCompanionWindows() {
