@@ -5,8 +5,12 @@
 // a printer that cannot start print nothing.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDate>
+#include <QPushButton>
 #include <QLineEdit>
+#include <QPageSize>
+#include <QPrinter>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -16,6 +20,7 @@
 #include "calc/ErdsondenModel.h"
 #include "calc/QEBMOD.h"
 #include "input/QEBInput.h"
+#include "input/QEBInput_project.h"
 #include "platform/Platform.h"
 #include "platform/Print.h"
 #include "results/Bericht.h"
@@ -195,6 +200,69 @@ TEST_F(Bericht, HauptberichtAb50JahrenMitSiaZeile) {
   EXPECT_EQ(s2.find("f_BHE"), std::string::npos);
 }
 
+// A page of a printed file as a picture.
+QImage Seitenbild(const std::string& pdf, int seite) {
+  const std::string s = std::to_string(seite), ziel = pdf + "_" + s;
+  Ausgabe("pdftoppm -r 40 -png -singlefile -f " + s + " -l " + s + " '" + pdf + "' '" + ziel + "'");
+  return QImage(QString::fromStdString(ziel + ".png"));
+}
+// A fraction of the printable area (what the report lays out) on the paper.
+QPointF AufPapier(double x, double y) {
+  QPrinter pr(QPrinter::HighResolution);
+  pr.setOutputFormat(QPrinter::PdfFormat);
+  pr.setPageSize(QPageSize(QPageSize::A4));
+  const QRectF papier = pr.paperRect(QPrinter::DevicePixel), seite = pr.pageRect(QPrinter::DevicePixel);
+  return QPointF((seite.left() + x * seite.width()) / papier.width(), (seite.top() + y * seite.height()) / papier.height());
+}
+bool Farbe(const QImage& b, double x, double y, const QColor& c) {
+  const QPointF f = AufPapier(x, y);
+  const QColor p(b.pixel(static_cast<int>(f.x() * b.width()), static_cast<int>(f.y() * b.height())));
+  return std::abs(p.red() - c.red()) < 40 && std::abs(p.green() - c.green()) < 40 && std::abs(p.blue() - c.blue()) < 40;
+}
+
+TEST_F(Bericht, ProjektbildUndLogoAufBeidenSeiten) {
+  Form1->ELastyear->setText(QStringLiteral("1"));
+  QImage logo(200, 100, QImage::Format_RGB32);
+  logo.fill(QColor(0, 160, 0));
+  Form1->Logobild = QPixmap::fromImage(logo);
+  LogoGeladen = true;
+  // Logo x: 0.84 + 0.12 / 2; y: 0.04 + half of 0.12 * 0.5 * 21 / 29.6.
+  const double lx = 0.90, ly = 0.04 + 0.03 * 21 / 29.6;
+  {
+    // No project picture: the logo keeps its own proportions on both pages.
+    BildGeladen = false;
+    ScriptedInteraction ui;
+    ASSERT_TRUE(Hauptbericht(ui, dir + "/logo.pdf"));
+    for (int seite : {1, 2}) {
+      const QImage b = Seitenbild(dir + "/logo.pdf", seite);
+      ASSERT_FALSE(b.isNull());
+      EXPECT_TRUE(Farbe(b, lx, ly, QColor(0, 160, 0))) << seite;
+      EXPECT_TRUE(Farbe(b, lx, 0.04 + 0.12 * 0.5 * 21 / 29.6 + 0.01, Qt::white)) << seite;
+    }
+  }
+  {
+    // A picture twice as wide as high: 0.9 W wide from (0.05 W, 0.15 H), (0.2051 + 0.15) H high.
+    QImage bild(1000, 500, QImage::Format_RGB32);
+    bild.fill(QColor(0, 0, 255));
+    Projektbild = bild;
+    BildGeladen = true;
+    BildIstBitmap = false;
+    ScriptedInteraction ui;
+    ASSERT_TRUE(Hauptbericht(ui, dir + "/bild.pdf"));
+    const QImage b = Seitenbild(dir + "/bild.pdf", 1);
+    const double unten = 0.15 + 0.410295358649789 * 0.5 + 0.15;
+    EXPECT_TRUE(Farbe(b, 0.06, 0.16, Qt::blue));
+    EXPECT_TRUE(Farbe(b, 0.94, unten - 0.01, Qt::blue));
+    EXPECT_TRUE(Farbe(b, 0.97, 0.3, Qt::white));
+    EXPECT_TRUE(Farbe(b, 0.5, unten + 0.01, Qt::white));
+    EXPECT_TRUE(Farbe(b, lx, ly, QColor(0, 160, 0)));
+  }
+  BildGeladen = false;
+  LogoGeladen = false;
+  Form1->Logobild = QPixmap();
+  Projektbild = QImage();
+}
+
 TEST_F(Bericht, NichtsGedrucktBeiAbbruchFehlerUndDrucker) {
   Form1->ELastyear->setText(QStringLiteral("1"));
   {
@@ -214,6 +282,20 @@ TEST_F(Bericht, NichtsGedrucktBeiAbbruchFehlerUndDrucker) {
     const auto m = ui.Texts("message");
     ASSERT_GE(m.size(), 2u);
     EXPECT_NE(m.back().find("nothing is printed"), std::string::npos);
+    EXPECT_TRUE(fs::is_empty(dir));
+  }
+  {
+    // The menu item, the tool button and the picture tab's button print the report.
+    ScriptedInteraction ui;
+    for (int i = 0; i < 3; ++i) {
+      if (!Leistung && !Lasteinlesen) ui.AnswerAsk(kNein);
+      ui.AnswerFile("");
+    }
+    Form1->Drucken1->trigger();
+    // The tool button is hidden in its tool bar: its signal stands for the click.
+    emit Form1->ToolButtonDrucken->clicked();
+    Form1->Button19->click();
+    EXPECT_EQ(ui.Texts("save").size(), 3u);
     EXPECT_TRUE(fs::is_empty(dir));
   }
   {

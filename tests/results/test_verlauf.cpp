@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAction>
 #include <QClipboard>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -13,6 +15,7 @@
 
 #include "calc/QEBMOD.h"
 #include "input/QEBInput.h"
+#include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "results/verlauf.h"
 #include "tests/support/ui_project.h"
@@ -180,6 +183,46 @@ TEST_F(Verlauf, LetztesJahrStundenUndTage) {
   EXPECT_FALSE(VerlaufLetztesJahr);
   EXPECT_FALSE(f.isVisible());
   EXPECT_TRUE(Form4->isVisible());
+  Form4->close();
+}
+
+// A real ten-year run: the yearly and monthly statistics the run kept sit
+// where the Part's scale puts them, reached through the main window's menu.
+TEST_F(Verlauf, ZehnJahreLauf) {
+  {
+    ScriptedInteraction ui;
+    if (!Leistung && !Lasteinlesen) ui.AnswerAsk(kNein);
+    ASSERT_TRUE(Form1->Button14Click());
+  }
+  ASSERT_EQ(LastYear, kJahre);
+  double mx = -1e10, mn = 1e10;
+  for (int k = 1; k <= kJahre; ++k) {
+    mx = std::max(mx, TSinkMaxJahr[k]);
+    mn = std::min(mn, TSinkMinJahr[k]);
+  }
+  const double ymax = std::trunc(mx / 10 + 1) * 10, ymin = std::trunc(mn / 10 - 1) * 10;
+  auto zeile = [&](double t) { return VerlaufYKoord(0.1 + 0.8 * (t - ymin) / (ymax - ymin)); };
+  Form1->GrafikSimulationsdauer1->trigger();
+  EXPECT_TRUE(Form4->isVisible());
+  EXPECT_TRUE(f.isVisible());
+  f.Button3Click();
+  Bild("lauf");
+  for (int k = 1; k <= kJahre; ++k) {
+    EXPECT_TRUE(Hat(Qt::blue, Jahresspalte(k), zeile(TSinkMinJahr[k]))) << k;
+    EXPECT_TRUE(Hat(Qt::red, Jahresspalte(k), zeile(TSinkMaxJahr[k]))) << k;
+  }
+  for (int m = 1; m <= 12 * kJahre; ++m)
+    if (LaufstundenMonat[m] > 0) {
+      EXPECT_TRUE(Hat(kGruen, Monatsspalte(m), zeile(TSinkSummeMonat[m] / LaufstundenMonat[m]))) << m;
+    }
+  f.Button9Click();
+  for (int h = 2; h <= kStunden; h += 97)
+    if (MassenstromStunde[h] > 0.001) {  // the red source curve is drawn over the blue one
+      EXPECT_TRUE(Hat(Qt::blue, VerlaufXKoord(0.2 + 0.75 * h / 8760), zeile(TSinkStunde[h])) ||
+                  Hat(Qt::red, VerlaufXKoord(0.2 + 0.75 * h / 8760), zeile(TSinkStunde[h]))) << h;
+      EXPECT_TRUE(Hat(Qt::red, VerlaufXKoord(0.2 + 0.75 * h / 8760), zeile(TSourceStunde[h]))) << h;
+    }
+  f.Form9SchliessenClick();
   Form4->close();
 }
 
