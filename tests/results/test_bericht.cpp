@@ -263,6 +263,24 @@ TEST_F(Bericht, ProjektbildUndLogoAufBeidenSeiten) {
   Projektbild = QImage();
 }
 
+// An operating system of version 5.1 asks whether it is a newer one; No
+// prints the first page only.
+TEST_F(Bericht, AltesSystemOhneBitmapsEineSeite) {
+  Form1->ELastyear->setText(QStringLiteral("1"));
+  FakeDesktop alt;
+  alt.version = {5, 1, 2600, true};
+  DesktopSettings* vorher = SetDesktop(&alt);
+  const bool win10 = Win10Modus;
+  Win10Modus = false;
+  ScriptedInteraction ui;
+  ui.AnswerAsk(kNein);
+  ASSERT_TRUE(Hauptbericht(ui, dir + "/alt.pdf"));
+  SetDesktop(vorher);
+  Win10Modus = win10;
+  EXPECT_EQ(ui.Count("ask", "Benutzen Sie Windows 8, 8.1 oder 10 / Is your OS Windows 8, 8.1 or 10 ?"), 1);
+  EXPECT_EQ(PdfInfo(dir + "/alt.pdf", "Pages"), "1");
+}
+
 TEST_F(Bericht, NichtsGedrucktBeiAbbruchFehlerUndDrucker) {
   Form1->ELastyear->setText(QStringLiteral("1"));
   {
