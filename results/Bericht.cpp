@@ -290,6 +290,7 @@ bool BerichtDrucken() {
             "nothing is printed. ");
     return false;
   }
+  LaufergebnisseUebernehmen();
   const bool gedruckt = PrintDocument("QEB-Parameter", [&](QPainter& p, QPrinter& pr) {
     Seite1(p, pr, bitmapErlaubt);
     if (bitmapErlaubt && pr.newPage()) Seite2(p, pr);
@@ -301,6 +302,7 @@ bool BerichtDrucken() {
 bool VerlaufBerichtDrucken() {
   if (Form9 != nullptr) Form9->CopyClick();
   TitelAusEingaben();
+  LaufergebnisseUebernehmen();
   const QImage bild = VerlaufBitmap;
   return PrintDocument(
       "QEB",
@@ -334,6 +336,7 @@ bool GrafikBerichtDrucken() {
     Auslegungsmassenstrom = ValReal(Form1->EAuslegungsmassenstrom->text(), code);
     Form1->ELastyear->setText(IntText(LastYear));
     TitelAusEingaben();
+    LaufergebnisseUebernehmen();
   }
   const QImage bild = Form4->Bild;
   return PrintDocument(

@@ -28,8 +28,10 @@ QImage ProfilBitmap;
 namespace {
 
 constexpr double kZoom = 0.8;
-int PlotX(double x) { return static_cast<int>(std::trunc(x * kZoom * ProfilBreite + 0.5)); }
-int PlotY(double y) { return static_cast<int>(std::trunc((1.0 - y) * kZoom * ProfilHoehe + 0.5)); }
+// A point far off the picture stays a pixel number the painter can take.
+int Pixel(double p) { return static_cast<int>(std::trunc(std::clamp(p, -1e6, 1e6))); }
+int PlotX(double x) { return Pixel(x * kZoom * ProfilBreite + 0.5); }
+int PlotY(double y) { return Pixel((1.0 - y) * kZoom * ProfilHoehe + 0.5); }
 
 // Points of the project's hand-entered profile: depths in (0, 9000] m.
 int ProfilPunkte() {

@@ -33,8 +33,14 @@ void VerlaufInit() {
   ModusMin = ModusMax = ModusMittel = ModusBrine = ModusBrineMittel = false;
 }
 
-int VerlaufXKoord(double v) { return static_cast<int>(std::trunc(v * GrafikZoom * VerlaufBreite + 0.5)); }
-int VerlaufYKoord(double v) { return static_cast<int>(std::trunc((1.0 - v) * GrafikZoom * VerlaufHoehe + 0.5)); }
+namespace {
+// A placeholder of the statistics (±9999) can lie far off the picture; the
+// pixel stays a number the painter can take.
+int Pixel(double p) { return static_cast<int>(std::trunc(std::clamp(p, -1e6, 1e6))); }
+}  // namespace
+
+int VerlaufXKoord(double v) { return Pixel(v * GrafikZoom * VerlaufBreite + 0.5); }
+int VerlaufYKoord(double v) { return Pixel((1.0 - v) * GrafikZoom * VerlaufHoehe + 0.5); }
 
 namespace {
 

@@ -250,6 +250,13 @@ TEST_F(Verlauf, OhneJahreNurAchsenUndSkalenGrenzen) {
     if (LastYear >= 1) continue;  // the input window may insist on one year
     EXPECT_EQ(Anzahl(Qt::red) + Anzahl(Qt::blue) + Anzahl(Qt::magenta) + Anzahl(kGruen), 0);
   }
+  // Broken statistics: a missing year and one far off the scale still draw.
+  Form1->ELastyear->setText(QString::number(kJahre));
+  TSinkMaxJahr[4] = std::nan("");
+  TSinkMinJahr[6] = -1e300;
+  f.Button1Click();
+  f.Button7Click();
+  EXPECT_EQ(VerlaufBitmap.size(), QSize(1011, 704));
   // One year: the yearly curves need two.
   Form1->ELastyear->setText(QStringLiteral("1"));
   f.Button1Click();
