@@ -244,8 +244,11 @@ TEST_F(Verlauf, OhneJahreNurAchsenUndSkalenGrenzen) {
 
   Form1->ELastyear->setText(QStringLiteral("0"));
   LastYear = 0;
-  for (auto knopf : {&TForm9::Button1Click, &TForm9::Button3Click, &TForm9::Button7Click, &TForm9::Button6Click}) {
-    (f.*knopf)();
+  TForm9* fenster = &f;
+  const std::function<void()> knoepfe[] = {[fenster] { fenster->Button1Click(); }, [fenster] { fenster->Button3Click(); },
+                                           [fenster] { fenster->Button7Click(); }, [fenster] { fenster->Button6Click(); }};
+  for (const auto& knopf : knoepfe) {
+    knopf();
     Bild("0");
     if (LastYear >= 1) continue;  // the input window may insist on one year
     EXPECT_EQ(Anzahl(Qt::red) + Anzahl(Qt::blue) + Anzahl(Qt::magenta) + Anzahl(kGruen), 0);
