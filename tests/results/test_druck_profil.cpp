@@ -134,6 +134,7 @@ TEST_F(Fenster, ProfilFolgtDemWaermeflussUndGehtInsProjekt) {
   auto px = [&f](double T) { return static_cast<int>(std::trunc(((T - f.Tunten) / (f.Toben - f.Tunten) * 0.65 + 0.3) * 0.8 * 790 + 0.5)); };
   auto py = [&f](double d) { return static_cast<int>(std::trunc((1 - ((-d - f.Ztief) / (0 - f.Ztief) * 0.8 + 0.1)) * 0.8 * 550 + 0.5)); };
   EXPECT_EQ(ProfilBitmap.size(), QSize(632, 440));
+  if (const char* d = std::getenv("QEB_BILDER")) ProfilBitmap.save(QString::fromUtf8(d) + "/profil.png");
   EXPECT_LE(f.Ztief, -ProfilTiefe[m]);
   EXPECT_EQ(QColor(ProfilBitmap.pixel(px(ProfilTemperatur[m]), py(ProfilTiefe[m]))), QColor(Qt::blue));
 
