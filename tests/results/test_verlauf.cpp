@@ -184,6 +184,13 @@ TEST_F(Verlauf, LetztesJahrStundenUndTage) {
   EXPECT_FALSE(f.isVisible());
   EXPECT_TRUE(Form4->isVisible());
   Form4->close();
+  // The button "TRT-File" serves the response-test file; its old handler
+  // still opens the course window when called.
+  Form1->Button12->click();
+  EXPECT_FALSE(f.isVisible());
+  Form1->Button12Click();
+  EXPECT_TRUE(f.isVisible());
+  f.close();
 }
 
 // A real ten-year run: the yearly and monthly statistics the run kept sit
