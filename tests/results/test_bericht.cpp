@@ -19,6 +19,7 @@
 
 #include "calc/ErdsondenModel.h"
 #include "calc/QEBMOD.h"
+#include "calc/QEBMOD_plant.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
 #include "platform/Platform.h"
@@ -62,6 +63,11 @@ class Bericht : public ::testing::Test {
  protected:
   void SetUp() override {
     NeuesProjektInDenFenstern();
+    // A new project keeps a recooler of an earlier one in this process: off,
+    // so that the plant's lines do not print over the result block.
+    mitRueckkuehler = false;
+    solar = false;
+    Form1->EingabenAnzeigen();
     SetPrinterOverride(0);
     Sprache = "D";
     dir = (fs::current_path() / ("bericht_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
