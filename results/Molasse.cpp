@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <cmath>
@@ -78,6 +79,8 @@ void TForm29::DruckShow() {
   EAnmerkungen->setText(FromBytes(Projekttitel2 + "  /  " + Projekttitel3));
   EDurchmesserAnschluss->setText(IntText(AnzahlParallel) + QStringLiteral(" x Di = ") +
                                  Z(DurchmesserAnschluss * 1000.0, 1) + QStringLiteral(" mm"));
+  // A text longer than its field shows its beginning.
+  for (QLineEdit* e : findChildren<QLineEdit*>()) e->setCursorPosition(0);
 }
 
 void TForm29::Button10Click() { close(); }

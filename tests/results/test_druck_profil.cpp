@@ -55,6 +55,7 @@ TEST_F(Fenster, DruckZeigtDieTeileDesKreisesDieSichZumTotalSummieren) {
   TForm29& f = *Form29;
   EXPECT_TRUE(f.isVisible());
   EXPECT_EQ(f.EMassenstrom->text(), QStringLiteral("m = 1.80 m3/h"));
+  if (const char* d = std::getenv("QEB_BILDER")) f.grab().save(QString::fromUtf8(d) + "/druck.png");
   EXPECT_EQ(f.ELaminar1->text(), laminar ? QStringLiteral("laminar") : QStringLiteral("turbulent"));
   EXPECT_EQ(f.EDruckabfallSonde1->text(),
             QStringLiteral("Total = %1 kPa").arg(AuslegungsDruckabfall_Sondenkreis / 1000.0, 0, 'f', 2));
