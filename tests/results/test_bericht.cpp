@@ -94,7 +94,7 @@ class Bericht : public ::testing::Test {
     ui.AnswerFile(datei);
     return Form1->ToolButtonDruckenClick();
   }
-  // The result block's lines as the Part words them, for the project as it stands.
+  // The result block's lines in the report's own words, for the project as it stands.
   std::vector<std::string> Ergebniszeilen() const {
     TForm1& f = *Form1;
     std::vector<std::string> z = {

@@ -91,7 +91,7 @@ TEST_F(Fenster, DruckZeigtDieTeileDesKreisesDieSichZumTotalSummieren) {
   EXPECT_FALSE(f.isVisible());
 }
 
-// The profile of the Part's formula, computed here from the inputs as the
+// The profile of the heat-flux formula, computed here from the inputs as the
 // window took them.
 void ErwartetesProfil(double z[11], double t[11]) {
   for (int i = 0; i <= 10; ++i) z[i] = t[i] = 0.0;

@@ -194,7 +194,7 @@ TEST_F(Verlauf, LetztesJahrStundenUndTage) {
 }
 
 // A real ten-year run: the yearly and monthly statistics the run kept sit
-// where the Part's scale puts them, reached through the main window's menu.
+// where the graph's scale puts them, reached through the main window's menu.
 TEST_F(Verlauf, ZehnJahreLauf) {
   {
     ScriptedInteraction ui;
