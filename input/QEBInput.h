@@ -185,6 +185,14 @@ class TForm1 : public QMainWindow {
   void Button9Click();
   // ---- end of calculation, saving and pressure drop
 
+  // ---- Report and result windows (QEBInput_report.cpp, bound by ConnectReportHandlers).
+  // The two-page report; false when nothing was printed.
+  bool ToolButtonDruckenClick();
+  void GrafikSimulationsdauer1Click();
+  // Opens the course window (the button of that name serves the response-test file).
+  void Button12Click();
+  void Button20Click();
+
   // Routines other units fill in; here they keep the window consistent.
   void SchichtdatenAnzeigen();
   void SchichttiefenAnzeigen();

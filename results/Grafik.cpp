@@ -18,6 +18,7 @@
 #include "calc/QEBMOD.h"
 #include "calc/TextIO.h"
 #include "platform/Platform.h"
+#include "results/Bericht.h"
 #include "results/Grafik_labels.h"
 #include "shell/QEB.h"
 
@@ -481,11 +482,7 @@ void TForm4::CopyClick() {
   if (!Bild.isNull()) QGuiApplication::clipboard()->setImage(Bild);
 }
 
-void TForm4::DruckenClick() {
-  // The printed report, once a window offers it.
-  for (QWidget* w : ApplicationWindows())
-    if (Aufrufen(w, "GrafikDrucken")) return;
-}
+void TForm4::DruckenClick() { GrafikBerichtDrucken(); }
 
 void TForm4::SchliessenClick() { close(); }
 

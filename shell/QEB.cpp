@@ -11,9 +11,13 @@
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
 #include "input/system2.h"
+#include "results/Bericht.h"
+#include "results/Gradient.h"
 #include "results/Grafik.h"
+#include "results/Molasse.h"
 #include "results/Result.h"
 #include "results/gfunc.h"
+#include "results/verlauf.h"
 #include "shell/Info.h"
 #include "shell/Sprachen.h"
 #include "shell/start.h"
@@ -82,6 +86,14 @@ void CreateApplicationWindows() {
   FeldeditorInitialisieren();
   Feld = new TFeld();
   RegisterWindow(Feld);
+  VerlaufInit();
+  Form9 = new TForm9();
+  RegisterWindow(Form9);
+  Form10 = new TForm10();
+  RegisterWindow(Form10);
+  Form29 = new TForm29();
+  RegisterWindow(Form29);
+  ConnectReportHandlers(Form1);
   Form3->show();
   // "QEB project.txt": the program starts with that project open, as if
   // "Projekt laden" had been pressed.
@@ -102,6 +114,9 @@ void DestroyApplicationWindows() {
   system_2 = nullptr;
   Form5 = nullptr;
   Feld = nullptr;
+  Form9 = nullptr;
+  Form10 = nullptr;
+  Form29 = nullptr;
 }
 
 void CloseCompanionWindows() {
