@@ -153,6 +153,8 @@ class TForm1 : public QMainWindow {
   void Button10Click();
   void Button3Click();
   void WPdirekt_oeffnen();
+  // The heat pump dialog (input/WP1.cpp).
+  void WP_oeffnen();
   void ResultatClick();
   void ResultateClick();
   void Eingaben();

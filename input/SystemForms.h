@@ -2,10 +2,22 @@
 // and showing the shared state in the edits that EingabenUebernehmen reads.
 #pragma once
 
+#include <QLineEdit>
+#include <cmath>
+
 #include "calc/QEBMOD.h"
 #include "widgets/Controls.h"
 
 namespace qeb {
+
+// Flow of the evaporator pump that carries the design extraction power with
+// the evaporator's temperature difference (kg/s); 0 when the fluid's heat
+// capacity or the difference is not positive.
+inline double Verdampferdurchsatz() {
+  if (!(cpSole > 0.0) || !(DeltaVerdampfer > 0.0)) return 0.0;
+  const double m = Auslegungsentzug * 1000.0 / cpSole / DeltaVerdampfer;
+  return std::isfinite(m) ? m : 0.0;
+}
 
 inline void ShowIn(QLineEdit* e, double v) {
   const int d = EditDecimals(e);

@@ -6,6 +6,7 @@
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
+#include "input/WP1.h"
 #include "input/system2.h"
 #include "results/Grafik.h"
 #include "results/Result.h"
@@ -44,6 +45,9 @@ void CreateApplicationWindows() {
   Form6->FillSystemForm();
   Resultat = new TResultat();
   RegisterWindow(Resultat);
+  Form8 = new TForm8();
+  RegisterWindow(Form8);
+  ConnectHeatPumpHandlers(Form1);
   system_2 = new Tsystem_2();
   RegisterWindow(system_2);
   system_2->FillSystemForm();
@@ -64,6 +68,7 @@ void DestroyApplicationWindows() {
   Form4 = nullptr;
   Form6 = nullptr;
   Resultat = nullptr;
+  Form8 = nullptr;
   system_2 = nullptr;
 }
 
