@@ -19,7 +19,7 @@ Tsystem_2::Tsystem_2(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void Tsystem_2::FillSystemForm() {
-  FillSystemEdits(this);
+  FillSystemEdits(this, false);
   ShowIn(Em5, m5 * 3600.0);
 }
 
