@@ -176,8 +176,8 @@ void Anlagenschema::paintEvent(QPaintEvent*) {
 
   if (mitWaermepumpe_) {
     // The heat pump draws from the same probes through its evaporator pump 5.
-    Kreis(p, QPolygonF({{132, boden + 8}, {300, boden + 8}, {300, 230}}),
-          QPolygonF({{124, boden + 14}, {316, boden + 14}, {316, 230}}));
+    Kreis(p, QPolygonF({{300, 230}, {300, boden}, {116, boden}}),
+          QPolygonF({{316, 230}, {316, boden + 8}, {132, boden + 8}}));
     p.setPen(QPen(kLinie, 1.5));
     p.setBrush(QColor(250, 230, 220));
     p.drawRect(QRectF(282, 196, 70, 34));
