@@ -457,6 +457,8 @@ void TForm1::Button3Click() {
   if (ersterAufruf) {
     ersterAufruf = false;
     DirektkuehlungWP = false;
+    if (Form6 != nullptr) Form6->Vergroessern();
+    if (system_2 != nullptr) system_2->Vergroessern();
   }
   const int lastYear = LastYear;
   if (Systemsimulation) LastYear = 1;
