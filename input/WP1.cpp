@@ -43,6 +43,12 @@ TForm8::TForm8(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(QStringLiteral("Wärmepumpe"));
   BuildFromTables(this, Tables(), nullptr, nullptr);
 #include "widgets/WindowBinding.inc"
+  // The captions read in one line each beside their inputs.
+  for (QLabel* l : findChildren<QLabel*>())
+    if (l->objectName().startsWith(QLatin1String("L_"))) {
+      l->setProperty("wrapWidth", 300);
+      SetCaption(l, l->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    }
   connect(EWP, &RadioGroup::click, this, &TForm8::ChangeEntzug);
   // Leaving the choice (focus moves from its buttons to anything else) checks the COP data.
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget* alt, QWidget* neu) {
