@@ -93,6 +93,8 @@ TEST_F(SecondSystemDialog, BerechnungRunsThePlantHourEveryHourAndTheProjectKeeps
   Form1->EAuslegungsentzug->setText(QStringLiteral("10"));
   Form1->EProjektname->setText(QStringLiteral("Anlage mit WP"));
   Form1->EBeschreibung->setText(QStringLiteral("Direktkühlung"));
+  Form1->ELastyear->setText(QStringLiteral("2"));
+  Form1->ELastyear2->setText(QStringLiteral("2"));
   Form1->EingabenUebernehmen();
   Type(system_2->Em1, "1800");
   Type(system_2->Em3, "720");
@@ -113,7 +115,9 @@ TEST_F(SecondSystemDialog, BerechnungRunsThePlantHourEveryHourAndTheProjectKeeps
   EXPECT_NEAR(Auslegungsmassenstrom, (720.0 + 10.0 * 1000.0 / cpSole / DeltaVerdampfer * 3600.0) / 3600.0, 1e-3);
   EXPECT_TRUE(Systemsimulation);
   EXPECT_FALSE(System2Erstlauf);
-  EXPECT_EQ(Form1->ELastyear2->text(), QStringLiteral("1"));
+  // The main window shows the years it showed before.
+  EXPECT_EQ(Form1->ELastyear2->text(), QStringLiteral("2"));
+  EXPECT_EQ(LastYear, 2);
   EXPECT_DOUBLE_EQ(m1, 0.5);
   EXPECT_EQ(Form6->Em1->text(), QStringLiteral("1800.0"));
   // The results window shows the plant's energies.
@@ -147,18 +151,28 @@ TEST_F(SecondSystemDialog, BerechnungRunsThePlantHourEveryHourAndTheProjectKeeps
 }
 
 TEST_F(SecondSystemDialog, LastprofilWpCalculatesThePlantOnceAndKeepsTheYears) {
+  Form1->EProjektname->setText(QStringLiteral("Anlage mit WP"));
+  Form1->EBeschreibung->setText(QStringLiteral("Lastprofil"));
   Form1->ELastyear->setText(QStringLiteral("3"));
   Form1->ELastyear2->setText(QStringLiteral("3"));
   LastYear = 3;
-  System2Erstlauf = false;  // the plant year is not run again
+  ASSERT_TRUE(System2Erstlauf);
   ScriptedInteraction ui;
-  system_2->Button6Click();
-  EXPECT_TRUE(system_2->Button3->isVisibleTo(system_2));
-  EXPECT_EQ(Form1->InputFileErzeugen2->itemIndex(), 0);
-  EXPECT_EQ(Form1->ELastyear2->text(), QStringLiteral("3"));
-  EXPECT_EQ(LastYear, 3);
-  EXPECT_TRUE(Form1->Button10->isVisibleTo(Form1));
-  EXPECT_FALSE(Form1->Button4->isVisibleTo(Form1));
+  for (int k = 0; k < 6; ++k) ui.AnswerAsk(kNein);
+  for (int druck = 1; druck <= 2; ++druck) {
+    for (int h = 1; h <= kStunden; ++h) TZulStunde[h] = -999.0;
+    system_2->Button6Click();
+    // The first press calculates the plant year, the second only prepares the main window.
+    EXPECT_EQ(TZulStunde[kStunden] != -999.0, druck == 1) << druck;
+    EXPECT_FALSE(System2Erstlauf);
+    EXPECT_TRUE(system_2->Button3->isVisibleTo(system_2));
+    EXPECT_EQ(Form1->InputFileErzeugen2->itemIndex(), 0);
+    EXPECT_EQ(Form1->ELastyear->text(), QStringLiteral("3"));
+    EXPECT_EQ(Form1->ELastyear2->text(), QStringLiteral("3"));
+    EXPECT_EQ(LastYear, 3);
+    EXPECT_TRUE(Form1->Button10->isVisibleTo(Form1));
+    EXPECT_FALSE(Form1->Button4->isVisibleTo(Form1));
+  }
   ResetToDefaults();
   EXPECT_TRUE(System2Erstlauf);
 }
