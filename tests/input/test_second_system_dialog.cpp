@@ -31,6 +31,7 @@ class SecondSystemDialog : public ::testing::Test {
  protected:
   void SetUp() override {
     NeuesProjektInDenFenstern();
+    DateiGewaehlt = false;  // no project waits to be opened when the main window shows
     DirektkuehlungWP = true;
     Form1->ELastyear->setText(QStringLiteral("1"));
     Form1->ELastyear2->setText(QStringLiteral("1"));
