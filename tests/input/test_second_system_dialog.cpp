@@ -74,11 +74,16 @@ TEST_F(SecondSystemDialog, TheProbeFlowIsPumpsThreeToFiveAndReadingShowsTheSameI
   EXPECT_EQ(Auslegungsmassenstrom, 0.25);
 }
 
-TEST_F(SecondSystemDialog, TheTitleBarCloseIsSchliessen) {
+TEST_F(SecondSystemDialog, TheRefillKeepsWhatWasTypedAndTheTitleBarCloseIsSchliessen) {
   Type(system_2->ETZulSoll, "21.5");
   system_2->close();
   EXPECT_EQ(TZulSoll, 19.0);
+  // Showing it again refills it, and what was typed stays.
+  TaMax = 9.0;
   system_2->show();
+  system_2->oeffnesystem2();
+  EXPECT_EQ(system_2->ETZulSoll->text(), QStringLiteral("21.5"));
+  EXPECT_EQ(system_2->ETaMax->text(), QStringLiteral("9.0"));
   QCloseEvent ev;
   QSpontaneKeyEvent::setSpontaneous(&ev);
   static_cast<QObject*>(system_2)->event(&ev);  // as the title bar delivers it
