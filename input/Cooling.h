@@ -58,7 +58,7 @@ extern TForm6* Form6;
 // Adds the plant's picture beside the groups of a system dialog.
 void SchemaEinfuegen(QWidget* dialog, Anlagenschema* schema);
 // Calls a window's routine by name when that window offers it (the weather
-// import of the main window comes with a later part of the program).
+// import of the main window is called only where the window has it).
 void RufeWennVorhanden(QObject* o, const char* slot);
 
 }  // namespace qeb
