@@ -91,7 +91,7 @@ TEST_F(VentilationSchedule, ViewingTheDialogChangesNothing) {
   EXPECT_EQ(Profil(), profil);
 }
 
-TEST_F(VentilationSchedule, TheYearUnrolledFromTheWeekHasThePartsSum) {
+TEST_F(VentilationSchedule, TheYearUnrolledFromTheWeekHasTheSumOfItsBands) {
   Form7->show();
   double v1[10], v2[10];
   for (int b = 0; b <= 9; ++b) {
