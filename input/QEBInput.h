@@ -175,6 +175,10 @@ class TForm1 : public QMainWindow {
   void Button10Click();
   void Button3Click();
   void WPdirekt_oeffnen();
+  // The heat pump dialog (input/WP1.cpp).
+  void WP_oeffnen();
+  // The ventilation schedule dialog (input/Fahrplan.cpp).
+  void Lftungsfahrplan1Click();
   void ResultatClick();
   void ResultateClick();
   void Eingaben();

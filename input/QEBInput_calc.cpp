@@ -20,6 +20,8 @@
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
+#include "input/SystemForms.h"
+#include "input/WP1.h"
 #include "input/system2.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
@@ -442,7 +444,7 @@ void TForm1::Button10Click() {
   Button10->hide();
   Button11->hide();
   if (system_2 != nullptr) {
-    m5 = cpSole > 0.0 && DeltaVerdampfer > 0.0 ? Auslegungsentzug * 1000.0 / cpSole / DeltaVerdampfer : 0.0;
+    m5 = Verdampferdurchsatz();
     system_2->Em5->setText(FixedText(m5 * 3600.0, 0));
     int code = 0;
     m3 = ValReal(system_2->Em3->text(), code);
@@ -469,6 +471,8 @@ void TForm1::Button3Click() {
   if (ersterAufruf) {
     ersterAufruf = false;
     DirektkuehlungWP = false;
+    if (Form6 != nullptr) Form6->Vergroessern();
+    if (system_2 != nullptr) system_2->Vergroessern();
   }
   const int lastYear = LastYear;
   if (Systemsimulation) LastYear = 1;
@@ -496,6 +500,7 @@ void TForm1::WPdirekt_oeffnen() {
   ShowInt(ELastyear2, LastYear);
   DirektkuehlungWP = true;
   if (system_2 != nullptr) system_2->show();
+  if (Form8 != nullptr) Form8->WPAnzeigen();
   Button1->show();
   Button10->hide();
   ESondenlaenge->setText(QString::number(Sondenlaenge, 'g', 15));

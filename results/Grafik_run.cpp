@@ -317,6 +317,13 @@ void EingabeNeuLesen(int lastYear, bool eigeneRechnung) {
   const double dtVenti = DTVenti;
   const bool frostschutz = Frostschutz;
   const bool lFahrplan = LFahrplan;
+  // The ventilation schedule as the schedule dialog left it, with its year.
+  double lf[40];
+  int lfNr[8];
+  std::copy(std::begin(LF), std::end(LF), std::begin(lf));
+  std::copy(std::begin(LFNr), std::end(LFNr), std::begin(lfNr));
+  static double lueftungsprofil[kStundenArray];
+  std::copy(std::begin(Lueftungsprofil), std::end(Lueftungsprofil), std::begin(lueftungsprofil));
   const bool direkt = DirektkuehlungWP;
   const bool lastprofil2 = Lastprofil2;
   const double massenstrom = Massenstrom;
@@ -387,6 +394,9 @@ void EingabeNeuLesen(int lastYear, bool eigeneRechnung) {
   DirektkuehlungWP = direkt;
   DTVenti = dtVenti;
   LFahrplan = lFahrplan;
+  std::copy(std::begin(lf), std::end(lf), std::begin(LF));
+  std::copy(std::begin(lfNr), std::end(lfNr), std::begin(LFNr));
+  std::copy(std::begin(lueftungsprofil), std::end(lueftungsprofil), std::begin(Lueftungsprofil));
   Frostschutz = frostschutz;
   if (eigeneRechnung) {
     for (int k = 0; k < 10; ++k) Erdname[31 + k] = erdname[k];

@@ -8,8 +8,10 @@
 
 #include "field/Sondenfeld.h"
 #include "input/Cooling.h"
+#include "input/Fahrplan.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
+#include "input/WP1.h"
 #include "input/system2.h"
 #include "results/Bericht.h"
 #include "results/Gradient.h"
@@ -76,8 +78,15 @@ void CreateApplicationWindows() {
   Form6 = new TForm6();
   RegisterWindow(Form6);
   Form6->FillSystemForm();
+  Form7 = new TForm7();
+  RegisterWindow(Form7);
+  ConnectScheduleHandlers(Form1);
   Resultat = new TResultat();
   RegisterWindow(Resultat);
+  Form8 = new TForm8();
+  RegisterWindow(Form8);
+  Form8->WPAnzeigen();
+  ConnectHeatPumpHandlers(Form1);
   system_2 = new Tsystem_2();
   RegisterWindow(system_2);
   system_2->FillSystemForm();
@@ -110,7 +119,9 @@ void DestroyApplicationWindows() {
   Form3 = nullptr;
   Form4 = nullptr;
   Form6 = nullptr;
+  Form7 = nullptr;
   Resultat = nullptr;
+  Form8 = nullptr;
   system_2 = nullptr;
   Form5 = nullptr;
   Feld = nullptr;
