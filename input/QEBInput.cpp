@@ -21,6 +21,7 @@
 #include "platform/Jpeg.h"
 #include "platform/Platform.h"
 #include "shell/QEB.h"
+#include "widgets/ErrorText.h"
 
 namespace qeb {
 
@@ -141,7 +142,7 @@ void TForm1::Kreate() {
   try {
     ResetToDefaults();
   } catch (const CalcError& e) {
-    Message(e.what());
+    Message(CalcErrorText(e).toStdString());
   }
 
   if (Programmverzeichnis.empty()) Programmverzeichnis = QCoreApplication::applicationDirPath().toStdString();

@@ -233,6 +233,11 @@ void TForm4::Achsen(const std::string& titel, const std::string& legende, double
   p.drawText(X(0.3) - fm.horizontalAdvance(U(yText)) / 2, Y(0.9) - 6, U(yText));
 }
 
+void TForm4::LeereAchsen() {
+  Achsen("", GrafikText::QuellenRuecklauf(), 0, 31, -20, 20, GrafikText::Tage(), GrafikText::TemperaturAchse());
+  BildZeigen();
+}
+
 void TForm4::Polylinie(const double* werte, int n, double ymin, double ymax, const QColor& farbe, int breite) {
   if (n < 1 || Bild.isNull() || !(ymax > ymin)) return;
   QPainter p(&Bild);

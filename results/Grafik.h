@@ -211,6 +211,8 @@ class TForm4 : public QWidget {
   void FormCreate();
   // Copies the picture onto the window now.
   void BildZeigen();
+  // Empty axes in place of the picture: a refused run shows no curves.
+  void LeereAchsen();
 
  signals:
   // A month (0 for the whole period) has just been drawn.
