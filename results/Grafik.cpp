@@ -45,7 +45,10 @@ int Temperaturskala(double tSinkMax, double tSinkMin) {
 
 namespace {
 
-// The picture area: shows the off-screen picture as it stands.
+// The picture area: shows the off-screen picture as it stands, whole. A
+// window smaller than the picture shows a copy scaled to fit; the copy is made
+// once for each picture drawn (and each new window size), not at every repaint:
+// the run repaints far more often than it draws.
 class Zeichenflaeche : public QWidget {
  public:
   explicit Zeichenflaeche(TForm4* f) : QWidget(f), form_(f) {
@@ -53,19 +56,36 @@ class Zeichenflaeche : public QWidget {
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
   QSize sizeHint() const override { return QSize(RoundToInt(1264 * 0.8), RoundToInt(880 * 0.8)); }
+  QSize minimumSizeHint() const override { return QSize(200, 140); }
+
+  const QImage& Anzeige() {
+    const QImage& bild = form_->Bild;
+    if (bild.isNull()) return bild;
+    const QSize ziel = bild.size().scaled(size(), Qt::KeepAspectRatio);
+    if (ziel.width() >= bild.width() || ziel.isEmpty()) return bild;  // fits as drawn
+    if (bild.cacheKey() != quelle_ || kopie_.size() != ziel) {
+      kopie_ = bild.scaled(ziel, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      quelle_ = bild.cacheKey();
+      ++form_->BildSkalierungen;
+    }
+    return kopie_;
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
+    const QImage& bild = Anzeige();
     // White only where the picture does not cover: the run repaints often.
-    const QRegion rest = QRegion(rect()) - QRegion(form_->Bild.rect());
+    const QRegion rest = QRegion(rect()) - QRegion(bild.rect());
     for (const QRect& r : rest) p.fillRect(r, Qt::white);
-    if (!form_->Bild.isNull()) p.drawImage(0, 0, form_->Bild);
+    if (!bild.isNull()) p.drawImage(0, 0, bild);
   }
   void mouseDoubleClickEvent(QMouseEvent*) override { form_->Button10Click(); }
 
  private:
   TForm4* form_;
+  QImage kopie_;
+  qint64 quelle_ = 0;
 };
 
 // Calls a handler another window offers by name; false when it has none.
@@ -162,6 +182,19 @@ void TForm4::FormCreate() {
 void TForm4::FormShow() {
   LogischeBreite = 1264;
   LogischeHoehe = 880;
+  FensterEinpassen();
+}
+
+void TForm4::FensterEinpassen() {
+  // The first showing takes the whole picture's size where the screen has room
+  // (the toolkit's default is two thirds of the screen); later showings keep
+  // the user's size. Room stays for the title bar and a task bar.
+  const ScreenMetrics m = Screen();
+  if (m.width <= 0 || m.height <= 0) return;
+  const QSize platz(m.width, m.height - 80);
+  const QSize soll = (groesseGewaehlt_ ? size() : sizeHint()).boundedTo(platz);
+  groesseGewaehlt_ = true;
+  if (soll != size()) resize(soll);
 }
 
 void TForm4::showEvent(QShowEvent* e) {
