@@ -96,6 +96,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     auto* tools = addToolBar(QStringLiteral("Projekt"));
     tools->setObjectName(QStringLiteral("ToolBar1"));
     tools->setMovable(false);
+    tools->toggleViewAction()->setProperty("tag", 295);  // "Projekt", named in every language
     for (QPushButton* b : {ToolButtonOeffnen, ToolButtonSpeichern, ToolButtonDrucken}) {
       const bool hidden = b->isHidden();
       b->setFlat(true);

@@ -142,14 +142,14 @@ const Knopf kKnoepfe[] = {
     {&TForm4::Dezember, "Dezember", "Dezember", 373, &TForm4::DezemberClick, 0, 11},
     {&TForm4::Button1, "Button1", "Leistung", 381, &TForm4::Button1Click, 1, 0},
     {&TForm4::Button6, "Button6", "24h-Mittel", 382, &TForm4::Button6Click, 1, 1},
-    {&TForm4::Button4, "Button4", "Sonden-Temp", 0, &TForm4::Button4Click, 1, 2},
+    {&TForm4::Button4, "Button4", "Sonden-Temp", 375, &TForm4::Button4Click, 1, 2},
     {&TForm4::Button2, "Button2", "Sonden RL", 376, &TForm4::Button2Click, 1, 3},
     {&TForm4::Button3, "Button3", "Kältenetz", 377, &TForm4::Button3Click, 1, 4},
     {&TForm4::Lufttemperatur, "Lufttemperatur", "Luft - Temp", 378, &TForm4::LufttemperaturClick, 1, 5},
-    {&TForm4::Button5, "Button5", "Berechnung", 0, &TForm4::Button5Click, 1, 7},
+    {&TForm4::Button5, "Button5", "Berechnung", 361, &TForm4::Button5Click, 1, 7},
     {&TForm4::Copy, "Copy", "Copy", 379, &TForm4::CopyClick, 1, 8},
-    {&TForm4::Drucken, "Drucken", "Drucken", 0, &TForm4::DruckenClick, 1, 9},
-    {&TForm4::Schliessen, "Schliessen", "Schliessen", 0, &TForm4::SchliessenClick, 1, 11},
+    {&TForm4::Drucken, "Drucken", "Drucken", 374, &TForm4::DruckenClick, 1, 9},
+    {&TForm4::Schliessen, "Schliessen", "Schliessen", 380, &TForm4::SchliessenClick, 1, 11},
 };
 
 }  // namespace
