@@ -347,11 +347,15 @@ QString WrapCaption(const QString& text, const QFontMetrics& fm, int width) {
   const int open = static_cast<int>(text.lastIndexOf(QLatin1Char('[')));
   QStringList words = (open >= 0 ? text.left(open) : text).split(QLatin1Char(' '));
   if (open >= 0) words.last() += text.mid(open);
+  // A closing "=" or ":" stays with the words it follows.
+  qsizetype last = words.size() - 1;
+  while (last > 0 && words[last].isEmpty()) --last;
   QString out, line = words.front();
   for (qsizetype i = 1; i < words.size(); ++i) {
     const QString& w = words[i];
     const QString candidate = line + QLatin1Char(' ') + w;
-    if (!w.isEmpty() && !line.trimmed().isEmpty() && fm.horizontalAdvance(candidate) > width) {
+    const bool closing = i == last && w.size() <= 2;
+    if (!w.isEmpty() && !closing && !line.trimmed().isEmpty() && fm.horizontalAdvance(candidate) > width) {
       out += line + QLatin1Char('\n');
       line = w;
     } else {

@@ -12,6 +12,7 @@
 #include "input/QEBInput.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
+#include "results/Result.h"
 #include "tests/support/ui_project.h"
 
 namespace qeb {
@@ -77,6 +78,45 @@ TEST(GraphWindow, ShowsItsWholePictureOnA1280By800ScreenScaledOncePerPicture) {
   EXPECT_EQ(Form4->BildSkalierungen, danach);
   EXPECT_EQ(flaeche->grab().toImage().copy(Form4->Bild.rect()).convertToFormat(QImage::Format_RGB32),
             Form4->Bild.convertToFormat(QImage::Format_RGB32));
+  Form4->close();
+  SetScreenOverride(nullptr);
+}
+
+}  // namespace
+}  // namespace qeb
+
+namespace qeb {
+namespace {
+
+// The results and graph windows after a calculation, in German and French,
+// on a 1280 x 800 screen: both stand on the screen; with QEB_SHOT_DIR set
+// their pictures are saved to be looked at.
+TEST(GraphWindow, ResultsAndGraphInGermanAndFrenchStandOnA1280By800Screen) {
+  NeuesProjektInDenFenstern();
+  ScriptedInteraction ui;
+  const ScreenMetrics m{1280, 800, 1280, 800, 96.0};
+  SetScreenOverride(&m);
+  Form1->ELastyear->setText(QStringLiteral("2"));
+  Outputfile = "Ausgabe_size.qeb";
+  Hauptlauf = true;
+  Form4->close();
+  Form4->show();
+  ASSERT_TRUE(Form4->Start());
+  Resultat->show();
+  Resultat->aktuell();
+  for (auto [click, letter] : {std::pair{&TForm1::Deutsch1Click, "de"}, std::pair{&TForm1::Franzsisch1Click, "fr"}}) {
+    (Form1->*click)();
+    Form4->JanuarClick();
+    QApplication::processEvents();
+    for (QWidget* w : {static_cast<QWidget*>(Form4), static_cast<QWidget*>(Resultat)}) {
+      EXPECT_LE(w->width(), 1280) << w->objectName().toStdString() << " " << letter;
+      EXPECT_LE(w->height(), 800 - 40) << w->objectName().toStdString() << " " << letter;
+      if (const char* dir = std::getenv("QEB_SHOT_DIR"))
+        w->grab().save(QString::fromUtf8(dir) + QStringLiteral("/%1_%2_1280x800.png").arg(w->objectName(), letter));
+    }
+  }
+  Form1->Deutsch1Click();
+  Resultat->close();
   Form4->close();
   SetScreenOverride(nullptr);
 }
