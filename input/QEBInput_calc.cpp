@@ -142,6 +142,9 @@ bool TForm1::Rechnen() {
   pb2->show();
   Abbruch = false;
   LaufWache wache;
+  const double laengeEingabe = Sondenlaenge;
+  const QString laengeText = ESondenlaenge->text();
+  ExtremeDerLetztenRechnung extreme;
 
   bool ok = true;
   do {
@@ -155,6 +158,7 @@ bool TForm1::Rechnen() {
     const bool nachbar = SondeNr > 0 && SondeNr <= 600 && Nachbarsonde[SondeNr];
     if (!nachbar) {
       do {
+        extreme.Merken();
         try {
           ok = EigenerDurchgang(*this);
         } catch (const CalcError& e) {
@@ -163,6 +167,7 @@ bool TForm1::Rechnen() {
           Message(CalcErrorText(e).toStdString());
           ok = false;
         }
+        extreme.OhneStundenZurueck();
         if (!ok) break;
         if (Laenge_berechnen) {
           const double d = TSinkMin - MinSondentemp;
@@ -186,6 +191,10 @@ bool TForm1::Rechnen() {
     }
   } while (Laenge_im_Feld && Sondengrafik && i <= Zaehler && i <= 600);
 
+  if (Abbruch && laengeAlt) {
+    Sondenlaenge = laengeEingabe;
+    ESondenlaenge->setText(laengeText);
+  }
   Laenge_berechnen = laengeAlt;
   pb2->hide();
   Fortschritt(*this, "ProgressBar1")->hide();

@@ -107,6 +107,24 @@ bool AbbruchGewuenscht();
 
 // Keeps the Escape latch of a run for as long as it lives (the run driver
 // and the input window's own calculation hold one around their steps).
+// The lowest and highest fluid temperatures of the last run that had hours:
+// a run stopped before its first hour leaves the module's start values
+// (1000 / -1000 °C), which no window may show as a result.
+class ExtremeDerLetztenRechnung {
+ public:
+  static constexpr double kOhneStunden = 999.0;
+  ExtremeDerLetztenRechnung() { Merken(); }
+  // Keeps the extremes as they are now, when they come from hours that ran.
+  void Merken();
+  // Puts the kept extremes back when the run just made had no hours.
+  void OhneStundenZurueck() const;
+
+ private:
+  double min_ = 0.0;
+  double max_ = 0.0;
+  bool gemerkt_ = false;
+};
+
 class LaufWache {
  public:
   LaufWache();

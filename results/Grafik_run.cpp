@@ -81,6 +81,10 @@ class RunInputFilter : public QObject {
  public:
   bool escape = false;
   bool eventFilter(QObject* o, QEvent* e) override {
+    // Whatever is shown modally during the run (a question, a message, a
+    // file dialog) is the user's to answer: Qt keeps the other windows from
+    // input while it is open, and its own keys, clicks and close must reach it.
+    if (QApplication::activeModalWidget() != nullptr) return QObject::eventFilter(o, e);
     switch (e->type()) {
       case QEvent::KeyPress:
         if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) escape = true;
@@ -194,7 +198,12 @@ void RunSimulationLoop(int& stunde, int schritteProStunde, const LaufArt& art) {
           "Berechnung abbrechen? ",
           " Keine Konvergenz. Kollektordurchsatz zu klein. Berechnung abbrechen?      Collector flowrate too low. Stop "
           "calculation?"};
-      if (Frage(kFrage[Rechenstatus - 2]) == kJa) return;
+      // Yes stops the whole calculation, as Escape does: a sizing would
+      // otherwise size on the hours before the question, pass after pass.
+      if (Frage(kFrage[Rechenstatus - 2]) == kJa) {
+        Abbruch = true;
+        return;
+      }
       Rechenstatus = 1;
     }
     Vorlauf = Jahr < LastYear;
@@ -278,6 +287,27 @@ void RunSimulationLoop(int& stunde, int schritteProStunde, const LaufArt& art) {
       }
       if (mon == 12) DezemberGezeichnet = true;
     }
+  }
+}
+
+// ---- the extremes of a stopped run ----
+
+void ExtremeDerLetztenRechnung::Merken() {
+  if (TSinkMin < kOhneStunden && TSinkMax > -kOhneStunden) {
+    min_ = TSinkMin;
+    max_ = TSinkMax;
+    gemerkt_ = true;
+  }
+}
+
+void ExtremeDerLetztenRechnung::OhneStundenZurueck() const {
+  // A run stopped before its first hour leaves the module's start values;
+  // the results then show the last run that had hours.
+  if (TSinkMin >= kOhneStunden || TSinkMax <= -kOhneStunden) {
+    // Without any run before it, the fluid stands at the temperature the
+    // module started it at.
+    TSinkMin = gemerkt_ ? min_ : TSink;
+    TSinkMax = gemerkt_ ? max_ : TSink;
   }
 }
 
@@ -500,6 +530,12 @@ bool TForm4::Start() {
   SizingNichtKonvergiert = false;
   Abbruch = false;
 
+  // What the engineer entered, put back when the calculation is stopped
+  // before a sizing has come to its end.
+  const double laengeEingabe = Sondenlaenge;
+  const QString laengeText = Form1->ESondenlaenge->text();
+  ExtremeDerLetztenRechnung extreme;
+
   bool fehler = false;
   do {
     int durchgang = 1;
@@ -510,6 +546,7 @@ bool TForm4::Start() {
     Form1->ESondeNr->setText(IntText(SondeNr));
     do {
       bool ok = false;
+      extreme.Merken();
       try {
         ok = EinLauf(durchgang);
       } catch (const CalcError& e) {
@@ -521,6 +558,7 @@ bool TForm4::Start() {
         fehler = true;
         break;
       }
+      extreme.OhneStundenZurueck();
       if (Abbruch) break;
       if (Laenge_berechnen) {
         const double d = TSinkMin - MinSondentemp;
@@ -541,6 +579,10 @@ bool TForm4::Start() {
     }
   } while (Laenge_im_Feld && Sondengrafik && i <= Zaehler && i <= 600);
 
+  if (Abbruch && laengeAlt) {
+    Sondenlaenge = laengeEingabe;
+    Form1->ESondenlaenge->setText(laengeText);
+  }
   Laenge_berechnen = laengeAlt;
   ProjektGeoeffnet = false;
   if (fehler) {

@@ -199,7 +199,7 @@ TEST_F(RunWindow, AnEscapeKeySentToTheWindowIsSeenByTheRun) {
   EXPECT_EQ(ui.Count("ask", " Berechnung abbrechen? / stop calculation? "), 1);
 }
 
-TEST_F(RunWindow, ConvergenceQuestionAnsweredYesEndsTheRunWithoutAbbruch) {
+TEST_F(RunWindow, ConvergenceQuestionAnsweredYesStopsTheWholeCalculation) {
   ScriptedInteraction ui;
   // The module reports no convergence in step 301.
   SetEscapeProbe([] {
@@ -207,8 +207,9 @@ TEST_F(RunWindow, ConvergenceQuestionAnsweredYesEndsTheRunWithoutAbbruch) {
     return false;
   });
   ui.AnswerAsk(kJa);
-  EXPECT_TRUE(Form4->Start());
-  EXPECT_FALSE(Abbruch);
+  EXPECT_FALSE(Form4->Start());
+  EXPECT_TRUE(Abbruch);
+  EXPECT_EQ(LetztesLaufergebnis, Laufergebnis::Abgebrochen);
   EXPECT_EQ(ui.Count("ask", " Keine Konvergenz. Auslegungsmassenstrom, Sondenlaeng und Entzugsleistung "
                             "ueberpruefen. Berechnung abbrechen? "),
             1);
@@ -228,6 +229,61 @@ TEST_F(RunWindow, ConvergenceQuestionAnsweredYesEndsTheRunWithoutAbbruch) {
                             "Entzugsleistung ueberpruefen. Berechnung abbrechen? "),
             1);
   EXPECT_TRUE(DezemberGezeichnet);
+}
+
+// A load the probe cannot carry: every pass reports no convergence early.
+TEST_F(RunWindow, YesToTheConvergenceQuestionEndsTheSizingOnceAndPutsTheLengthBack) {
+  ScriptedInteraction ui;
+  SetEscapeProbe([] {
+    if (Schrittzaehler == 40) Rechenstatus = 3;
+    return false;
+  });
+  Form1->ELaenge_berechnen->setItemIndex(0);
+  Laenge_berechnen = true;
+  Type(Form1->EMinSondentemp, "5");
+  Type(Form1->ESondenlaenge, "150.0");
+  Form1->EingabenUebernehmen();
+  ui.AnswerAsk(kJa);
+  EXPECT_FALSE(Form4->Start());
+  EXPECT_EQ(ui.Texts("ask").size(), 1u) << "asked once, not once per sizing pass";
+  EXPECT_EQ(Form1->ESondenlaenge->text(), QStringLiteral("150.0"));
+  EXPECT_EQ(Sondenlaenge, 150.0);
+  // The 40 hours that ran, not the start values of an empty run.
+  EXPECT_GT(TSinkMin, -50.0);
+  EXPECT_LT(TSinkMax, 50.0);
+  EXPECT_LE(TSinkMin, TSinkMax);
+  Form1->ELaenge_berechnen->setItemIndex(1);
+}
+
+TEST_F(RunWindow, ARunStoppedBeforeItsFirstHourKeepsTheExtremesOfTheLastRun) {
+  ScriptedInteraction ui;
+  SetEscapeProbe(nullptr);
+  ASSERT_TRUE(Form4->Start());
+  const double tMin = TSinkMin, tMax = TSinkMax;
+  ASSERT_LT(tMin, 100.0);
+  SetEscapeProbe([] { return Schrittzaehler == 0; });
+  ui.AnswerAsk(kJa);
+  EXPECT_FALSE(Form4->Start());
+  EXPECT_EQ(Schrittzaehler, 0);
+  EXPECT_EQ(TSinkMin, tMin);
+  EXPECT_EQ(TSinkMax, tMax);
+}
+
+TEST_F(RunWindow, YesInThePreRunEndsTheCalculationCommand) {
+  ScriptedInteraction ui;
+  SetEscapeProbe([] {
+    if (Schrittzaehler == 40) Rechenstatus = 2;
+    return false;
+  });
+  Form1->ELaenge_berechnen->setItemIndex(0);
+  Type(Form1->EMinSondentemp, "5");
+  Type(Form1->ESondenlaenge, "120.0");
+  ui.AnswerAsk(kJa);
+  EXPECT_FALSE(Form1->Button14Click());
+  EXPECT_EQ(ui.Texts("ask").size(), 1u);
+  EXPECT_EQ(Form1->ESondenlaenge->text(), QStringLiteral("120.0"));
+  EXPECT_EQ(LastYear, Form1->ELastyear->text().toInt());
+  Form1->ELaenge_berechnen->setItemIndex(1);
 }
 
 TEST_F(RunWindow, SizingMeetsTheTargetFluidTemperatureWithinTwentyPasses) {
