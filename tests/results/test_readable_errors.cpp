@@ -60,6 +60,14 @@ TEST_F(ReadableErrors, TheModulesTextsReachTheScreenAsWritten) {
   EXPECT_NE(shown.find("ung\u00fcltig"), std::string::npos) << shown;
   EXPECT_NE(shown.find("Radiale Zellen [-] = 1"), std::string::npos) << shown;
   EXPECT_EQ(shown.find("DimRad"), std::string::npos) << shown;
+
+  // A refusal of the ground model in its own words.
+  Type(Form1->EDimRad, QStringLiteral("4"));
+  Type(Form1->ESondenlaenge, QStringLiteral("0"));
+  ui.Clear();
+  EXPECT_FALSE(Form4->Start());
+  ASSERT_EQ(ui.Texts("message").size(), 1u);
+  EXPECT_EQ(ui.Texts("message")[0], " Sondenl\u00e4nge ung\u00fcltig  /  invalid probe length ");
 }
 
 TEST_F(ReadableErrors, ARefusedValueIsNamedByItsFieldNotByTheScratchFile) {
