@@ -37,8 +37,8 @@ QString LabelText(QLayoutItem* item) {
   return l != nullptr ? l->text().replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed() : QString();
 }
 
-// The caption an edit stands beside: the label left of it, or in a table the
-// row's name and the column's heading.
+// The caption an edit stands beside: in a table the column's heading with the
+// row's name ("Laufzeit Januar"), else the label left of it.
 QString CaptionOf(QLineEdit* e) {
   QWidget* parent = e->parentWidget();
   auto* grid = parent != nullptr ? qobject_cast<QGridLayout*>(parent->layout()) : nullptr;
@@ -46,14 +46,15 @@ QString CaptionOf(QLineEdit* e) {
   if (index >= 0) {
     int row = 0, col = 0, rowSpan = 0, colSpan = 0;
     grid->getItemPosition(index, &row, &col, &rowSpan, &colSpan);
+    const QString heading = row > 0 ? LabelText(grid->itemAtPosition(0, col)) : QString();
+    if (!heading.isEmpty()) {
+      const QString rowName = col > 0 ? LabelText(grid->itemAtPosition(row, 0)) : QString();
+      return (heading + QLatin1Char(' ') + rowName).trimmed();
+    }
     if (col > 0) {
       const QString left = LabelText(grid->itemAtPosition(row, col - 1));
       if (!left.isEmpty()) return left;
     }
-    const QString rowName = LabelText(grid->itemAtPosition(row, 0));
-    const QString heading = row > 0 ? LabelText(grid->itemAtPosition(0, col)) : QString();
-    const QString both = (rowName + QLatin1Char(' ') + heading).trimmed();
-    if (!both.isEmpty()) return both;
   }
   return e->objectName();
 }

@@ -79,6 +79,14 @@ TEST_F(ReadableErrors, ARefusedValueIsNamedByItsFieldNotByTheScratchFile) {
   EXPECT_EQ(shown, " Eingabe ung\u00fcltig  /  invalid value : Bohrdurchmesser [m] = 3.5  (ausserhalb / outside 0 .. 2)");
   EXPECT_EQ(shown.find("Zeile"), std::string::npos) << shown;
 
+  // A cell of a table is named by its column and its row.
+  Type(Form1->EBohrdurchmesser, QStringLiteral("0.15"));
+  Form1->ELaufzeit1->setText(QStringLiteral("30"));
+  ui.Clear();
+  EXPECT_FALSE(Form4->Start());
+  ASSERT_EQ(ui.Texts("message").size(), 1u);
+  EXPECT_EQ(ui.Texts("message")[0], " Eingabe ung\u00fcltig  /  invalid value : Laufzeit Januar = 30  (ausserhalb / outside -24 .. 24)");
+
   // A key no field holds keeps the module's own words.
   const CalcError e("Eingabe ung\xFCltig / invalid input Reserve27: Wert / value 2e+09", "Reserve27", 2e9, "x");
   EXPECT_EQ(CalcErrorText(e).toStdString(), "Eingabe ung\u00fcltig / invalid input Reserve27: Wert / value 2e+09");
