@@ -8,6 +8,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -129,8 +131,17 @@ TEST_F(Languages, TheToolkitsOwnButtonsFollowTheLanguage) {
     return box.button(QMessageBox::Yes)->text() + QLatin1Char('|') + box.button(QMessageBox::No)->text() +
            QLatin1Char('|') + box.button(QMessageBox::Cancel)->text();
   };
+  auto openCancel = [] {
+    QFileDialog d;
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setAcceptMode(QFileDialog::AcceptOpen);
+    auto* box = d.findChild<QDialogButtonBox*>();
+    return box->button(QDialogButtonBox::Open)->text() + QLatin1Char('|') +
+           box->button(QDialogButtonBox::Cancel)->text();
+  };
   Form1->Franzsisch1Click();
   EXPECT_EQ(yesNoCancel(), QStringLiteral("&Oui|&Non|Annuler"));
+  EXPECT_EQ(openCancel(), QStringLiteral("&Ouvrir|Annuler"));
   Form1->Deutsch1Click();
   EXPECT_EQ(yesNoCancel(), QStringLiteral("&Ja|&Nein|Abbrechen"));
   Form1->Italienisch1Click();
@@ -139,6 +150,7 @@ TEST_F(Languages, TheToolkitsOwnButtonsFollowTheLanguage) {
   EXPECT_EQ(yesNoCancel(), QStringLiteral("&S\u00ed|&No|Cancelar"));
   Form1->Englisch1Click();
   EXPECT_EQ(yesNoCancel(), QStringLiteral("&Yes|&No|Cancel"));
+  EXPECT_EQ(openCancel(), QStringLiteral("&Open|Cancel"));
 }
 
 }  // namespace
