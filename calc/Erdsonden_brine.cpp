@@ -154,7 +154,23 @@ __attribute__((always_inline)) inline double BrineProfileBody(const BrineInputs&
     }
   }
 
+  // Transient brine in flow: each cell takes its upstream neighbour's new
+  // temperature while it hands on its own old one, so over the chain the
+  // difference of the two is heat that no cell holds and the outlet does not
+  // carry. The outlet takes it back: it leaves at the top cell's temperature
+  // less the sum of the changes of every cell of the chain in the sub-step.
+  // In steady flow the changes vanish and the outlet is the top cell; after a
+  // pause the warm brine that stood in the probe leaves with the outlet
+  // instead of being lost, and the ground's heat meets the load.
+  //
+  // The heat a segment gives is what its transient brine took in the update,
+  // formed before the step. Formed after it, it would differ by the cell's
+  // change times its conductance, which running and standing brine do not
+  // share, so every start and stop of the pump would leave a part of it
+  // unbalanced. The stationary balance has no such difference.
+  const bool carried = !in.stationaer && W > 0.0;
   for (int step = 0; step < in.nsub; ++step) {
+    double changes = 0.0;  // sum of the cells' changes in this inner sub-step
     if (!in.coaxial) {
       double hd[kMaxSegmente + 1];
       double hu[kMaxSegmente + 1];
@@ -166,12 +182,15 @@ __attribute__((always_inline)) inline double BrineProfileBody(const BrineInputs&
         double t = soleAb[k];
         if (in.stationaer) {
           if (!f.keep[k]) t = leg.p[k] + f.q[k] * up;
+          hd[k] = (leg.tg[k] - t) * f.gain[k];
         } else {
           const double h = (leg.tg[k] - t) * f.gain[k];
+          const double before = t;
           t = t + c * (up - t) + h;
+          changes += t - before;
+          hd[k] = h;
         }
         soleAb[k] = t;
-        hd[k] = (leg.tg[k] - t) * f.gain[k];
         up = t;
       }
       soleAuf[0] = up;
@@ -180,16 +199,19 @@ __attribute__((always_inline)) inline double BrineProfileBody(const BrineInputs&
         double t = soleAuf[k];
         if (in.stationaer) {
           if (!f.keep[d]) t = leg.p[d] + f.q[d] * up;
+          hu[k] = (leg.tg[d] - t) * f.gain[d];
         } else {
           const double h = (leg.tg[d] - t) * f.gain[d];
+          const double before = t;
           t = t + c * (up - t) + h;
+          changes += t - before;
+          hu[k] = h;
         }
         soleAuf[k] = t;
-        hu[k] = (leg.tg[d] - t) * f.gain[d];
         up = t;
       }
       for (int k = 1; k <= n; ++k) e[k] += hd[k] + hu[n + 1 - k];
-      outletSum += up;
+      outletSum += carried ? up - changes : up;
     } else if (!in.reversed) {
       const double C1 = in.cSoleRingraum;
       const double C2 = in.cSoleInnenrohr;
@@ -198,11 +220,14 @@ __attribute__((always_inline)) inline double BrineProfileBody(const BrineInputs&
         const double ti = soleAuf[n + 1 - k];
         if (in.stationaer) {
           soleAb[k] = Balance(B[k] * tg + W * soleAb[k - 1] + A[k] * ti, B[k] + W + A[k], soleAb[k]);
+          e[k] += (tg - soleAb[k]) * B[k] * dt / C1;
         } else {
+          const double before = soleAb[k];
           const double h = (tg - soleAb[k]) * B[k] * dt / C1;
           soleAb[k] = soleAb[k] + dt / C1 * (W * (soleAb[k - 1] - soleAb[k]) + A[k] * (ti - soleAb[k])) + h;
+          changes += soleAb[k] - before;
+          e[k] += h;
         }
-        e[k] += (tg - soleAb[k]) * B[k] * dt / C1;
       }
       soleAuf[0] = soleAb[n];
       for (int k = 1; k <= n; ++k) {
@@ -210,11 +235,13 @@ __attribute__((always_inline)) inline double BrineProfileBody(const BrineInputs&
         if (in.stationaer) {
           soleAuf[k] = Balance(A[d] * soleAb[d] + W * soleAuf[k - 1], A[d] + W, soleAuf[k]);
         } else {
+          const double before = soleAuf[k];
           soleAuf[k] =
               soleAuf[k] + dt / C2 * (W * (soleAuf[k - 1] - soleAuf[k]) - A[d] * (soleAuf[k] - soleAb[d]));
+          changes += soleAuf[k] - before;
         }
       }
-      outletSum += soleAuf[n];
+      outletSum += carried ? soleAuf[n] - changes : soleAuf[n];
     } else {
       const double C1 = in.cSoleRingraum;
       const double C2 = in.cSoleInnenrohr;
@@ -227,7 +254,9 @@ __attribute__((always_inline)) inline double BrineProfileBody(const BrineInputs&
         if (in.stationaer) {
           X[k] = Balance(A[k] * ya + W * X[k - 1], A[k] + W, X[k]);
         } else {
+          const double before = X[k];
           X[k] = X[k] + dt / C2 * (W * (X[k - 1] - X[k]) - A[k] * (X[k] - ya));
+          changes += X[k] - before;
         }
       }
       Y[0] = X[n];
@@ -238,11 +267,13 @@ __attribute__((always_inline)) inline double BrineProfileBody(const BrineInputs&
         if (in.stationaer) {
           Y[k] = Balance(B[d] * tg + W * Y[k - 1] + A[d] * X[d], B[d] + W + A[d], Y[k]);
         } else {
+          const double before = Y[k];
           Y[k] = Y[k] + dt / C1 * (W * (Y[k - 1] - Y[k]) + A[d] * (X[d] - Y[k])) + h;
+          changes += Y[k] - before;
         }
         e[d] += h;
       }
-      outletSum += Y[n];
+      outletSum += carried ? Y[n] - changes : Y[n];
       for (int k = 1; k <= n; ++k) {
         soleAuf[k] = X[n + 1 - k];
         soleAb[k] = Y[n + 1 - k];

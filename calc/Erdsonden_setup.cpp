@@ -12,6 +12,11 @@
 
 namespace qeb {
 
+// Block totals of a year that stay within this share of the largest count as
+// a load without seasons (the brine iteration alone moves them by a few
+// tenths of a percent).
+constexpr double kGleicheLast = 0.01;
+
 VectorStack TGitter{};
 SegmentValues TSoleAb{};
 SegmentValues TSoleAuf{};
@@ -188,6 +193,33 @@ namespace {
 
 double Polynomial(double x) {
   return gKoeff0 + x * (gKoeff1 + x * (gKoeff2 + x * (gKoeff3 + x * (gKoeff4 + x * gKoeff5))));
+}
+
+}  // namespace
+
+namespace {
+
+// Heat-flow level of segment j before the first block of a jumped year. The
+// history superposes the changes from this level onto a start field that
+// holds the earlier years at the year's mean flow, so the level is that mean:
+// a restart after a winter week would otherwise count the whole year's
+// departure from that week as a change and leave the ground a season warm.
+// A load without seasons keeps its last block: its block totals do not move,
+// but its split over the segments still settles while the ground cools, and
+// the last block carries the settled split.
+double LevelBeforeFirstBlock(int j, double yearMean) {
+  const int blocks = 52 / RepRandbed;
+  if (blocks < 1) return yearMean;
+  double totals[53] = {};
+  double mean = 0.0, largest = 0.0;
+  for (int b = 1; b <= blocks; ++b) {
+    for (int k = 1; k <= DimAxi; ++k) totals[b] += QHistorie[k][b];
+    mean += totals[b] / blocks;
+    largest = std::max(largest, std::fabs(totals[b]));
+  }
+  double spread = 0.0;
+  for (int b = 1; b <= blocks; ++b) spread = std::max(spread, std::fabs(totals[b] - mean));
+  return spread <= kGleicheLast * largest ? QHistorie[j][blocks] : yearMean;
 }
 
 }  // namespace
@@ -465,7 +497,7 @@ double PrepareProbeModel(int earlierYears, const double (&meanHeatFlow)[kMaxSegm
   if (!Starttemp || Jahr <= 1) {
     ClearProbeHistories(QHistorie);
   } else {
-    for (int j = 1; j <= nA; ++j) QHistorie[j][0] = QHistorie[j][52];
+    for (int j = 1; j <= nA; ++j) QHistorie[j][0] = LevelBeforeFirstBlock(j, meanHeatFlow[j]);
   }
 
   // 16. groundwater terms of the segments

@@ -18,6 +18,7 @@
 #include "calc/QEBMOD.h"
 #include "input/QEBInput_project.h"
 #include "widgets/TableData.h"
+#include "widgets/Typing.h"
 #include "platform/Jpeg.h"
 #include "platform/Platform.h"
 #include "shell/QEB.h"
@@ -29,18 +30,12 @@ int Fehlercode = 0;
 bool SchichtenGleichmaessig = true;
 double TSinkKopie = 0.0;
 double tsJahre = 0.0;
-double BuRohr = 0.0;
-double BuAbstand = 0.0;
-double BuVerhaeltnis = 0.0;
 double SummeSpeicherverluste = 0.0;
 double WWDeckung = 0.0;
-double Freecoollast = 0.0;
 double GW_Flaeche[4] = {};
 double Darcy[4] = {};
 double Richtung[5] = {};
 bool Tageslastprofil = false;
-bool StaoVorhanden = false;
-bool StaoVerwenden = false;
 bool TRTAusgewertet = false;
 double AnzahlSondenKreis[4] = {};
 double DruckSondeKreis[4] = {};
@@ -48,9 +43,7 @@ double DruckZulKreis[4] = {};
 double ReynoldsKreis[4] = {};
 bool Laminar2 = false;
 bool Laminar3 = false;
-int MessJahr = 0;
 bool Freecool_Max = false;
-double Verlegetiefe = 0.0;
 double Hoehe1 = 0.0;
 bool TRTOhneNachlauf = false;
 bool SommerRegeneration = false;
@@ -87,6 +80,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   setCentralWidget(body);
   BuildFromTables(body, Tables(), menuBar(), &PageControl1);
 #include "widgets/WindowBinding.inc"
+  // What the user typed counts before any command of the window runs.
+  BefehleFertigstellenZuerst(this);
   // The command buttons serve every tab: they sit in one row below the tabs.
   if (auto* cmd = findChild<QGroupBox*>(QStringLiteral("grp_g_Sonden_Befehle"))) {
     auto* bar = new QWidget(body);
@@ -126,6 +121,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ConnectCatalogHandlers(this);
   ConnectLanguageMenu(this);
   ConnectCalculationHandlers(this);
+  ConnectLoadHandlers(this);
+  ConnectFieldHandlers(this);
 }
 
 // ---------------- lifecycle ----------------
@@ -146,7 +143,7 @@ void TForm1::Kreate() {
     Message(CalcErrorText(e).toStdString());
   }
 
-  if (Programmverzeichnis.empty()) Programmverzeichnis = QCoreApplication::applicationDirPath().toStdString();
+  if (Programmverzeichnis.empty()) Programmverzeichnis = AktuellesVerzeichnis();
   auto inDir = [](const std::string& name) {
     std::string d = Programmverzeichnis;
     if (!d.empty() && d.back() != '/') d += '/';

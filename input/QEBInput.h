@@ -30,18 +30,21 @@ extern int Fehlercode;
 extern bool SchichtenGleichmaessig;
 extern double TSinkKopie;
 extern double tsJahre;        // characteristic time H²/(9a) of the ground, years
-extern double BuRohr;
-extern double BuAbstand;
-extern double BuVerhaeltnis;
 extern double SummeSpeicherverluste;
 extern double WWDeckung;
-extern double Freecoollast;
 extern double GW_Flaeche[4];  // groundwater cross-sections of layers 1..3, m²
 extern double Darcy[4];       // Darcy velocities of layers 1..3, m/s
 extern double Richtung[5];    // groundwater flow direction values of the last display
 extern bool Tageslastprofil;
-extern bool StaoVorhanden;
-extern bool StaoVerwenden;
+// Monthly shares of the annual heating, cooling and free-cooling energies
+// (without the band loads), months 1..12: an annual value is spread by them.
+extern double AnteilHeizung[13];
+extern double AnteilKuehlung[13];
+extern double AnteilFreecooling[13];
+extern double SpezEntzugLeistung;  // specific extraction power at full load, W/m
+extern double SpezEntzugEnergie;   // specific annual extraction energy, kWh/m
+// Days of month m of the model year (February 28); `sonst` for a month above 12.
+int TageImMonat(int m, int sonst);
 extern bool TRTAusgewertet;
 extern double AnzahlSondenKreis[4];  // probe counts of the three circuits
 extern double DruckSondeKreis[4];    // pressure drops shown per circuit, Pa
@@ -49,9 +52,7 @@ extern double DruckZulKreis[4];
 extern double ReynoldsKreis[4];
 extern bool Laminar2;
 extern bool Laminar3;
-extern int MessJahr;             // simulated year the measured hourly values belong to
 extern bool Freecool_Max;
-extern double Verlegetiefe;      // laying depth of a horizontal pipe, m
 extern double Hoehe1;            // site altitude on the info tab, m
 extern bool TRTOhneNachlauf;
 extern bool SommerRegeneration;
@@ -110,6 +111,7 @@ class TForm1 : public QMainWindow {
   void SchichtenUebernehmen();
   void RaGrenzeMelden();
   void EingabenAnzeigen();
+  void EingabenAnzeigenDurchgang();
 
   // Language menu (input/QEBInput_language.cpp).
   void Deutsch1Click();
@@ -138,12 +140,32 @@ class TForm1 : public QMainWindow {
   // so the window is left through its own "Schliessen".
   void SetCloseBoxGreyed(bool greyed);
 
+  // The load and heat-pump chain (QEBInput_loads.cpp).
+  void ELastyearChange();
+  void ELastyear2Change();
+  void EJahresheizlastChange();
+  void EHeizlast1Change();
+  void EHeizleistung_VollastChange();
+  void ECOP_VolllastChange();
+  void EDeltaVerdampferChange();
+  void EAuslegungsentzugChange();
+  void EAuslegungsmassenstromChange();
+  void EQSpitzeFebChange();
+  void ETSinkChange();
+  void ETSink1Change();
+  void ETSink2Change();
+  void AnteileAusMonatswerten();
+  void SpezifischenEntzugZeigen();
+
   // Opening a project.
   void ToolButtonOeffnenClick();
   void Einlesen(const std::string& fileName);
 
   // The second load profile's tab.
   void Lastprofil1Click();
+
+  // The SIA 384/6 requirement class picked in its combo box (R1..R4).
+  void SIA_Grenzwert1Change();
 
   // ---- Calculation, saving and pressure drop (QEBInput_calc.cpp,
   // QEBInput_save.cpp, QEBInput_pressure.cpp; bound by ConnectCalculationHandlers).
@@ -211,6 +233,10 @@ class TForm1 : public QMainWindow {
   void Wahlgfunction();
   // End of ground tab and catalogues
 
+  // The g-function window and the field editor (QEBInput_field.cpp).
+  void Button8Click();
+  void Sondenfeld1Click();
+
  protected:
   void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
@@ -238,6 +264,15 @@ class TForm1 : public QMainWindow {
     return out;
   }
   std::map<std::string, std::array<QWidget*, 13>> reihen_;
+  // The display guard: while the window fills its controls from the shared
+  // state, the change handlers leave the state and the other controls alone.
+  bool Anzeigend() const { return anzeige_ > 0; }
+  int anzeige_ = 0;
+  // Shows a value, except in the edit the user is typing in.
+  void Zeige(QLineEdit* e, double v, int decimals);
+  void ZeigeInt(QLineEdit* e, long long v);
+  void JahreAusEdit(QLineEdit* e);
+  void TSinkAusEdit(QLineEdit* e);
   bool raLimitPending_ = false;
   bool closeBoxGreyed_ = false;
   bool inTransfer_ = false;
@@ -246,6 +281,15 @@ class TForm1 : public QMainWindow {
 extern TForm1* Form1;
 // Binds the ground tab's and the catalogues' handlers to their controls.
 void ConnectCatalogHandlers(TForm1* form);
+
+// Binds the load and heat-pump chain's handlers to their controls.
+void ConnectLoadHandlers(TForm1* form);
+// Connects the g-function button and the field editor's menu item.
+void ConnectFieldHandlers(TForm1* form);
+// A project picture was loaded from a file or the clipboard.
+extern bool ProjektbildGeladen;
+// A screen copy of the field editor was made (it may become the project picture).
+extern bool FeldKopieErstellt;
 
 // Connects the language menu items to their handlers (called once by the
 // window's constructor).

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QLabel>
 #include <QMetaObject>
 #include <QProgressBar>
@@ -22,6 +23,7 @@
 #include "input/system2.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
+#include "results/gfunc.h"
 #include "shell/Info.h"
 #include "shell/QEB.h"
 #include "widgets/ErrorText.h"
@@ -204,7 +206,10 @@ bool TForm1::Rechnen() {
 // ---------------- one run through the graph window ----------------
 
 bool TForm1::StartGrafik() {
-  if (TRTModus) RufeFallsVorhanden(this, "TRTClick");
+  if (TRTModus) {
+    RufeFallsVorhanden(this, "TRTClick");
+    if (Form5 != nullptr) Form5->show();
+  }
   Laenge_berechnen = C(ELaenge_berechnen);
   MinSondentemp = ValReal(EMinSondentemp->text(), Fehlercode);
   Laenge_im_Feld = C(ELaenge_im_Feld);
@@ -559,6 +564,7 @@ void ConnectCalculationHandlers(TForm1* f) {
     QObject::connect(b, &QPushButton::clicked, f, &TForm1::ToolButtonOeffnenClick);
   QObject::connect(f->Oeffnen1, &QAction::triggered, f, &TForm1::ToolButtonOeffnenClick);
   QObject::connect(f->Button9, &QPushButton::clicked, f, &TForm1::Button9Click);
+  QObject::connect(f->SIA_Grenzwert, &QComboBox::activated, f, [f](int) { f->SIA_Grenzwert1Change(); });
   // Leaving the second circuit's probe count or the third circuit's flow after a change.
   for (QLineEdit* e : {f->EAnzahlSonden2, f->EAuslegungsmassenstrom3}) {
     QObject::connect(e, &QLineEdit::editingFinished, f, [f, e] {
@@ -568,6 +574,11 @@ void ConnectCalculationHandlers(TForm1* f) {
       }
     });
   }
+}
+
+void TForm1::SIA_Grenzwert1Change() {
+  Anforderung = SIA_Grenzwert->currentIndex() + 1;
+  SIA_Grenzwert1->setText(QStringLiteral("R") + QString::number(Anforderung));
 }
 
 }  // namespace qeb

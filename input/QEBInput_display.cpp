@@ -1,10 +1,12 @@
 // Shared state to controls: EingabenAnzeigen.
 #include <QAction>
+#include <algorithm>
 #include <cmath>
 
 #include "calc/Erdsonden.h"
 #include "calc/QEBMOD.h"
 #include "input/QEBInput.h"
+#include "widgets/Typing.h"
 
 namespace qeb {
 
@@ -14,6 +16,16 @@ void TForm1::Show(QLineEdit* e, double v) const {
 }
 
 void TForm1::EingabenAnzeigen() {
+  const bool aussen = !Anzeigend();
+  {
+    Anzeigedurchgang durchgang(this, anzeige_);
+    EingabenAnzeigenDurchgang();
+  }
+  // What no display step shows follows the state once the pass is done.
+  if (aussen) AnteileAusMonatswerten();
+}
+
+void TForm1::EingabenAnzeigenDurchgang() {
   // 1. Change handlers fired on the way may alter this flag; it is put back below.
   const bool savedUngleichmaessig = ungleichmaessig;
 
@@ -100,7 +112,8 @@ void TForm1::EingabenAnzeigen() {
   Show(Eg_Sondenabstand, g_Sondenabstand);
   ShowChoice(EStarttemp, Starttemp);
   ShowInt(ELastyear, LastYear);
-  ShowInt(ELastyear1, MessJahr);
+  ShowInt(ELastyear2, LastYear);
+  ShowInt(ELastyear1, MessungJahre);
   ShowChoice(EAllsteps, Allsteps);
   const auto lz = Reihe<QLineEdit>("ELaufzeit", 12);
   for (int m = 1; m <= 12; ++m) ShowInt(lz[m], Laufzeit[m]);
@@ -118,7 +131,8 @@ void TForm1::EingabenAnzeigen() {
   // The probe-type catalogue holds the probe type, the g-function list its layout.
   WahlSondendurchmesser->setCurrentIndex(Sondentyp);
   CWahlgfunction->setCurrentIndex(gfuntyp);
-  SIA_Grenzwert->setCurrentIndex(Anforderung);
+  // Items R1..R4 are indexes 0..3.
+  SIA_Grenzwert->setCurrentIndex(std::clamp(Anforderung, 1, 4) - 1);
   SIA_Grenzwert1->setText(QStringLiteral("R") + IntText(Anforderung));
   ShowChoice(EAnfahrfileSchreiben, AnfahrfileSchreiben);
   ShowChoice(ESprungantwort, Sprungantwort);
@@ -190,12 +204,12 @@ void TForm1::EingabenAnzeigen() {
   const auto hl = Reihe<QLineEdit>("EHeizlast", 12);
   const auto kl = Reihe<QLineEdit>("EKuehllast", 12);
   const auto fc = Reihe<QLineEdit>("EFreecool", 12);
-  Freecoollast = 0.0;
+  JahresFreecooling = 0.0;
   for (int m = 1; m <= 12; ++m) {
     Show(hl[m], Heizlast[m]);
     Show(kl[m], Kuehllast[m]);
     Show(fc[m], Freecool[m]);
-    Freecoollast += Freecool[m];
+    JahresFreecooling += Freecool[m];
   }
   Show(ECOP_Volllast, COP_Volllast);
   Show(ECOP_Heizlast, COP_Heizlast);
@@ -308,7 +322,7 @@ void TForm1::EingabenAnzeigen() {
   Show(EAuslegungsmassenstrom3, Auslegungsmassenstrom3);
   ShowChoice(EAufteilung, Aufteilung);
   Show(EFreecoolleistung, Freecoolleistung);
-  Show(EFreecoollast, Freecoollast);
+  Show(EFreecoollast, JahresFreecooling);
 
   // 18. pressure drop of each hydraulic part at the flow of the first circuit
   auto part = [](double dpRated, double flowRated) {
@@ -426,9 +440,9 @@ void TForm1::EingabenAnzeigen() {
 
   // 22. site file
   ExportTempStao1->setVisible(x_Stao > 1.0);
-  Show(EReserve27, StaoVerwenden ? 1.0 : 0.0);
-  ImportTempStao1->setVisible(StaoVorhanden && !StaoVerwenden);
-  NoImportTempStao1->setVisible(StaoVerwenden);
+  Show(EReserve27, Reserve27 ? 1.0 : 0.0);
+  ImportTempStao1->setVisible(StaoGelesen && !Reserve27);
+  NoImportTempStao1->setVisible(Reserve27);
 
   // 23.
   Show(EStandorthoehe, Standorthoehe);
@@ -437,7 +451,7 @@ void TForm1::EingabenAnzeigen() {
   ShowChoice(EWWPrio, WWPrio);
   ShowChoice(EFreecool_Max, Freecool_Max);
   ShowChoice(EStartStundenwerte, start_Messung);
-  Show(EVerlegetiefe, Verlegetiefe);
+  Show(EVerlegetiefe, StaoWert3);
   this->Horizontalrohr->setItemIndex(qeb::Horizontalrohr ? 1 : 0);
   Show(EHoehe1, Hoehe1);
   ShowInt(Ex_koord, x_koord);

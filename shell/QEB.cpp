@@ -2,13 +2,18 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
+#include "field/Sondenfeld.h"
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
 #include "input/system2.h"
 #include "results/Grafik.h"
 #include "results/Result.h"
+#include "results/gfunc.h"
 #include "shell/Info.h"
 #include "shell/Sprachen.h"
 #include "shell/start.h"
@@ -20,6 +25,31 @@ std::vector<QWidget*> g_windows;
 
 const std::vector<QWidget*>& ApplicationWindows() { return g_windows; }
 void RegisterWindow(QWidget* w) { g_windows.push_back(w); }
+
+std::string Arbeitsverzeichnis() {
+  const char* w = std::getenv("QEB_WORKDIR");
+  if (w != nullptr && *w != '\0') return w;
+  const char* h = std::getenv("HOME");
+  if (h != nullptr && *h != '\0') return (std::filesystem::path(h) / "QEB").string();
+  return {};
+}
+
+bool InsArbeitsverzeichnis() {
+  const std::string d = Arbeitsverzeichnis();
+  if (d.empty()) return false;
+  std::error_code ec;
+  std::filesystem::create_directories(d, ec);
+  ec.clear();
+  std::filesystem::current_path(d, ec);
+  return !ec;
+}
+
+std::string AktuellesVerzeichnis() {
+  std::error_code ec;
+  std::string d = std::filesystem::current_path(ec).string();
+  if (d.empty() || d.back() != '/') d += '/';
+  return d;
+}
 
 void CreateApplicationWindows() {
   if (Form3 != nullptr) return;  // created once per process
@@ -47,6 +77,11 @@ void CreateApplicationWindows() {
   system_2 = new Tsystem_2();
   RegisterWindow(system_2);
   system_2->FillSystemForm();
+  Form5 = new TForm5();
+  RegisterWindow(Form5);
+  FeldeditorInitialisieren();
+  Feld = new TFeld();
+  RegisterWindow(Feld);
   Form3->show();
   // "QEB project.txt": the program starts with that project open, as if
   // "Projekt laden" had been pressed.
@@ -65,6 +100,8 @@ void DestroyApplicationWindows() {
   Form6 = nullptr;
   Resultat = nullptr;
   system_2 = nullptr;
+  Form5 = nullptr;
+  Feld = nullptr;
 }
 
 void CloseCompanionWindows() {

@@ -440,18 +440,49 @@ TEST_F(GroundModel, StepResponseUsesFourSecondSubsteps) {
 }
 
 TEST_F(GroundModel, HistoriesClearedOrCarriedOver) {
+  // A year without seasons: the jumped year starts from its last block.
   PrepareProbeModel(0, kNoHistory);
-  QHistorie[1][52] = 123.0;
-  QHistorie[1][7] = 5.0;
+  for (int b = 1; b <= 52; ++b) QHistorie[1][b] = 100.0 + 0.01 * b;
+  double yearMean[kMaxSegmente + 1] = {};
+  yearMean[1] = 100.265;
   Starttemp = true;
   Jahr = 3;
-  PrepareProbeModel(2, kNoHistory);
-  EXPECT_EQ(QHistorie[1][0], 123.0);
-  EXPECT_EQ(QHistorie[1][7], 5.0);
+  PrepareProbeModel(2, yearMean);
+  EXPECT_EQ(QHistorie[1][0], 100.0 + 0.01 * 52);
+  EXPECT_EQ(QHistorie[1][7], 100.0 + 0.01 * 7);
   Jahr = 1;
   PrepareProbeModel(0, kNoHistory);
   EXPECT_EQ(QHistorie[1][0], 0.0);
   EXPECT_EQ(QHistorie[1][7], 0.0);
+}
+
+// A seasonal year ends in winter: the jumped year starts from the year's mean
+// that the start field holds, not from the last week's heavy extraction.
+TEST_F(GroundModel, SeasonalHistoryRestartsAtTheYearsMean) {
+  PrepareProbeModel(0, kNoHistory);
+  for (int b = 1; b <= 52; ++b) QHistorie[1][b] = 100.0 + 80.0 * std::cos(2.0 * std::numbers::pi * b / 52.0);
+  double yearMean[kMaxSegmente + 1] = {};
+  yearMean[1] = 100.0;
+  Starttemp = true;
+  Jahr = 3;
+  PrepareProbeModel(2, yearMean);
+  EXPECT_EQ(QHistorie[1][0], 100.0);
+  EXPECT_EQ(QHistorie[1][52], 180.0);
+}
+
+// Blocks of two weeks: the year has 26 of them, and its last is block 26,
+// not an entry past the year that was never written.
+TEST_F(GroundModel, LongerBlocksRestartFromTheYearsLastBlock) {
+  RepRandbed = 2;
+  PrepareProbeModel(0, kNoHistory);
+  for (int b = 1; b <= 26; ++b) QHistorie[1][b] = 250.0;
+  QHistorie[1][26] = 249.0;
+  double yearMean[kMaxSegmente + 1] = {};
+  yearMean[1] = 249.96;
+  Starttemp = true;
+  Jahr = 3;
+  PrepareProbeModel(2, yearMean);
+  EXPECT_EQ(QHistorie[1][0], 249.0);
 }
 
 TEST_F(GroundModel, EarlierYearsLowerTheStartTemperatures) {

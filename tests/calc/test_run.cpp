@@ -550,7 +550,10 @@ TEST_F(RunTest, HeatPumpShareAndFrostLimits) {
     sink[transient] = TSink;
     Simulate(-4);
   }
-  EXPECT_NEAR(sink[1], sink[0], 0.01);
+  // The transient column's outlet also carries the change of the heat its
+  // cells hold within the hour, which the stationary balance has not: a
+  // difference of a few hundredths of a kelvin.
+  EXPECT_NEAR(sink[1], sink[0], 0.02);
 }
 
 TEST_F(RunTest, StationaryIterationStopsAtCode201AndStandingBrineTakesTheFill) {

@@ -8,7 +8,10 @@
 #include <QWidget>
 #include <cstdio>
 
+#include "calc/QEBMOD.h"
+#include "field/Sondenfeld.h"
 #include "input/QEBInput.h"
+#include "results/gfunc.h"
 #include "shell/QEB.h"
 #include "shell/Sprachen.h"
 
@@ -44,6 +47,27 @@ int main(int argc, char** argv) {
       ++n;
     }
   }
+  // The field editor with a field of 12 (two of them neighbours), then its
+  // evaluation view; the g-function window of the new project.
+  qeb::Form1->Sondenfeld1Click();
+  QApplication::processEvents();
+  qeb::Feld->grab().save(dir + QStringLiteral("/Feld_leer.png"));
+  for (int k = 0; k < 12; ++k) {
+    qeb::Nachbarmodus = k >= 10;
+    const int x = 160 + 120 * (k % 4), y = 120 + 120 * (k / 4) + (k >= 10 ? 120 : 0);
+    qeb::Feld->FormMouseDown(Qt::LeftButton, Qt::LeftButton, x, y);
+    qeb::Feld->FormMouseUp(Qt::LeftButton, Qt::NoButton, x, y);
+  }
+  qeb::Nachbarmodus = false;
+  QApplication::processEvents();
+  qeb::Feld->grab().save(dir + QStringLiteral("/Feld_12.png"));
+  qeb::Feld->Button4Click();
+  QApplication::processEvents();
+  qeb::Feld->grab().save(dir + QStringLiteral("/Feld_Auswertung.png"));
+  qeb::Form1->Button8Click();
+  QApplication::processEvents();
+  qeb::Form5->grab().save(dir + QStringLiteral("/Form5_gfunction.png"));
+  n += 4;
   std::printf("%d pictures in %s\n", n, dir.toLocal8Bit().constData());
   return 0;
 }

@@ -1,0 +1,202 @@
+// The field editor "Programm QEB:  Sondenanordnung": a canvas on which the
+// engineer places, moves, renumbers and deletes the boreholes of a field and
+// its neighbour boreholes with the mouse, measures a known distance to set
+// the scale, enters groundwater contour lines, a reference and a site point,
+// sees each borehole's long-term g-value in colour, and hands the field to
+// the project with "Ende". The field itself lives in the module's globals
+// (Zaehler, SondeX, SondeY, Nachbarsonde, Sondenbelastung, Multiplikator).
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <string>
+
+#include "input/QEBInput.h"
+
+class QScrollBar;
+
+namespace qeb {
+
+// ---- state the editor shares with the other windows ----
+extern bool Nachbarmodus;        // new and double-clicked boreholes become neighbours
+extern bool Isohypse1Eingabe;    // the next clicks enter contour line 1
+extern bool Isohypse2Eingabe;    // ... contour line 2
+extern bool Referenzmodus;       // the next click sets the reference point
+extern bool mitReferenzpunkt;    // reference coordinates were entered
+extern bool Staomodus;           // the next click sets the site point
+extern bool StaoGesetzt;         // a site point was set
+extern bool NrGetauscht;         // the last double-click renumbered; no drag or delete until the next click
+extern bool KartenZoom;          // a map zoom image or overlay is shown
+extern bool Ueberblendung;       // an overlay is shown instead of the plain plan
+extern double x_Stao_CH;         // site point in national grid coordinates
+extern double y_Stao_CH;
+extern double StaoTemperaturaenderung;  // site temperature change from the site file, K
+extern int Auswertejahre;        // years of the evaluation's second pass
+extern int Ergebnismarker;       // marker radius of the full redraw while results are shown
+extern double Grundmassstab;     // scale of map zoom step 0, m per pixel
+
+// ---- the editor's own state ----
+extern bool NeueSonde;           // the last click hit no borehole
+extern int AktiveSonde;          // the borehole hit last
+extern int Punktzaehler;         // clicks so far of a two-point entry
+extern double Messpunkt1[2];     // points of a two-point entry, m
+extern double Messpunkt2[2];
+extern double Messdistanz;       // measured distance at the current scale, m
+extern double Solldistanz;       // true distance typed by the user, m
+extern double Skalierfaktor;     // last scale correction
+extern bool Messmodus;           // clicks measure
+extern bool PlanVerschieben;     // clicks grab the plan
+extern bool PlanZiehen;          // the plan is being dragged
+extern int PlanLinks, PlanOben;  // top-left corner of the plan image, px
+extern bool Nummernmodus;        // renumbering mode
+extern bool KompaktModus;        // small markers, no labels, hit test within 4 m
+extern bool Schnellstart;        // the middle-click quick start is under way
+extern bool PlanAktiv;           // a plan is shown behind the field
+extern bool Ergebnisanzeige;     // the per-borehole result texts are shown
+extern int Gitterweite;          // grid step, m
+extern bool Schrittgitter;       // only the lines of the grid step are drawn
+extern double FeldGMin, FeldGMax;  // range of the boreholes' long-term g-values
+extern bool SteuerelementeSichtbar;
+extern double PlanFaktor;
+
+// The scale the editor starts with and falls back to (m per pixel).
+inline constexpr double kStandardMassstab = 0.05;
+// Sets the editor's state to its values at program start.
+void FeldeditorInitialisieren();
+
+class TFeld;
+
+// The canvas: a persistent picture the editor draws on; pixel (0,0) is the
+// editor's origin and the mouse reaches the editor in its coordinates.
+class FeldZeichenflaeche : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit FeldZeichenflaeche(TFeld* feld);
+  QImage Bild;
+  // Makes the picture at least as large as the canvas, keeping what it shows.
+  void BildAnpassen();
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+
+ private:
+  TFeld* feld_;
+};
+
+class TFeld : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TFeld(QWidget* parent = nullptr);
+#define QEB_TABLE_FILE "field/Sondenfeld_controls.inc"
+#include "widgets/WindowMembers.inc"
+#undef QEB_TABLE_FILE
+  static const FormTables& Tables();
+  FeldZeichenflaeche* Zeichenflaeche = nullptr;
+  QScrollBar* ScrollBar1 = nullptr;
+
+  // Pixel of a position in metres at the current scale.
+  int Px(double m) const;
+  // The borehole under a pixel, 0 when none (the highest number wins).
+  int Treffer(int X, int Y) const;
+
+ public slots:
+  // ---- mouse (X, Y in canvas pixels) ----
+  void FormMouseDown(Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y, bool Doppelklick = false);
+  void FormMouseMove(Qt::MouseButtons Shift, int X, int Y);
+  void FormMouseUp(Qt::MouseButton Button, Qt::MouseButtons Shift, int X, int Y);
+  // ---- mode buttons ----
+  void MessenClick();
+  void Wasser1Click();
+  void Wasser2Click();
+  void KoordinatenClick();
+  void StaoClick();
+  void NachbarClick();
+  void Nachbar1Click();
+  void Button31Click();
+  void NeuClick();
+  void ESondeNrChange();
+  // ---- drawing, evaluation and grids ----
+  void Gitter();
+  void Button4Click();
+  void Button2Click();
+  void Button3Click();
+  void Button19Click();
+  void Button16Click();
+  void Button13Click();
+  void Button14Click();
+  void Button17Click();
+  void Button18Click();
+  void Button21Click();
+  void Button22Click();
+  void Button23Click();
+  void Year_of_graphClick();
+  void EYear_GrafikKeyPress(int key);
+  void Button15Click();
+  // Clears the canvas to the button face.
+  void Refresh();
+  // ---- hand-over to the project ----
+  void Button1Click();
+  void FormButton1Click();
+  // ---- plan, colour map and presentation: to come ----
+  void ClipClick() {}
+  void Button5Click() {}
+  void Button6Click() {}
+  void Button7Click() {}
+  void Button8Click() {}
+  void Button10Click() {}
+  void Button11Click() {}
+  void Scroll() {}
+  void PlanklClick() {}
+  void PlanklClickgr() {}
+  void FarbClick() {}
+  void Farb2Click() {}
+  void Farb3Click() {}
+  void Button60Click() {}
+  void Button61Click() {}
+  void PlanClick() {}
+  void ScreClick() {}
+  void Copy0Click() {}
+  void CheckBox1Click() {}
+  void FormAusblenden() {}
+  void BlendClick() {}
+  void Blend1Click() {}
+  void FormPaint() {}
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  friend class FeldZeichenflaeche;
+  void Scheibe(QPainter& p, int x, int y, int r) const;
+  void SondeMalen(QPainter& p, int i, int r) const;
+  QRect Beschriftung(QPainter& p, const QString& text, int X, int Y, const QColor& grund) const;
+  QString SondenText(int n, double x, double y) const;
+  void Rasterlinien(QPainter& p, bool mausVariante) const;
+  void FeldNeuZeichnen();  // grid and boreholes as after a mouse release
+  void Konturlinien(QPainter& p) const;
+  void Messpunkte(QPainter& p) const;
+  void Schnellstarten();
+  void SondeLoeschen(int k);
+  void Rastertaste(int weite, bool schritt, bool kompakt, int marker, int treffer, QPushButton* anzeige);
+  // Brings the project's field values up to date and computes each
+  // borehole's long-term g-value; false when the module refused.
+  bool Auswerten();
+  void Auswertungsbild();
+  // Puts a scale that is no positive number back to the default and keeps
+  // the borehole count within the tables.
+  void FeldPruefen();
+  QColor Knopfflaeche() const;
+  bool auswertungFehler_ = false;
+};
+
+extern TFeld* Feld;
+
+}  // namespace qeb

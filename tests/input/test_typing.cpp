@@ -1,0 +1,201 @@
+// What the user types counts: a command finishes the edit in progress, the
+// load and heat-pump chain follows the keys as they are typed, and a display
+// pass never reformats the edit under the user's fingers.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QtTest/QTest>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "calc/QEBMOD.h"
+#include "calc/TextIO.h"
+#include "input/QEBInput.h"
+#include "platform/Platform.h"
+#include "results/Grafik.h"
+#include "tests/support/ui_project.h"
+#include "widgets/Typing.h"
+
+namespace qeb {
+namespace {
+
+class Typing : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    NeuesProjektInDenFenstern();
+    Form1->Lastprofil1Click();  // a new project opens on the load profile
+    Form1->show();
+  }
+  void TearDown() override { Form4->hide(); }
+
+  // Clicks into the edit, selects what it holds and types the keys.
+  static void Tippe(QLineEdit* e, const char* keys) {
+    e->setFocus();
+    e->selectAll();
+    QTest::keyClicks(e, QString::fromUtf8(keys));
+  }
+  // Leaves the edit as the Tab key would.
+  static void Verlasse(QLineEdit* e) {
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(e, &out);
+    e->clearFocus();
+  }
+  static std::string Zeile(const std::string& file, const std::string& key) {
+    std::ifstream in(file, std::ios::binary);
+    std::string line;
+    while (std::getline(in, line)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      const auto tab = line.rfind('\t');
+      if (tab != std::string::npos && line.substr(tab + 1) == key) return line.substr(0, line.find('\t'));
+    }
+    return "";
+  }
+};
+
+TEST_F(Typing, TheSaveToolButtonTakesTheValueStillBeingTyped) {
+  ScriptedInteraction ui;
+  Tippe(Form1->ELambdaErd, "2.75");
+  ASSERT_TRUE(Form1->ELambdaErd->isModified());
+  const std::string file = (std::filesystem::current_path() / "getippt.txt").string();
+  ui.AnswerInput("Getippt");  // the project's name and description, asked once
+  ui.AnswerInput("");
+  ui.AnswerFile(file);
+  Form1->ToolButtonSpeichern->click();
+  EXPECT_EQ(lambdaErd, 2.75);
+  for (int i = 1; i <= DimAxi; ++i) EXPECT_EQ(lambdaErde[i], 2.75) << "layer " << i;
+  EXPECT_EQ(ValReal(QString::fromStdString(Zeile(file, "lambdaErd")), Fehlercode), 2.75);
+}
+
+TEST_F(Typing, TheCalculationFromTheMenuTakesTheValueStillBeingTyped) {
+  ScriptedInteraction ui;
+  SetEscapeProbe(nullptr);
+  Tippe(Form1->ELambdaErd, "2.75");
+  ui.AnswerAsk(kJa);  // "New calculation?"
+  Form1->Resultate->trigger();
+  EXPECT_EQ(lambdaErd, 2.75);
+  EXPECT_EQ(lambdaErde[1], 2.75);
+  EXPECT_EQ(LetztesLaufergebnis, Laufergebnis::Fertig);
+}
+
+TEST_F(Typing, SimulatedYearsTypedOnTheLoadProfileTabDriveTheRun) {
+  Tippe(Form1->ELastyear2, "50");
+  EXPECT_EQ(LastYear, 50);
+  EXPECT_EQ(Form1->ELastyear->text(), QStringLiteral("50"));
+  // Clamped on leaving, not under the fingers.
+  Tippe(Form1->ELastyear2, "250");
+  EXPECT_EQ(LastYear, 200);
+  EXPECT_EQ(Form1->ELastyear2->text(), QStringLiteral("250"));
+  Verlasse(Form1->ELastyear2);
+  EXPECT_EQ(Form1->ELastyear2->text(), QStringLiteral("200"));
+  // And the other way round; a display pass shows the state in both.
+  Tippe(Form1->ELastyear, "25");
+  Verlasse(Form1->ELastyear);
+  EXPECT_EQ(Form1->ELastyear2->text(), QStringLiteral("25"));
+  LastYear = 12;
+  Form1->EingabenAnzeigen();
+  EXPECT_EQ(Form1->ELastyear2->text(), QStringLiteral("12"));
+  Form1->EingabenUebernehmen();
+  EXPECT_EQ(LastYear, 12);
+}
+
+TEST_F(Typing, AnnualEnergiesTypedSpreadOverTheMonthsAndBack) {
+  Form1->EHeizbandlast->setText(QStringLiteral("3650"));
+  Verlasse(Form1->EHeizbandlast);
+  // January's band part is 31/365 of the band load, February's 28/365.
+  Tippe(Form1->EJahresheizlast, "18000");
+  double summe = 0.0;
+  for (int m = 1; m <= 12; ++m) summe += Heizlast[m];
+  EXPECT_NEAR(summe, 18000.0 + 3650.0, 1e-6);
+  EXPECT_NEAR(Heizlast[1] - AnteilHeizung[1] * 18000.0, 310.0, 1e-9);
+  EXPECT_NEAR(Heizlast[2] - AnteilHeizung[2] * 18000.0, 280.0, 1e-9);
+  // The run reads the table the window shows.
+  Verlasse(Form1->EJahresheizlast);
+  Form1->EingabenUebernehmen();
+  summe = 0.0;
+  for (int m = 1; m <= 12; ++m) summe += Heizlast[m];
+  EXPECT_NEAR(summe, 21650.0, 12 * 0.5 + 1e-9);  // the monthly edits show whole kWh
+
+  // A monthly value typed gives the annual sum and the shares.
+  auto* jan = Form1->findChild<QLineEdit*>(QStringLiteral("EHeizlast1"));
+  const double rest = summe - Heizlast[1];
+  Tippe(jan, "5000");
+  EXPECT_NEAR(Jahresheizlast, rest + 5000.0 - 3650.0, 1e-6);
+  EXPECT_NEAR(AnteilHeizung[1], (5000.0 - 310.0) / Jahresheizlast, 1e-12);
+  // Entering the annual value again reproduces the monthly values.
+  double vorher[13];
+  for (int m = 1; m <= 12; ++m) vorher[m] = Heizlast[m];
+  Verlasse(jan);
+  Tippe(Form1->EJahresheizlast, Form1->EJahresheizlast->text().toUtf8().constData());
+  for (int m = 1; m <= 12; ++m) EXPECT_NEAR(Heizlast[m], vorher[m], 0.5) << "month " << m;
+
+  // Free cooling typed as 0 stays 0 after a display pass.
+  Tippe(Form1->EFreecoollast, "0");
+  Verlasse(Form1->EFreecoollast);
+  Form1->EingabenUebernehmen();
+  Form1->EingabenAnzeigen();
+  EXPECT_EQ(JahresFreecooling, 0.0);
+  EXPECT_EQ(Form1->EFreecoollast->text(), QStringLiteral("0"));
+}
+
+TEST_F(Typing, TheHeatPumpsPowerAndCopDriveTheDesignExtractionAndFlow) {
+  ASSERT_TRUE(MassenstromAusEntzug);
+  Tippe(Form1->ECOP_Volllast, "4");
+  Verlasse(Form1->ECOP_Volllast);
+  Tippe(Form1->EHeizleistung_Vollast, "10");
+  // 10 kW at COP 4: 7.5 kW from the ground.
+  EXPECT_NEAR(Auslegungsentzug, 7.5, 1e-12);
+  const double m = 7.5 * 1000.0 / cpSole / DeltaVerdampfer;
+  EXPECT_NEAR(Auslegungsmassenstrom, m, 0.0005);  // as the edit shows it
+  EXPECT_EQ(Form1->EAuslegungsmassenstrom->text().toStdString(), FormatFixed(m, 0, 3));
+  EXPECT_EQ(Form1->EHeizleistung_Teillast->text(), QStringLiteral("10.0"));
+  EXPECT_EQ(Form1->EHeizleistung_WW->text(), QStringLiteral("10.0"));
+  // W/m at full load over the probes.
+  EXPECT_NEAR(SpezEntzugLeistung, 10000.0 * 3.0 / (4.0 * Sondenlaenge * AnzahlSonden), 1e-9);
+  // The run takes the flow.
+  Verlasse(Form1->EHeizleistung_Vollast);
+  Form1->EingabenUebernehmen();
+  EXPECT_NEAR(Massenstrom, m, 0.0005);
+  // A COP typed later follows through.
+  Tippe(Form1->ECOP_Volllast, "3");
+  EXPECT_NEAR(Auslegungsentzug, 10.0 * 2.0 / 3.0, 1e-12);
+}
+
+TEST_F(Typing, TheEditBeingTypedIsNotReformattedUntilItIsLeft) {
+  Tippe(Form1->ECOP_Volllast, "3.");
+  EXPECT_EQ(Form1->ECOP_Volllast->text(), QStringLiteral("3."));
+  QTest::keyClicks(Form1->ECOP_Volllast, QStringLiteral("5"));
+  EXPECT_EQ(Form1->ECOP_Volllast->text(), QStringLiteral("3.5"));
+  EXPECT_EQ(COP_Volllast, 3.5);
+  // A display pass leaves it as typed, with the cursor where it was.
+  Form1->EingabenAnzeigen();
+  EXPECT_EQ(Form1->ECOP_Volllast->text(), QStringLiteral("3.5"));
+  EXPECT_EQ(Form1->ECOP_Volllast->cursorPosition(), 3);
+  EXPECT_TRUE(Form1->ECOP_Volllast->isModified());
+  // Once left, the next display pass shows it as the window formats it.
+  Verlasse(Form1->ECOP_Volllast);
+  EXPECT_FALSE(Form1->ECOP_Volllast->isModified());
+  Form1->EingabenAnzeigen();
+  EXPECT_EQ(Form1->ECOP_Volllast->text(), QStringLiteral("3.50"));
+}
+
+TEST_F(Typing, AFinishedEditIsLeftOnceAndOnlyOnce) {
+  int laeufe = 0;
+  QWidget w;
+  auto& e = *new QLineEdit(&w);
+  BeiAenderung(&e, &w, [&] { ++laeufe; });
+  e.setFocus();
+  QTest::keyClicks(&e, QStringLiteral("12"));
+  EXPECT_EQ(laeufe, 2);  // one change per key
+  EditFertigstellen(&w);
+  EXPECT_EQ(laeufe, 3);  // the leave
+  EXPECT_FALSE(e.isModified());
+  EditFertigstellen(&w);
+  emit e.editingFinished();  // the real focus loss afterwards
+  EXPECT_EQ(laeufe, 3);
+}
+
+}  // namespace
+}  // namespace qeb
