@@ -22,6 +22,7 @@
 #include "platform/Jpeg.h"
 #include "platform/Platform.h"
 #include "shell/QEB.h"
+#include "widgets/ErrorText.h"
 
 namespace qeb {
 
@@ -90,6 +91,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     auto* tools = addToolBar(QStringLiteral("Projekt"));
     tools->setObjectName(QStringLiteral("ToolBar1"));
     tools->setMovable(false);
+    tools->toggleViewAction()->setProperty("tag", 295);  // "Projekt", named in every language
     for (QPushButton* b : {ToolButtonOeffnen, ToolButtonSpeichern, ToolButtonDrucken}) {
       const bool hidden = b->isHidden();
       b->setFlat(true);
@@ -138,7 +140,7 @@ void TForm1::Kreate() {
   try {
     ResetToDefaults();
   } catch (const CalcError& e) {
-    Message(e.what());
+    Message(CalcErrorText(e).toStdString());
   }
 
   if (Programmverzeichnis.empty()) Programmverzeichnis = AktuellesVerzeichnis();

@@ -28,6 +28,7 @@
 #include "results/gfunc.h"
 #include "shell/Info.h"
 #include "shell/QEB.h"
+#include "widgets/ErrorText.h"
 
 namespace qeb {
 
@@ -167,7 +168,7 @@ bool TForm1::Rechnen() {
         } catch (const CalcError& e) {
           // The run's files are dropped; an earlier output stays as it was.
           AbandonRun();
-          Message(Win1252ToUtf8(e.what()));
+          Message(CalcErrorText(e).toStdString());
           ok = false;
         }
         extreme.OhneStundenZurueck();

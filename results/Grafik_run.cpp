@@ -18,6 +18,7 @@
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "results/Grafik_labels.h"
+#include "widgets/ErrorText.h"
 
 namespace qeb {
 
@@ -561,7 +562,7 @@ bool TForm4::Start() {
       } catch (const CalcError& e) {
         // The run's files are dropped; an earlier output stays as it was.
         AbandonRun();
-        Message(Win1252ToUtf8(e.what()));
+        Message(CalcErrorText(e).toStdString());
       }
       if (!ok) {
         fehler = true;
@@ -594,9 +595,11 @@ bool TForm4::Start() {
   }
   Laenge_berechnen = laengeAlt;
   ProjektGeoeffnet = false;
-  if (fehler)
+  if (fehler) {
     LetztesLaufergebnis = Laufergebnis::Fehler;
-  else if (Abbruch)
+    // The curves of an earlier run would read as the result of this one.
+    LeereAchsen();
+  } else if (Abbruch)
     LetztesLaufergebnis = Laufergebnis::Abgebrochen;
   return LetztesLaufergebnis == Laufergebnis::Fertig;
 }

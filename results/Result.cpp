@@ -128,10 +128,10 @@ TResultat::TResultat(QWidget* parent) : QWidget(parent, Qt::Window) {
   for (const ControlSpec& c : Tables().controls) {
     if (c.kind != ctl::Label) continue;
     if (auto* l = findChild<QLabel*>(QString::fromUtf8(c.name))) {
-      // Only the few captions longer than a column break, at blanks.
-      const QString text = QString::fromUtf8(c.caption);
-      l->setProperty("wrapWidth", l->fontMetrics().horizontalAdvance(text) > kBreite ? QVariant(kBreite) : QVariant());
-      SetCaption(l, text);
+      // Only captions longer than a column break, at blanks: in German a few,
+      // in the languages switched to later more.
+      l->setProperty("wrapWidth", kBreite);
+      SetCaption(l, QString::fromUtf8(c.caption));
     }
   }
   for (QLineEdit* e : {EAktuelleDatei, EProjektname, EBeschreibung, EAnmerkungen, EErsteller}) e->setMinimumWidth(280);
