@@ -56,6 +56,7 @@ int WindowScaleLevel = 1;
 int DruckTasteAlt = -1;
 bool LogoGeladen = false;
 bool DateiGewaehlt = false;
+bool ProjektBeimZeigenOeffnen = false;
 bool SystemProjektGelesen = false;
 bool BeispielWirdGeladen = false;
 std::string Programmverzeichnis;
@@ -179,7 +180,12 @@ void TForm1::Kreate() {
 
 void TForm1::Zeigen() {
   // "Projekt laden" in the start dialog: the window opens a project when shown.
-  if (DateiGewaehlt) ToolButtonOeffnenClick();
+  // Once: a window shown again later (after the graph window, a dialog)
+  // must not ask for a project anew.
+  if (DateiGewaehlt && ProjektBeimZeigenOeffnen) {
+    ProjektBeimZeigenOeffnen = false;
+    ToolButtonOeffnenClick();
+  }
 }
 
 void TForm1::Zu() { CloseCompanionWindows(); }

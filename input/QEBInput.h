@@ -67,6 +67,7 @@ extern int WindowScaleLevel;
 extern int DruckTasteAlt;
 extern bool LogoGeladen;
 extern bool DateiGewaehlt;  // the start dialog's "Projekt laden": open a project when shown
+extern bool ProjektBeimZeigenOeffnen;  // that opening is still to come (once)
 extern bool SystemProjektGelesen;  // the project read last simulates a system
 extern bool BeispielWirdGeladen;   // an example project is being loaded
 extern std::string Programmverzeichnis;

@@ -87,6 +87,7 @@ void TForm3::ButtonNeuClick() {
 
 void TForm3::ButtonLadenClick() {
   DateiGewaehlt = true;
+  ProjektBeimZeigenOeffnen = true;
   Form1->SetCloseBoxGreyed(true);
   Form1->show();
   Form1->Sondenfeld2->setHidden(false);

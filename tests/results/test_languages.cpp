@@ -25,34 +25,12 @@
 #include "results/Grafik.h"
 #include "results/Result.h"
 #include "shell/Sprachen.h"
+#include "tests/support/captions.h"
 #include "tests/support/ui_project.h"
 #include "widgets/Controls.h"
 
 namespace qeb {
 namespace {
-
-QString Screen(const QString& s) {
-  return QString(s).replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('`'), QLatin1Char('\''));
-}
-
-struct Caption {
-  QObject* control;
-  QString text;
-};
-
-// Every caption a window shows: labels, buttons, group titles, tab texts, menu items.
-std::vector<Caption> Captions(QWidget* w) {
-  std::vector<Caption> out;
-  for (QObject* o : w->findChildren<QObject*>()) {
-    if (auto* l = qobject_cast<QLabel*>(o)) out.push_back({o, Screen(l->text())});
-    else if (auto* b = qobject_cast<QAbstractButton*>(o)) out.push_back({o, Screen(b->text())});
-    else if (auto* a = qobject_cast<QAction*>(o)) out.push_back({o, Screen(a->text())});
-    else if (auto* g = qobject_cast<QGroupBox*>(o)) out.push_back({o, Screen(g->title())});
-    if (auto* t = qobject_cast<QTabWidget*>(o))
-      for (int i = 0; i < t->count(); ++i) out.push_back({t->widget(i), Screen(t->tabText(i))});
-  }
-  return out;
-}
 
 class Languages : public ::testing::Test {
  protected:

@@ -17,6 +17,7 @@
 #include "results/Grafik.h"
 #include "results/Result.h"
 #include "shell/start.h"
+#include "tests/support/captions.h"
 #include "tests/support/ui_project.h"
 
 namespace qeb {
@@ -110,7 +111,18 @@ TEST(NewUserWalk, TypeCalculateSizeSaveQuitReopen) {
   EXPECT_EQ(f.ELastyear->text(), QStringLiteral("50"));
   EXPECT_EQ(f.EMinSondentemp->text().toDouble(), -1.5);
   EXPECT_EQ(f.ELaenge_berechnen->itemIndex(), 0);
+  // Shown again later, the window asks for no project anew.
+  f.hide();
+  f.show();
+  EXPECT_EQ(ui.Texts("open").size(), 1u);
   // Nothing but the two confirmations of the saves was said.
+  // French and English all the way: no German caption left.
+  for (auto [click, letter] : {std::pair{&TForm1::Franzsisch1Click, "F"}, std::pair{&TForm1::Englisch1Click, "E"}}) {
+    (f.*click)();
+    for (const std::string& c : DeutscheBeschriftungen({Form1, Resultat, Form4}, letter))
+      ADD_FAILURE() << letter << ": " << c;
+  }
+  f.Deutsch1Click();
   for (const auto& s : ui.Texts("message"))
     EXPECT_EQ(s, " Berechnung unter dem Namen \"" + datei + "\" gespeichert! ");
   EXPECT_EQ(ui.Texts("message").size(), 2u);
