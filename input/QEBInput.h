@@ -121,6 +121,8 @@ class TForm1 : public QMainWindow {
   void Italienisch1Click();
   void Spanisch1Click();
   void Sprachfileschreiben1Click();
+  // Grows the window so the widest tab needs no horizontal scroll bar.
+  void BreiteAnTexteAnpassen();
 
   // Visibility of input groups.
   void KuehlspitzeZeigen();

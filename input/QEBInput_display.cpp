@@ -22,7 +22,10 @@ void TForm1::EingabenAnzeigen() {
     EingabenAnzeigenDurchgang();
   }
   // What no display step shows follows the state once the pass is done.
-  if (aussen) AnteileAusMonatswerten();
+  if (aussen) {
+    AnteileAusMonatswerten();
+    SpezifischenEntzugZeigen();
+  }
 }
 
 void TForm1::EingabenAnzeigenDurchgang() {

@@ -10,6 +10,7 @@
 #include "calc/ErdsondenModel.h"
 #include "calc/QEBMOD.h"
 #include "calc/TextIO.h"
+#include "input/QEBInput_project.h"
 #include "widgets/TableData.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
@@ -195,7 +196,9 @@ void TResultat::aktuell() {
   LaufergebnisseUebernehmen();
 
   // 2. Identification.
-  EAktuelleDatei->setText(FromBytes(Inputfile));
+  // The project the engineer opened or saved, not the run's scratch input.
+  EAktuelleDatei->setText(Projektdateiname.empty() ? FromBytes(Inputfile)
+                                                   : QString::fromUtf8(Projektdateiname.c_str()));
   EProjektname->setText(FromBytes(Projekttitel2));
   EBeschreibung->setText(FromBytes(Projekttitel1));
   EAnmerkungen->setText(FromBytes(Projekttitel4));
