@@ -15,6 +15,7 @@
 #include "results/Grafik.h"
 #include "results/Result.h"
 #include "shell/QEB.h"
+#include "widgets/Typing.h"
 #include "widgets/TableData.h"
 
 namespace qeb {
@@ -42,6 +43,8 @@ TForm6::TForm6(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(QStringLiteral("Systemdefinition"));
   BuildFromTables(this, Tables(), nullptr, nullptr);
 #include "widgets/WindowBinding.inc"
+  // What the user typed counts before any command of the dialog runs.
+  BefehleFertigstellenZuerst(this);
   Schema = new Anlagenschema(false, this);
   SchemaEinfuegen(this, Schema);
   MarkUserChoices(this, fuellen_);

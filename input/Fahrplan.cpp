@@ -9,6 +9,7 @@
 #include <QShowEvent>
 
 #include "calc/QEBMOD.h"
+#include "widgets/Typing.h"
 #include "widgets/TableData.h"
 
 namespace qeb {
@@ -26,6 +27,8 @@ TForm7::TForm7(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(QStringLiteral("Lüftungsfahrplan im Programm QEB"));
   BuildFromTables(this, Tables(), nullptr, nullptr);
 #include "widgets/WindowBinding.inc"
+  // What the user typed counts before any command of the dialog runs.
+  BefehleFertigstellenZuerst(this);
   // The note under the bands and the long air-flow captions read in one or two lines.
   if (auto* grid = qobject_cast<QGridLayout*>(LNenn->parentWidget()->layout())) {
     grid->removeWidget(LNenn);

@@ -14,6 +14,7 @@
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "results/Result.h"
+#include "widgets/Typing.h"
 #include "widgets/TableData.h"
 
 namespace qeb {
@@ -43,6 +44,8 @@ TForm8::TForm8(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(QStringLiteral("Wärmepumpe"));
   BuildFromTables(this, Tables(), nullptr, nullptr);
 #include "widgets/WindowBinding.inc"
+  // What the user typed counts before any command of the dialog runs.
+  BefehleFertigstellenZuerst(this);
   // The captions read in one line each beside their inputs.
   for (QLabel* l : findChildren<QLabel*>())
     if (l->objectName().startsWith(QLatin1String("L_"))) {

@@ -13,6 +13,7 @@
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "shell/QEB.h"
+#include "widgets/Typing.h"
 #include "widgets/TableData.h"
 
 namespace qeb {
@@ -28,6 +29,8 @@ Tsystem_2::Tsystem_2(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(QStringLiteral("system2"));
   BuildFromTables(this, Tables(), nullptr, nullptr);
 #include "widgets/WindowBinding.inc"
+  // What the user typed counts before any command of the dialog runs.
+  BefehleFertigstellenZuerst(this);
   Schema = new Anlagenschema(true, this);
   SchemaEinfuegen(this, Schema);
   MarkUserChoices(this, fuellen_);

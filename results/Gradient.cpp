@@ -15,6 +15,7 @@
 #include "platform/Print.h"
 #include "results/Bericht.h"
 #include "results/Bildflaeche.h"
+#include "widgets/Typing.h"
 #include "widgets/TableData.h"
 
 namespace qeb {
@@ -138,6 +139,8 @@ TForm10::TForm10(QWidget* parent) : QWidget(parent, Qt::Window) {
   BuildFromTables(seite, Tables(), nullptr, nullptr);
   h->addWidget(seite, 0, Qt::AlignTop);
 #include "widgets/WindowBinding.inc"
+  // What the user typed counts before any command of the dialog runs.
+  BefehleFertigstellenZuerst(this);
   connect(Zeichnen, &QPushButton::clicked, this, &TForm10::ZeichnenClick);
   connect(aus_Waermefluss, &QPushButton::clicked, this, &TForm10::aus_WaermeflussClick);
   connect(Uebernehm, &QPushButton::clicked, this, &TForm10::UebernehmClick);
