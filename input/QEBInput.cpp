@@ -51,7 +51,8 @@ int MessJahr = 0;
 bool Freecool_Max = false;
 double Verlegetiefe = 0.0;
 double Hoehe1 = 0.0;
-bool TRTOhneNachlauf = false;
+// The window's name for the module's option: one variable, never a copy.
+bool& TRTOhneNachlauf = TRTOption;
 bool SommerRegeneration = false;
 double BHgfunction = 0.0;
 double SummeGraedigkeit = 0.0;
@@ -124,6 +125,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ConnectCatalogHandlers(this);
   ConnectLanguageMenu(this);
   ConnectCalculationHandlers(this);
+  ConnectTRTHandlers(this);
 }
 
 // ---------------- lifecycle ----------------

@@ -53,7 +53,7 @@ extern int MessJahr;             // simulated year the measured hourly values be
 extern bool Freecool_Max;
 extern double Verlegetiefe;      // laying depth of a horizontal pipe, m
 extern double Hoehe1;            // site altitude on the info tab, m
-extern bool TRTOhneNachlauf;
+extern bool& TRTOhneNachlauf;  // the module's TRTOption under the window's name
 extern bool SommerRegeneration;
 extern double BHgfunction;       // B/H of the chosen g-function layout
 extern double SummeGraedigkeit;
@@ -144,6 +144,26 @@ class TForm1 : public QMainWindow {
 
   // The second load profile's tab.
   void Lastprofil1Click();
+
+  // ---- Response test, imports and examples (QEBInput_trt*.cpp,
+  // QEBInput_import.cpp, shell/Exp.cpp; bound by ConnectTRTHandlers).
+  void TRTClick();
+  bool TRTDateiAuswerten(const std::string& datei);
+  void ETRTClick();
+  void ETRT4Click();
+  void ETRT_AutoClick();
+  void ELaengeChange();
+  void EMitteltemChange();
+  void TRTFileClick();
+  void WetterdatenMeteonorm1Click();
+  void Messwerteeinlesen1Click();
+  void keineMesswerteeinlesen1Click();
+  void TempFile1Click();
+  void TempFile2Click();
+  void TempFile3Click();
+  void Beispiele1Click();
+  void EBspNrChange();
+  // ---- end of response test, imports and examples
 
   // ---- Calculation, saving and pressure drop (QEBInput_calc.cpp,
   // QEBInput_save.cpp, QEBInput_pressure.cpp; bound by ConnectCalculationHandlers).
@@ -246,6 +266,8 @@ class TForm1 : public QMainWindow {
 extern TForm1* Form1;
 // Binds the ground tab's and the catalogues' handlers to their controls.
 void ConnectCatalogHandlers(TForm1* form);
+// Binds the response test's, the imports' and the examples' handlers.
+void ConnectTRTHandlers(TForm1* form);
 
 // Connects the language menu items to their handlers (called once by the
 // window's constructor).
