@@ -162,6 +162,16 @@ class TForm1 : public QMainWindow {
   void TempFile2Click();
   void TempFile3Click();
   void Beispiele1Click();
+  void Beispiel11Click();
+  void Beispiel21Click();
+  void Beispiel31Click();
+  void Beispiel41Click();
+  void Beispiel51Click();
+  void Beispiel61Click();
+  void Beispiel71Click();
+  void Beispiel81Click();
+  void Beispiel91Click();
+  void Beispiel101Click();
   void EBspNrChange();
   // ---- end of response test, imports and examples
 

@@ -1,14 +1,64 @@
-// The example projects reached from the main window's menu.
+// The example projects reached from the main window's menu "Beispiele" and
+// the access number on the parameter tab.
 #include <QAction>
+#include <QMenu>
 
 #include "input/QEBInput.h"
 #include "input/QEBInput_trt.h"
+#include "shell/Exp.h"
 
 namespace qeb {
 
-void TForm1::Beispiele1Click() {}
-void TForm1::EBspNrChange() {}
+namespace {
 
-void ConnectBeispielHandlers(TForm1*) {}
+// The number that opens the menu of examples on the parameter tab.
+constexpr int kBeispielZugang = 4640;
+
+void Zeige(int k) {
+  if (TBeispielFenster* w = BeispielFenster(k)) {
+    w->show();
+    w->raise();
+  }
+}
+
+}  // namespace
+
+void TForm1::Beispiele1Click() { Beispiel1->setVisible(true); }
+void TForm1::Beispiel11Click() { Zeige(1); }
+void TForm1::Beispiel21Click() { Zeige(2); }
+void TForm1::Beispiel31Click() { Zeige(3); }
+void TForm1::Beispiel41Click() { Zeige(4); }
+void TForm1::Beispiel51Click() { Zeige(5); }
+void TForm1::Beispiel61Click() { Zeige(6); }
+void TForm1::Beispiel71Click() { Zeige(7); }
+void TForm1::Beispiel81Click() { Zeige(8); }
+void TForm1::Beispiel91Click() { Zeige(9); }
+void TForm1::Beispiel101Click() { Zeige(10); }
+
+void TForm1::EBspNrChange() {
+  bool ok = false;
+  const int nr = EBspNr->text().trimmed().toInt(&ok);
+  if (ok && nr == kBeispielZugang) {
+    Beispiel1->setVisible(true);
+    Beispiel81->setVisible(false);
+    Beispiel91->setVisible(false);
+  } else {
+    Beispiel1->setVisible(false);
+  }
+  if (ok && nr == 1) Horizontalrohr->setVisible(true);
+  if (ok && nr == 3) SondenfeldGrafikjahr1->setVisible(true);
+}
+
+void ConnectBeispielHandlers(TForm1* f) {
+  QObject::connect(f->Beispiele1, &QAction::triggered, f, &TForm1::Beispiele1Click);
+  QAction* const items[] = {f->Beispiel11, f->Beispiel21, f->Beispiel31, f->Beispiel41, f->Beispiel51,
+                            f->Beispiel61, f->Beispiel71, f->Beispiel81, f->Beispiel91, f->Beispiel101};
+  void (TForm1::*const handler[])() = {&TForm1::Beispiel11Click, &TForm1::Beispiel21Click, &TForm1::Beispiel31Click,
+                                     &TForm1::Beispiel41Click, &TForm1::Beispiel51Click, &TForm1::Beispiel61Click,
+                                     &TForm1::Beispiel71Click, &TForm1::Beispiel81Click, &TForm1::Beispiel91Click,
+                                     &TForm1::Beispiel101Click};
+  for (int i = 0; i < 10; ++i) QObject::connect(items[i], &QAction::triggered, f, handler[i]);
+  QObject::connect(f->EBspNr, &QLineEdit::textChanged, f, &TForm1::EBspNrChange);
+}
 
 }  // namespace qeb

@@ -9,6 +9,7 @@
 #include "input/system2.h"
 #include "results/Grafik.h"
 #include "results/Result.h"
+#include "shell/Exp.h"
 #include "shell/Info.h"
 #include "shell/Sprachen.h"
 #include "shell/start.h"
@@ -47,6 +48,7 @@ void CreateApplicationWindows() {
   system_2 = new Tsystem_2();
   RegisterWindow(system_2);
   system_2->FillSystemForm();
+  BeispielFensterErzeugen();
   Form3->show();
   // "QEB project.txt": the program starts with that project open, as if
   // "Projekt laden" had been pressed.
@@ -65,6 +67,7 @@ void DestroyApplicationWindows() {
   Form6 = nullptr;
   Resultat = nullptr;
   system_2 = nullptr;
+  BeispielFensterLoeschen();
 }
 
 void CloseCompanionWindows() {
