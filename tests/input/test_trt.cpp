@@ -151,6 +151,11 @@ class TRTTest : public ::testing::Test {
     f.EHell->setItemIndex(1);
     f.EingabenUebernehmen();
   }
+  void TearDown() override {
+    TRTModus = false;
+    TRTAusgewertet = false;
+    Sprungantwort = false;
+  }
   TForm1& f = *(CreateApplicationWindows(), Form1);
   std::string dir;
   std::string Datei(const std::string& name, const std::string& text) {
@@ -444,6 +449,96 @@ TEST_F(TRTTest, DatesAndFields) {
   // Laminar: Nu 4.36.
   EXPECT_NEAR(RohrWaermeuebergang(false, false, false, 1, 0, 0.0037, 0.04, 0.01, 0.5, 4000, 1000, 1e-6),
               4.36 * 0.5 / 0.0326, 1e-9);
+}
+
+}  // namespace
+}  // namespace qeb
+
+namespace qeb {
+namespace {
+
+// The test the program simulates, written back as a measurement file in
+// the character layout: inlet and outlet at the top of the probe, hourly.
+std::string SimulierteMessung() {
+  std::string s = "Datum;T1;T2;P\r\n";
+  const double start = *DatumZeitLesen("1/3/2011 8:00");
+  for (int h = 1; h <= 120; ++h)
+    s += DatumZeitText(start + (h - 1) / 24.0) + ";" + FormatFixed(TRTFeld2[1][h], 0, 4) + ";" +
+         FormatFixed(TRTFeld1[1][h], 0, 4) + ";" + FormatFixed(-TRTQSource[h], 0, 4) + "\r\n";
+  return s;
+}
+
+TEST_F(TRTTest, SimulatedTestFileAndTheRoundTrip) {
+  // The synthetic test sets the project up: 2.5 W/mK, 6 kW, 72 h heating.
+  ASSERT_TRUE(f.TRTDateiAuswerten(Datei("syn.qeb", Zeichen(Synthetisch(10, 96)))));
+  TRTDateiName = TRTTitelDatei;
+  TRTModus = true;
+  f.ETRT4->setItemIndex(0);
+  ASSERT_TRUE(TRTOption);
+  const double lambda = lambdaErd;
+  const double m = Auslegungsmassenstrom;
+  fs::remove("TRT_Temp.txt");
+  {
+    ScriptedInteraction ui;
+    for (int i = 0; i < 10; ++i) ui.AnswerAsk(7);
+    f.TRTFileClick();
+    for (const auto& s : ui.Shown_())
+      if (s.kind != "ask") ADD_FAILURE() << s.kind << ": " << s.text;
+  }
+  // The option is back on, the simulation ran with it off (no heat after 72 h).
+  EXPECT_TRUE(TRTOption);
+  EXPECT_EQ(f.ETRT4->itemIndex(), 0);
+  EXPECT_NEAR(TRTQSource[60], -6.0, 0.05);  // heat put into the ground counts negative
+  EXPECT_NEAR(TRTQSource[100], 0.0, 1e-9);
+  const std::string text = Lies("TRT_Temp.txt");
+  ASSERT_FALSE(text.empty());
+  std::vector<std::string> z;
+  for (size_t p = 0; p < text.size();) {
+    size_t q = text.find("\r\n", p);
+    if (q == std::string::npos) q = text.size();
+    z.push_back(text.substr(p, q - p));
+    p = q + 2;
+  }
+  ASSERT_EQ(z.size(), 145u);
+  EXPECT_EQ(z[0], "Berechnete Temperatur im Sondenfluid bei einem TRT");
+  EXPECT_EQ(z[6], TRTTitelDatei);
+  EXPECT_EQ(z[7], "Start-Zeit TRT  =  28.02.2011 16:28:00");
+  EXPECT_EQ(z[8], "Sondenlaenge [m] = \t100.0");
+  EXPECT_EQ(z[9], "Massenstrom [kg/s] = \t" + FormatFixed(m, 0, 3));  // the test's flow, not 0
+  EXPECT_EQ(z[21], "");
+  EXPECT_EQ(z[22].substr(0, 30), "mittlere Tiefe [m] = \t\t5.00\t15");
+  EXPECT_EQ(z[24], "Zeit [h]\tLeistung  [kW]");
+  const auto erste = SplitTabs(z[25]);
+  EXPECT_EQ(erste[0], "1");
+  EXPECT_EQ(erste.size(), 1u + 11 + 4 * 11 + 0u);
+  EXPECT_EQ(text.substr(text.size() - 2) == "\r\n", false);
+  // The up-pipe group lists layer 10 first.
+  const auto r60 = SplitTabs(z[84]);
+  EXPECT_EQ(r60.back(), FormatFixed(TRTFeld1[1][60], 0, 3));
+
+  // Evaluated back: the conductivity the simulation used.
+  for (int methode : {0, 1, 5}) {
+    TRT_Methode = methode;
+    f.ETRT_Methode->setText(QString::number(methode));
+    ScriptedInteraction ui;
+    ASSERT_TRUE(f.TRTDateiAuswerten(Datei("sim.qeb", SimulierteMessung())));
+    std::printf("      round trip method %d: lambda %.3f of %.3f (%+.1f %%), fit records %d..%d\n", methode, TRTLambda,
+                lambda, 100 * (TRTLambda / lambda - 1), TRTFitStart, TRTFitEnde);
+    // The simulated probe (5 radial cells growing by 2 to 2.5 m) against the
+    // line source: within 4 %.
+    EXPECT_NEAR(TRTLambda, lambda, 0.04 * lambda);
+  }
+}
+
+TEST_F(TRTTest, SimulatedTestFileRefusesATooSmallGrid) {
+  ASSERT_TRUE(f.TRTDateiAuswerten(Datei("syn.qeb", Zeichen(Synthetisch(10, 96)))));
+  f.EDimRad->setText("4");
+  f.EingabenUebernehmen();
+  fs::remove("TRT_Temp.txt");
+  ScriptedInteraction ui;
+  f.TRTFileClick();
+  EXPECT_EQ(ui.Texts("message").size(), 1u);
+  EXPECT_FALSE(fs::exists("TRT_Temp.txt"));
 }
 
 }  // namespace
