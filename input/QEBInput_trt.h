@@ -33,6 +33,11 @@ extern std::string TRTTitelDatei;     // the file being read, named in "TRT_Temp
 extern double TRTTMitte;              // mean fluid temperature of the best window
 extern double TRTZeit[kTRTMaxRecords + 1];        // hours since record 1; [0] the date-time of record 1
 
+// ---- imports of outside hourly data ----
+extern bool MeteonormGeladen;     // a Meteonorm weather year is loaded
+extern int OffsetVorMeteonorm;    // the weather offset before the first Meteonorm year
+extern double QMessungStunde[8761];  // measured heat flow per hour, kW
+
 class TForm1;
 // Binds the import menu items (weather, measured values, temperature files).
 void ConnectImportHandlers(TForm1* form);
