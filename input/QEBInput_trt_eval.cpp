@@ -545,6 +545,8 @@ void TForm1::EMitteltemChange() {
 }
 
 void ConnectTRTHandlers(TForm1* f) {
+  // A date and time fit in full.
+  for (QLineEdit* e : {f->ETRTStart, f->ETRTEnd}) e->setMinimumWidth(e->fontMetrics().horizontalAdvance("28/12/2011 16:28") + 12);
   QObject::connect(f->TRT, &QAction::triggered, f, &TForm1::TRTClick);
   QObject::connect(f->ETRT, &RadioGroup::click, f, &TForm1::ETRTClick);
   QObject::connect(f->ETRT4, &RadioGroup::click, f, &TForm1::ETRT4Click);

@@ -85,7 +85,8 @@ QPixmap Zeichne(int k) {
   const int n = std::min(b.sonden, 36);
   const int breite = 260;
   const int x0 = 140;
-  const int laenge = std::max(12, std::min(185, b.tiefe * 185 / 220));
+  // Piles are drawn to reach the groundwater they stand in.
+  const int laenge = b.pfaehle ? 110 : std::max(12, std::min(185, b.tiefe * 185 / 220));
   p.setPen(QPen(b.pfaehle ? QColor(0x80, 0x80, 0x80) : QColor(0x10, 0x50, 0xc0), b.pfaehle ? 5 : 2));
   for (int i = 0; i < n; ++i) {
     const int x = n == 1 ? x0 + breite / 2 : x0 + i * breite / (n - 1);
@@ -137,7 +138,8 @@ TBeispielFenster::TBeispielFenster(int k, QWidget* parent) : QDialog(parent), k_
   LBeschreibung->setText(QString::fromStdString(Win1252ToUtf8(ZeilenText(text, 3))) + QStringLiteral("\n") +
                          QString::fromStdString(Win1252ToUtf8(ZeilenText(text, 2))));
   LBeschreibung->setWordWrap(true);
-  LBeschreibung->setMaximumWidth(420);
+  LBeschreibung->setFixedWidth(420);
+  LBeschreibung->setMinimumHeight(LBeschreibung->heightForWidth(420));
   connect(Button1, &QPushButton::clicked, this, &TBeispielFenster::Button1Click);
   connect(ButtonBeenden, &QPushButton::clicked, this, &TBeispielFenster::ButtonBeendenClick);
 }
