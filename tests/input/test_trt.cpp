@@ -438,6 +438,29 @@ TEST_F(TRTTest, ImportCommandCopiesTheCompanionOnlyOnSuccessAndReEvaluatesOnAMet
   }
 }
 
+TEST_F(TRTTest, ASpreadsheetGoesBesideTheProjectAsXlsAndTwentyMetresBecome250) {
+  const std::string xls = Datei("mess.xls", Tabelle(Synthetisch(10, 96)));
+  Projektdateiname = dir + "/p.txt";
+  TRTProjektTrt = dir + "/p.trt";
+  TRTProjektXls = dir + "/p.xls";
+  f.ESondenlaenge->setText("20");
+  f.EingabenUebernehmen();
+  ScriptedInteraction ui;
+  ui.AnswerFile(xls);
+  f.TRTClick();
+  EXPECT_EQ(Lies(dir + "/p.xls"), Lies(xls));
+  EXPECT_FALSE(fs::exists(dir + "/p.trt"));
+  EXPECT_EQ(TRTKopieName, dir + "/p.xls");
+  EXPECT_EQ(Sondenlaenge, 250.0);
+  EXPECT_EQ(f.ESondenlaenge->text(), "250.0");
+  EXPECT_NEAR(TRTLambda, 2.5 * 100 / 250, 0.01);
+  // The project opened again evaluates the companion it has, without a dialog.
+  TRTAusgewertet = false;
+  f.TRTClick();
+  EXPECT_EQ(TRTDateiName, dir + "/p.xls");
+  EXPECT_TRUE(ui.AllAnswersUsed());
+}
+
 TEST_F(TRTTest, DatesAndFields) {
   EXPECT_EQ(DatumZeitText(*DatumZeitLesen("28.02.2011 16:28:00")), "28/2/2011 16:28");
   EXPECT_NEAR(*DatumZeitLesen("1/1/1900 12:00"), 2.5, 1e-12);
