@@ -26,7 +26,7 @@ extern double TRTLambda;              // conductivity of the best window, W/mK
 extern double TRTLeistung[kTRTMaxRecords + 1];    // power per record, kW
 extern double TRTLnTDatenEnde;        // ln 3600 + ln(hours) at the last usable record
 extern double TRTLnTMitte;            // ln 3600 + mean ln(hours) of the best window
-extern double TRTLnZeit[kTRTMaxRecords + 1];      // ln of the hours since record 1 (0 at 0)
+extern double TRTLnZeit[kTRTMaxRecords + 1];      // ln of the hours since the heating began (0 up to its start)
 extern double TRTStundenTemp[kTRTMaxRecords + 1]; // hourly mean fluid temperature from the start of heating; [1] = T0
 extern double TRTTemp[kTRTMaxRecords + 1];        // mean fluid temperature (T1 + T2)/2 per record
 extern std::string TRTTitelDatei;     // the file being read, named in "TRT_Temp.txt"

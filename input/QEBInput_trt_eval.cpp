@@ -49,6 +49,7 @@ struct Durchgang {
 // Everything an evaluation derives, kept apart until it succeeded.
 struct Ergebnis {
   int anzahl = 0, s = 0, e = 0, n = 0, r = 1;
+  int h0 = 1;  // first record of the heating: the origin of the line source's time
   double heizdauer = 0;
   Durchgang best;
   double t0 = 0;
@@ -78,7 +79,7 @@ Durchgang FitAb(const Ergebnis& x, int n, int f, double pmax) {
     d.grund = "Auswertefenster leer / empty fit window";
     return d;
   }
-  if (x.zeit[d.f] <= 0.0) {
+  if (x.zeit[d.f] - x.zeit[x.h0] <= 0.0) {
     d.grund = "Zeit 0 im Auswertefenster / time 0 in the fit window";
     return d;
   }
@@ -140,12 +141,24 @@ bool Auswerten(const TRTMessreihe& m, Ergebnis& x, std::string& grund) {
   x.zeit[0] = m.datum[0];
   for (int i = 1; i <= anzahl; ++i) {
     x.zeit[i] = 24.0 * (m.datum[i - 1] - m.datum[0]);
-    x.lnzeit[i] = x.zeit[i] != 0.0 ? std::log(x.zeit[i]) : 0.0;
     x.temp[i] = (m.t1[i - 1] + m.t2[i - 1]) / 2.0;
     x.dt[i] = m.t2[i - 1] - m.t1[i - 1];
     x.p[i] = m.p[i - 1];
   }
   x.temp[0] = x.temp[1];
+  // The line source counts time from the start of the heating, not from the
+  // first record: a test file begins with quiet records for the undisturbed
+  // temperature, and hours of them would bend ln t and the conductivity.
+  x.h0 = 1;
+  for (int i = 1; i <= anzahl; ++i)
+    if (x.p[i] > 0.02 * pmax) {
+      x.h0 = i;
+      break;
+    }
+  for (int i = 1; i <= anzahl; ++i) {
+    const double t = x.zeit[i] - x.zeit[x.h0];
+    x.lnzeit[i] = t > 0.0 ? std::log(t) : 0.0;
+  }
   // Heating window.
   int s = anzahl;
   for (int i = 1; i <= anzahl; ++i)
@@ -170,7 +183,7 @@ bool Auswerten(const TRTMessreihe& m, Ergebnis& x, std::string& grund) {
   // Records per hour from the whole date-times of records 2 and 3.
   const double delta = (m.datum[2] - m.datum[1]) * 1440.0;
   x.r = delta >= 0.0001 ? std::max(1, Rnd(60.0 / delta)) : 1;
-  x.heizdauer = (x.zeit[e] - x.zeit[s]) * 60.0;
+  x.heizdauer = (x.zeit[e] - x.zeit[std::min(s, x.h0)]) * 60.0;
 
   // Method table.
   const int methode = Rnd(TRT_Methode);
@@ -202,9 +215,9 @@ bool Auswerten(const TRTMessreihe& m, Ergebnis& x, std::string& grund) {
     Durchgang d;
     // Method 1's divisor n / (r tmin) puts the start at the record of tmin.
     if (mitTmin)
-      d = FitAb(x, n, Rnd(x.r * tmin), pmax);
+      d = FitAb(x, n, x.h0 - 1 + Rnd(x.r * tmin), pmax);
     else
-      d = FitAb(x, n, Rnd(static_cast<double>(n) / D), pmax);
+      d = FitAb(x, n, x.h0 - 1 + Rnd(static_cast<double>(n - x.h0 + 1) / D), pmax);
     if (!d.gueltig) {
       letzterGrund = d.grund;
       continue;

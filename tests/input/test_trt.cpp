@@ -566,3 +566,27 @@ TEST_F(TRTTest, SimulatedTestFileRefusesATooSmallGrid) {
 
 }  // namespace
 }  // namespace qeb
+
+namespace qeb {
+namespace {
+// Six hours of quiet records before the heating: they give the undisturbed
+// temperature, and the line source counts its time from the heating's start.
+TEST_F(TRTTest, QuietRecordsBeforeTheHeating) {
+  auto r = Synthetisch(10, 96);
+  std::vector<Record> q;
+  for (int i = 36; i >= 1; --i) q.push_back({r[0].tage - i / 144.0, 10.9, 10.9, 0.0});
+  q.insert(q.end(), r.begin(), r.end());
+  for (int m : {0, 1, 5}) {
+    SCOPED_TRACE(m);
+    f.ETRT_Methode->setText(QString::number(m));
+    ScriptedInteraction ui;
+    ASSERT_TRUE(f.TRTDateiAuswerten(Datei("q.qeb", Zeichen(q))));
+    EXPECT_NEAR(TRTLambda, 2.5, 0.025);
+    EXPECT_NEAR(TRTStundenTemp[1], 10.9, 1e-9);  // the mean of the 30 quiet records before
+    EXPECT_NEAR(TRTHeizdauer, 72 * 60, 10.1);
+    EXPECT_NEAR(TRTZeit[37], 6.0, 1e-6);  // the times stay those since the first record
+  }
+}
+
+}  // namespace
+}  // namespace qeb
