@@ -553,6 +553,26 @@ TEST_F(TRTTest, SimulatedTestFileAndTheRoundTrip) {
   }
 }
 
+TEST_F(TRTTest, SimulatedTestFileWithEqualRings) {
+  ASSERT_TRUE(f.TRTDateiAuswerten(Datei("syn.qeb", Zeichen(Synthetisch(10, 96)))));
+  TRTDateiName = TRTTitelDatei;
+  TRTModus = true;
+  f.EGitterfaktor->setText("1");
+  f.EDimRad->setText("5");
+  f.ERechenradius->setText("2.5");
+  f.EBohrdurchmesser->setText("0.12");
+  f.EingabenUebernehmen();
+  fs::remove("TRT_Temp.txt");
+  ScriptedInteraction ui;
+  for (int i = 0; i < 10; ++i) ui.AnswerAsk(7);
+  f.TRTFileClick();
+  const std::string text = Lies("TRT_Temp.txt");
+  // Rings of (2.5 - 0.06) / 4 m: the fifth cell between 1.89 and 2.5 m.
+  const double rz5 = std::sqrt((2.5 * 2.5 + 1.89 * 1.89) / 2);
+  EXPECT_NE(text.find("Radius Rz5 [m] = \t" + FormatFixed(rz5, 0, 3) + "\r\n"), std::string::npos);
+  EXPECT_NE(text.find("Gitterfaktor = \t1.00000\r\n"), std::string::npos);
+}
+
 TEST_F(TRTTest, SimulatedTestFileRefusesATooSmallGrid) {
   ASSERT_TRUE(f.TRTDateiAuswerten(Datei("syn.qeb", Zeichen(Synthetisch(10, 96)))));
   f.EDimRad->setText("4");
