@@ -573,6 +573,24 @@ TEST_F(TRTTest, SimulatedTestFileWithEqualRings) {
   EXPECT_NE(text.find("Gitterfaktor = \t1.00000\r\n"), std::string::npos);
 }
 
+TEST_F(TRTTest, AFailedSimulationLeavesNoFileAndTheOptionAsItWas) {
+  ASSERT_TRUE(f.TRTDateiAuswerten(Datei("syn.qeb", Zeichen(Synthetisch(10, 96)))));
+  TRTDateiName = TRTTitelDatei;
+  TRTModus = true;
+  f.ETRT4->setItemIndex(0);
+  f.EingabenUebernehmen();
+  Schreib("TRT_Temp.txt", "alt");
+  ScriptedInteraction ui;
+  for (int i = 0; i < 10; ++i) ui.AnswerAsk(7);
+  Sondenlaenge = -5;  // the run refuses a negative probe
+  f.ESondenlaenge->setText("-5");
+  f.TRTFileClick();
+  EXPECT_GE(ui.Texts("message").size() + ui.Texts("warning").size(), 1u);
+  EXPECT_EQ(Lies("TRT_Temp.txt"), "alt");
+  EXPECT_TRUE(TRTOption);
+  EXPECT_EQ(f.ETRT4->itemIndex(), 0);
+}
+
 TEST_F(TRTTest, SimulatedTestFileRefusesATooSmallGrid) {
   ASSERT_TRUE(f.TRTDateiAuswerten(Datei("syn.qeb", Zeichen(Synthetisch(10, 96)))));
   f.EDimRad->setText("4");
