@@ -564,6 +564,10 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
         if (Sprungantwort) {
           if (Leistung && Massenstrom > 0.001) {
             TSinkVerlauf[i] = TSource - QSource * 1000.0 / Massenstrom / cpSole;
+          } else if (Leistung && TRTModus) {
+            // A simulated response test stops its flow after the heating and
+            // goes on recording the recovery: the step response has not ended.
+            TSinkVerlauf[i] = TSource;
           } else if (Leistung) {
             TSinkVerlauf[i] = TSource;
             stepResponseEnded = true;

@@ -210,7 +210,8 @@ const std::unordered_map<std::string_view, ValueRange>& Table() {
       {"Kaeltemaschine", {0, kPower}},
       {"TSink3", {kFluidLo, kFluidHi}},
       {"COP_Volllast", {0, kCop}},
-      {"DeltaVerdampfer", {0, 100}},
+      // negative in a heating response test (T2 - T1 of the measurement)
+      {"DeltaVerdampfer", {-100, 100}},
       {"TTSink", {kFluidLo, kFluidHi}},
       {"COPRueckkuehlung", {0, kCop}},
       {"MinDeckungFreecooling", {0, 1}},

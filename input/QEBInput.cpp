@@ -45,7 +45,8 @@ bool Laminar2 = false;
 bool Laminar3 = false;
 bool Freecool_Max = false;
 double Hoehe1 = 0.0;
-bool TRTOhneNachlauf = false;
+// The window's name for the module's option: one variable, never a copy.
+bool& TRTOhneNachlauf = TRTOption;
 bool SommerRegeneration = false;
 double BHgfunction = 0.0;
 double SummeGraedigkeit = 0.0;
@@ -124,6 +125,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ConnectCalculationHandlers(this);
   ConnectLoadHandlers(this);
   ConnectFieldHandlers(this);
+  ConnectTRTHandlers(this);
 }
 
 // ---------------- lifecycle ----------------

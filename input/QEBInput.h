@@ -54,7 +54,7 @@ extern bool Laminar2;
 extern bool Laminar3;
 extern bool Freecool_Max;
 extern double Hoehe1;            // site altitude on the info tab, m
-extern bool TRTOhneNachlauf;
+extern bool& TRTOhneNachlauf;  // the module's TRTOption under the window's name
 extern bool SommerRegeneration;
 extern double BHgfunction;       // B/H of the chosen g-function layout
 extern double SummeGraedigkeit;
@@ -169,6 +169,35 @@ class TForm1 : public QMainWindow {
 
   // The SIA 384/6 requirement class picked in its combo box (R1..R4).
   void SIA_Grenzwert1Change();
+  // ---- Response test, imports and examples (QEBInput_trt*.cpp,
+  // QEBInput_import.cpp, shell/Exp.cpp; bound by ConnectTRTHandlers).
+  void TRTClick();
+  bool TRTDateiAuswerten(const std::string& datei);
+  void ETRTClick();
+  void ETRT4Click();
+  void ETRT_AutoClick();
+  void ELaengeChange();
+  void EMitteltemChange();
+  void TRTFileClick();
+  void WetterdatenMeteonorm1Click();
+  void Messwerteeinlesen1Click();
+  void keineMesswerteeinlesen1Click();
+  void TempFile1Click();
+  void TempFile2Click();
+  void TempFile3Click();
+  void Beispiele1Click();
+  void Beispiel11Click();
+  void Beispiel21Click();
+  void Beispiel31Click();
+  void Beispiel41Click();
+  void Beispiel51Click();
+  void Beispiel61Click();
+  void Beispiel71Click();
+  void Beispiel81Click();
+  void Beispiel91Click();
+  void Beispiel101Click();
+  void EBspNrChange();
+  // ---- end of response test, imports and examples
 
   // ---- Calculation, saving and pressure drop (QEBInput_calc.cpp,
   // QEBInput_save.cpp, QEBInput_pressure.cpp; bound by ConnectCalculationHandlers).
@@ -296,6 +325,8 @@ class TForm1 : public QMainWindow {
 extern TForm1* Form1;
 // Binds the ground tab's and the catalogues' handlers to their controls.
 void ConnectCatalogHandlers(TForm1* form);
+// Binds the response test's, the imports' and the examples' handlers.
+void ConnectTRTHandlers(TForm1* form);
 
 // Binds the load and heat-pump chain's handlers to their controls.
 void ConnectLoadHandlers(TForm1* form);

@@ -20,6 +20,7 @@
 #include "results/Result.h"
 #include "results/gfunc.h"
 #include "results/verlauf.h"
+#include "shell/Exp.h"
 #include "shell/Info.h"
 #include "shell/Sprachen.h"
 #include "shell/start.h"
@@ -103,6 +104,7 @@ void CreateApplicationWindows() {
   Form29 = new TForm29();
   RegisterWindow(Form29);
   ConnectReportHandlers(Form1);
+  BeispielFensterErzeugen();
   Form3->show();
   // "QEB project.txt": the program starts with that project open, as if
   // "Projekt laden" had been pressed.
@@ -128,6 +130,7 @@ void DestroyApplicationWindows() {
   Form9 = nullptr;
   Form10 = nullptr;
   Form29 = nullptr;
+  BeispielFensterLoeschen();
 }
 
 void CloseCompanionWindows() {
