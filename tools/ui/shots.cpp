@@ -99,6 +99,13 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         qeb::Form1->grab().save(dir + QStringLiteral("/Form1_TRT.png"));
         ++n;
+        // The g-function window in test mode: the measured points and the fit.
+        qeb::TRTModus = true;
+        qeb::Form5->hide();
+        qeb::Form5->show();
+        QApplication::processEvents();
+        qeb::Form5->grab().save(dir + QStringLiteral("/Form5_TRT.png"));
+        ++n;
       }
     }
   }
