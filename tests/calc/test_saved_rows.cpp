@@ -109,6 +109,8 @@ class SavedRows : public ::testing::Test {
     Simulate(-3);
     ResetFileState();
     solar = mitRueckkuehler = false;
+    // Command -3 leaves the measured values as they are.
+    Messung = 0.0;
     readfile = writefile = false;
     ProjektOeffnen = false;
     GeoeffneteDatei.clear();
