@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "field/ScreenTween.h"
 #include "field/Sondenfeld.h"
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
@@ -54,6 +55,8 @@ void CreateApplicationWindows() {
   FeldeditorInitialisieren();
   Feld = new TFeld();
   RegisterWindow(Feld);
+  FormTween = new TFormTween();
+  RegisterWindow(FormTween);
   Form3->show();
   // "QEB project.txt": the program starts with that project open, as if
   // "Projekt laden" had been pressed.
@@ -74,6 +77,7 @@ void DestroyApplicationWindows() {
   system_2 = nullptr;
   Form5 = nullptr;
   Feld = nullptr;
+  FormTween = nullptr;
 }
 
 void CloseCompanionWindows() {
