@@ -15,10 +15,11 @@ inline double Ausgabe(const FarbkartenEingabe& e, double S) {
 }
 
 // One borehole's term as both loops compute it.
+// ln d is taken as ln(d^2) / 2: the same number without a square root.
 inline double Term(const FarbkartenEingabe& e, double dx, double dy) {
-  const double d = std::sqrt(dx * dx + dy * dy);
-  if (!(d > 0)) return 0.0;
-  const double t = e.A + e.B - std::log(d);
+  const double d2 = dx * dx + dy * dy;
+  if (!(d2 > 0)) return 0.0;
+  const double t = e.A + e.B - 0.5 * std::log(d2);
   return t > 0 ? t : 0.0;
 }
 
