@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "field/ScreenTween.h"
+#include "input/QEBInput_austausch.h"
 #include "field/Sondenfeld.h"
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
@@ -57,6 +58,7 @@ void CreateApplicationWindows() {
   RegisterWindow(Feld);
   FormTween = new TFormTween();
   RegisterWindow(FormTween);
+  AustauschVerbinden(Form1);
   Form3->show();
   // "QEB project.txt": the program starts with that project open, as if
   // "Projekt laden" had been pressed.
