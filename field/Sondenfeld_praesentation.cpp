@@ -75,6 +75,7 @@ void TFeld::ScreClick() {
 void TFeld::Copy0Click() {
   KopieAusstehend = true;
   ScreClick();
+  KopieAusstehend = false;  // the copy is made, whichever view it showed
   FeldKopieErstellt = true;
 }
 
