@@ -20,6 +20,7 @@
 #include "calc/QEBMOD_run.h"
 #include "calc/TextIO.h"
 #include "field/Sondenfeld.h"
+#include "input/QEBInput_dokumente.h"
 #include "platform/Platform.h"
 #include "results/gfunc_fit.h"
 
@@ -475,11 +476,7 @@ void TFeld::Button1Click() {
       Form1->ZoomSondenfeld1->setVisible(true);
     }
   }
-  if (!ProjektbildGeladen && FeldKopieErstellt && Form1 != nullptr) {
-    const QByteArray sig("ClipboardEinlesenClick()");
-    if (Form1->metaObject()->indexOfMethod(sig.constData()) >= 0)
-      QMetaObject::invokeMethod(Form1, "ClipboardEinlesenClick", Qt::DirectConnection);
-  }
+  if (!ProjektbildGeladen && FeldKopieErstellt && Form1 != nullptr) ClipboardEinlesenClick();
 }
 
 void TFeld::FormButton1Click() { Button1Click(); }

@@ -5,6 +5,7 @@
 
 #include "field/ScreenTween.h"
 #include "input/QEBInput_austausch.h"
+#include "input/QEBInput_dokumente.h"
 #include "field/Sondenfeld.h"
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
@@ -59,6 +60,7 @@ void CreateApplicationWindows() {
   FormTween = new TFormTween();
   RegisterWindow(FormTween);
   AustauschVerbinden(Form1);
+  DokumenteVerbinden(Form1);
   Form3->show();
   // "QEB project.txt": the program starts with that project open, as if
   // "Projekt laden" had been pressed.
