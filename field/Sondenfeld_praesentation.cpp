@@ -31,7 +31,12 @@ void TFeld::AlleAusblenden(bool verstecken) {
       Scre,     Plankl,   Plangr,   Nachbar,  Nachbar1, Blend,    Blend1,     Koordinaten, Stao,  Button60,
       Button61, Copy0,    Year_of_graph, EYear_Grafik};
   SichtbarGespeichert.clear();
-  for (QWidget* w : alle) {
+  std::vector<QWidget*> liste(alle);
+  // The panels of the measuring, grid and plan buttons go with them, so the
+  // copy shows no empty frames.
+  for (const char* gruppe : {"grp_g_Feld_Messen", "grp_g_Feld_Gitter", "grp_g_Feld_Plan"})
+    if (QWidget* g = findChild<QWidget*>(QString::fromLatin1(gruppe))) liste.push_back(g);
+  for (QWidget* w : liste) {
     // isHidden, not isVisible: a control counts as shown while its window is hidden.
     SichtbarGespeichert.emplace_back(w, !w->isHidden());
     w->hide();
