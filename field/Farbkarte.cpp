@@ -38,7 +38,10 @@ std::vector<double> FarbkartenWerteEinfach(const FarbkartenEingabe& e) {
   return w;
 }
 
+int FarbkartenLaeufe = 0;
+
 std::vector<double> FarbkartenWerte(const FarbkartenEingabe& e) {
+  ++FarbkartenLaeufe;
   std::vector<double> w(static_cast<size_t>(std::max(e.breite, 0)) * std::max(e.hoehe, 0));
   const size_t n = std::min(e.x.size(), e.y.size());
   // Beyond R = exp(A + B) a borehole's term is not positive and counts 0; the

@@ -30,6 +30,8 @@ struct FarbkartenEingabe {
 // is exactly zero (d at or beyond exp(A + B)) and computes rows in parallel;
 // it gives the same numbers as the plain loop, bit for bit.
 std::vector<double> FarbkartenWerte(const FarbkartenEingabe& e);
+// How often FarbkartenWerte ran (the scale buttons only recolour).
+extern int FarbkartenLaeufe;
 std::vector<double> FarbkartenWerteEinfach(const FarbkartenEingabe& e);
 
 // Colour of the value v (change / full scale). `karte` with q < 0 turns the

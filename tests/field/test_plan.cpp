@@ -377,8 +377,10 @@ TEST_F(Farbkarte, ScaleButtonsKeepTheIsolinesAndTheLegendMatchesTheMap) {
     double s;
   } knoepfe[] = {{Feld->Farb9, 2.75}, {Feld->Farb4, 3.5}, {Feld->Farb8, 5.0}, {Feld->Farb0, 7.0},
                  {Feld->Farb5, 10.0}, {Feld->Farb6, 12.0}, {Feld->Farb7, 13.0}};
+  const int laeufe = FarbkartenLaeufe;
   for (const auto& k : knoepfe) {
     k.b->click();
+    EXPECT_EQ(FarbkartenLaeufe, laeufe + 1);  // computed once, then only recoloured
     EXPECT_DOUBLE_EQ(FarbSkala, k.s);
     EXPECT_TRUE(Feld->Button60->isHidden());
   }
@@ -402,6 +404,24 @@ TEST_F(Farbkarte, ScaleButtonsKeepTheIsolinesAndTheLegendMatchesTheMap) {
     EXPECT_TRUE(c == FarbeAusWert(0.1 * j / 13.0, 13.0, 0, false) || c == FarbeAusWert(0.1 * (j + 1) / 13.0, 13.0, 0, false))
         << k;
   }
+}
+
+TEST_F(Farbkarte, WithoutAnnualEnergyTheLoadComesFromTheHourlySeries) {
+  Feldmitplan();
+  QHeizSumme = QKuehlSumme = 0;
+  Feld->Farb8Click();
+  ASSERT_TRUE(fs::exists("blend2.map"));
+  double E = 0;
+  for (int h = 1; h <= 8760; ++h) E += QStunde[h];
+  const double q = E / 8.76 / Sondenlaenge / 2;
+  const int X = static_cast<int>(13.0 / Multiplikator), Y = static_cast<int>(10.0 / Multiplikator);
+  const double A = GFunctionValue(JahrGrafik), B = std::log(0.0005 * Sondenlaenge);
+  double S = 0;
+  for (int i = 1; i <= Zaehler; ++i) {
+    const double d = std::hypot(X * Multiplikator - SondeX[i], Y * Multiplikator - SondeY[i]);
+    S += std::max(d > 0 ? A + B - std::log(d) : 0.0, 0.0);
+  }
+  EXPECT_EQ(PlanBild.pixel(X - Posx, Y - Posy), FarbeAusWert((q * S / 3.14 / 2 / lambdaErd) / 5.0, 5.0, q, true));
 }
 
 TEST_F(Farbkarte, NoMapWithoutOwnBoreholeLengthOrConductivity) {
