@@ -49,12 +49,18 @@ std::vector<double> FarbkartenWerte(const FarbkartenEingabe& e) {
   const double R = std::exp(e.A + e.B) * (1 + 1e-9) + 1e-12;
   const bool alle = !std::isfinite(R);
   const double R2 = R * R;
+  const double C = e.A + e.B;
+  const double Rinnen = std::exp(C) * (1 - 1e-9);
+  const double R2innen = Rinnen * Rinnen;
+  // A bundle of squares, each below R^2 and above 1e-12, stays within the
+  // range of a double: at most 1e300 and at least 1e-300.
+  const int buendel = R2 > 1 ? std::min(25, static_cast<int>(300.0 / std::log10(R2))) : 25;
+  const bool gebuendelt = !alle && buendel >= 2 && R2innen > 0;
   std::vector<int> zeilen(static_cast<size_t>(std::max(e.hoehe, 0)));
   std::iota(zeilen.begin(), zeilen.end(), 0);
   QtConcurrent::blockingMap(zeilen, [&](int r) {
     const double py = (e.posy + r) * e.massstab;
-    // The boreholes near enough to this row, in their own order, so that the
-    // sum runs as in the plain loop.
+    // The boreholes near enough to this row.
     std::vector<size_t> nah;
     nah.reserve(n);
     for (size_t i = 0; i < n; ++i)
@@ -63,10 +69,37 @@ std::vector<double> FarbkartenWerte(const FarbkartenEingabe& e) {
     for (int c = 0; c < e.breite; ++c) {
       const double px = (e.posx + c) * e.massstab;
       double S = 0;
-      for (size_t i : nah) {
-        const double dx = px - e.x[i], dy = py - e.y[i];
-        if (!alle && dx * dx + dy * dy > R2) continue;
-        S += Term(e, dx, dy);
+      if (gebuendelt) {
+        // Well inside R every term is C - ln(d^2)/2 > 0: their sum is
+        // n C - ln(product of the d^2)/2, one logarithm for a bundle of boreholes.
+        // Terms near R (where rounding decides the sign) and tiny distances
+        // are taken one by one as the plain loop takes them.
+        double produkt = 1, logsumme = 0;
+        int imBuendel = 0, gezaehlt = 0;
+        for (size_t i : nah) {
+          const double dx = px - e.x[i], dy = py - e.y[i];
+          const double d2 = dx * dx + dy * dy;
+          if (d2 > R2) continue;
+          if (d2 >= R2innen || d2 < 1e-12) {
+            S += Term(e, dx, dy);
+            continue;
+          }
+          produkt *= d2;
+          ++gezaehlt;
+          if (++imBuendel == buendel) {
+            logsumme += std::log(produkt);
+            produkt = 1;
+            imBuendel = 0;
+          }
+        }
+        if (imBuendel > 0) logsumme += std::log(produkt);
+        S += gezaehlt * C - 0.5 * logsumme;
+      } else {
+        for (size_t i : nah) {
+          const double dx = px - e.x[i], dy = py - e.y[i];
+          if (!alle && dx * dx + dy * dy > R2) continue;
+          S += Term(e, dx, dy);
+        }
       }
       zeile[c] = Ausgabe(e, S);
     }
