@@ -21,6 +21,10 @@ extern LineReader Eingabedatei;  // project file being read; after the reader it
 // ---- hourly series that the reader and the load rows fill (index = hour 1..8760, 0 spare) ----
 extern double MassenstromStunde[8761];
 extern double QLastStunde[8761];
+// The sink temperatures of the stored rows as the reader took them. Every run
+// clears `TSinkStunde` and records its own sink temperature there, so a
+// project saved with its measured hours takes them from here.
+extern double TSinkMessungStunde[8761];
 extern double TSinkKuehlStunde[8761];
 extern double QMaxStunde[8761];
 

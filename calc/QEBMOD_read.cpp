@@ -18,6 +18,7 @@ namespace qeb {
 LineReader Eingabedatei;
 double MassenstromStunde[8761];
 double QLastStunde[8761];
+double TSinkMessungStunde[8761];
 double TSinkKuehlStunde[8761];
 double QMaxStunde[8761];
 int MessungJahre = 1;
@@ -423,6 +424,7 @@ void ReadStoredRows(Reader& r, const std::string& fileName) {
     for (int h = 1; h <= kStunden; ++h) {
       MassenstromStunde[h] = m[h];
       TSinkStunde[h] = ts[h];
+      TSinkMessungStunde[h] = ts[h];
       QLastStunde[h] = q[h];
       Aussentemperatur[h] = ta[h];
       Globalstrahlung[h] = gk[h];
@@ -447,6 +449,7 @@ void ReadStoredRows(Reader& r, const std::string& fileName) {
     for (int h = 1; h <= kStunden; ++h) {
       MassenstromStunde[h] = m[h];
       TSinkStunde[h] = ts[h];
+      TSinkMessungStunde[h] = ts[h];
       QLastStunde[h] = q[h];
     }
     Reopen(r, firstRow);
@@ -561,8 +564,8 @@ class ReaderBackup {
         }
       }
     }
-    for (double* series : {MassenstromStunde, TSinkStunde, QLastStunde, Aussentemperatur, Luftfeuchte,
-                           Globalstrahlung, Lueftungsprofil, QMaxStunde, MWPStunde, QWPStunde})
+    for (double* series : {MassenstromStunde, TSinkStunde, TSinkMessungStunde, QLastStunde, Aussentemperatur,
+                           Luftfeuchte, Globalstrahlung, Lueftungsprofil, QMaxStunde, MWPStunde, QWPStunde})
       Raw(series, kStundenArray * sizeof(double));
     Raw(R1V, sizeof R1V);
     Raw(RaV, sizeof RaV);

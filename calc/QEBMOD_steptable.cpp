@@ -78,7 +78,9 @@ void WriteStepRow(int& zeilenzaehler, double& m, double& tSink, double& q, doubl
     CheckHour(s);
     swap.on = true;
     m = MassenstromStunde[s];
-    tSink = TSinkStunde[s];
+    // By now the run has put its own sink temperature into `TSinkStunde`;
+    // row 0 holds the run's start values, not a measured hour.
+    tSink = s >= 1 ? TSinkMessungStunde[s] : TSinkStunde[s];
     q = QLastStunde[s];
   }
 

@@ -216,6 +216,7 @@ void TForm1::Messwerteeinlesen1Click() {
   for (int h = 1; h <= 8760; ++h) {
     MassenstromStunde[h] = m[h];
     TSinkStunde[h] = ts[h];
+    TSinkMessungStunde[h] = ts[h];
     QMessungStunde[h] = q[h];
   }
 }

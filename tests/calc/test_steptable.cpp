@@ -141,9 +141,17 @@ TEST_F(StepTable, RecoolerRowsMatchTheirHeader) {
 TEST_F(StepTable, MeasuredValuesStandInWhileSaving) {
   MesswerteSpeichern = true;
   MassenstromStunde[4] = 0.3;
-  TSinkStunde[4] = 7.0;
+  TSinkMessungStunde[4] = 7.0;
   QLastStunde[4] = 2.5;
+  // What the run recorded for the hour does not reach the row.
+  TSinkStunde[4] = 13.5;
   EXPECT_EQ(Row(4), "4\t0.300\t7.000\t2.500\t10.000\t9.88\t1234\tFALSE");
+  // Row 0 is the run's start, not a measured hour.
+  MassenstromStunde[0] = 0.0;
+  TSinkStunde[0] = 9.5;
+  TSinkMessungStunde[0] = -99.0;
+  QLastStunde[0] = 0.0;
+  EXPECT_EQ(Row(0), "0\t0.000\t9.500\t0.000\t10.000\t9.88\t1234\tFALSE");
   EXPECT_EQ(m, 0.085);
   EXPECT_EQ(tSink, 20.0);
   EXPECT_EQ(q, 1.0);

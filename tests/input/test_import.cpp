@@ -159,6 +159,7 @@ TEST_F(Imports, MeasuredValuesRoundTripAndADamagedRowChangesNothing) {
   for (int h : {1, 2, 4000, 8760}) {
     EXPECT_NEAR(MassenstromStunde[h], 0.5 + h % 7 * 0.1, 1e-9);
     EXPECT_NEAR(TSinkStunde[h], 5 + h % 11, 1e-9);
+    EXPECT_NEAR(TSinkMessungStunde[h], 5 + h % 11, 1e-9);
     EXPECT_NEAR(QMessungStunde[h], 3.0 + h % 5, 1e-9);
   }
   EXPECT_TRUE(f.keineMesswerteeinlesen1->isVisible());
