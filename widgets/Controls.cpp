@@ -121,7 +121,9 @@ QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
       if (c.flags & ctl::WIDE) {
         e->setMinimumWidth(160);
       } else {
-        e->setFixedWidth((c.flags & ctl::EXP) ? 86 : 66);
+        // Numbers in exponent form or with many decimals ("0.0000035") need
+        // the wider edit to be read whole.
+        e->setFixedWidth((c.flags & ctl::EXP) || c.decimals >= 5 ? 86 : 66);
       }
       if (c.flags & ctl::RO) {
         e->setReadOnly(true);
