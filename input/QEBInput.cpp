@@ -128,6 +128,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ConnectCalculationHandlers(this);
   ConnectLoadHandlers(this);
   ConnectFieldHandlers(this);
+  ConnectProbeHandlers(this);
+  ConnectMethodHandlers(this);
+  ConnectSiteHandlers(this);
+  ConnectCollectorHandlers(this);
+  ConnectMenuHandlers(this);
 }
 
 // ---------------- lifecycle ----------------

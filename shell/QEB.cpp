@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "field/Sondenfeld.h"
+#include "input/Bildfenster.h"
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
@@ -54,6 +55,11 @@ void CreateApplicationWindows() {
   FeldeditorInitialisieren();
   Feld = new TFeld();
   RegisterWindow(Feld);
+  Waermefluss_NAGRA_NTB_99_08 = new TBildfenster("Waermefluss_NAGRA_NTB_99_08", QStringLiteral("Wärmefluss NAGRA NTB 99-08"),
+                                                 "Waermefluss_NAGRA_NTB_99_08.jpg");
+  RegisterWindow(Waermefluss_NAGRA_NTB_99_08);
+  Form26 = new TBildfenster("Form26", QStringLiteral("Wärmeleitfähigkeit lambda der Molasse"), "Waermeleitfaehigkeit_Molasse.jpg");
+  RegisterWindow(Form26);
   Form3->show();
   // "QEB project.txt": the program starts with that project open, as if
   // "Projekt laden" had been pressed.
@@ -74,6 +80,8 @@ void DestroyApplicationWindows() {
   system_2 = nullptr;
   Form5 = nullptr;
   Feld = nullptr;
+  Waermefluss_NAGRA_NTB_99_08 = nullptr;
+  Form26 = nullptr;
 }
 
 void CloseCompanionWindows() {
