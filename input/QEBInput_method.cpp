@@ -194,13 +194,10 @@ void TForm1::EBuChange() {
   // bounds: it is held to them when the edit is left.
   bool begrenzt = false;
   if (EditInArbeit(this) != EBu) {
-    if (Bu > BuAbstand) {
-      Bu = BuAbstand;
-      begrenzt = true;
-    } else if (Bu < BuRohr) {
-      Bu = BuRohr;
-      begrenzt = true;
-    }
+    // A bound shown rounded reads back a hair outside it: that is no cut.
+    const double getippt = Bu;
+    Bu = std::clamp(Bu, BuRohr, std::max(BuRohr, BuAbstand));
+    begrenzt = std::fabs(Bu - getippt) > 0.0001;
     Zeige(EBu, Bu, 3);
   }
   if (std::fabs(Bu - buAlt) > 0.0001 || std::fabs(Rd - rdAlt) > 0.0001 || begrenzt) {

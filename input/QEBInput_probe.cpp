@@ -5,12 +5,14 @@
 // when the edit is left.
 #include <QAction>
 #include <QLabel>
+#include <QButtonGroup>
 #include <QMetaObject>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -40,21 +42,27 @@ void RufeWennDa(QObject* o, const char* slot) {
 }
 
 void BeimVerlassen(QLineEdit* e, QObject* context, std::function<void()> handler) {
-  QObject::connect(e, &QLineEdit::editingFinished, context, [e, handler] {
-    if (!e->isModified() && !e->property("qebFertig").toBool()) return;
+  // Only the user's keys count as typed; texts other code writes do not.
+  auto getippt = std::make_shared<bool>(false);
+  QObject::connect(e, &QLineEdit::textEdited, context, [getippt] { *getippt = true; });
+  QObject::connect(e, &QLineEdit::editingFinished, context, [e, getippt, handler] {
+    if (!*getippt) return;
+    *getippt = false;
+    // Left: the edit is no longer the one being typed, its whole rule applies.
     e->setModified(false);
     handler();
   });
 }
 
 void BeiWahl(RadioGroup* r, QObject* context, std::function<void()> handler) {
-  for (int i = 0; i < r->count(); ++i) {
-    QRadioButton* b = r->button(i);
-    QObject::connect(b, &QAbstractButton::pressed, context, [r] { r->setProperty("qebVorher", r->itemIndex()); });
-    QObject::connect(b, &QAbstractButton::clicked, context, [r, handler] {
-      if (r->property("qebVorher").toInt() != r->itemIndex()) handler();
-    });
-  }
+  if (r->count() == 0) return;
+  for (int i = 0; i < r->count(); ++i)
+    QObject::connect(r->button(i), &QAbstractButton::pressed, context,
+                     [r] { r->setProperty("qebVorher", r->itemIndex()); });
+  // The group takes the new item first; the handler follows when it changed.
+  QObject::connect(r->button(0)->group(), &QButtonGroup::idClicked, context, [r, handler](int) {
+    if (r->property("qebVorher").toInt() != r->itemIndex()) handler();
+  });
 }
 
 namespace {
@@ -288,8 +296,7 @@ void TForm1::EDurchschnittClick() {
   Einspeisung = R(EEinspeisung);
   // February's peak days carry the peak load; the rest of its days the design
   // extraction. A peak as long as the month leaves no ordinary days.
-  const int peakTage = std::clamp(DauerLastSpitze, 0, 28);
-  const double peak = peakTage * 24.0 * QSpitzeFeb;
+  const double peak = DauerLastSpitze * 24.0 * QSpitzeFeb;
   const QString einheit = Durchschnittsentzug ? QStringLiteral("[kWh]") : QStringLiteral("[h/d]");
   for (int m = 1; m <= 12; ++m)
     if (auto* l = findChild<QLabel*>(QStringLiteral("LEinheitLaufzeit") + QString::number(m))) l->setText(einheit);

@@ -182,6 +182,7 @@ void TForm1::UebernehmClick() {
     RufeWennDa(profil, "aus_WaermeflussClick");
   }
   if (mit_Standorthoehe < 1.0) mit_Waermefluss = 1.0;
+  Zeige(Emit_Waermefluss, mit_Waermefluss, 3);
   ETempProfil->setItemIndex(0);
   TempProfil = true;
   Sichtbar({EJahresmitteltemp, EBodenerwaermung, T31, EStandorthoehe, Label402, Label403}, false);
@@ -199,6 +200,7 @@ void TForm1::Button16Click() {
     Zeige(Emit_Waermefluss, mit_Waermefluss, 3);
     ZeigeAlle(profil, false);
   } else {
+    Zeige(Emit_Waermefluss, mit_Waermefluss, 3);
     Sichtbar({EKlimaerwaermung, Label378, EWaermefluss, Label361, Label362}, false);
     Sichtbar({EJahresmitteltemp, EBodenerwaermung, T31, T32}, true);
     ZeigeAlle(profil, true);
@@ -209,6 +211,8 @@ void TForm1::Button16Click() {
 void TForm1::Aus_StandorthoeheClick() {
   mit_Standorthoehe = mit_Standorthoehe == 1.0 ? 0.0 : 1.0;
   mit_Waermefluss = 0.0;
+  // The transfer reads the heat-flux mode back from its edit.
+  Zeige(Emit_Waermefluss, mit_Waermefluss, 3);
   Sichtbar({EWaermefluss, Label361, EJahresmitteltemp, EBodenerwaermung, T31, T32}, false);
   const bool an = mit_Standorthoehe == 1.0;
   Sichtbar({EStandorthoehe, Label402, Label403}, an);
