@@ -85,6 +85,8 @@ void TForm1::Rckkhler1Click() {
   EWWPrio->setItemIndex(1);
   Sichtbar({EWWPrio}, false);
   ZeigeAlle(Tauschereingaben(*this), true);
+  // Nothing of the hot-water pre-heating is left to show.
+  Sichtbar({findChild<QWidget*>(QStringLiteral("grp_g_Koll_WW"))}, false);
   AussenluftTauscheraus1->setVisible(true);
   Rckkhler1->setVisible(false);
 }
@@ -95,7 +97,7 @@ void TForm1::AussenluftTauscheraus1Click() {
   ZeigeAlle(Tauschereingaben(*this), false);
   Sichtbar({EHoeh, Label388, Label389}, false);
   ZeigeAlle(Kollektoreingaben(*this), true);
-  Sichtbar({EWW_Bedarf, EWWPrio}, true);
+  Sichtbar({findChild<QWidget*>(QStringLiteral("grp_g_Koll_WW")), EWW_Bedarf, EWWPrio}, true);
   AussenluftTauscheraus1->setVisible(false);
   Rckkhler1->setVisible(true);
 }

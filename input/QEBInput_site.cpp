@@ -194,14 +194,15 @@ void TForm1::Button16Click() {
   Sichtbar({EStandorthoehe, Label402}, false);
   const std::vector<QWidget*> profil = Profilfelder(*this);
   if (mit_Waermefluss == 1.0) {
-    Sichtbar({EWaermefluss, Label361, Label362, EKlimaerwaermung, Label378, EJahresmitteltemp, EBodenerwaermung, T31,
-              T32},
+    // The heat-flux profile is taken over with its own button.
+    Sichtbar({EWaermefluss, Label361, Label362, EKlimaerwaermung, Label378, Uebernehm, EJahresmitteltemp,
+              EBodenerwaermung, T31, T32},
              true);
     Zeige(Emit_Waermefluss, mit_Waermefluss, 3);
     ZeigeAlle(profil, false);
   } else {
     Zeige(Emit_Waermefluss, mit_Waermefluss, 3);
-    Sichtbar({EKlimaerwaermung, Label378, EWaermefluss, Label361, Label362}, false);
+    Sichtbar({EKlimaerwaermung, Label378, Uebernehm, EWaermefluss, Label361, Label362}, false);
     Sichtbar({EJahresmitteltemp, EBodenerwaermung, T31, T32}, true);
     ZeigeAlle(profil, true);
   }
