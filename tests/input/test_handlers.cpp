@@ -413,6 +413,34 @@ TEST_F(Handlers, ClimateResetRestoresTheSiteAndTheOffsetBeforeTheImport) {
   EXPECT_FALSE(f.EAzimut->isHidden());
 }
 
+TEST_F(Handlers, ASecondWeatherImportKeepsTheEngineersSiteForTheReset) {
+  ScriptedInteraction ui;
+  Eingabe(f.EAzimut, "20");
+  Eingabe(f.ENeigung, "30");
+  EXPECT_EQ(KollektorFaktor, CollectorOrientationFactor(30.0, 20.0));  // either edit drives both
+  Hoeh = 700.0;
+  // Two imports in a row (the file dialog cancelled where the import asks).
+  for (int i = 0; i < 2; ++i) {
+    ui.AnswerFile("");
+    MeteonormGeladen = true;
+    f.Wetterdaten->click();
+    EXPECT_EQ(Azimut, 45.0);
+    EXPECT_EQ(Neigung, 44.9);
+    EXPECT_EQ(Hoeh, 553.1);
+    EXPECT_TRUE(f.EAzimut->isHidden());
+  }
+  EXPECT_EQ(AzimutVorher, 20.0);
+  EXPECT_EQ(NeigungVorher, 30.0);
+  EXPECT_EQ(HoehVorher, 700.0);
+  f.KlimadatenAus->setVisible(true);
+  f.KlimadatenAus->trigger();
+  EXPECT_EQ(Azimut, 20.0);
+  EXPECT_EQ(Neigung, 30.0);
+  EXPECT_EQ(Hoeh, 700.0);
+  EXPECT_EQ(T(f.EAzimut), "20.0");
+  EXPECT_FALSE(f.EAzimut->isHidden());
+}
+
 TEST_F(Handlers, ReturnTemperatureFollowsTheOutdoorAir) {
   TRL20 = 35.0;
   TRL30 = 25.0;
