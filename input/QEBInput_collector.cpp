@@ -12,6 +12,7 @@
 #include "input/QEBInput.h"
 #include "input/QEBInput_handlers.h"
 #include "platform/Platform.h"
+#include "results/Result.h"
 #include "widgets/Typing.h"
 
 namespace qeb {
@@ -24,6 +25,13 @@ double HoehVorher = 553.1;
 [[gnu::weak]] int OffsetVorMeteonorm = 0;
 
 namespace {
+
+// The results window names the collector orientation only while it is the engineer's.
+void ErgebnisOrientierungZeigen(bool shown) {
+  if (Resultat == nullptr) return;
+  for (const char* name : {"L_EAzimut", "L_ENeigung"})
+    if (auto* l = Resultat->findChild<QWidget*>(QString::fromLatin1(name))) l->setHidden(!shown);
+}
 
 // An import is in force from the weather button until the weather is reset:
 // the orientation saved then is the engineer's, not the import's.
@@ -109,6 +117,7 @@ void TForm1::WetterdatenClick() {
   RufeWennDa(this, "WetterdatenMeteonorm1Click");
   if (!MeteonormGeladen) return;
   Sichtbar({ENeigung, EAzimut, EHoeh, Label308, Label309, Label317, Label318, Label388, Label389}, false);
+  ErgebnisOrientierungZeigen(false);
   if (!importGesichert) {
     AzimutVorher = azimut;
     NeigungVorher = neigung;
@@ -218,6 +227,7 @@ void TForm1::OffsetWetterdaten15h1Click() { Versetzen(*this, 15); }
 void TForm1::KlimadatenAusClick() {
   MeteonormGeladen = false;
   Sichtbar({Label308, Label309, Label389, Label318, Label317, ENeigung, EAzimut, EHoeh}, true);
+  ErgebnisOrientierungZeigen(true);
   Azimut = AzimutVorher;
   Neigung = std::fabs(NeigungVorher - 44.9) <= 0.01 ? 45.0 : NeigungVorher;
   Hoeh = HoehVorher;

@@ -23,6 +23,7 @@
 #include "input/QEBInput_handlers.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
+#include "results/Result.h"
 #include "tests/support/ui_project.h"
 #include "widgets/Typing.h"
 
@@ -93,6 +94,15 @@ TEST_F(Handlers, ProbeInputsCorrectWhatWasTypedWhenTheEditIsLeft) {
   EXPECT_EQ(DimRad, 12);
   Eingabe(f.EDimRad, "0");
   EXPECT_EQ(DimRad, 1);
+  // The simulated years: none becomes one, 250 becomes 200, shown once left.
+  Tippe(f.ELastyear, "0");
+  EXPECT_EQ(T(f.ELastyear), "0");
+  Verlasse(f.ELastyear);
+  EXPECT_EQ(LastYear, 1);
+  EXPECT_EQ(T(f.ELastyear), "1");
+  Eingabe(f.ELastyear2, "250");
+  EXPECT_EQ(LastYear, 200);
+  EXPECT_EQ(T(f.ELastyear), "200");
 
   // A probe of 2 m: the message and 3.0 once the length is left.
   Tippe(f.ESondenlaenge, "2");
@@ -411,6 +421,7 @@ TEST_F(Handlers, ClimateResetRestoresTheSiteAndTheOffsetBeforeTheImport) {
   for (int h : {1, 100, 8760}) EXPECT_EQ(Aussentemperatur[h], ref6[h]) << h;
   EXPECT_FALSE(f.KlimadatenAus1->isVisible());
   EXPECT_FALSE(f.EAzimut->isHidden());
+  EXPECT_FALSE(Resultat->findChild<QWidget*>(QStringLiteral("L_EAzimut"))->isHidden());
 }
 
 TEST_F(Handlers, ASecondWeatherImportKeepsTheEngineersSiteForTheReset) {
@@ -428,6 +439,7 @@ TEST_F(Handlers, ASecondWeatherImportKeepsTheEngineersSiteForTheReset) {
     EXPECT_EQ(Neigung, 44.9);
     EXPECT_EQ(Hoeh, 553.1);
     EXPECT_TRUE(f.EAzimut->isHidden());
+    EXPECT_TRUE(Resultat->findChild<QWidget*>(QStringLiteral("L_EAzimut"))->isHidden());
   }
   EXPECT_EQ(AzimutVorher, 20.0);
   EXPECT_EQ(NeigungVorher, 30.0);
@@ -439,6 +451,7 @@ TEST_F(Handlers, ASecondWeatherImportKeepsTheEngineersSiteForTheReset) {
   EXPECT_EQ(Hoeh, 700.0);
   EXPECT_EQ(T(f.EAzimut), "20.0");
   EXPECT_FALSE(f.EAzimut->isHidden());
+  EXPECT_FALSE(Resultat->findChild<QWidget*>(QStringLiteral("L_EAzimut"))->isHidden());
 }
 
 TEST_F(Handlers, ReturnTemperatureFollowsTheOutdoorAir) {
