@@ -196,6 +196,8 @@ void TForm1::EVerlustfakt1Click() {
 void TForm1::EMaxSondenruecklaufChange() {
   if (Anzeigend()) return;
   MaxSondenruecklauf = R(EMaxSondenruecklauf);
+  // The whole transfer (and what it may report) waits until the edit is left.
+  if (EditInArbeit(this) == EMaxSondenruecklauf) return;
   EingabenUebernehmen();
   EingabenAnzeigen();
 }

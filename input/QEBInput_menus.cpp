@@ -158,7 +158,7 @@ void TForm1::Parameter2Click() {
 void TForm1::Simulation1Click() {
   SetTabVisible(TabSheet4, true);
   ShowTab(TabSheet4);
-  Sichtbar({EFreecool_Max}, true);
+  Sichtbar({EFreecool_Max, EMinDeckungFreecooling}, true);
 }
 void TForm1::Rechenparameter1Click() { Simulation1Click(); }
 
@@ -212,7 +212,7 @@ void TForm1::Einzelsonde1Click() {
 }
 
 void TForm1::ESondeNrChange() {
-  if (Anzeigend()) return;
+  if (Anzeigend() || EditInArbeit(this) == ESondeNr) return;
   EingabenUebernehmen();
   if (Form5 != nullptr) {
     Form5->show();

@@ -73,19 +73,18 @@ void TiefenSteigend() {
 
 void TForm1::Button13Click() {
   if (Anzeigend()) return;
-  EingabenUebernehmen();
   // Depths typed digit by digit pass through smaller values: the others
-  // follow when the edit is left.
+  // follow (and the transfer runs) when the edit is left.
   QLineEdit* tippt = EditInArbeit(this);
   if (tippt == EzSchicht1 || tippt == EzSchicht2 || tippt == EzSchicht3 || tippt == EzSchicht4) return;
+  EingabenUebernehmen();
   TiefenSteigend();
   EingabenAnzeigen();
 }
 
 void TForm1::EzSchicht1Change() {
-  if (Anzeigend()) return;
+  if (Anzeigend() || EditInArbeit(this) == EzSchicht1) return;
   EingabenUebernehmen();
-  if (EditInArbeit(this) == EzSchicht1) return;
   if (zSchicht1 <= 0.0) zSchicht1 = 0.01;
   TiefenSteigend();
   Niveau = (Isohypse1 + Isohypse2) / 2.0 + zSchicht1;

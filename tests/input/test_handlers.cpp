@@ -384,6 +384,19 @@ TEST_F(Handlers, ExchangerMenuSwitchesItsInputsAndHotWater) {
   EXPECT_TRUE(f.Rckkhler1->isVisible());
 }
 
+TEST_F(Handlers, TheProbeReturnLimitTakesTheWindowOnlyWhenLeft) {
+  ScriptedInteraction ui;
+  f.EHellstroem->setItemIndex(1);
+  f.ERb->setText(QStringLiteral("0.100"));
+  f.ERa->setText(QStringLiteral("0.500"));  // above 4 Rb: the transfer reports it
+  Tippe(f.EMaxSondenruecklauf, "45");
+  EXPECT_EQ(MaxSondenruecklauf, 45.0);
+  EXPECT_EQ(ui.Count("warning", " Max Ra = 4 x Rb ! "), 0);
+  Verlasse(f.EMaxSondenruecklauf);
+  EXPECT_EQ(ui.Count("warning", " Max Ra = 4 x Rb ! "), 1);
+  EXPECT_EQ(T(f.EMaxSondenruecklauf), "45.0");
+}
+
 TEST_F(Handlers, WeatherOffsetShiftsByTheDifference) {
   ScriptedInteraction ui;
   double ref6[8761], ref7[8761];
