@@ -14,12 +14,12 @@ void CheckBrineInputs(const BrineInputs& in) {
     throw CalcError(" Solemodell ohne Eingaben  /  brine model without inputs ");
   }
   if (in.dimAxi < 1 || in.dimAxi > kMaxSegmente || in.nsub < 1 || in.subdt < 1 || in.zeitschritt < 1) {
-    throw CalcError(" Solemodell: ungültige Schrittzahl  /  brine model: invalid step counts ");
+    throw CalcError(" Solemodell: ung\xFCltige Schrittzahl  /  brine model: invalid step counts ");
   }
   const bool capacitiesOk =
       in.coaxial ? (in.cSoleRingraum > 0.0 && in.cSoleInnenrohr > 0.0) : (in.cSoleRohr > 0.0);
   if (!capacitiesOk || !(in.W >= 0.0)) {
-    throw CalcError(" Solemodell: Wärmekapazität <= 0  /  brine model: capacity <= 0 ");
+    throw CalcError(" Solemodell: W\xE4rmekapazit\xE4t <= 0  /  brine model: capacity <= 0 ");
   }
 }
 

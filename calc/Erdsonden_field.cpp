@@ -18,7 +18,7 @@ double FieldNeighbourInfluence(int count, std::span<double> table, double gSingl
     throw CalcError(" Sondentabelle zu klein  /  borehole table too small ");
   }
   if (!(length > 0.0) || !std::isfinite(length)) {
-    throw CalcError(" Sondenlänge ungültig  /  invalid probe length ");
+    throw CalcError(" Sondenl\xE4nge ung\xFCltig  /  invalid probe length ");
   }
   const int N = count;
   const double delta = gField - gSingle;

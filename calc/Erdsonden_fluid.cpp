@@ -22,7 +22,7 @@ constexpr double kK1_10000 = 1.106886;
 
 void RequirePositive(double v, const char* deName, const char* enName) {
   if (!(v > 0.0) || !std::isfinite(v)) {
-    throw CalcError(std::string(deName) + " ungültig  /  invalid " + enName);
+    throw CalcError(std::string(deName) + " ung\xFCltig  /  invalid " + enName);
   }
 }
 
@@ -30,7 +30,7 @@ void RequirePositive(double v, const char* deName, const char* enName) {
 
 double PowAbs(double x, double y) {
   if (x == 0.0 || !std::isfinite(x)) {
-    throw CalcError("Potenz von 0 ungültig  /  invalid power of 0");
+    throw CalcError("Potenz von 0 ung\xFCltig  /  invalid power of 0");
   }
   const long double l = std::log(std::fabs(static_cast<long double>(x)));
   const double r = static_cast<double>(std::exp(static_cast<long double>(y) * l));
@@ -54,12 +54,12 @@ FluidFlowFigures ComputeFluidFlowFigures(bool geocoax, bool coaxial, bool single
     return f;
   }
   RequirePositive(rho, "Dichte der Sole", "brine density");
-  RequirePositive(nu, "Viskosität der Sole", "brine viscosity");
-  RequirePositive(lambda, "Wärmeleitfähigkeit der Sole", "brine conductivity");
-  RequirePositive(cp, "Wärmekapazität der Sole", "brine heat capacity");
+  RequirePositive(nu, "Viskosit\xE4t der Sole", "brine viscosity");
+  RequirePositive(lambda, "W\xE4rmeleitf\xE4higkeit der Sole", "brine conductivity");
+  RequirePositive(cp, "W\xE4rmekapazit\xE4t der Sole", "brine heat capacity");
 
   const double d = pipeDiameter - 2.0 * wallThickness;
-  RequirePositive(d, "Rohrdurchmesser / Wandstärke", "pipe diameter / wall thickness");
+  RequirePositive(d, "Rohrdurchmesser / Wandst\xE4rke", "pipe diameter / wall thickness");
   f.innerDiameter = d;
 
   const double pi = std::numbers::pi;
@@ -129,7 +129,7 @@ FluidFlowFigures ComputeFluidFlowFigures(bool geocoax, bool coaxial, bool single
   double alpha = nuss * lambda / dh;
   if (corrugated) alpha *= (re <= kReLaminar) ? 1.158 : 1.9;
   if (!std::isfinite(alpha)) {
-    throw CalcError("Wärmeübergang der Sole nicht berechenbar  /  brine heat transfer not computable");
+    throw CalcError("W\xE4rme\xFC" "bergang der Sole nicht berechenbar  /  brine heat transfer not computable");
   }
   f.alpha = alpha;
   return f;
@@ -146,7 +146,7 @@ double ComputeFluidAlpha(bool geocoax, bool coaxial, bool singleU, bool hellstro
 }
 
 double ConductionCoefficient(bool corrugated, double lambda, double pipeDiameter) {
-  RequirePositive(lambda, "Wärmeleitfähigkeit der Sole", "brine conductivity");
+  RequirePositive(lambda, "W\xE4rmeleitf\xE4higkeit der Sole", "brine conductivity");
   RequirePositive(pipeDiameter, "Sondendurchmesser", "probe pipe diameter");
   // Distance from the wall to the radius that halves the cross-section.
   double k = lambda / ((1.0 - std::sqrt(0.5)) * pipeDiameter / 2.0);

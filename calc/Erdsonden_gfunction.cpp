@@ -33,7 +33,7 @@ constexpr double kG4 = 6.57;
 constexpr double kG5 = 6.6;
 
 [[noreturn]] void Invalid(const char* de, const char* en) {
-  throw CalcError(std::string(de) + " ungültig  /  invalid " + en);
+  throw CalcError(std::string(de) + " ung\xFCltig  /  invalid " + en);
 }
 
 void RequirePositive(double v, const char* de, const char* en) {
@@ -49,7 +49,7 @@ void CheckHistoryArgs(int j, int N) {
   if (j < 1 || j > kMaxSegmente) Invalid("Segmentnummer", "segment number");
   if (N > kMaxBloecke) {
     throw CalcError(
-        "Zu viele Randbedingungsblöcke (Simulationsdauer)  /  too many boundary blocks (simulation "
+        "Zu viele Randbedingungsbl\xF6" "cke (Simulationsdauer)  /  too many boundary blocks (simulation "
         "length)");
   }
 }
@@ -58,22 +58,22 @@ void CheckResponseArgs(int N, int dimAxi, double H, double r, double lambda, dou
                        int repRandbed) {
   if (N > kMaxBloecke) {
     throw CalcError(
-        "Zu viele Randbedingungsblöcke (Simulationsdauer)  /  too many boundary blocks (simulation "
+        "Zu viele Randbedingungsbl\xF6" "cke (Simulationsdauer)  /  too many boundary blocks (simulation "
         "length)");
   }
   if (dimAxi < 1) Invalid("Axiale Zellenzahl", "number of axial cells");
   if (repRandbed < 1) Invalid("Wiederholung der Randbedingung", "boundary repetition");
-  RequirePositive(H, "Sondenlänge", "probe length");
+  RequirePositive(H, "Sondenl\xE4nge", "probe length");
   RequirePositive(r, "Rechenradius", "calculation radius");
-  RequirePositive(lambda, "Wärmeleitfähigkeit des Erdreichs", "ground conductivity");
-  RequirePositive(c, "Wärmekapazität des Erdreichs", "ground heat capacity");
+  RequirePositive(lambda, "W\xE4rmeleitf\xE4higkeit des Erdreichs", "ground conductivity");
+  RequirePositive(c, "W\xE4rmekapazit\xE4t des Erdreichs", "ground heat capacity");
   RequirePositive(rho, "Dichte des Erdreichs", "ground density");
 }
 
 void CheckResult(double dT) {
   if (!std::isfinite(dT)) {
     throw CalcError(
-        "Temperaturänderung am Rechenrand nicht berechenbar  /  boundary temperature change not "
+        "Temperatur\xE4nderung am Rechenrand nicht berechenbar  /  boundary temperature change not "
         "computable");
   }
 }

@@ -12,14 +12,14 @@ namespace {
 // The leading block of a stack operation must fit the 14 x 14 storage.
 int BlockSize(int n) {
   if (n < 0 || n + 2 > kMatDim) {
-    throw CalcError("Radiale Zellenzahl ungültig  /  invalid number of radial cells");
+    throw CalcError("Radiale Zellenzahl ung\xFCltig  /  invalid number of radial cells");
   }
   return n + 2;
 }
 
 void CheckCount(int count) {
   if (count > kMaxSegmente) {
-    throw CalcError("Axiale Zellenzahl ungültig  /  invalid number of axial cells");
+    throw CalcError("Axiale Zellenzahl ung\xFCltig  /  invalid number of axial cells");
   }
 }
 
@@ -32,7 +32,7 @@ void GaussJordanInvert(double* a, int size, int stride) {
     // Without pivoting a vanishing pivot would divide by zero; the ground
     // matrices are diagonally dominant, so this only trips on bad input.
     if (p == 0.0 || !std::isfinite(p)) {
-      throw CalcError("Matrix singulär  /  singular matrix");
+      throw CalcError("Matrix singul\xE4r  /  singular matrix");
     }
     for (int j = 0; j < size; ++j) at(k, j) = -at(k, j) / p;
     for (int i = 0; i < size; ++i) {
@@ -87,7 +87,7 @@ void MultiplyMatrixVector(const MatrixStack& m, const VectorStack& x, VectorStac
                           int j) {
   const int size = BlockSize(n);
   if (j < 1 || j > kMaxSegmente) {
-    throw CalcError("Segmentnummer ungültig  /  invalid segment number");
+    throw CalcError("Segmentnummer ung\xFCltig  /  invalid segment number");
   }
   const SegmentMatrix& mj = m[j - 1];
   // Every new cell is formed from the old vector before any is stored.
@@ -113,7 +113,7 @@ long double IntPower(int k, double x) {
   if (x == 0.0) {
     if (k > 0) return 0.0L;
     if (k == 0) return 1.0L;
-    throw CalcError("Potenz von 0 ungültig  /  invalid power of 0");
+    throw CalcError("Potenz von 0 ung\xFCltig  /  invalid power of 0");
   }
   const long double v = std::exp(static_cast<long double>(k) * std::log(std::fabs(static_cast<long double>(x))));
   return (x < 0.0 && (k % 2 != 0)) ? -v : v;

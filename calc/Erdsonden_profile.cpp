@@ -28,10 +28,10 @@ void SortGroundLayers(double (&temperatures)[kProfilPunkte + 1], double (&depths
                       double (&result)[kSchichtErgebnis + 1], double length) {
   const int layers = DimAxi;
   if (layers < 1 || layers > kMaxProfilSegmente) {
-    throw CalcError(" DimAxi ungültig (1 .. 30)  /  invalid number of layers ");
+    throw CalcError(" DimAxi ung\xFCltig (1 .. 30)  /  invalid number of layers ");
   }
   if (!(length > 0.0) || !std::isfinite(length)) {
-    throw CalcError(" Sondenlänge ungültig  /  invalid probe length ");
+    throw CalcError(" Sondenl\xE4nge ung\xFCltig  /  invalid probe length ");
   }
   double* T = temperatures;
   double* z = depths;
@@ -203,10 +203,10 @@ void SpreadLayer(int n, double dz, double top, double bottom, double conductivit
 void SetupProbeSegments(int /*count*/, int dimAxi, double gradient, double length, double k1, double k2,
                         double k3, double z1, double z2, double z3, double z4, double fieldWidth) {
   if (dimAxi < 1 || dimAxi > kMaxSegmente) {
-    throw CalcError(" DimAxi ungültig (1 .. 10)  /  invalid number of axial cells ");
+    throw CalcError(" DimAxi ung\xFCltig (1 .. 10)  /  invalid number of axial cells ");
   }
   if (!(length > 0.0) || !std::isfinite(length)) {
-    throw CalcError(" Sondenlänge ungültig  /  invalid probe length ");
+    throw CalcError(" Sondenl\xE4nge ung\xFCltig  /  invalid probe length ");
   }
   const double dz = length / dimAxi;
   SpreadLayer(dimAxi, dz, z1, z2, k1, gradient, fieldWidth,

@@ -15,7 +15,7 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 
 [[noreturn]] void Invalid(const char* de, const char* en) {
-  throw CalcError(std::string(de) + " ungültig  /  invalid " + en);
+  throw CalcError(std::string(de) + " ung\xFCltig  /  invalid " + en);
 }
 
 void RequirePositive(double v, const char* de, const char* en) {
@@ -32,13 +32,13 @@ double LogOf(double v, const char* de, const char* en) {
 // Internal resistance of a coaxial probe between the inner pipe and the annulus.
 double CoaxialInternalResistance(const ResistanceInputs& in) {
   RequirePositive(in.Din, "Innenrohrdurchmesser", "inner pipe diameter");
-  RequirePositive(in.rii, "Innenrohrdurchmesser / Wandstärke Innenrohr",
+  RequirePositive(in.rii, "Innenrohrdurchmesser / Wandst\xE4rke Innenrohr",
                   "inner pipe diameter / wall thickness");
-  RequirePositive(in.alpha2, "Wärmeübergang Innenrohr", "inner pipe heat transfer");
-  RequirePositive(in.alpha3, "Wärmeübergang Ringraum", "annulus heat transfer");
-  RequirePositive(in.lambdaInnerPipe, "Wärmeleitfähigkeit Innenrohr", "inner pipe conductivity");
+  RequirePositive(in.alpha2, "W\xE4rme\xFC" "bergang Innenrohr", "inner pipe heat transfer");
+  RequirePositive(in.alpha3, "W\xE4rme\xFC" "bergang Ringraum", "annulus heat transfer");
+  RequirePositive(in.lambdaInnerPipe, "W\xE4rmeleitf\xE4higkeit Innenrohr", "inner pipe conductivity");
   return 1.0 / (kPi * in.Din * in.alpha3) + 1.0 / (2.0 * kPi * in.rii * in.alpha2) +
-         LogOf((in.Din / 2.0) / in.rii, "Innenrohrdurchmesser / Wandstärke Innenrohr",
+         LogOf((in.Din / 2.0) / in.rii, "Innenrohrdurchmesser / Wandst\xE4rke Innenrohr",
                "inner pipe diameter / wall thickness") /
              (2.0 * kPi * in.lambdaInnerPipe);
 }
@@ -86,10 +86,10 @@ void ComputeBoreholeResistances(const ResistanceInputs& in, double& R1, double& 
   const double a1 = in.alpha1;
   const double lf = lambdaFill;
 
-  RequirePositive(ri, "Sondendurchmesser / Wandstärke", "pipe diameter / wall thickness");
-  RequirePositive(dz, "Segmentlänge", "segment length");
-  RequirePositive(a1, "Wärmeübergang der Sole", "brine heat transfer");
-  RequirePositive(lf, "Wärmeleitfähigkeit der Hinterfüllung", "fill conductivity");
+  RequirePositive(ri, "Sondendurchmesser / Wandst\xE4rke", "pipe diameter / wall thickness");
+  RequirePositive(dz, "Segmentl\xE4nge", "segment length");
+  RequirePositive(a1, "W\xE4rme\xFC" "bergang der Sole", "brine heat transfer");
+  RequirePositive(lf, "W\xE4rmeleitf\xE4higkeit der Hinterf\xFCllung", "fill conductivity");
   if (!(rb > ri)) Invalid("Bohrdurchmesser", "borehole diameter");
 
   const double f1 = corrugated ? 1.158 : 1.0;
@@ -101,7 +101,7 @@ void ComputeBoreholeResistances(const ResistanceInputs& in, double& R1, double& 
 
   if (!in.coaxial && in.hellstroem) {
     const double lg = in.lambdaGround;
-    RequirePositive(lg, "Wärmeleitfähigkeit des Erdreichs", "ground conductivity");
+    RequirePositive(lg, "W\xE4rmeleitf\xE4higkeit des Erdreichs", "ground conductivity");
     const double S = in.S;
     const double bu = in.Bu;
     RequirePositive(bu, "Schenkelabstand Bu", "shank spacing Bu");
@@ -116,10 +116,10 @@ void ComputeBoreholeResistances(const ResistanceInputs& in, double& R1, double& 
     if (2.0 * ri >= in.D) {
       beta = lf / (a1 * ri);  // no pipe wall
     } else {
-      RequirePositive(in.lambdaPipe, "Wärmeleitfähigkeit Sondenrohr", "pipe conductivity");
+      RequirePositive(in.lambdaPipe, "W\xE4rmeleitf\xE4higkeit Sondenrohr", "pipe conductivity");
       beta = lf * (1.0 / (a1 * ri) + std::log((in.D / 2.0) / ri) / (in.lambdaPipe * f1));
     }
-    if (beta == 1.0) Invalid("Sondenrohr / Hinterfüllung", "pipe / fill");
+    if (beta == 1.0) Invalid("Sondenrohr / Hinterf\xFCllung", "pipe / fill");
 
     const double S2 = S * S;
     const double S4 = S2 * S2;
@@ -138,7 +138,7 @@ void ComputeBoreholeResistances(const ResistanceInputs& in, double& R1, double& 
     const double bu4 = bu2 * bu2;
     const double P = (ri * ri / bu2) * std::pow(1.0 - (sigma * bu4 / 4.0) / gap, 2);
     const double Q = (1.0 + beta) / (1.0 - beta) + (ri * ri / bu2) * (1.0 + sigma * bu4 * rb4 / (gap * gap));
-    if (Q == 0.0) Invalid("Sondenrohr / Hinterfüllung", "pipe / fill");
+    if (Q == 0.0) Invalid("Sondenrohr / Hinterf\xFCllung", "pipe / fill");
     Rb = (1.0 / (8.0 * kPi * lf)) * (std::log(rb / ri) + beta + std::log(rb / bu) +
                                      sigma * std::log(rb4 / gap) - P / Q) +
          Rd;
@@ -167,10 +167,10 @@ void ComputeBoreholeResistances(const ResistanceInputs& in, double& R1, double& 
     Rc = Rb - cU;
   } else if (in.hellstroem) {
     RequirePositive(in.D, "Sondendurchmesser", "pipe diameter");
-    RequirePositive(in.lambdaPipe, "Wärmeleitfähigkeit Sondenrohr", "pipe conductivity");
+    RequirePositive(in.lambdaPipe, "W\xE4rmeleitf\xE4higkeit Sondenrohr", "pipe conductivity");
     R1 = Rd / dz + (1.0 / (2.0 * kPi * dz)) *
                        (1.0 / (a1 * ri) +
-                        LogOf((in.D / 2.0) / ri, "Sondendurchmesser / Wandstärke",
+                        LogOf((in.D / 2.0) / ri, "Sondendurchmesser / Wandst\xE4rke",
                               "pipe diameter / wall thickness") /
                             (in.lambdaPipe * f1) +
                         std::log(2.0 * rm1 / (in.D * f2)) / lf);

@@ -63,16 +63,16 @@ bool Positive(double v) { return v > 0.0 && std::isfinite(v); }
 
 void ValidateProbeModelInput() {
   if (DimAxi < 1 || DimAxi > kMaxSegmente) {
-    Refuse(" DimAxi ungültig (1 .. 10)  /  invalid number of axial cells (1 .. 10) ");
+    Refuse(" DimAxi ung\xFCltig (1 .. 10)  /  invalid number of axial cells (1 .. 10) ");
   }
   if (DimRad < 2 || DimRad > kMaxRadial) {
-    Refuse(" DimRad ungültig (2 .. 12)  /  invalid number of radial cells (2 .. 12) ");
+    Refuse(" DimRad ung\xFCltig (2 .. 12)  /  invalid number of radial cells (2 .. 12) ");
   }
   if (RepRandbed < 1) {
     Refuse(" RepRandbed muss >= 1 sein  /  boundary repetition must be at least 1 week ");
   }
   if (Zeitschritt < 1 || Zeitschritt > 10080) {
-    Refuse(" Zeitschritt ungültig (1 .. 10080 min)  /  invalid time step (1 .. 10080 min) ");
+    Refuse(" Zeitschritt ung\xFCltig (1 .. 10080 min)  /  invalid time step (1 .. 10080 min) ");
   }
   // The block ends are found on the minutes of the run: a step that does not
   // divide the week would leave blocks without a history entry.
@@ -80,17 +80,17 @@ void ValidateProbeModelInput() {
     Refuse(" Zeitschritt muss eine Woche (10080 min) teilen  /  time step must divide a week (10080 min) ");
   }
   if (!Positive(Gitterfaktor)) Refuse(" Gitterfaktor muss > 0 sein  /  grid factor must be > 0 ");
-  if (!Positive(Sondenlaenge)) Refuse(" Sondenlänge ungültig  /  invalid probe length ");
+  if (!Positive(Sondenlaenge)) Refuse(" Sondenl\xE4nge ung\xFCltig  /  invalid probe length ");
   if (AnzahlSonden < 1) Refuse(" Anzahl Sonden < 1  /  number of boreholes < 1 ");
   if (!Positive(Sicherheit1) || !Positive(Sicherheit2)) {
-    Refuse(" Sicherheitsfaktoren müssen > 0 sein  /  safety factors must be > 0 ");
+    Refuse(" Sicherheitsfaktoren m\xFCssen > 0 sein  /  safety factors must be > 0 ");
   }
   const double ri = Sondendurchmesser / 2.0 - Dicke_Sondenrohr;
   const double rb = Bohrdurchmesser / 2.0;
-  if (!Positive(ri)) Refuse(" Sondenrohr: Wandstärke zu gross  /  probe pipe: wall too thick ");
+  if (!Positive(ri)) Refuse(" Sondenrohr: Wandst\xE4rke zu gross  /  probe pipe: wall too thick ");
   if (!(rb > ri) || !(Rechenradius > rb) || !std::isfinite(Rechenradius)) {
     Refuse(
-        " Radien ungültig: Rohr < Bohrloch < Rechenradius  /  radii must grow: pipe < borehole < calculation "
+        " Radien ung\xFCltig: Rohr < Bohrloch < Rechenradius  /  radii must grow: pipe < borehole < calculation "
         "radius ");
   }
   const double fillArea = KoaxialSonde ? rb * rb - ri * ri : rb * rb - (einfachU ? 2.0 : 4.0) * ri * ri;
@@ -100,18 +100,18 @@ void ValidateProbeModelInput() {
   if (KoaxialSonde) {
     const double rii = Innenrohrdurchmesser / 2.0 - Dicke_Innenrohr;
     if (!Positive(rii) || !(Innenrohrdurchmesser / 2.0 < ri)) {
-      Refuse(" Innenrohr ungültig  /  invalid inner pipe ");
+      Refuse(" Innenrohr ung\xFCltig  /  invalid inner pipe ");
     }
   }
   if (!Positive(cpSole) || !Positive(rhoSole) || !Positive(lambdaSole) || !Positive(nueSole)) {
-    Refuse(" Soleeigenschaften müssen > 0 sein  /  fluid properties must be > 0 ");
+    Refuse(" Soleeigenschaften m\xFCssen > 0 sein  /  fluid properties must be > 0 ");
   }
   for (int j = 1; j <= DimAxi; ++j) {
     if (!Positive(lambdaErde[j]) || !Positive(rhoErde[j]) || !Positive(cpErde[j])) {
-      Refuse(" Erdeigenschaften müssen > 0 sein  /  ground properties must be > 0 ");
+      Refuse(" Erdeigenschaften m\xFCssen > 0 sein  /  ground properties must be > 0 ");
     }
     if (!Positive(lambdaFillV[j]) || !Positive(rhoFillV[j]) || !Positive(cpFillV[j])) {
-      Refuse(" Verfüllung: Eigenschaften müssen > 0 sein  /  fill properties must be > 0 ");
+      Refuse(" Verf\xFCllung: Eigenschaften m\xFCssen > 0 sein  /  fill properties must be > 0 ");
     }
   }
   if (MonitorAxi < 1 || MonitorAxi > DimAxi || MonitorRad < 0 || MonitorRad > DimRad + 1) {
@@ -126,7 +126,7 @@ void ValidateProbeModelInput() {
   const long long blocks = stepsCounted > 0 ? (stepsCounted - 1) / block + 1 : 0;
   if (blocks > kMaxBloecke) {
     Refuse(
-        " Zu viele Randbedingungsblöcke (max. 10600): weniger Jahre oder grösseres RepRandbed  /  "
+        " Zu viele Randbedingungsbl\xF6" "cke (max. 10600): weniger Jahre oder gr\xF6sseres RepRandbed  /  "
         "too many boundary blocks (max. 10600): fewer years or a larger RepRandbed ");
   }
   if (stepsPerYear > 0 && (stepsPerYear - 1) / stepsPerWeek + 1 > kWochenTabelle) {
@@ -464,14 +464,14 @@ double PrepareProbeModel(int earlierYears, const double (&meanHeatFlow)[kMaxSegm
     for (int k = 1; k <= nR + 1; ++k) {
       if (!Positive(K1[k]) || !Positive(K2[k])) {
         Refuse(
-            " Sondenwiderstände ergeben keinen positiven Leitwert (Ra > 4 Rb ?)  /  "
+            " Sondenwiderst\xE4nde ergeben keinen positiven Leitwert (Ra > 4 Rb ?)  /  "
             "borehole resistances give no positive conductance (Ra > 4 Rb ?) ");
       }
     }
     if (KoaxialSonde &&
         (!Positive(LeitwertSoleSole[j]) || (alpha_pro_Schritt && !Positive(LeitwertInnenrohr[j])))) {
       Refuse(
-          " Koaxialsonde: Ra kleiner als die Filmwiderstände des Innenrohrs  /  "
+          " Koaxialsonde: Ra kleiner als die Filmwiderst\xE4nde des Innenrohrs  /  "
           "coaxial probe: Ra smaller than the film resistances of the inner pipe ");
     }
   }

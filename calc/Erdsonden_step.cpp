@@ -56,7 +56,7 @@ void GroundwaterCorrection(int j, int N, double dT) {
 
 void RenewOuterBoundary(int j, int N, int schrittzaehler, int stepsPerWeek) {
   if (N < 1 || N > kMaxBloecke) {
-    throw CalcError(" Zu viele Randbedingungsblöcke (max. 10600)  /  too many boundary blocks (max. 10600) ");
+    throw CalcError(" Zu viele Randbedingungsbl\xF6" "cke (max. 10600)  /  too many boundary blocks (max. 10600) ");
   }
   const int outer = DimRad + 1;
   QHistorie[j][N] = QBlockMittel[j];
@@ -396,12 +396,12 @@ bool AdvancedKernels() {
 
 void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
   if (DimAxi < 1 || DimAxi > kMaxSegmente || DimRad < 2 || DimRad > kMaxRadial) {
-    throw CalcError(" Gitter ungültig  /  invalid grid ");
+    throw CalcError(" Gitter ung\xFCltig  /  invalid grid ");
   }
   if (Zeitschritt < 1 || Zeitschritt > kMinutenProWoche || RepRandbed < 1 || subdt < 1 || substep_run < 1 ||
       substep_stop < 1 || AnzahlSonden < 1) {
     throw CalcError(
-        " Zeitschritt ungültig oder Modell nicht vorbereitet  /  invalid time step or model not prepared ");
+        " Zeitschritt ung\xFCltig oder Modell nicht vorbereitet  /  invalid time step or model not prepared ");
   }
   if (MonitorAxi < 1 || MonitorAxi > DimAxi || MonitorRad < 0 || MonitorRad > DimRad + 1) {
     throw CalcError(" Monitorzelle ausserhalb des Gitters  /  monitor cell outside the grid ");
@@ -419,7 +419,7 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
   if (inBlock == 0) inBlock = L;
   schrittImBlock = static_cast<int>(inBlock);
   if (blockNumber > kMaxBloecke) {
-    throw CalcError(" Zu viele Randbedingungsblöcke (max. 10600)  /  too many boundary blocks (max. 10600) ");
+    throw CalcError(" Zu viele Randbedingungsbl\xF6" "cke (max. 10600)  /  too many boundary blocks (max. 10600) ");
   }
 
   // 2.
@@ -564,6 +564,10 @@ void StepProbeModel(int code, int schrittzaehler, int& schrittImBlock) {
         if (Sprungantwort) {
           if (Leistung && Massenstrom > 0.001) {
             TSinkVerlauf[i] = TSource - QSource * 1000.0 / Massenstrom / cpSole;
+          } else if (Leistung && TRTModus) {
+            // A simulated response test stops its flow after the heating and
+            // goes on recording the recovery: the step response has not ended.
+            TSinkVerlauf[i] = TSource;
           } else if (Leistung) {
             TSinkVerlauf[i] = TSource;
             stepResponseEnded = true;

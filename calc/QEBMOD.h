@@ -11,10 +11,20 @@
 
 namespace qeb {
 
-// The one error the module raises. The message is the text the windows show.
+// The one error the module raises. The message is the text the windows show,
+// in Windows-1252 like every text of the module.
 class CalcError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+  // A value of the shared state refused: the key it is stored under
+  // ("Sondenlaenge", "Laufzeit[3]"), the value and why it is refused ("ausserhalb
+  // / outside 0 .. 10000"). The windows name the field the value was typed into
+  // rather than the key.
+  CalcError(const std::string& what, std::string key, double value, std::string reason)
+      : std::runtime_error(what), key(std::move(key)), value(value), reason(std::move(reason)) {}
+  std::string key;  // empty for every other error
+  double value = 0.0;
+  std::string reason;
 };
 
 // Hours of the simulated year plus index 0 for start values.

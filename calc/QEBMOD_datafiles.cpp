@@ -264,16 +264,16 @@ void ReadGroundLayerTable() {
     static const char* const keys[] = {"Schichtdicke", "Jahresmitteltemp", "lambdaErde", "cpErde", "rhoErde"};
     for (size_t k = 0; k < 5; ++k)
       if (std::string what = RangeViolation(keys[k], v[k]); !what.empty())
-        throw CalcError("Wert ungültig in / invalid value in " + name + ", Zeile / line " + std::to_string(li + 1) +
+        throw CalcError("Wert ung\xFCltig in / invalid value in " + name + ", Zeile / line " + std::to_string(li + 1) +
                         " (" + keys[k] + "): " + what);
     ++n;
     rows[n] = LayerRow{v[0], v[1], v[2], v[3], v[4]};
   }
   if (n == 0) throw CalcError("Keine Schichten in / no layers in " + name);
   if (DimAxi < 1 || DimAxi >= static_cast<int>(std::size(lambdaErde)))
-    throw CalcError("Axiale Unterteilung ungültig / invalid axial cell count: " + std::to_string(DimAxi));
+    throw CalcError("Axiale Unterteilung ung\xFCltig / invalid axial cell count: " + std::to_string(DimAxi));
   if (!std::isfinite(Sondenlaenge) || Sondenlaenge <= 0)
-    throw CalcError("Sondenlaenge ungültig / invalid probe length");
+    throw CalcError("Sondenlaenge ung\xFCltig / invalid probe length");
 
   // D[i]: depth of the bottom of layer i.
   double D[kGroundLayerRows + 2] = {};
@@ -313,7 +313,7 @@ void ReadGroundLayerTable() {
     double span = (D[n] - rows[n].thickness / 2) - D[1] / 2;
     if (span != 0.0) tgrad = (rows[n].temperature - rows[1].temperature) / span;
     if (span == 0.0 || !std::isfinite(tgrad))
-      throw CalcError("Schichtdicken ungültig / invalid layer thicknesses in " + name);
+      throw CalcError("Schichtdicken ung\xFCltig / invalid layer thicknesses in " + name);
   }
 
   // Numbers near the end of the double range can still add up to infinity;

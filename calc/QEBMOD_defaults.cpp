@@ -174,6 +174,9 @@ void SetDefaults() {
   Clear2D(TRTFeld4);
   Clear2D(TRTFeld5);
 
+  // The second system dialog's first "Lastprofil WP" calculates the plant year.
+  System2Erstlauf = true;
+
   // 19. Default site temperature file.
   StaoFile = "stao.qeb";
 

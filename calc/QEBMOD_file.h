@@ -134,12 +134,14 @@ const ValueRange* RangeOf(std::string_view key);
 // Empty when `value` is finite and lies in the range of `key`, else the text
 // that says why not (the value and the allowed range).
 std::string RangeViolation(std::string_view key, double value);
+// The same without the value: "ausserhalb / outside 0 .. 10000".
+std::string RangeReason(std::string_view key, double value);
 
 // Number as a range message shows it.
 std::string FormatRangeNumber(double x);
 
 // Checks every number of the layout as the shared state holds it (values the
-// windows set bypass the reader); raises CalcError naming the key and line.
+// windows set bypass the reader); raises CalcError naming the key and value.
 void CheckProjectValues();
 
 // ---- writer ----

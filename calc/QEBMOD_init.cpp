@@ -27,7 +27,11 @@ double gFeld5[kMaxSonden + 1];
 
 namespace {
 
-[[noreturn]] void Refuse(const std::string& what) { throw CalcError(" Eingabe ungültig  /  invalid value : " + what); }
+[[noreturn]] void Refuse(const std::string& what) { throw CalcError(" Eingabe ung\xFCltig  /  invalid value : " + what); }
+// A refused value of one key; `reason` says what the value must be.
+[[noreturn]] void Refuse(const std::string& key, double value, const std::string& reason) {
+  throw CalcError(" Eingabe ung\xFCltig  /  invalid value : " + key + " " + reason, key, value, reason);
+}
 
 // Superposition blocks of `years` years of `stepsPerYear` steps.
 long long BlocksOf(long long years) {
@@ -122,20 +126,20 @@ void ValidateRunInputs() {
   // The grid holds at most 10 axial segments and 12 radial cells.
   if (DimAxi > kMaxSegmente) throw CalcError("DimAxi > DimAxiMax !");
   if (DimRad > kMaxRadial) throw CalcError("DimRad > DimAxiRad !");
-  if (DimAxi < 1) Refuse("DimAxi < 1");
-  if (DimRad < 2) Refuse("DimRad < 2");
-  if (Zeitschritt <= 0 || Zeitschritt > 10080) Refuse("Zeitschritt (1 .. 10080 min)");
-  if (RepRandbed <= 0) Refuse("RepRandbed <= 0");
+  if (DimAxi < 1) Refuse("DimAxi", DimAxi, "< 1");
+  if (DimRad < 2) Refuse("DimRad", DimRad, "< 2");
+  if (Zeitschritt <= 0 || Zeitschritt > 10080) Refuse("Zeitschritt", Zeitschritt, "(1 .. 10080 min)");
+  if (RepRandbed <= 0) Refuse("RepRandbed", RepRandbed, "<= 0");
   if (SchritteProJahr <= 0) Refuse("SchritteProJahr <= 0");
   if (StepWrite <= 0) Refuse("StepWrite <= 0");
   if (TEarth && stepWrite_TEarth <= 0) Refuse("stepWrite_TEarth <= 0");
-  if (AnzahlSonden <= 0) Refuse("AnzahlSonden <= 0");
-  if (!(cpSole > 0.0)) Refuse("cpSole <= 0");
-  if (!(Genauigkeit > 0.0)) Refuse("Genauigkeit <= 0");
-  if (WP && !(COP_0 > 1.0)) Refuse("COP_0 <= 1");
+  if (AnzahlSonden <= 0) Refuse("AnzahlSonden", AnzahlSonden, "<= 0");
+  if (!(cpSole > 0.0)) Refuse("cpSole", cpSole, "<= 0");
+  if (!(Genauigkeit > 0.0)) Refuse("Genauigkeit", Genauigkeit, "<= 0");
+  if (WP && !(COP_0 > 1.0)) Refuse("COP_0", COP_0, "<= 1");
   if (MonitorAxi < 1 || MonitorAxi > DimAxi) Refuse("MonitorAxi (1 .. DimAxi)");
   if (MonitorRad < 0 || MonitorRad > DimRad + 1) Refuse("MonitorRad (0 .. DimRad + 1)");
-  if (LastYear > kMaxStandortJahre) Refuse("LastYear > 600");
+  if (LastYear > kMaxStandortJahre) Refuse("LastYear", LastYear, "> 600");
   // The steps of a year must start within the year: the hourly tables, the
   // weather and the step table hold the hours 0..8760.
   if (static_cast<long long>(SchritteProJahr - 1) * Zeitschritt >= 60LL * kStunden)

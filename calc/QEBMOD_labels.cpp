@@ -1,9 +1,8 @@
 // Label table of the project file and the built-in rock and soil table.
 //
 // Every parameter line of a project file carries the label with its own line
-// number, so these texts are part of the file format. They are kept here in
-// UTF-8 for reading and converted to the Windows-1252 bytes of the files when
-// the table is filled.
+// number, so these texts are part of the file format. They are written here as
+// the Windows-1252 bytes of the files, like every text of the module.
 #include <string>
 #include <string_view>
 
@@ -16,7 +15,7 @@ namespace {
 
 struct FixedLabel {
   int entry;
-  const char* text;  // UTF-8; unit TAB description, or only a description
+  const char* text;  // Windows-1252; unit TAB description, or only a description
 };
 
 // The labels that are not built by a counting rule, by entry number.
@@ -43,29 +42,29 @@ constexpr FixedLabel kFixedLabels[] = {
     {24, "\tDruckabfall berechnet"},
     {25, "kg/s\tMassenstrom"},
     {26, "Pa\tDruckabfall Sonden bei Doppel-U-Sonden"},
-    {27, "-\tCOP bei -5°C"},
-    {28, "-\tCOP bei 0°C"},
+    {27, "-\tCOP bei -5\xB0" "C"},
+    {28, "-\tCOP bei 0\xB0" "C"},
     {29, "\tSWQEB-Inputdaten einlesen"},
     {31, "W/mK\tLambda Erde"},
     {32, "kg/m3\tDichte Erde"},
     {33, "J/kgK\tcp Erde"},
-    {64, "-\tCOP bei 5°C"},
+    {64, "-\tCOP bei 5\xB0" "C"},
     {65, "W/mK\tLambda Hinterfuellung"},
     {66, "kg/m3\tDichte Hinterfuellung"},
     {67, "J/kgK\tcp Hinterfuellung"},
-    {68, "-\tCOP bei 10°C"},
-    {69, "°C\tJahresmitteltemperatur Luft"},
-    {70, "°C/m\tTemperaturgradient Boden"},
-    {71, "°C\tBoden waermer als Luft"},
+    {68, "-\tCOP bei 10\xB0" "C"},
+    {69, "\xB0" "C\tJahresmitteltemperatur Luft"},
+    {70, "\xB0" "C/m\tTemperaturgradient Boden"},
+    {71, "\xB0" "C\tBoden waermer als Luft"},
     {72, "\tRechnen mit Entzugsleistung"},
     {73, "\tLeistungsinput"},
     {74, "y\tBeginn Simulation"},
     {75, "\tnumrows"},
     {76, "y\tSimulationsdauer in Jahren"},
     {77, "h\tSimulationszeit"},
-    {78, "°C\tDeltaT"},
+    {78, "\xB0" "C\tDeltaT"},
     {79, "\tstationaere Berechnung Sole"},
-    {80, "-\tCOP bei 15°C"},
+    {80, "-\tCOP bei 15\xB0" "C"},
     {81, "\tMonitorAxi"},
     {82, "\tMonitorRad"},
     {83, "\tSicherheit1"},
@@ -76,15 +75,15 @@ constexpr FixedLabel kFixedLabels[] = {
     {88, "\tAxiale Unterteilung"},
     {89, "\tGitterfaktor"},
     {90, "\tRechenradius"},
-    {91, "°C\tGenauigkeit Iteration"},
+    {91, "\xB0" "C\tGenauigkeit Iteration"},
     {92, "\tStepwrite"},
     {93, "\treadfile"},
     {94, "\twritefile"},
     {95, "\tEinschwingen aufschreiben"},
     {96, "\tStarttemperatur abschaetzen"},
-    {97, "°C\tSenkentemperatur (falls nicht von File)"},
+    {97, "\xB0" "C\tSenkentemperatur (falls nicht von File)"},
     {98, "kW\tEntzugsleistung (falls nicht von File)"},
-    {99, "kW\tHeizleistung der Waermepumpe bei 0°C"},
+    {99, "kW\tHeizleistung der Waermepumpe bei 0\xB0" "C"},
     {100, "\tg-function bei ln(t/ts) = -4"},
     {101, "\tg-function bei ln(t/ts) = -2"},
     {102, "\tg-function bei ln(t/ts) = 0"},
@@ -100,11 +99,11 @@ constexpr FixedLabel kFixedLabels[] = {
     {124, "\tSonde wird auch zum Kuehlen verwendet"},
     {125, "kW\tEinspeisleistung(falls nicht von File)"},
     {126, "\tLastprofil wird aus dem Eingabefile uebernommen"},
-    {127, "°C\tWaermepumpen-Frostgrenze (Sonden-Rueklauf)"},
+    {127, "\xB0" "C\tWaermepumpen-Frostgrenze (Sonden-Rueklauf)"},
     {128, "\tGanzes System simulieren?"},
-    {129, "°C\tKühlgrenze für Zulufterwaermung"},
-    {130, "°C\tHeizgrenze für Zulufterwaermung"},
-    {131, "°C\tMinimale Zulufttemperatur im Sommer (Kondenswasserschutz!)"},
+    {129, "\xB0" "C\tK\xFChlgrenze f\xFCr Zulufterwaermung"},
+    {130, "\xB0" "C\tHeizgrenze f\xFCr Zulufterwaermung"},
+    {131, "\xB0" "C\tMinimale Zulufttemperatur im Sommer (Kondenswasserschutz!)"},
     {132, "-\tEtaWRG, Wirkungsgrad WRG Zuluft, 0..1"},
     {133, "W/K\tA * k des 1. Waermetauschers"},
     {134, "-\tGegenstromanteil des 1. Waermetauschers"},
@@ -116,29 +115,29 @@ constexpr FixedLabel kFixedLabels[] = {
     {140, "kg/s\tMassenstrom durch 2. Systempumpe"},
     {141, "kg/s\tMassenstrom durch 3. Systempumpe"},
     {142, "kg/s\tMassenstrom durch 4. Systempumpe"},
-    {143, "°C\tSollwert-Temperatur der Zuluft"},
+    {143, "\xB0" "C\tSollwert-Temperatur der Zuluft"},
     {144, "m3/h\tZuluftmenge"},
     {145, "m3/h\tZuluftmenge im Kuehlfall"},
-    {146, "°C\tRueklauftemperatur des Kaeltenetzes bei Ta=20°C"},
-    {147, "°C\tRueklauftemperatur des Kaeltenetzes bei Ta=30°C"},
-    {148, "°C\tTemperaturerhoehung Zuluft in Venti"},
+    {146, "\xB0" "C\tRueklauftemperatur des Kaeltenetzes bei Ta=20\xB0" "C"},
+    {147, "\xB0" "C\tRueklauftemperatur des Kaeltenetzes bei Ta=30\xB0" "C"},
+    {148, "\xB0" "C\tTemperaturerhoehung Zuluft in Venti"},
     {149, "\tBerechnung Lastprofil aus Jahreslaufzeit"},
     {150, "\tLastprofil mit 30% Warmwasseranteil"},
     {151, "h/a\tJahreslaufzeit"},
     {152, "h/a\tJahre Einschwingen mit Lastprofil"},
     {153, "\tBeruecksichtigung von Verlusten in Solaranlage?"},
-    {154, "\tFrostschutzregelung für Luftkuehler?"},
+    {154, "\tFrostschutzregelung f\xFCr Luftkuehler?"},
     {155, "\tLueftungsfahrplan verwenden"},
     {156, "\tMaximale Last verwenden"},
     {157, "\tNur Maximale Kuehllast einlesen"},
     {187, "kg/s\tMassenstrom durch 5. Systempumpe"},
     {195, "\tGeocoax-Sonde berechnen ?"},
-    {196, "-\tsubdt: Unterteilungen für Zeitschritt Erde"},
-    {197, "-\tsubstep_run: Unterteilungen für Zeitschritt Sole bei Betrieb"},
-    {198, "-\tsubstep_stop: Unterteilungen für Zeitschritt Sole bei Stillstand"},
+    {196, "-\tsubdt: Unterteilungen f\xFCr Zeitschritt Erde"},
+    {197, "-\tsubstep_run: Unterteilungen f\xFCr Zeitschritt Sole bei Betrieb"},
+    {198, "-\tsubstep_stop: Unterteilungen f\xFCr Zeitschritt Sole bei Stillstand"},
     {199, "W\tel. Aufnahmeleistung der Sondenpumpe"},
     {200, "kW\tKuehlleistung Kaeltemaschine zur Spitzendeckung"},
-    {201, "°C\tMinimale Sondenruecklauftemperatur bei Freecooling Feldaufteilung"},
+    {201, "\xB0" "C\tMinimale Sondenruecklauftemperatur bei Freecooling Feldaufteilung"},
     {202, "Km/W\tRc"},
     {203, "m\tDicke_Innenrohr"},
     {204, "W/mK\tlambda Innnenrohr"},
@@ -148,7 +147,7 @@ constexpr FixedLabel kFixedLabels[] = {
     {208, "\tName des Anfahr - Files"},
     {209, "\tSchreiben des Anfahr - Files"},
     {210, "J/kgK\tcp-Wert des Wasser-Glykol-Gemisches"},
-    {211, "°C\tTRaum: Raumtemperatur für WRG"},
+    {211, "\xB0" "C\tTRaum: Raumtemperatur f\xFCr WRG"},
     {212, "\tSprungantwort"},
     {213, "\tBerechnung Ra / Rb nach Hellstroem"},
     {214, "m\tSondenrohrabstand (Shank spacing)"},
@@ -161,41 +160,41 @@ constexpr FixedLabel kFixedLabels[] = {
     {291, "kWh/a\tsolar zu deckende Warmwassermenge"},
     {292, "kg/s\tSoledurchsatz im Kuehlfall"},
     {293, "\tRa bei einfach-U-Sonden korrigieren"},
-    {294, "\tKorrekturfaktor Asymetrie für Ra bei einfach-U-Sonde"},
+    {294, "\tKorrekturfaktor Asymetrie f\xFCr Ra bei einfach-U-Sonde"},
     {295, "Pa\tDruckabfall bei Auslegeungsmassenstrom"},
     {296, "\teinfach-U-Sonde"},
     {298, "\tReserven"},
-    {299, "°C\tDeltaVerdampfer: Delta T ueber Verdampfer"},
+    {299, "\xB0" "C\tDeltaVerdampfer: Delta T ueber Verdampfer"},
     {300, "\tFreecooling"},
     {301, "\tAuswahl Erdeigenschaften mit Pulldwons"},
     {322, "\tdirekte Eingabe g-function"},
-    {323, "ausgewählte Sondenanordnung / Kollektorwahl"},
-    {324, "\tRücklauftemperatur für Sondenfreecooling"},
+    {323, "ausgew\xE4hlte Sondenanordnung / Kollektorwahl"},
+    {324, "\tR\xFC" "cklauftemperatur f\xFCr Sondenfreecooling"},
     {325, "\tErdtemperaturen auf File TEarth.qeb schreiben"},
     {326, "\tjeden n. Zeitschritt auf File TEarth schreiben"},
-    {327, "m2/Liter, Grösse Solarregister und Solarspeicher"},
-    {328, "\tRückkühlung von Kältemaschine, wenn Freecooling nicht reicht"},
-    {329, "\tHeiz-COP der Kältemaschine, wenn Freecooling nicht reicht"},
-    {330, "\tMinimaler Deckungsgrad Freecooling, bevor Kältemaschine kommt, 0..1"},
+    {327, "m2/Liter, Gr\xF6sse Solarregister und Solarspeicher"},
+    {328, "\tR\xFC" "ckk\xFChlung von K\xE4ltemaschine, wenn Freecooling nicht reicht"},
+    {329, "\tHeiz-COP der K\xE4ltemaschine, wenn Freecooling nicht reicht"},
+    {330, "\tMinimaler Deckungsgrad Freecooling, bevor K\xE4ltemaschine kommt, 0..1"},
     {331, "\tKonst. Durchsatz Heizung und Kuehlen"},
     {332, "\terweiterte Druckberechnung"},
     {333, "\tLastprofil 2 erzeugen"},
     {334, "\tg-functions aus grafischer Eingabe"},
     {335, "\tAlpha in jedem Rechenschritt neu berechnen"},
     {336, "\tEingabe ungleichmaessiger Schichtaufbau"},
-    {337, "\tSystem mit Direktkühlung + WP"},
+    {337, "\tSystem mit Direktk\xFChlung + WP"},
     {338, "\tMit Frostgrenze im Sondenfluid rechnen"},
     {339, "\tSondenlaenge berechnen"},
     {340, "\tSondenlaenge im Feld berechnen"},
     {341, "\tAnzahl Erdsonden auf grafischer Eingabe"},
     {342, "\tMultiplikator grafischer Eingabe Erdsonden"},
-    {343, "\tSonde Nr. aus Feld übernehmen (0=alle)"},
-    {344, "\tMinimale Rücklauftemperatur/Frostgrenze"},
-    {345, "\tCOP bei Frostgrenze(für Berechnung Spitzenlast)"},
-    {346, "\tMinimale Rücklauftemperatur"},
+    {343, "\tSonde Nr. aus Feld \xFC" "bernehmen (0=alle)"},
+    {344, "\tMinimale R\xFC" "cklauftemperatur/Frostgrenze"},
+    {345, "\tCOP bei Frostgrenze(f\xFCr Berechnung Spitzenlast)"},
+    {346, "\tMinimale R\xFC" "cklauftemperatur"},
     {347, "kW\tHeizleistung im Teillastfall ohne WW"},
     {348, "kW\tHeizleistung Warmwasser"},
-    {349, "kW\tinstallierte Kühlleistung"},
+    {349, "kW\tinstallierte K\xFChlleistung"},
     {350, "kW\tHeizleistung im Vollastfall ohne WW"},
     {351, "W/m2K2\tKollektorkonstante a2"},
     {352, "Pa\tNenndruck Verdampfer"},
@@ -208,22 +207,22 @@ constexpr FixedLabel kFixedLabels[] = {
     {359, "m\tLaenge Anschluss"},
     {360, "Pa\tNenndruck Ventil"},
     {361, "kg/s\tNenndurchsatz Ventil"},
-    {362, "-\tAnzahl Bogen 90°"},
+    {362, "-\tAnzahl Bogen 90\xB0"},
     {363, "m\tSondenverlaengerung"},
     {364, "Pa\tDruckabfall Sondenkreis (Auslegung)"},
     {365, "-\tAnzahl paralleler Sondenzuleitungen (nur Vorlauf)"},
     {390, "-\tmittlerer COP im Heizfall"},
-    {391, "-\tmittlerer COP für Warmwasserproduktion"},
-    {392, "-\tmittlerer EER im Kühlfall"},
+    {391, "-\tmittlerer COP f\xFCr Warmwasserproduktion"},
+    {392, "-\tmittlerer EER im K\xFChlfall"},
     {393, "kWh\tJahresheizenergie ohne WW /ohne Bandlast"},
-    {394, "kWh\tJahreskühlenergie ohne Bandlast"},
-    {395, "kWh\tJahresenergie für Warmwasser"},
+    {394, "kWh\tJahresk\xFChlenergie ohne Bandlast"},
+    {395, "kWh\tJahresenergie f\xFCr Warmwasser"},
     {396, "kWh\tJahresenergie Bandlast Heizung"},
-    {397, "kWh\tJahresenergie Bandlast Kühlung"},
+    {397, "kWh\tJahresenergie Bandlast K\xFChlung"},
     {398, "d\tTage Vollastfall im Heizfall"},
     {399, "-\tPulldown Leitfaehigkeit Schicht2"},
     {400, "-\tPulldown Leitfaehigkeit Schicht3"},
-    {741, "W/K\tA * k des Kollektor-Wärmetauschers"},
+    {741, "W/K\tA * k des Kollektor-W\xE4rmetauschers"},
     {742, "\tTemperaturprofil als Startbedingung?"},
     {743, "\tGrundwasserfluss beruecksichtigen?"},
     {744, "\tDirekte Eingabe hydr. Druckgradient?"},
@@ -246,7 +245,7 @@ constexpr FixedLabel kFixedLabels[] = {
     {761, "Pt\ty-Position Karte (Nullpunkt)"},
     {762, "-\tPulldown Leitfaehigkeit Schicht1"},
     {763, "m\tMittlerer_Abstand"},
-    {764, "m.ü.M\tHoehe Sondenkopf"},
+    {764, "m.\xFC.M\tHoehe Sondenkopf"},
     {765, "Pt\tx-Position Pt1 Isohypse1"},
     {766, "Pt\ty-Position Pt1 Isohypse1"},
     {767, "Pt\tx-Position Pt2 Isohypse1"},
@@ -255,8 +254,8 @@ constexpr FixedLabel kFixedLabels[] = {
     {770, "Pt\ty-Position Pt1 Isohypse2"},
     {771, "Pt\tx-Position Pt2 Isohypse2"},
     {772, "Pt\ty-Position Pt2 Isohypse2"},
-    {773, "m.ü.M\tHoehe Isohypse1 Grundwasser"},
-    {774, "m.ü.M\tHoehe Isohypse2 Grundwasser"},
+    {773, "m.\xFC.M\tHoehe Isohypse1 Grundwasser"},
+    {774, "m.\xFC.M\tHoehe Isohypse2 Grundwasser"},
     {775, "-\tPorositaet Schicht1"},
     {776, "-\tPorositaet Schicht2"},
     {777, "-\tPorositaet Schicht3"},
@@ -267,47 +266,47 @@ constexpr FixedLabel kFixedLabels[] = {
     {782, "m\tBeginn Schicht2"},
     {783, "m\tBeginn Schicht3"},
     {784, "m\tEnde Schicht3"},
-    {785, "°C\tTemperatur Keller über Sondenfeld im Sommer"},
-    {786, "W/m2K\tU-Wert Bodenplatte über Sondenfeld"},
+    {785, "\xB0" "C\tTemperatur Keller \xFC" "ber Sondenfeld im Sommer"},
+    {786, "W/m2K\tU-Wert Bodenplatte \xFC" "ber Sondenfeld"},
     {787, "\tGegenstromanteil Waermetauscher Kollektorkreislauf"},
-    {788, "J/kgK\tspez. Wärmekapazität Kollektorfluid"},
-    {789, "m2, Absorberfläche total / Absorberfläche pro Kollektor"},
+    {788, "J/kgK\tspez. W\xE4rmekapazit\xE4t Kollektorfluid"},
+    {789, "m2, Absorberfl\xE4" "che total / Absorberfl\xE4" "che pro Kollektor"},
     {790, "- / m/s, Kollektorkonstante bu / Windgeschwindigkeit u"},
     {791, "W/m2K, Kollektorkonstante b1 / a1"},
     {792, "W/m2K2 / -, Kollektorkonstante b2 / VarA"},
     {793, "- / -, Kollektorkonstante Eta0 / VarB"},
     {794, "- / -, Anzahl parallele Kollektoren / VarC"},
-    {795, "° / W/Km2, Azimut des Kollektors / Umrechnungsfaktor für A*k pro m2 Solarregister"},
-    {796, "° / -, Neigung des Kollektors / Speicherverluste pro Stunde"},
-    {797, "°C\tMaximale Sondeneintrittstemperatur nach Kollektor"},
+    {795, "\xB0 / W/Km2, Azimut des Kollektors / Umrechnungsfaktor f\xFCr A*k pro m2 Solarregister"},
+    {796, "\xB0 / -, Neigung des Kollektors / Speicherverluste pro Stunde"},
+    {797, "\xB0" "C\tMaximale Sondeneintrittstemperatur nach Kollektor"},
     {798, "kg/s\tKollektor-Durchsatz"},
     {949, "K\tAmplitude der Jahreszeitenschwankung"},
     {950, "d\tTag mit minimaler Temperatur"},
     {951, "-\tinSerie"},
     {952, "m2\tKellerflaeche"},
-    {953, "°C\tKellertemperatur im Winter"},
-    {954, "kW\tKühlleistung Freecooling bei Feldaufteilung"},
+    {953, "\xB0" "C\tKellertemperatur im Winter"},
+    {954, "kW\tK\xFChlleistung Freecooling bei Feldaufteilung"},
     {955, "-\tAnzahl Sonden fuer Variante 2 bei Druckberechnung"},
     {956, "kg/s\tDurchsatz fuer Variante 3 bei Druckberechnung"},
     {957, "kWh, Freecooling Jan - Dez bei Feldaufteilung / Temperaturgrad mit Waermefluss / Waermeentzug aus So"},
     {958, "kWh, Freecooling Jan - Dez bei Feldaufteilung / mit Stundenwerten starten / Waermeeintrag in Sonde /"},
-    {959, "kWh, Freecooling Jan - Dez bei Feldaufteilung / Anzahl Nachbarsonden / Höhe m.ü.M / y-Koord Referenz"},
+    {959, "kWh, Freecooling Jan - Dez bei Feldaufteilung / Anzahl Nachbarsonden / H\xF6he m.\xFC.M / y-Koord Referenz"},
     {960, "kWh, Freecooling Jan - Dez bei Feldaufteilung / Kontaktwiderstand Rd / TageVollast22 / Messwerte Ein"},
     {961, "kWh, Freecooling Jan - Dez bei Feldaufteilung / Offset / EER Vollast / x-Koordinate Standort Tempera"},
-    {962, "kWh, Freecooling Jan - Dez bei Feldaufteilung / Wellrohr1 / Kühlleistung Vollast / y-Koordinate Stan"},
+    {962, "kWh, Freecooling Jan - Dez bei Feldaufteilung / Wellrohr1 / K\xFChlleistung Vollast / y-Koordinate Stan"},
     {963, "kWh, Freecooling Jan - Dez bei Feldaufteilung / Tageslastprofil / WWPrio / Import_Stao_qeb"},
     {964, "kWh, Freecooling Jan - Dez bei Feldaufteilung / Rueckkuehler1 / Max. Tsink von File / Standorthoehe "},
     {965, "kWh, Freecooling Jan - Dez bei Feldaufteilung / RueckkuehlLeistung / CH-Koordinaten / Temperatur aus"},
     {966, "kWh, Freecooling Jan - Dez bei Feldaufteilung / Ein_Rueckkuehler/ x-Koord Referenzpunkt in CH-Koordi"},
     {967, "kWh\tFreecooling Jan - Dez bei Feldaufteilung"},
     {968, "kWh\tFreecooling Jan - Dez bei Feldaufteilung"},
-    {999, "°C\tWarmwasser - Temperatur"},
+    {999, "\xB0" "C\tWarmwasser - Temperatur"},
     {1000, "W/mK\tscheinbares Lambda Erde der Schicht 10"},
 };
 
-// Stores a label as Windows-1252 bytes, cut to the 100 bytes an entry holds.
-void SetLabel(int entry, std::string_view utf8) {
-  std::string s = Utf8ToWin1252(utf8);
+// Stores a label, cut to the 100 bytes an entry holds.
+void SetLabel(int entry, std::string_view text) {
+  std::string s(text);
   if (s.size() > static_cast<size_t>(kLabelBytes)) s.resize(kLabelBytes);
   Labeltabelle[entry] = std::move(s);
 }
@@ -328,7 +327,7 @@ std::string BoreholeCoordinateLabel(const char* prefix, int i, const char* tail)
 
 struct RockRow {
   int row;
-  const char* name;  // UTF-8
+  const char* name;  // Windows-1252
   double lambda;     // W/mK
   double cp;         // J/kgK
   double rho;        // kg/m3
@@ -337,7 +336,7 @@ struct RockRow {
 constexpr RockRow kRockRows[] = {
     {1, "Schotter trocken", 0.8, 800, 2000},
     {2, "Schotter feucht", 1.4, 900, 2200},
-    {3, "Moräne", 1.6, 900, 2200},
+    {3, "Mor\xE4ne", 1.6, 900, 2200},
     {4, "Ton feucht", 1.5, 800, 2200},
     {5, "Siltstein OSM", 2.4, 900, 2530},
     {6, "Siltstein OMM", 2.5, 900, 2500},
@@ -393,7 +392,7 @@ void FillLabelTable() {
   }
   for (int n = 302; n <= 311; ++n) SetLabel(n, "\tErdeigenschafts-Nr der Schicht 1-10");
   for (int n = 366; n <= 377; ++n) SetLabel(n, "kWh\tHeizlast der Monate Jan - Dez");
-  for (int n = 378; n <= 389; ++n) SetLabel(n, "kWh\tKühllast der Monate Jan - Dez");
+  for (int n = 378; n <= 389; ++n) SetLabel(n, "kWh\tK\xFChllast der Monate Jan - Dez");
   // Lines carrying four boreholes each; no unit, so no TAB.
   for (int i = 1; i <= 100; ++i) {
     SetLabel(399 + 2 * i, BoreholeCoordinateLabel("x-", i, ". Sonde "));
@@ -409,10 +408,10 @@ void FillLabelTable() {
   for (int i = 1; i <= 100; ++i) SetLabel(640 + i, BoreholeLoadLabel(i));
   for (int i = 101; i <= 150; ++i) SetLabel(798 + i, BoreholeLoadLabel(i));
   for (int i = 1; i <= 10; ++i) {
-    SetLabel(967 + 2 * i, "°C\tStarttemperatur Nr. " + Num(i));
+    SetLabel(967 + 2 * i, "\xB0" "C\tStarttemperatur Nr. " + Num(i));
     SetLabel(968 + 2 * i, "m\tTiefe der Starttemperatur Nr. " + Num(i));
   }
-  for (int i = 1; i <= 10; ++i) SetLabel(988 + i, "°C\tStarttemperatur der " + Num(i) + ". Schicht");
+  for (int i = 1; i <= 10; ++i) SetLabel(988 + i, "\xB0" "C\tStarttemperatur der " + Num(i) + ". Schicht");
 
   // Lines after the header are never labelled; entry 2000 is left as it is.
   for (int n = 1001; n <= 1999; ++n) Labeltabelle[n].clear();
@@ -432,7 +431,7 @@ void FillRockTable() {
     Erdrho[r] = 2200;
   }
   for (const RockRow& row : kRockRows) {
-    Erdname[row.row] = Utf8ToWin1252(row.name);
+    Erdname[row.row] = row.name;
     Erdlambda[row.row] = row.lambda;
     Erdcp[row.row] = row.cp;
     Erdrho[row.row] = row.rho;

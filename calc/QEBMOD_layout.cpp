@@ -31,7 +31,7 @@ std::string Join(const std::vector<Field>& f, const char* sep) {
 }
 
 [[noreturn]] void Bad(const std::string& key, const std::string& what) {
-  throw CalcError(key + ": " + what + " / ungültiger Wert / invalid value");
+  throw CalcError(key + ": " + what + " / ung\xFCltiger Wert / invalid value");
 }
 
 void CheckRange(const std::string& key, long long v, long long lo, long long hi) {

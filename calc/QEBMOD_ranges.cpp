@@ -210,7 +210,8 @@ const std::unordered_map<std::string_view, ValueRange>& Table() {
       {"Kaeltemaschine", {0, kPower}},
       {"TSink3", {kFluidLo, kFluidHi}},
       {"COP_Volllast", {0, kCop}},
-      {"DeltaVerdampfer", {0, 100}},
+      // negative in a heating response test (T2 - T1 of the measurement)
+      {"DeltaVerdampfer", {-100, 100}},
       {"TTSink", {kFluidLo, kFluidHi}},
       {"COPRueckkuehlung", {0, kCop}},
       {"MinDeckungFreecooling", {0, 1}},
@@ -370,12 +371,16 @@ const ValueRange* RangeOf(std::string_view key) {
   return it == t.end() ? nullptr : &it->second;
 }
 
-std::string RangeViolation(std::string_view key, double value) {
+std::string RangeReason(std::string_view key, double value) {
   const ValueRange* r = RangeOf(key);
-  if (!std::isfinite(value)) return "Wert / value " + FormatRangeNumber(value) + " nicht endlich / not finite";
+  if (!std::isfinite(value)) return "nicht endlich / not finite";
   if (!r || (value >= r->lo && value <= r->hi)) return {};
-  return "Wert / value " + FormatRangeNumber(value) + " ausserhalb / outside " + FormatRangeNumber(r->lo) + " .. " +
-         FormatRangeNumber(r->hi);
+  return "ausserhalb / outside " + FormatRangeNumber(r->lo) + " .. " + FormatRangeNumber(r->hi);
+}
+
+std::string RangeViolation(std::string_view key, double value) {
+  const std::string reason = RangeReason(key, value);
+  return reason.empty() ? reason : "Wert / value " + FormatRangeNumber(value) + " " + reason;
 }
 
 void CheckProjectValues() {
@@ -403,10 +408,10 @@ void CheckProjectValues() {
       if (s.line == 75 || s.line == 85 || s.line == 97 || s.line == 98 || f.key == "DimAxi" || f.key == "DimRad" ||
           f.key == "MinDeckungFreecooling")
         continue;
+      // The value comes from memory, not from a file: no line to name.
       std::string what = RangeViolation(f.key, v);
       if (!what.empty())
-        throw CalcError("Eingabe ungültig / invalid input " + f.key + " (Zeile / line " + std::to_string(s.line) +
-                        "): " + what);
+        throw CalcError("Eingabe ung\xFCltig / invalid input " + f.key + ": " + what, f.key, v, RangeReason(f.key, v));
     }
   }
 }

@@ -84,9 +84,12 @@ class Reader {
   std::string line;
 
   [[noreturn]] void Fail(int lineNo, const std::string& key, const std::string& what) const {
+    throw CalcError(Where(lineNo, key) + what);
+  }
+
+  std::string Where(int lineNo, const std::string& key) const {
     std::string k = key.empty() ? std::string() : " (" + key + ")";
-    throw CalcError("Projektdatei / project file " + name_ + ", Zeile / line " + std::to_string(lineNo) + k + ": " +
-                    what);
+    return "Projektdatei / project file " + name_ + ", Zeile / line " + std::to_string(lineNo) + k + ": ";
   }
 
   void Open() {
@@ -105,14 +108,14 @@ class Reader {
 
   double Real(std::string_view tok, int lineNo, const std::string& key) const {
     auto v = ParseReal(tok);
-    if (!v) Fail(lineNo, key, "Zahl ungültig / invalid number \"" + std::string(tok) + "\"");
+    if (!v) Fail(lineNo, key, "Zahl ung\xFCltig / invalid number \"" + std::string(tok) + "\"");
     return *v;
   }
 
   int Int(std::string_view tok, int lineNo, const std::string& key) const {
     auto v = ParseInteger(tok);
     if (!v || *v < INT_MIN || *v > INT_MAX)
-      Fail(lineNo, key, "ganze Zahl ungültig / invalid integer \"" + std::string(tok) + "\"");
+      Fail(lineNo, key, "ganze Zahl ung\xFCltig / invalid integer \"" + std::string(tok) + "\"");
     return static_cast<int>(*v);
   }
 
@@ -137,7 +140,7 @@ class Reader {
   // key, the value and the allowed range.
   void CheckRange(const Field& f, double v, int lineNo) const {
     std::string what = RangeViolation(f.key, v);
-    if (!what.empty()) Fail(lineNo, f.key, what);
+    if (!what.empty()) throw CalcError(Where(lineNo, f.key) + what, f.key, v, RangeReason(f.key, v));
   }
 
   void Store(const Field& f, std::string_view tok, int lineNo) {
@@ -620,11 +623,11 @@ void ReadLoadRow(int& step, double& massFlow, double& tSink, double& q) {
       auto tok = Tokens(line, n);
       if (tok.size() < n) throw CalcError(where + ": zu wenige Werte / too few values");
       auto s = ParseInteger(tok[0]);
-      if (!s || *s < 0 || *s > kStunden) throw CalcError(where + ": Schritt ungültig / invalid step");
+      if (!s || *s < 0 || *s > kStunden) throw CalcError(where + ": Schritt ung\xFCltig / invalid step");
       auto mf = ParseReal(tok[1]);
       auto ts = ParseReal(tok[2]);
       std::optional<double> qq = Leistungsinput ? ParseReal(tok[3]) : std::optional<double>(q);
-      if (!mf || !ts || !qq) throw CalcError(where + ": Zahl ungültig / invalid number");
+      if (!mf || !ts || !qq) throw CalcError(where + ": Zahl ung\xFCltig / invalid number");
       step = static_cast<int>(*s);
       massFlow = *mf;
       tSink = *ts;

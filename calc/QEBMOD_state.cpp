@@ -263,6 +263,7 @@ bool LFahrplan{};
 double LF[40]{};
 double m5{};
 int LFNr[8]{};
+bool System2Erstlauf{true};
 double Sondenpumpe{};
 double TRaum{};
 double Rueckkuehler1{};

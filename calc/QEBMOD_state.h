@@ -265,6 +265,8 @@ extern bool LFahrplan;
 extern double LF[40];
 extern double m5;
 extern int LFNr[8];
+// "Lastprofil WP" of the second system dialog runs the plant year first while set.
+extern bool System2Erstlauf;
 extern double Sondenpumpe;
 extern double TRaum;
 extern double Rueckkuehler1;

@@ -14,11 +14,11 @@ LineWriter TEarthText;
 void RingRadii(int dimRad, double rPipeInner, double rBorehole, double rOuter, double factor, double (&r)[14],
                double (&rm)[14]) {
   if (dimRad < 2 || dimRad > 12)
-    throw CalcError(" DimRad ungültig (2 .. 12)  /  invalid number of radial cells (2 .. 12) ");
+    throw CalcError(" DimRad ung\xFCltig (2 .. 12)  /  invalid number of radial cells (2 .. 12) ");
   if (!(factor > 0.0) || !std::isfinite(factor))
     throw CalcError(" Gitterfaktor muss > 0 sein  /  grid factor must be > 0 ");
   if (!(rPipeInner > 0.0) || !(rBorehole > rPipeInner) || !(rOuter > rBorehole) || !std::isfinite(rOuter))
-    throw CalcError(" Radien ungültig: Rohr < Bohrloch < Rechenradius  /  radii must grow: pipe < borehole < calculation radius ");
+    throw CalcError(" Radien ung\xFCltig: Rohr < Bohrloch < Rechenradius  /  radii must grow: pipe < borehole < calculation radius ");
   for (int k = 0; k < 14; ++k) r[k] = rm[k] = 0.0;
   r[0] = rPipeInner;
   r[1] = rBorehole;
@@ -32,7 +32,7 @@ void RingRadii(int dimRad, double rPipeInner, double rBorehole, double rOuter, d
   for (int k = 1; k <= dimRad; ++k) rm[k] = std::sqrt((r[k] * r[k] + r[k - 1] * r[k - 1]) / 2.0);
   rm[dimRad + 1] = rOuter;
   for (int k = 1; k <= dimRad; ++k)
-    if (!(r[k] > r[k - 1])) throw CalcError(" Gitter ungültig: Ringbreite <= 0  /  invalid grid: ring width <= 0 ");
+    if (!(r[k] > r[k - 1])) throw CalcError(" Gitter ung\xFCltig: Ringbreite <= 0  /  invalid grid: ring width <= 0 ");
 }
 
 namespace {
@@ -53,7 +53,7 @@ double Trace(const double* trace, int s) {
 
 void CheckGrid() {
   if (DimAxi < 1 || DimAxi > kMaxSegmente || DimRad < 1 || DimRad > kMaxRadial)
-    throw CalcError(" Gitter ungültig  /  invalid grid (DimAxi 1..10, DimRad 1..12) ");
+    throw CalcError(" Gitter ung\xFCltig  /  invalid grid (DimAxi 1..10, DimRad 1..12) ");
 }
 
 }  // namespace

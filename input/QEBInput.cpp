@@ -22,6 +22,7 @@
 #include "platform/Jpeg.h"
 #include "platform/Platform.h"
 #include "shell/QEB.h"
+#include "widgets/ErrorText.h"
 
 namespace qeb {
 
@@ -29,17 +30,12 @@ int Fehlercode = 0;
 bool SchichtenGleichmaessig = true;
 double TSinkKopie = 0.0;
 double tsJahre = 0.0;
-double BuRohr = 0.0;
-double BuAbstand = 0.0;
-double BuVerhaeltnis = 0.0;
 double SummeSpeicherverluste = 0.0;
 double WWDeckung = 0.0;
 double GW_Flaeche[4] = {};
 double Darcy[4] = {};
 double Richtung[5] = {};
 bool Tageslastprofil = false;
-bool StaoVorhanden = false;
-bool StaoVerwenden = false;
 bool TRTAusgewertet = false;
 double AnzahlSondenKreis[4] = {};
 double DruckSondeKreis[4] = {};
@@ -47,11 +43,10 @@ double DruckZulKreis[4] = {};
 double ReynoldsKreis[4] = {};
 bool Laminar2 = false;
 bool Laminar3 = false;
-int MessJahr = 0;
 bool Freecool_Max = false;
-double Verlegetiefe = 0.0;
 double Hoehe1 = 0.0;
-bool TRTOhneNachlauf = false;
+// The window's name for the module's option: one variable, never a copy.
+bool& TRTOhneNachlauf = TRTOption;
 bool SommerRegeneration = false;
 double BHgfunction = 0.0;
 double SummeGraedigkeit = 0.0;
@@ -62,6 +57,7 @@ int WindowScaleLevel = 1;
 int DruckTasteAlt = -1;
 bool LogoGeladen = false;
 bool DateiGewaehlt = false;
+bool ProjektBeimZeigenOeffnen = false;
 bool SystemProjektGelesen = false;
 bool BeispielWirdGeladen = false;
 std::string Programmverzeichnis;
@@ -97,6 +93,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     auto* tools = addToolBar(QStringLiteral("Projekt"));
     tools->setObjectName(QStringLiteral("ToolBar1"));
     tools->setMovable(false);
+    tools->toggleViewAction()->setProperty("tag", 295);  // "Projekt", named in every language
     for (QPushButton* b : {ToolButtonOeffnen, ToolButtonSpeichern, ToolButtonDrucken}) {
       const bool hidden = b->isHidden();
       b->setFlat(true);
@@ -128,6 +125,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ConnectCalculationHandlers(this);
   ConnectLoadHandlers(this);
   ConnectFieldHandlers(this);
+  ConnectTRTHandlers(this);
   ConnectProbeHandlers(this);
   ConnectMethodHandlers(this);
   ConnectSiteHandlers(this);
@@ -150,10 +148,10 @@ void TForm1::Kreate() {
   try {
     ResetToDefaults();
   } catch (const CalcError& e) {
-    Message(e.what());
+    Message(CalcErrorText(e).toStdString());
   }
 
-  if (Programmverzeichnis.empty()) Programmverzeichnis = QCoreApplication::applicationDirPath().toStdString();
+  if (Programmverzeichnis.empty()) Programmverzeichnis = AktuellesVerzeichnis();
   auto inDir = [](const std::string& name) {
     std::string d = Programmverzeichnis;
     if (!d.empty() && d.back() != '/') d += '/';
@@ -189,7 +187,12 @@ void TForm1::Kreate() {
 
 void TForm1::Zeigen() {
   // "Projekt laden" in the start dialog: the window opens a project when shown.
-  if (DateiGewaehlt) ToolButtonOeffnenClick();
+  // Once: a window shown again later (after the graph window, a dialog)
+  // must not ask for a project anew.
+  if (DateiGewaehlt && ProjektBeimZeigenOeffnen) {
+    ProjektBeimZeigenOeffnen = false;
+    ToolButtonOeffnenClick();
+  }
 }
 
 void TForm1::Zu() { CloseCompanionWindows(); }

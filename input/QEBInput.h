@@ -30,9 +30,6 @@ extern int Fehlercode;
 extern bool SchichtenGleichmaessig;
 extern double TSinkKopie;
 extern double tsJahre;        // characteristic time H²/(9a) of the ground, years
-extern double BuRohr;
-extern double BuAbstand;
-extern double BuVerhaeltnis;
 extern double SummeSpeicherverluste;
 extern double WWDeckung;
 extern double GW_Flaeche[4];  // groundwater cross-sections of layers 1..3, m²
@@ -48,8 +45,6 @@ extern double SpezEntzugLeistung;  // specific extraction power at full load, W/
 extern double SpezEntzugEnergie;   // specific annual extraction energy, kWh/m
 // Days of month m of the model year (February 28); `sonst` for a month above 12.
 int TageImMonat(int m, int sonst);
-extern bool StaoVorhanden;
-extern bool StaoVerwenden;
 extern bool TRTAusgewertet;
 extern double AnzahlSondenKreis[4];  // probe counts of the three circuits
 extern double DruckSondeKreis[4];    // pressure drops shown per circuit, Pa
@@ -57,11 +52,9 @@ extern double DruckZulKreis[4];
 extern double ReynoldsKreis[4];
 extern bool Laminar2;
 extern bool Laminar3;
-extern int MessJahr;             // simulated year the measured hourly values belong to
 extern bool Freecool_Max;
-extern double Verlegetiefe;      // laying depth of a horizontal pipe, m
 extern double Hoehe1;            // site altitude on the info tab, m
-extern bool TRTOhneNachlauf;
+extern bool& TRTOhneNachlauf;  // the module's TRTOption under the window's name
 extern bool SommerRegeneration;
 extern double BHgfunction;       // B/H of the chosen g-function layout
 extern double SummeGraedigkeit;
@@ -74,6 +67,7 @@ extern int WindowScaleLevel;
 extern int DruckTasteAlt;
 extern bool LogoGeladen;
 extern bool DateiGewaehlt;  // the start dialog's "Projekt laden": open a project when shown
+extern bool ProjektBeimZeigenOeffnen;  // that opening is still to come (once)
 extern bool SystemProjektGelesen;  // the project read last simulates a system
 extern bool BeispielWirdGeladen;   // an example project is being loaded
 extern std::string Programmverzeichnis;
@@ -127,6 +121,8 @@ class TForm1 : public QMainWindow {
   void Italienisch1Click();
   void Spanisch1Click();
   void Sprachfileschreiben1Click();
+  // Grows the window so the widest tab needs no horizontal scroll bar.
+  void BreiteAnTexteAnpassen();
 
   // Visibility of input groups.
   void KuehlspitzeZeigen();
@@ -171,6 +167,38 @@ class TForm1 : public QMainWindow {
   // The second load profile's tab.
   void Lastprofil1Click();
 
+  // The SIA 384/6 requirement class picked in its combo box (R1..R4).
+  void SIA_Grenzwert1Change();
+  // ---- Response test, imports and examples (QEBInput_trt*.cpp,
+  // QEBInput_import.cpp, shell/Exp.cpp; bound by ConnectTRTHandlers).
+  void TRTClick();
+  bool TRTDateiAuswerten(const std::string& datei);
+  void ETRTClick();
+  void ETRT4Click();
+  void ETRT_AutoClick();
+  void ELaengeChange();
+  void EMitteltemChange();
+  void TRTFileClick();
+  void WetterdatenMeteonorm1Click();
+  void Messwerteeinlesen1Click();
+  void keineMesswerteeinlesen1Click();
+  void TempFile1Click();
+  void TempFile2Click();
+  void TempFile3Click();
+  void Beispiele1Click();
+  void Beispiel11Click();
+  void Beispiel21Click();
+  void Beispiel31Click();
+  void Beispiel41Click();
+  void Beispiel51Click();
+  void Beispiel61Click();
+  void Beispiel71Click();
+  void Beispiel81Click();
+  void Beispiel91Click();
+  void Beispiel101Click();
+  void EBspNrChange();
+  // ---- end of response test, imports and examples
+
   // ---- Calculation, saving and pressure drop (QEBInput_calc.cpp,
   // QEBInput_save.cpp, QEBInput_pressure.cpp; bound by ConnectCalculationHandlers).
   // The commands that run a calculation say whether it ran to its end.
@@ -179,6 +207,10 @@ class TForm1 : public QMainWindow {
   void Button10Click();
   void Button3Click();
   void WPdirekt_oeffnen();
+  // The heat pump dialog (input/WP1.cpp).
+  void WP_oeffnen();
+  // The ventilation schedule dialog (input/Fahrplan.cpp).
+  void Lftungsfahrplan1Click();
   void ResultatClick();
   void ResultateClick();
   void Eingaben();
@@ -188,6 +220,14 @@ class TForm1 : public QMainWindow {
   void Button1Click();
   void Button9Click();
   // ---- end of calculation, saving and pressure drop
+
+  // ---- Report and result windows (QEBInput_report.cpp, bound by ConnectReportHandlers).
+  // The two-page report; false when nothing was printed.
+  bool ToolButtonDruckenClick();
+  void GrafikSimulationsdauer1Click();
+  // Opens the course window (the button of that name serves the response-test file).
+  void Button12Click();
+  void Button20Click();
 
   // Routines other units fill in; here they keep the window consistent.
   void SchichtdatenAnzeigen();
@@ -400,6 +440,8 @@ class TForm1 : public QMainWindow {
 extern TForm1* Form1;
 // Binds the ground tab's and the catalogues' handlers to their controls.
 void ConnectCatalogHandlers(TForm1* form);
+// Binds the response test's, the imports' and the examples' handlers.
+void ConnectTRTHandlers(TForm1* form);
 
 // Binds the load and heat-pump chain's handlers to their controls.
 void ConnectLoadHandlers(TForm1* form);

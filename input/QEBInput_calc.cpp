@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QLabel>
 #include <QMetaObject>
 #include <QProgressBar>
@@ -19,12 +20,15 @@
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
+#include "input/SystemForms.h"
+#include "input/WP1.h"
 #include "input/system2.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "results/gfunc.h"
 #include "shell/Info.h"
 #include "shell/QEB.h"
+#include "widgets/ErrorText.h"
 
 namespace qeb {
 
@@ -164,7 +168,7 @@ bool TForm1::Rechnen() {
         } catch (const CalcError& e) {
           // The run's files are dropped; an earlier output stays as it was.
           AbandonRun();
-          Message(Win1252ToUtf8(e.what()));
+          Message(CalcErrorText(e).toStdString());
           ok = false;
         }
         extreme.OhneStundenZurueck();
@@ -441,7 +445,7 @@ void TForm1::Button10Click() {
   Button10->hide();
   Button11->hide();
   if (system_2 != nullptr) {
-    m5 = cpSole > 0.0 && DeltaVerdampfer > 0.0 ? Auslegungsentzug * 1000.0 / cpSole / DeltaVerdampfer : 0.0;
+    m5 = Verdampferdurchsatz();
     system_2->Em5->setText(FixedText(m5 * 3600.0, 0));
     int code = 0;
     m3 = ValReal(system_2->Em3->text(), code);
@@ -468,6 +472,8 @@ void TForm1::Button3Click() {
   if (ersterAufruf) {
     ersterAufruf = false;
     DirektkuehlungWP = false;
+    if (Form6 != nullptr) Form6->Vergroessern();
+    if (system_2 != nullptr) system_2->Vergroessern();
   }
   const int lastYear = LastYear;
   if (Systemsimulation) LastYear = 1;
@@ -495,6 +501,7 @@ void TForm1::WPdirekt_oeffnen() {
   ShowInt(ELastyear2, LastYear);
   DirektkuehlungWP = true;
   if (system_2 != nullptr) system_2->show();
+  if (Form8 != nullptr) Form8->WPAnzeigen();
   Button1->show();
   Button10->hide();
   ESondenlaenge->setText(QString::number(Sondenlaenge, 'g', 15));
@@ -562,6 +569,7 @@ void ConnectCalculationHandlers(TForm1* f) {
     QObject::connect(b, &QPushButton::clicked, f, &TForm1::ToolButtonOeffnenClick);
   QObject::connect(f->Oeffnen1, &QAction::triggered, f, &TForm1::ToolButtonOeffnenClick);
   QObject::connect(f->Button9, &QPushButton::clicked, f, &TForm1::Button9Click);
+  QObject::connect(f->SIA_Grenzwert, &QComboBox::activated, f, [f](int) { f->SIA_Grenzwert1Change(); });
   // Leaving the second circuit's probe count or the third circuit's flow after a change.
   for (QLineEdit* e : {f->EAnzahlSonden2, f->EAuslegungsmassenstrom3}) {
     QObject::connect(e, &QLineEdit::editingFinished, f, [f, e] {
@@ -571,6 +579,11 @@ void ConnectCalculationHandlers(TForm1* f) {
       }
     });
   }
+}
+
+void TForm1::SIA_Grenzwert1Change() {
+  Anforderung = SIA_Grenzwert->currentIndex() + 1;
+  SIA_Grenzwert1->setText(QStringLiteral("R") + QString::number(Anforderung));
 }
 
 }  // namespace qeb

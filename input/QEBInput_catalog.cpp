@@ -177,10 +177,10 @@ void TForm1::WahlSondendurchmesserChange() {
   Put(ElambdaInnenrohr, lambdaInnenrohr, 4);
   Put(ElambdaRohr, lambdaRohr, 4);
 
-  BuRohr = Sondendurchmesser;
-  BuAbstand = Bohrdurchmesser - Sondendurchmesser;
-  Bu = (BuAbstand - BuRohr) * 0.85 + BuRohr;
-  if (einfachU) Bu = BuAbstand * FaktorBuEinfachU;
+  BuMin = Sondendurchmesser;
+  BuMax = Bohrdurchmesser - Sondendurchmesser;
+  Bu = (BuMax - BuMin) * 0.85 + BuMin;
+  if (einfachU) Bu = BuMax * FaktorBuEinfachU;
   Put(EBu, Bu, 3);
 
   Ra = 0.0;

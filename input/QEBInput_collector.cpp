@@ -11,6 +11,7 @@
 #include "calc/QEBMOD_plant.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_handlers.h"
+#include "input/QEBInput_trt.h"
 #include "platform/Platform.h"
 #include "results/Result.h"
 #include "widgets/Typing.h"
@@ -20,9 +21,6 @@ namespace qeb {
 double AzimutVorher = 45.0;
 double NeigungVorher = 45.0;
 double HoehVorher = 553.1;
-// The weather import defines these; a build without it still links.
-[[gnu::weak]] bool MeteonormGeladen = false;
-[[gnu::weak]] int OffsetVorMeteonorm = 0;
 
 namespace {
 
@@ -32,10 +30,6 @@ void ErgebnisOrientierungZeigen(bool shown) {
   for (const char* name : {"L_EAzimut", "L_ENeigung"})
     if (auto* l = Resultat->findChild<QWidget*>(QString::fromLatin1(name))) l->setHidden(!shown);
 }
-
-// An import is in force from the weather button until the weather is reset:
-// the orientation saved then is the engineer's, not the import's.
-bool importGesichert = false;
 
 constexpr double kReferenzhoehe = 553.1;
 
@@ -111,18 +105,20 @@ void TForm1::AussenluftTauscheraus1Click() {
 }
 
 void TForm1::WetterdatenClick() {
-  // The orientation and altitude the engineer gave, before the first import
-  // replaced the site: a second import must not take the first one's.
+  // The orientation and altitude the engineer gave are kept from before the
+  // first import only: a second import must not take the first one's.
+  const bool importInKraft = MeteonormGeladen;
   const double azimut = Azimut, neigung = Neigung, hoeh = Hoeh;
   RufeWennDa(this, "WetterdatenMeteonorm1Click");
+  // The flag stays set while the imported year is in force; the climate
+  // reset and a new project clear it.
   if (!MeteonormGeladen) return;
   Sichtbar({ENeigung, EAzimut, EHoeh, Label308, Label309, Label317, Label318, Label388, Label389}, false);
   ErgebnisOrientierungZeigen(false);
-  if (!importGesichert) {
+  if (!importInKraft) {
     AzimutVorher = azimut;
     NeigungVorher = neigung;
     HoehVorher = hoeh;
-    importGesichert = true;
   }
   Azimut = 45.0;
   Neigung = 44.9;
@@ -135,7 +131,6 @@ void TForm1::WetterdatenClick() {
   }
   KlimadatenAus->setVisible(true);
   KlimadatenAus1->setVisible(true);
-  MeteonormGeladen = false;
 }
 
 void TForm1::ESolarClick() {
@@ -234,7 +229,6 @@ void TForm1::KlimadatenAusClick() {
   Neigung = std::fabs(NeigungVorher - 44.9) <= 0.01 ? 45.0 : NeigungVorher;
   Hoeh = HoehVorher;
   Offset = OffsetVorMeteonorm;
-  importGesichert = false;
   // The built-in year with the offset and altitude now in force.
   StandortWetterjahr();
   {

@@ -1,5 +1,6 @@
 // Shared state to controls: EingabenAnzeigen.
 #include <QAction>
+#include <algorithm>
 #include <cmath>
 
 #include "calc/Erdsonden.h"
@@ -21,7 +22,10 @@ void TForm1::EingabenAnzeigen() {
     EingabenAnzeigenDurchgang();
   }
   // What no display step shows follows the state once the pass is done.
-  if (aussen) AnteileAusMonatswerten();
+  if (aussen) {
+    AnteileAusMonatswerten();
+    SpezifischenEntzugZeigen();
+  }
 }
 
 void TForm1::EingabenAnzeigenDurchgang() {
@@ -112,7 +116,7 @@ void TForm1::EingabenAnzeigenDurchgang() {
   ShowChoice(EStarttemp, Starttemp);
   ShowInt(ELastyear, LastYear);
   ShowInt(ELastyear2, LastYear);
-  ShowInt(ELastyear1, MessJahr);
+  ShowInt(ELastyear1, MessungJahre);
   ShowChoice(EAllsteps, Allsteps);
   const auto lz = Reihe<QLineEdit>("ELaufzeit", 12);
   for (int m = 1; m <= 12; ++m) ShowInt(lz[m], Laufzeit[m]);
@@ -130,7 +134,8 @@ void TForm1::EingabenAnzeigenDurchgang() {
   // The probe-type catalogue holds the probe type, the g-function list its layout.
   WahlSondendurchmesser->setCurrentIndex(Sondentyp);
   CWahlgfunction->setCurrentIndex(gfuntyp);
-  SIA_Grenzwert->setCurrentIndex(Anforderung);
+  // Items R1..R4 are indexes 0..3.
+  SIA_Grenzwert->setCurrentIndex(std::clamp(Anforderung, 1, 4) - 1);
   SIA_Grenzwert1->setText(QStringLiteral("R") + IntText(Anforderung));
   ShowChoice(EAnfahrfileSchreiben, AnfahrfileSchreiben);
   ShowChoice(ESprungantwort, Sprungantwort);
@@ -438,9 +443,9 @@ void TForm1::EingabenAnzeigenDurchgang() {
 
   // 22. site file
   ExportTempStao1->setVisible(x_Stao > 1.0);
-  Show(EReserve27, StaoVerwenden ? 1.0 : 0.0);
-  ImportTempStao1->setVisible(StaoVorhanden && !StaoVerwenden);
-  NoImportTempStao1->setVisible(StaoVerwenden);
+  Show(EReserve27, Reserve27 ? 1.0 : 0.0);
+  ImportTempStao1->setVisible(StaoGelesen && !Reserve27);
+  NoImportTempStao1->setVisible(Reserve27);
 
   // 23.
   Show(EStandorthoehe, Standorthoehe);
@@ -449,7 +454,7 @@ void TForm1::EingabenAnzeigenDurchgang() {
   ShowChoice(EWWPrio, WWPrio);
   ShowChoice(EFreecool_Max, Freecool_Max);
   ShowChoice(EStartStundenwerte, start_Messung);
-  Show(EVerlegetiefe, Verlegetiefe);
+  Show(EVerlegetiefe, StaoWert3);
   this->Horizontalrohr->setItemIndex(qeb::Horizontalrohr ? 1 : 0);
   Show(EHoehe1, Hoehe1);
   ShowInt(Ex_koord, x_koord);

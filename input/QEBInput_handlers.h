@@ -21,9 +21,6 @@ extern int SprungParameter2;
 extern double AzimutVorher;
 extern double NeigungVorher;
 extern double HoehVorher;
-// The weather import's own state (it owns the definitions).
-extern bool MeteonormGeladen;      // a Meteonorm weather year is loaded
-extern int OffsetVorMeteonorm;     // the weather offset before the first Meteonorm year
 
 // Binds a handler to the user's leaving an edit he typed in (or a command
 // finishing it): values other code writes into the edit do not trigger it.

@@ -1,8 +1,12 @@
 // The language menu of the project input window.
 #include <QAction>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <algorithm>
 
 #include "calc/QEBMOD.h"
 #include "input/QEBInput.h"
+#include "platform/Platform.h"
 #include "shell/Sprachen.h"
 
 namespace qeb {
@@ -15,8 +19,28 @@ void Switch(TForm1* form, const char* letter) {
   SetLanguage(Sprache);
   Sprache = letter;
   form->EingabenAnzeigen();
+  form->BreiteAnTexteAnpassen();
 }
 }  // namespace
+
+void TForm1::BreiteAnTexteAnpassen() {
+  // Longer captions (French, Italian) would push a tab's right column under
+  // a scroll bar: the window grows by what its widest tab lacks, as far as
+  // the screen allows. It never shrinks below what the user made it.
+  // Only a window on the screen has laid out its tabs.
+  if (!isVisible()) return;
+  int fehlt = 0;
+  for (int i = 0; i < PageControl1->count(); ++i) {
+    auto* scroll = PageControl1->widget(i)->findChild<QScrollArea*>();
+    if (scroll == nullptr || scroll->widget() == nullptr) continue;
+    const int noetig = scroll->widget()->minimumSizeHint().width();
+    fehlt = std::max(fehlt, noetig - scroll->viewport()->width());
+  }
+  if (fehlt <= 0) return;
+  const int grenze = static_cast<int>(Screen().width * 0.95);
+  const int breite = std::min(width() + fehlt + 4, std::max(width(), grenze));
+  if (breite > width()) resize(breite, height());
+}
 
 void TForm1::Deutsch1Click() { Switch(this, "D"); }
 void TForm1::Englisch1Click() { Switch(this, "E"); }

@@ -15,6 +15,7 @@
 #include "input/QEBInput.h"
 #include "input/QEBInput_catalog.h"
 #include "input/QEBInput_handlers.h"
+#include "input/QEBInput_trt.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "results/gfunc.h"

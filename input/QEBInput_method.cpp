@@ -196,7 +196,7 @@ void TForm1::EBuChange() {
   if (EditInArbeit(this) != EBu) {
     // A bound shown rounded reads back a hair outside it: that is no cut.
     const double getippt = Bu;
-    Bu = std::clamp(Bu, BuRohr, std::max(BuRohr, BuAbstand));
+    Bu = std::clamp(Bu, BuMin, std::max(BuMin, BuMax));
     begrenzt = std::fabs(Bu - getippt) > 0.0001;
     Zeige(EBu, Bu, 3);
   }

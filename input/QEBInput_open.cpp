@@ -7,8 +7,12 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "calc/QEBMOD.h"
+#include "calc/QEBMOD_file.h"
 #include "calc/TextIO.h"
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
@@ -60,6 +64,62 @@ int VorschauBreite(int bildBreite, int bildHoehe, int normalBreite) {
   return static_cast<int>(RoundHalfEven(static_cast<double>(kVorschauHoehe) * bildBreite / bildHoehe));
 }
 
+std::vector<std::string> NachgeleseneWerte(const std::string& datei) {
+  std::vector<std::string> keys;
+  // Line numbers are those of the current layout only.
+  if (FileVersion != FileVersionFromLine(kVersionszeile)) return keys;
+  const std::vector<LineSpec>& layout = ProjectLayout();
+  std::vector<std::string> zeilen(1, std::string());
+  {
+    LineReader in(datei);
+    std::string z;
+    while (zeilen.size() < layout.size() && in.Next(z)) {
+      if (!z.empty() && z.back() == '\r') z.pop_back();
+      zeilen.push_back(z);
+    }
+  }
+  for (const LineSpec& s : layout) {
+    if (s.cond == nullptr || s.never || s.cond()) continue;
+    if (s.line <= 0 || s.line >= static_cast<int>(zeilen.size()) || s.minVersion > FileVersion) continue;
+    if (s.kind != LineKind::Param && s.kind != LineKind::Multi) continue;
+    const std::string& z = zeilen[static_cast<size_t>(s.line)];
+    // The first whitespace-delimited numbers of the line, as the reader takes them.
+    std::vector<std::string> tok;
+    size_t i = 0;
+    while (tok.size() < s.fields.size()) {
+      while (i < z.size() && (z[i] == ' ' || z[i] == '\t')) ++i;
+      if (i >= z.size()) break;
+      const size_t b = i;
+      while (i < z.size() && z[i] != ' ' && z[i] != '\t') ++i;
+      tok.push_back(z.substr(b, i - b));
+    }
+    if (tok.size() < s.fields.size()) continue;
+    // The whole line or nothing: every value a plain number within its range.
+    std::vector<double> werte;
+    for (size_t k = 0; k < s.fields.size(); ++k) {
+      const Field& f = s.fields[k];
+      const bool zahl = f.fmt == Fmt::E || f.fmt == Fmt::F1 || f.fmt == Fmt::F3 || f.fmt == Fmt::R || f.fmt == Fmt::I;
+      if (!zahl || f.conv != Conv::Plain || f.intIsReal) break;
+      const std::optional<double> v = ParseReal(tok[k]);
+      if (!v || !RangeViolation(f.key, *v).empty()) break;
+      if (f.fmt == Fmt::I && (*v != std::trunc(*v) || std::fabs(*v) > 2e9)) break;
+      werte.push_back(*v);
+    }
+    if (werte.size() != s.fields.size()) continue;
+    // Only the values: what the reader derives from a line it reads (the run
+    // hours of a generated load profile) belongs to an option that is off.
+    for (size_t k = 0; k < s.fields.size(); ++k) {
+      const Field& f = s.fields[k];
+      if (f.fmt == Fmt::I)
+        *static_cast<int*>(f.ptr) = static_cast<int>(werte[k]);
+      else
+        *static_cast<double*>(f.ptr) = werte[k];
+    }
+    for (const Field& f : s.fields) keys.push_back(f.key);
+  }
+  return keys;
+}
+
 void TForm1::Einlesen(const std::string& fileName) {
   try {
     Simulate(-3);
@@ -84,14 +144,22 @@ void TForm1::Einlesen(const std::string& fileName) {
       }
       readfile = keep;
       SystemProjektGelesen = Systemsimulation;
+      // The reader passes over the values of options that are off (the inner
+      // pipe of a U-tube probe, the heat-pump figures without a heat pump);
+      // the window shows them, so they come back as the file holds them.
+      NachgeleseneWerte(fileName);
     }
   } catch (const CalcError& e) {
     Message(Win1252ToUtf8(e.what()));
   }
   EingabenAnzeigen();
+  // The plant dialogs are read by every later transfer: they show the
+  // project just read, not the one before it.
+  if (Form6 != nullptr) Form6->FillSystemForm();
+  if (system_2 != nullptr) system_2->FillSystemForm();
   if (StaoFehlt) {
     Message("File " + Win1252ToUtf8(StaoFile) + " not found!");
-    StaoVerwenden = false;
+    Reserve27 = false;
   }
 }
 

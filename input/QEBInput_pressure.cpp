@@ -4,16 +4,25 @@
 
 #include "calc/QEBMOD.h"
 #include "input/QEBInput.h"
+#include "input/QEBInput_pressure.h"
 
 namespace qeb {
+
+double DruckabfallSonde1 = 0.0;
+double DruckabfallZuleitung = 0.0;
+double DruckabfallVerlaengerung = 0.0;
+double ReynoldsSonde = 0.0;
+double VolumenstromKreis = 0.0;
 
 namespace {
 
 struct Kreisergebnis {
   double sonde = 0.0;  // the probe's own drop, Pa
   double total = 0.0;  // the whole circuit with its components, Pa
-  double leitung = 0.0;
+  double leitung = 0.0;  // connection lines with the probe extension
+  double verlaengerung = 0.0;
   double reynolds = 0.0;
+  double kreisfluss = 0.0;  // the flow the component terms were taken at
   bool laminar = false;
 };
 
@@ -22,13 +31,14 @@ struct Kreisergebnis {
 bool Kreis(int anzahl, double massenstrom, Kreisergebnis& r) {
   if (anzahl <= 0) return false;
   const double proSonde = massenstrom / anzahl;
-  double verlaengerung = 0.0, reInnen = 0.0;
+  double reInnen = 0.0;
   r.sonde = ComputeCircuitPressureDrop(r.laminar, Sondendurchmesser, Dicke_Sondenrohr, Dicke_Innenrohr, proSonde,
                                        proSonde, rhoSole, nueSole, Sondenverlaengerung, DurchmesserAnschluss,
                                        LaengeAnschluss, AnzahlParallel, AnzahlBogen90, anzahl, NenndruckVerdampfer,
                                        NenndurchsatzVerdampfer, NenndruckVerteiler, NenndurchsatzVerteiler,
                                        NenndruckMessung, NenndurchsatzMessung, NenndruckVentil, NenndurchsatzVentil,
-                                       verlaengerung, r.total, r.leitung, r.reynolds, reInnen, Sondenlaenge);
+                                       r.verlaengerung, r.total, r.leitung, r.reynolds, reInnen, Sondenlaenge);
+  r.kreisfluss = anzahl * proSonde;
   return true;
 }
 
@@ -49,6 +59,12 @@ void TForm1::Button9Click() {
     Uebernimm(1, r);
     AuslegungsDruckabfall_Sondenkreis = r.total;
     laminar = r.laminar;
+    // The parts the summary shows, so that they add up to the total.
+    DruckabfallSonde1 = r.sonde;
+    DruckabfallZuleitung = r.leitung;
+    DruckabfallVerlaengerung = r.verlaengerung;
+    ReynoldsSonde = r.reynolds;
+    VolumenstromKreis = r.kreisfluss;
   }
   // The second group carries the design flow over its own probe count.
   if (AnzahlSonden2 > 0) {

@@ -55,6 +55,12 @@ bool BegleitdateiKopieren(const std::string& von, const std::string& nach, std::
 std::string KommandozeilenProjekt();
 void SetKommandozeile(const std::vector<std::string>* argumente);
 
+// After the module read `datei`: the numbers of the lines it passed over
+// because their option is off, taken as the file holds them (current file
+// version only, values outside their plausible range keep the default).
+// Returns the keys taken.
+std::vector<std::string> NachgeleseneWerte(const std::string& datei);
+
 // Height of the picture thumbnail on the info tab; a higher picture makes it
 // round(345 x width / height) wide and is stretched into it.
 inline constexpr int kVorschauHoehe = 345;

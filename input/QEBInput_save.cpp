@@ -161,8 +161,10 @@ bool TForm1::ToolButtonSpeichernClick() {
   for (;;) {
     // 7.
     const std::string vorschlag = Projektdateiname.empty() ? std::string() : fs::path(Projektdateiname).filename().string();
-    const std::string datei = UI().SaveFileName("Textdateien (*.txt)", Programmverzeichnis, vorschlag);
+    std::string datei = UI().SaveFileName("Textdateien (*.txt)", Programmverzeichnis, vorschlag);
     if (datei.empty()) break;
+    // The open dialog lists "*.txt": a name typed without a suffix gets it.
+    if (fs::path(datei).extension().empty()) datei += ".txt";
     Programmverzeichnis = VerzeichnisVon(datei);
     const bool writefileAlt = writefile;
     const int stepWriteAlt = StepWrite;
@@ -257,7 +259,11 @@ void TForm1::Button1Click() {
   if (Ask(Sprachtext("Wollen Sie das Programm QEB beenden?", "Voulez-vous quitter le logiciel QEB ?",
                      "Exit the program QEB ?", "¿Abandonar el programa QEB ?", "Abbandonare il programma QEB?")) != kJa)
     return;
-  if (Ask(Sprachtext("Speichern?", "Sauvgarder ?", "Save ?", "¿Guardar?", "Salva ?")) == kJa) ToolButtonSpeichernClick();
+  // A save that is cancelled or fails keeps the program open: the work is
+  // not lost.
+  if (Ask(Sprachtext("Speichern?", "Sauvgarder ?", "Save ?", "¿Guardar?", "Salva ?")) == kJa &&
+      !ToolButtonSpeichernClick())
+    return;
   if (Form4 != nullptr) Form4->close();
   if (Form3 != nullptr) Form3->show();
   hide();

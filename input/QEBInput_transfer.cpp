@@ -201,7 +201,7 @@ void TForm1::EingabenUebernehmen() {
   g_Sondenabstand = R(Eg_Sondenabstand);
   Starttemp = C(EStarttemp);
   LastYear = I(ELastyear);
-  MessJahr = I(ELastyear1);
+  MessungJahre = I(ELastyear1);
   Allsteps = C(EAllsteps);
   const auto lz = Reihe<QLineEdit>("ELaufzeit", 12);
   for (int m = 1; m <= 12; ++m) Laufzeit[m] = I(lz[m]);
@@ -293,9 +293,9 @@ void TForm1::EingabenUebernehmen() {
 
   // 14. shank spacing
   Bu = R(EBu);
-  BuRohr = Sondendurchmesser;
-  BuAbstand = Bohrdurchmesser - Sondendurchmesser;
-  if (Bohrdurchmesser > 0.0) BuVerhaeltnis = Bu / Bohrdurchmesser;
+  BuMin = Sondendurchmesser;
+  BuMax = Bohrdurchmesser - Sondendurchmesser;
+  if (Bohrdurchmesser > 0.0) BuRelativ = Bu / Bohrdurchmesser;
 
   // 15.
   Hellstroem = C(EHellstroem);
@@ -508,7 +508,7 @@ void TForm1::EingabenUebernehmen() {
   Messwerteeinlesen1->setVisible(Messung == 0.0);
   x_Stao = R(EReserve25);
   y_Stao = R(EReserve26);
-  ImportTempStao1->setVisible(StaoVorhanden);
+  ImportTempStao1->setVisible(StaoGelesen);
 
   // 29. finer grid for wide boreholes
   Standorthoehe = R(EStandorthoehe);
@@ -523,7 +523,7 @@ void TForm1::EingabenUebernehmen() {
   WWPrio = C(EWWPrio);
   Freecool_Max = C(EFreecool_Max);
   start_Messung = C(EStartStundenwerte);
-  Verlegetiefe = R(EVerlegetiefe);
+  StaoWert3 = R(EVerlegetiefe);
   qeb::Horizontalrohr = this->Horizontalrohr->itemIndex() == 1;
   if (Lastprofil2) Wrmepumpe2->setVisible(false);
 

@@ -131,21 +131,22 @@ std::string ScriptedInteraction::InputBox(const std::string& caption, const std:
   inputs_.pop_front();
   return a;
 }
-std::string ScriptedInteraction::NextFile(const std::string& kind, const std::string& what) {
+std::string ScriptedInteraction::NextFile(const std::string& kind, const std::string& what, const std::string& dir) {
   shown_.push_back({kind, what});
+  dirs_.push_back(dir);
   if (files_.empty()) throw UnscriptedInteraction("unscripted " + kind + " dialog: " + what);
   std::string a = files_.front();
   files_.pop_front();
   return a;
 }
-std::string ScriptedInteraction::OpenFileName(const std::string& filter, const std::string&) {
-  return NextFile("open", filter);
+std::string ScriptedInteraction::OpenFileName(const std::string& filter, const std::string& dir) {
+  return NextFile("open", filter, dir);
 }
-std::string ScriptedInteraction::SaveFileName(const std::string& filter, const std::string&, const std::string&) {
-  return NextFile("save", filter);
+std::string ScriptedInteraction::SaveFileName(const std::string& filter, const std::string& dir, const std::string&) {
+  return NextFile("save", filter, dir);
 }
-std::string ScriptedInteraction::PictureFileName(const std::string& filter, const std::string&) {
-  return NextFile("picture", filter);
+std::string ScriptedInteraction::PictureFileName(const std::string& filter, const std::string& dir) {
+  return NextFile("picture", filter, dir);
 }
 bool ScriptedInteraction::PrintDialog() {
   shown_.push_back({"print", ""});

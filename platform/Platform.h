@@ -80,9 +80,14 @@ class ScriptedInteraction : public Interaction {
   void AnswerPrint(bool ok) { prints_.push_back(ok); }
 
   const std::vector<Shown>& Shown_() const { return shown_; }
+  // The folders the file dialogs started in, in the order they were shown.
+  const std::vector<std::string>& DialogDirs() const { return dirs_; }
   std::vector<std::string> Texts(const std::string& kind) const;
   int Count(const std::string& kind, const std::string& text) const;
-  void Clear() { shown_.clear(); }
+  void Clear() {
+    shown_.clear();
+    dirs_.clear();
+  }
   bool AllAnswersUsed() const { return asks_.empty() && inputs_.empty() && files_.empty() && prints_.empty(); }
 
   void Message(const std::string& text) override;
@@ -97,8 +102,9 @@ class ScriptedInteraction : public Interaction {
   bool ShellOpen(const std::string& target) override;
 
  private:
-  std::string NextFile(const std::string& kind, const std::string& what);
+  std::string NextFile(const std::string& kind, const std::string& what, const std::string& dir);
   std::vector<Shown> shown_;
+  std::vector<std::string> dirs_;
   std::deque<int> asks_;
   std::deque<std::string> inputs_;
   std::deque<std::string> files_;

@@ -18,6 +18,7 @@
 #include "calc/QEBMOD.h"
 #include "calc/TextIO.h"
 #include "platform/Platform.h"
+#include "results/Bericht.h"
 #include "results/Grafik_labels.h"
 #include "shell/QEB.h"
 
@@ -45,7 +46,10 @@ int Temperaturskala(double tSinkMax, double tSinkMin) {
 
 namespace {
 
-// The picture area: shows the off-screen picture as it stands.
+// The picture area: shows the off-screen picture as it stands, whole. A
+// window smaller than the picture shows a copy scaled to fit; the copy is made
+// once for each picture drawn (and each new window size), not at every repaint:
+// the run repaints far more often than it draws.
 class Zeichenflaeche : public QWidget {
  public:
   explicit Zeichenflaeche(TForm4* f) : QWidget(f), form_(f) {
@@ -53,19 +57,36 @@ class Zeichenflaeche : public QWidget {
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
   QSize sizeHint() const override { return QSize(RoundToInt(1264 * 0.8), RoundToInt(880 * 0.8)); }
+  QSize minimumSizeHint() const override { return QSize(200, 140); }
+
+  const QImage& Anzeige() {
+    const QImage& bild = form_->Bild;
+    if (bild.isNull()) return bild;
+    const QSize ziel = bild.size().scaled(size(), Qt::KeepAspectRatio);
+    if (ziel.width() >= bild.width() || ziel.isEmpty()) return bild;  // fits as drawn
+    if (bild.cacheKey() != quelle_ || kopie_.size() != ziel) {
+      kopie_ = bild.scaled(ziel, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      quelle_ = bild.cacheKey();
+      ++form_->BildSkalierungen;
+    }
+    return kopie_;
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
+    const QImage& bild = Anzeige();
     // White only where the picture does not cover: the run repaints often.
-    const QRegion rest = QRegion(rect()) - QRegion(form_->Bild.rect());
+    const QRegion rest = QRegion(rect()) - QRegion(bild.rect());
     for (const QRect& r : rest) p.fillRect(r, Qt::white);
-    if (!form_->Bild.isNull()) p.drawImage(0, 0, form_->Bild);
+    if (!bild.isNull()) p.drawImage(0, 0, bild);
   }
   void mouseDoubleClickEvent(QMouseEvent*) override { form_->Button10Click(); }
 
  private:
   TForm4* form_;
+  QImage kopie_;
+  qint64 quelle_ = 0;
 };
 
 // Calls a handler another window offers by name; false when it has none.
@@ -122,14 +143,14 @@ const Knopf kKnoepfe[] = {
     {&TForm4::Dezember, "Dezember", "Dezember", 373, &TForm4::DezemberClick, 0, 11},
     {&TForm4::Button1, "Button1", "Leistung", 381, &TForm4::Button1Click, 1, 0},
     {&TForm4::Button6, "Button6", "24h-Mittel", 382, &TForm4::Button6Click, 1, 1},
-    {&TForm4::Button4, "Button4", "Sonden-Temp", 0, &TForm4::Button4Click, 1, 2},
+    {&TForm4::Button4, "Button4", "Sonden-Temp", 375, &TForm4::Button4Click, 1, 2},
     {&TForm4::Button2, "Button2", "Sonden RL", 376, &TForm4::Button2Click, 1, 3},
     {&TForm4::Button3, "Button3", "Kältenetz", 377, &TForm4::Button3Click, 1, 4},
     {&TForm4::Lufttemperatur, "Lufttemperatur", "Luft - Temp", 378, &TForm4::LufttemperaturClick, 1, 5},
-    {&TForm4::Button5, "Button5", "Berechnung", 0, &TForm4::Button5Click, 1, 7},
+    {&TForm4::Button5, "Button5", "Berechnung", 361, &TForm4::Button5Click, 1, 7},
     {&TForm4::Copy, "Copy", "Copy", 379, &TForm4::CopyClick, 1, 8},
-    {&TForm4::Drucken, "Drucken", "Drucken", 0, &TForm4::DruckenClick, 1, 9},
-    {&TForm4::Schliessen, "Schliessen", "Schliessen", 0, &TForm4::SchliessenClick, 1, 11},
+    {&TForm4::Drucken, "Drucken", "Drucken", 374, &TForm4::DruckenClick, 1, 9},
+    {&TForm4::Schliessen, "Schliessen", "Schliessen", 380, &TForm4::SchliessenClick, 1, 11},
 };
 
 }  // namespace
@@ -162,6 +183,19 @@ void TForm4::FormCreate() {
 void TForm4::FormShow() {
   LogischeBreite = 1264;
   LogischeHoehe = 880;
+  FensterEinpassen();
+}
+
+void TForm4::FensterEinpassen() {
+  // The first showing takes the whole picture's size where the screen has room
+  // (the toolkit's default is two thirds of the screen); later showings keep
+  // the user's size. Room stays for the title bar and a task bar.
+  const ScreenMetrics m = Screen();
+  if (m.width <= 0 || m.height <= 0) return;
+  const QSize platz(m.width, m.height - 80);
+  const QSize soll = (groesseGewaehlt_ ? size() : sizeHint()).boundedTo(platz);
+  groesseGewaehlt_ = true;
+  if (soll != size()) resize(soll);
 }
 
 void TForm4::showEvent(QShowEvent* e) {
@@ -231,6 +265,11 @@ void TForm4::Achsen(const std::string& titel, const std::string& legende, double
   p.drawText(X(0.3), Y(0.925), U(legende));
   p.drawText(X(0.625) - fm.horizontalAdvance(U(xText)) / 2, Y(0.035), U(xText));
   p.drawText(X(0.3) - fm.horizontalAdvance(U(yText)) / 2, Y(0.9) - 6, U(yText));
+}
+
+void TForm4::LeereAchsen() {
+  Achsen("", GrafikText::QuellenRuecklauf(), 0, 31, -20, 20, GrafikText::Tage(), GrafikText::TemperaturAchse());
+  BildZeigen();
 }
 
 void TForm4::Polylinie(const double* werte, int n, double ymin, double ymax, const QColor& farbe, int breite) {
@@ -481,11 +520,7 @@ void TForm4::CopyClick() {
   if (!Bild.isNull()) QGuiApplication::clipboard()->setImage(Bild);
 }
 
-void TForm4::DruckenClick() {
-  // The printed report, once a window offers it.
-  for (QWidget* w : ApplicationWindows())
-    if (Aufrufen(w, "GrafikDrucken")) return;
-}
+void TForm4::DruckenClick() { GrafikBerichtDrucken(); }
 
 void TForm4::SchliessenClick() { close(); }
 

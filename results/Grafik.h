@@ -182,6 +182,8 @@ class TForm4 : public QWidget {
   int LogischeHoehe = 880;
   int Bildschirmbreite = 0;
   int Bildschirmhoehe = 0;
+  // Copies of the picture scaled to a window smaller than it, so far.
+  int BildSkalierungen = 0;
 
   // Coordinates of fractions of the graph, y upwards.
   // Pixel of a fraction of the logical width or height (inline: a curve
@@ -227,8 +229,12 @@ class TForm4 : public QWidget {
   void Button6Verbergen();
   void FormShow();
   void FormCreate();
+  // Shrinks the window to the screen when it would stand beyond it.
+  void FensterEinpassen();
   // Copies the picture onto the window now.
   void BildZeigen();
+  // Empty axes in place of the picture: a refused run shows no curves.
+  void LeereAchsen();
 
  signals:
   // A month (0 for the whole period) has just been drawn.
@@ -244,6 +250,7 @@ class TForm4 : public QWidget {
 
  private:
   bool EinLauf(int& durchgang);  // one pass; false on failure
+  bool groesseGewaehlt_ = false;
   void KurvenLoeschen();
   void Polylinie(const double* werte, int n, double ymin, double ymax, const QColor& farbe, int breite);
 };

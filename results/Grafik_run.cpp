@@ -18,6 +18,7 @@
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "results/Grafik_labels.h"
+#include "widgets/ErrorText.h"
 
 namespace qeb {
 
@@ -317,6 +318,13 @@ void EingabeNeuLesen(int lastYear, bool eigeneRechnung) {
   const double dtVenti = DTVenti;
   const bool frostschutz = Frostschutz;
   const bool lFahrplan = LFahrplan;
+  // The ventilation schedule as the schedule dialog left it, with its year.
+  double lf[40];
+  int lfNr[8];
+  std::copy(std::begin(LF), std::end(LF), std::begin(lf));
+  std::copy(std::begin(LFNr), std::end(LFNr), std::begin(lfNr));
+  static double lueftungsprofil[kStundenArray];
+  std::copy(std::begin(Lueftungsprofil), std::end(Lueftungsprofil), std::begin(lueftungsprofil));
   const bool direkt = DirektkuehlungWP;
   const bool lastprofil2 = Lastprofil2;
   const double massenstrom = Massenstrom;
@@ -387,6 +395,9 @@ void EingabeNeuLesen(int lastYear, bool eigeneRechnung) {
   DirektkuehlungWP = direkt;
   DTVenti = dtVenti;
   LFahrplan = lFahrplan;
+  std::copy(std::begin(lf), std::end(lf), std::begin(LF));
+  std::copy(std::begin(lfNr), std::end(lfNr), std::begin(LFNr));
+  std::copy(std::begin(lueftungsprofil), std::end(lueftungsprofil), std::begin(Lueftungsprofil));
   Frostschutz = frostschutz;
   if (eigeneRechnung) {
     for (int k = 0; k < 10; ++k) Erdname[31 + k] = erdname[k];
@@ -551,7 +562,7 @@ bool TForm4::Start() {
       } catch (const CalcError& e) {
         // The run's files are dropped; an earlier output stays as it was.
         AbandonRun();
-        Message(Win1252ToUtf8(e.what()));
+        Message(CalcErrorText(e).toStdString());
       }
       if (!ok) {
         fehler = true;
@@ -584,9 +595,11 @@ bool TForm4::Start() {
   }
   Laenge_berechnen = laengeAlt;
   ProjektGeoeffnet = false;
-  if (fehler)
+  if (fehler) {
     LetztesLaufergebnis = Laufergebnis::Fehler;
-  else if (Abbruch)
+    // The curves of an earlier run would read as the result of this one.
+    LeereAchsen();
+  } else if (Abbruch)
     LetztesLaufergebnis = Laufergebnis::Abgebrochen;
   return LetztesLaufergebnis == Laufergebnis::Fertig;
 }

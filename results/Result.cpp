@@ -10,6 +10,7 @@
 #include "calc/ErdsondenModel.h"
 #include "calc/QEBMOD.h"
 #include "calc/TextIO.h"
+#include "input/QEBInput_project.h"
 #include "widgets/TableData.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
@@ -128,10 +129,10 @@ TResultat::TResultat(QWidget* parent) : QWidget(parent, Qt::Window) {
   for (const ControlSpec& c : Tables().controls) {
     if (c.kind != ctl::Label) continue;
     if (auto* l = findChild<QLabel*>(QString::fromUtf8(c.name))) {
-      // Only the few captions longer than a column break, at blanks.
-      const QString text = QString::fromUtf8(c.caption);
-      l->setProperty("wrapWidth", l->fontMetrics().horizontalAdvance(text) > kBreite ? QVariant(kBreite) : QVariant());
-      SetCaption(l, text);
+      // Only captions longer than a column break, at blanks: in German a few,
+      // in the languages switched to later more.
+      l->setProperty("wrapWidth", kBreite);
+      SetCaption(l, QString::fromUtf8(c.caption));
     }
   }
   for (QLineEdit* e : {EAktuelleDatei, EProjektname, EBeschreibung, EAnmerkungen, EErsteller}) e->setMinimumWidth(280);
@@ -195,7 +196,9 @@ void TResultat::aktuell() {
   LaufergebnisseUebernehmen();
 
   // 2. Identification.
-  EAktuelleDatei->setText(FromBytes(Inputfile));
+  // The project the engineer opened or saved, not the run's scratch input.
+  EAktuelleDatei->setText(Projektdateiname.empty() ? FromBytes(Inputfile)
+                                                   : QString::fromUtf8(Projektdateiname.c_str()));
   EProjektname->setText(FromBytes(Projekttitel2));
   EBeschreibung->setText(FromBytes(Projekttitel1));
   EAnmerkungen->setText(FromBytes(Projekttitel4));

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on a Debian machine, as root.
 set -euo pipefail
-pkgs=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins fonts-dejavu-core libjpeg-dev
+pkgs=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core libjpeg-dev
+      poppler-utils  # pdftotext and pdfinfo read the printed reports back in the tests
       clang libclang-rt-14-dev)  # clang and its libFuzzer runtime for the fuzz targets
 missing=()
 for p in "${pkgs[@]}"; do

@@ -2,16 +2,26 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "field/Sondenfeld.h"
 #include "input/Bildfenster.h"
 #include "input/Cooling.h"
+#include "input/Fahrplan.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
+#include "input/WP1.h"
 #include "input/system2.h"
+#include "results/Bericht.h"
+#include "results/Gradient.h"
 #include "results/Grafik.h"
+#include "results/Molasse.h"
 #include "results/Result.h"
 #include "results/gfunc.h"
+#include "results/verlauf.h"
+#include "shell/Exp.h"
 #include "shell/Info.h"
 #include "shell/Sprachen.h"
 #include "shell/start.h"
@@ -23,6 +33,31 @@ std::vector<QWidget*> g_windows;
 
 const std::vector<QWidget*>& ApplicationWindows() { return g_windows; }
 void RegisterWindow(QWidget* w) { g_windows.push_back(w); }
+
+std::string Arbeitsverzeichnis() {
+  const char* w = std::getenv("QEB_WORKDIR");
+  if (w != nullptr && *w != '\0') return w;
+  const char* h = std::getenv("HOME");
+  if (h != nullptr && *h != '\0') return (std::filesystem::path(h) / "QEB").string();
+  return {};
+}
+
+bool InsArbeitsverzeichnis() {
+  const std::string d = Arbeitsverzeichnis();
+  if (d.empty()) return false;
+  std::error_code ec;
+  std::filesystem::create_directories(d, ec);
+  ec.clear();
+  std::filesystem::current_path(d, ec);
+  return !ec;
+}
+
+std::string AktuellesVerzeichnis() {
+  std::error_code ec;
+  std::string d = std::filesystem::current_path(ec).string();
+  if (d.empty() || d.back() != '/') d += '/';
+  return d;
+}
 
 void CreateApplicationWindows() {
   if (Form3 != nullptr) return;  // created once per process
@@ -45,8 +80,15 @@ void CreateApplicationWindows() {
   Form6 = new TForm6();
   RegisterWindow(Form6);
   Form6->FillSystemForm();
+  Form7 = new TForm7();
+  RegisterWindow(Form7);
+  ConnectScheduleHandlers(Form1);
   Resultat = new TResultat();
   RegisterWindow(Resultat);
+  Form8 = new TForm8();
+  RegisterWindow(Form8);
+  Form8->WPAnzeigen();
+  ConnectHeatPumpHandlers(Form1);
   system_2 = new Tsystem_2();
   RegisterWindow(system_2);
   system_2->FillSystemForm();
@@ -55,6 +97,15 @@ void CreateApplicationWindows() {
   FeldeditorInitialisieren();
   Feld = new TFeld();
   RegisterWindow(Feld);
+  VerlaufInit();
+  Form9 = new TForm9();
+  RegisterWindow(Form9);
+  Form10 = new TForm10();
+  RegisterWindow(Form10);
+  Form29 = new TForm29();
+  RegisterWindow(Form29);
+  ConnectReportHandlers(Form1);
+  BeispielFensterErzeugen();
   Waermefluss_NAGRA_NTB_99_08 = new TBildfenster("Waermefluss_NAGRA_NTB_99_08", QStringLiteral("Wärmefluss NAGRA NTB 99-08"),
                                                  "Waermefluss_NAGRA_NTB_99_08.jpg");
   RegisterWindow(Waermefluss_NAGRA_NTB_99_08);
@@ -76,10 +127,16 @@ void DestroyApplicationWindows() {
   Form3 = nullptr;
   Form4 = nullptr;
   Form6 = nullptr;
+  Form7 = nullptr;
   Resultat = nullptr;
+  Form8 = nullptr;
   system_2 = nullptr;
   Form5 = nullptr;
   Feld = nullptr;
+  Form9 = nullptr;
+  Form10 = nullptr;
+  Form29 = nullptr;
+  BeispielFensterLoeschen();
   Waermefluss_NAGRA_NTB_99_08 = nullptr;
   Form26 = nullptr;
 }

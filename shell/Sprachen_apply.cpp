@@ -2,6 +2,9 @@
 // takes its text from the working table of the chosen language.
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,6 +26,44 @@ namespace {
 // Module texts are Windows-1252; these literals are written in UTF-8.
 std::string W(std::string_view utf8) { return Utf8ToWin1252(utf8); }
 
+// The tables write an apostrophe as a backquote ("l`Office"); the screen
+// shows the apostrophe.
+std::string Apostrophe(std::string s) {
+  for (char& c : s)
+    if (c == '`') c = '\'';
+  return s;
+}
+
+// The toolkit's own texts (the buttons of message boxes, the file dialogs)
+// follow the chosen language through its translation catalogue; English
+// needs none.
+void ToolkitLanguage(const std::string& letter) {
+  static QTranslator* translator = nullptr;
+  static std::string installed;
+  if (letter == installed || QCoreApplication::instance() == nullptr) return;
+  if (translator != nullptr) {
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+    translator = nullptr;
+  }
+  installed = letter;
+  const char* code = nullptr;
+  switch (LanguageIndex(letter)) {
+    case 0: code = "de"; break;
+    case 2: code = "fr"; break;
+    case 3: code = "it"; break;
+    case 4: code = "es"; break;
+    default: return;
+  }
+  auto* t = new QTranslator();
+  if (t->load(QStringLiteral("qtbase_") + QLatin1String(code), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(t);
+    translator = t;
+  } else {
+    delete t;
+  }
+}
+
 QTabWidget* PageControlOf(QWidget* page) {
   QWidget* stack = page->parentWidget();
   return stack != nullptr ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
@@ -32,7 +73,7 @@ void Relabel(QObject* o, const std::string& letter) {
   bool ok = false;
   const int tag = o->property("tag").toInt(&ok);
   if (!ok || tag == 0) return;
-  auto text = [&](int n) { return FromBytes(LanguageText(n, letter)); };
+  auto text = [&](int n) { return FromBytes(Apostrophe(LanguageText(n, letter))); };
   if (qobject_cast<QLineEdit*>(o) != nullptr) return;  // an edit holds data, never a caption
   if (auto* r = qobject_cast<RadioGroup*>(o)) {
     for (int k = 0; k < r->count(); ++k) r->setItemText(k, text(tag + k));
@@ -86,7 +127,7 @@ void GermanGraphLabels() {
 }
 
 void TranslatedGraphLabels(const std::string& letter) {
-  auto t = [&](int n) { return LanguageText(n, letter); };
+  auto t = [&](int n) { return Apostrophe(LanguageText(n, letter)); };
   for (int m = 1; m <= 12; ++m) Monatsname[m] = t(361 + m);
   TextSondenruecklauf = t(376);
   TextEntzugMittel = t(382) + " [kW]";
@@ -121,6 +162,7 @@ void ApplyLanguage(const std::string& letter) {
   for (int lang = 0; lang < kSprachen; ++lang)
     for (int i = 31; i <= 40; ++i) Sprachtabelle[lang][170 + i] = Erdname[i];
 
+  ToolkitLanguage(letter);
   for (QWidget* w : ApplicationWindows()) {
     if (w == nullptr) continue;
     for (QObject* o : w->findChildren<QObject*>()) Relabel(o, letter);

@@ -66,9 +66,9 @@ void TForm3::Button3Click() {
   // one-shot flag of its first soil-list refresh.
   if (Sprache.empty()) Sprache = "S";
   SetLanguage(Sprache);
-  std::string dir = QCoreApplication::applicationDirPath().toStdString();
-  if (dir.empty() || dir.back() != '/') dir += '/';
-  Programmverzeichnis = dir;
+  // The program directory is the working folder, never the folder the
+  // program was built in.
+  Programmverzeichnis = AktuellesVerzeichnis();
   SetLanguage(Sprache);
 }
 
@@ -87,6 +87,7 @@ void TForm3::ButtonNeuClick() {
 
 void TForm3::ButtonLadenClick() {
   DateiGewaehlt = true;
+  ProjektBeimZeigenOeffnen = true;
   Form1->SetCloseBoxGreyed(true);
   Form1->show();
   Form1->Sondenfeld2->setHidden(false);

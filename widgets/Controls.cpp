@@ -340,17 +340,22 @@ void BuildFromTables(QWidget* body, const FormTables& t, QMenuBar* menuBar, QTab
 }
 
 QString WrapCaption(const QString& text, const QFontMetrics& fm, int width) {
-  // Greedy at blanks; a unit in brackets stays in one piece.
-  QStringList words;
+  // Greedy at blanks; a unit in brackets stays in one piece. A break takes the
+  // place of one blank, so the words keep their spacing (double and trailing
+  // blanks included) and the lines joined again give the text.
+  if (fm.horizontalAdvance(text) <= width) return text;
   const int open = static_cast<int>(text.lastIndexOf(QLatin1Char('[')));
-  const QString head = open >= 0 ? text.left(open) : text;
-  words = head.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-  if (open >= 0) words << text.mid(open);
-  if (words.isEmpty() || fm.horizontalAdvance(text) <= width) return text;
-  QString out, line;
-  for (const QString& w : words) {
-    const QString candidate = line.isEmpty() ? w : line + QLatin1Char(' ') + w;
-    if (!line.isEmpty() && fm.horizontalAdvance(candidate) > width) {
+  QStringList words = (open >= 0 ? text.left(open) : text).split(QLatin1Char(' '));
+  if (open >= 0) words.last() += text.mid(open);
+  // A closing "=" or ":" stays with the words it follows.
+  qsizetype last = words.size() - 1;
+  while (last > 0 && words[last].isEmpty()) --last;
+  QString out, line = words.front();
+  for (qsizetype i = 1; i < words.size(); ++i) {
+    const QString& w = words[i];
+    const QString candidate = line + QLatin1Char(' ') + w;
+    const bool closing = i == last && w.size() <= 2;
+    if (!w.isEmpty() && !closing && !line.trimmed().isEmpty() && fm.horizontalAdvance(candidate) > width) {
       out += line + QLatin1Char('\n');
       line = w;
     } else {

@@ -12,22 +12,23 @@
 
 namespace qeb {
 
+// Marks an edit whose typing a command has finished; typing again clears it.
+// The modified flag itself stays: dialogs use it to keep what the user typed
+// until they read it.
+constexpr const char* kFertig = "qebFertig";
+
 QLineEdit* EditInArbeit(QWidget* window) {
   if (window == nullptr) return nullptr;
   auto* e = qobject_cast<QLineEdit*>(window->focusWidget());
-  if (e == nullptr || !e->isModified() || e->isReadOnly()) return nullptr;
+  if (e == nullptr || !e->isModified() || e->isReadOnly() || e->property(kFertig).toBool()) return nullptr;
   return e;
 }
 
 void EditFertigstellen(QWidget* window) {
   QLineEdit* e = EditInArbeit(window);
   if (e == nullptr) return;
-  // The leave handlers run the whole rule once the flag is clear; the mark
-  // tells them this leave comes from a command.
-  e->setModified(false);
-  e->setProperty("qebFertig", true);
+  e->setProperty(kFertig, true);
   emit e->editingFinished();
-  e->setProperty("qebFertig", false);
 }
 
 void BefehleFertigstellenZuerst(QWidget* window) {
@@ -42,6 +43,8 @@ void BefehleFertigstellenZuerst(QWidget* window) {
     QObject::connect(b, &QAbstractButton::pressed, window, fertig);
     QObject::connect(b, &QAbstractButton::clicked, window, fertig);
   }
+  for (QLineEdit* e : window->findChildren<QLineEdit*>())
+    QObject::connect(e, &QLineEdit::textEdited, e, [e] { e->setProperty(kFertig, false); });
 }
 
 struct Anzeigedurchgang::Text {
@@ -77,9 +80,8 @@ void BeiAenderung(QLineEdit* e, QObject* context, std::function<void()> handler)
   QObject::connect(e, &QLineEdit::textChanged, context, [handler] { handler(); });
   QObject::connect(e, &QLineEdit::editingFinished, context, [e, handler] {
     // editingFinished also comes on Return and on every focus loss; only
-    // typing not yet finished counts. A command finishing the edit clears
-    // the flag before it emits and marks the edit meanwhile.
-    if (!e->isModified() && !e->property("qebFertig").toBool()) return;
+    // typing not yet left counts, and it counts once.
+    if (!e->isModified()) return;
     e->setModified(false);
     handler();
   });

@@ -21,6 +21,7 @@
 #include "input/Bildfenster.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_handlers.h"
+#include "input/QEBInput_trt.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "results/Result.h"
@@ -228,7 +229,7 @@ TEST_F(Handlers, ShankSpacingIsHeldToItsBoundsAndClearsTheResistances) {
   Ra = Rb = Rc = 0.1;
   RaV[3] = 0.1;
   Eingabe(f.EBu, "5");
-  EXPECT_EQ(Bu, BuAbstand);
+  EXPECT_EQ(Bu, BuMax);
   EXPECT_EQ(Ra, 0.0);
   EXPECT_EQ(RaV[3], 0.0);
   // Rd moved by 0.00005 leaves them (given resistances).
@@ -443,11 +444,18 @@ TEST_F(Handlers, ASecondWeatherImportKeepsTheEngineersSiteForTheReset) {
   Eingabe(f.ENeigung, "30");
   EXPECT_EQ(KollektorFaktor, CollectorOrientationFactor(30.0, 20.0));  // either edit drives both
   Hoeh = 700.0;
-  // Two imports in a row (the file dialog cancelled where the import asks).
+  MeteonormGeladen = false;
+  // A weather year of 8760 hours at 5 degrees.
+  const std::string datei = (std::filesystem::current_path() / "wetter_handlers.dat").string();
+  {
+    std::ofstream out(datei, std::ios::binary);
+    for (int h = 1; h <= 8760; ++h) out << "1 1 1 1 1 1 5 5 5 5 5 5 5 5\r\n";
+  }
   for (int i = 0; i < 2; ++i) {
-    ui.AnswerFile("");
-    MeteonormGeladen = true;
+    ui.AnswerFile(datei);
     f.Wetterdaten->click();
+    ASSERT_TRUE(MeteonormGeladen);
+    EXPECT_EQ(Aussentemperatur[100], 5.0);
     EXPECT_EQ(Azimut, 45.0);
     EXPECT_EQ(Neigung, 44.9);
     EXPECT_EQ(Hoeh, 553.1);
@@ -457,14 +465,21 @@ TEST_F(Handlers, ASecondWeatherImportKeepsTheEngineersSiteForTheReset) {
   EXPECT_EQ(AzimutVorher, 20.0);
   EXPECT_EQ(NeigungVorher, 30.0);
   EXPECT_EQ(HoehVorher, 700.0);
-  f.KlimadatenAus->setVisible(true);
+  ASSERT_TRUE(f.KlimadatenAus->isVisible());
   f.KlimadatenAus->trigger();
+  EXPECT_FALSE(MeteonormGeladen);
   EXPECT_EQ(Azimut, 20.0);
   EXPECT_EQ(Neigung, 30.0);
   EXPECT_EQ(Hoeh, 700.0);
   EXPECT_EQ(T(f.EAzimut), "20.0");
   EXPECT_FALSE(f.EAzimut->isHidden());
   EXPECT_FALSE(Resultat->findChild<QWidget*>(QStringLiteral("L_EAzimut"))->isHidden());
+  // The built-in year again, 147 m above the reference.
+  const double t100 = Aussentemperatur[100];
+  double ref[8761];
+  Referenz(Offset, ref);
+  EXPECT_NEAR(t100, ref[100] + (553.0 - 700.0) * 0.0047, 1e-9);
+  std::filesystem::remove(datei);
 }
 
 TEST_F(Handlers, ReturnTemperatureFollowsTheOutdoorAir) {
@@ -606,9 +621,11 @@ TEST_F(Handlers, NewProjectStartsFromTheBuiltInWeatherYear) {
   f.Neu->trigger();
   EXPECT_EQ(ui.Count("ask", " Alles löschen? / Delete all? / Effacer tous?"), 2);
   EXPECT_NE(AnzahlSonden, 7);
-  double ref[8761];
+  double jetzt[8761], ref[8761];
+  std::copy(Aussentemperatur, Aussentemperatur + 8761, jetzt);
+  EXPECT_EQ(Offset, 0);
   Referenz(Offset, ref);
-  for (int h : {1, 5000}) EXPECT_EQ(Aussentemperatur[h], ref[h]) << h;
+  for (int h : {1, 5000}) EXPECT_EQ(jetzt[h], ref[h]) << h;
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 

@@ -116,8 +116,10 @@ TEST_F(InputWindow, ShowingThenTakingKeepsEveryValueToItsShownDecimals) {
       continue;
     }
     // Derived on the way: the run's duration follows the years typed, the
-    // power input is always on, and the flow of the run is the design flow.
-    const bool derived = key == "Simulationsdauer" || key == "Leistungsinput" || key == "Massenstrom";
+    // power input is always on, the flow of the run is the design flow, and
+    // the relative shank spacing follows the spacing as shown.
+    const bool derived =
+        key == "Simulationsdauer" || key == "Leistungsinput" || key == "Massenstrom" || key == "BuRelativ";
     EXPECT_TRUE(derived) << key << ": " << was << " -> " << now;
   }
   EXPECT_LE(changed, 20);
@@ -338,12 +340,12 @@ TEST_F(InputWindow, TransferRules) {
 
   Type(f.EGitterfaktor, "2.01");
   Type(f.EDimRad, "5");
-  const double buBefore = BuVerhaeltnis;
+  const double buBefore = BuRelativ;
   Type(f.EBohrdurchmesser, "0");
   f.EingabenUebernehmen();
   EXPECT_EQ(DimRad, 5);
   EXPECT_DOUBLE_EQ(Gitterfaktor, 2.01);
-  EXPECT_EQ(BuVerhaeltnis, buBefore);
+  EXPECT_EQ(BuRelativ, buBefore);
 
   // A full-load COP of 0 never divides: the design extraction stays finite.
   f.Lastprofil2erzeugen->setItemIndex(0);

@@ -186,6 +186,7 @@ TEST(GfuncTestmodus, RunInTestModeShowsTheWindow) {
   Form1->EingabenUebernehmen();
   TRTModus = true;
   SetEscapeProbe([] { return true; });  // the run stops at its first step
+  ui.AnswerFile("");  // no measurement file chosen for the test's evaluation
   ui.AnswerAsk(kJa);
   Form1->StartGrafik();
   SetEscapeProbe(nullptr);

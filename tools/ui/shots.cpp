@@ -8,11 +8,15 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QWidget>
+#include <cmath>
 #include <cstdio>
+#include <string>
 
 #include "calc/QEBMOD.h"
+#include "calc/TextIO.h"
 #include "field/Sondenfeld.h"
 #include "input/QEBInput.h"
+#include "input/QEBInput_trt.h"
 #include "results/gfunc.h"
 #include "shell/QEB.h"
 #include "shell/Sprachen.h"
@@ -70,6 +74,43 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   qeb::Form5->grab().save(dir + QStringLiteral("/Form5_gfunction.png"));
   n += 4;
+  // The simulation tab after a response test was evaluated (6 kW into 100 m,
+  // 11 + 1.90986 ln t: 2.50 W/mK).
+  {
+    const std::string datei = (dir + QStringLiteral("/trt_beispiel.qeb")).toStdString();
+    std::string text = "Datum;T1;T2;P\r\n";
+    const double start = *qeb::DatumZeitLesen("28/2/2011 16:28");
+    for (int i = 0; i <= 96 * 6; ++i) {
+      const double t = i / 6.0;
+      const double tm = t <= 0 ? 11.0 : t <= 72 ? 11.0 + 1.90986 * std::log(t)
+                                                : 11.0 + 1.90986 * (std::log(t) - std::log(t - 72));
+      const double dt = t <= 72 ? -5.0 : 0.0;
+      text += qeb::DatumZeitText(start + t / 24.0) + ";" + qeb::FormatFixed(tm - dt / 2, 0, 4) + ";" +
+              qeb::FormatFixed(tm + dt / 2, 0, 4) + ";" + (t <= 72 ? "6" : "0") + "\r\n";
+    }
+    std::FILE* f = std::fopen(datei.c_str(), "wb");
+    if (f != nullptr) {
+      std::fwrite(text.data(), 1, text.size(), f);
+      std::fclose(f);
+      qeb::Form1->ESondenlaenge->setText(QStringLiteral("100"));
+      qeb::Form1->EHell->setItemIndex(1);
+      qeb::Form1->EingabenUebernehmen();
+      qeb::Form1->show();
+      if (qeb::Form1->TRTDateiAuswerten(datei)) {
+        qeb::Form1->ETRT->setItemIndex(0);
+        QApplication::processEvents();
+        qeb::Form1->grab().save(dir + QStringLiteral("/Form1_TRT.png"));
+        ++n;
+        // The g-function window in test mode: the measured points and the fit.
+        qeb::TRTModus = true;
+        qeb::Form5->hide();
+        qeb::Form5->show();
+        QApplication::processEvents();
+        qeb::Form5->grab().save(dir + QStringLiteral("/Form5_TRT.png"));
+        ++n;
+      }
+    }
+  }
   // The input window after its switches: outdoor-air exchanger, profile from
   // the heat flux, the loads split over two fields, the horizontal pipe.
   {

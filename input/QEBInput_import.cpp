@@ -1,0 +1,243 @@
+// Outside hourly data brought into a project: a Meteonorm weather year, the
+// measured hourly values of a plant, and the user's temperature files. Each
+// file is read whole into locals; the shared state changes only when the
+// whole file was good, and a cancelled dialog changes nothing.
+#include <QAction>
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <vector>
+
+#include "calc/QEBMOD.h"
+#include "calc/TextIO.h"
+#include "input/QEBInput.h"
+#include "input/QEBInput_project.h"
+#include "input/QEBInput_trt.h"
+#include "platform/Platform.h"
+#include "results/Grafik.h"
+
+namespace qeb {
+
+bool MeteonormGeladen = false;
+int OffsetVorMeteonorm = 0;
+double QMessungStunde[8761] = {};
+
+namespace {
+
+constexpr const char* kKeineDaten = " Keine Daten eingelesen / No input ";
+
+void ArbeitsverzeichnisZurueck() {
+  if (ArbeitsVerzeichnis.empty()) return;
+  std::error_code ec;
+  std::filesystem::current_path(ArbeitsVerzeichnis, ec);
+}
+
+bool AlleZeilen(const std::string& datei, std::vector<std::string>& zeilen) {
+  LineReader in;
+  if (!in.Open(datei)) return false;
+  std::string z;
+  while (in.Next(z)) zeilen.push_back(z);
+  return true;
+}
+
+// Numbers separated by blanks or TABs: the first `n` of the line.
+std::vector<std::string> Felder(const std::string& z, size_t n) {
+  std::vector<std::string> out;
+  size_t p = 0;
+  while (out.size() < n) {
+    while (p < z.size() && (z[p] == ' ' || z[p] == '\t')) ++p;
+    if (p >= z.size()) break;
+    const size_t a = p;
+    while (p < z.size() && z[p] != ' ' && z[p] != '\t') ++p;
+    out.push_back(z.substr(a, p - a));
+  }
+  return out;
+}
+
+struct Lesefehler {
+  std::string text;
+};
+
+double Wert(const std::vector<std::string>& f, size_t spalte, int zeile) {
+  if (f.size() < spalte)
+    throw Lesefehler{"Zeile / line " + std::to_string(zeile) + ": Spalte / column " + std::to_string(spalte) +
+                     " fehlt / missing"};
+  const auto v = ParseReal(f[spalte - 1]);
+  if (!v || !std::isfinite(*v))
+    throw Lesefehler{"Zeile / line " + std::to_string(zeile) + ", Spalte / column " + std::to_string(spalte) + ": \"" +
+                     Win1252ToUtf8(f[spalte - 1]) + "\""};
+  return *v;
+}
+
+bool KopfZeile(const std::string& z, bool& datum) {
+  auto at = [&z](size_t i1) { return z.size() >= i1 ? z[i1 - 1] : '\0'; };
+  if (z.rfind("Temp", 0) == 0 && at(11) == 'e') return datum = false, true;
+  if (z.size() >= 5 && z.compare(1, 4, "Temp") == 0 && at(12) == 'e') return datum = false, true;
+  if (z.rfind("Datu", 0) == 0 && at(11) == 'm') return datum = true, true;
+  return false;
+}
+
+// A temperature file as the program reads it: the header line found, every
+// row after it two numbers. False with the line and value that failed.
+bool TempDateiPruefen(const std::string& datei, std::string& grund) {
+  std::vector<std::string> zeilen;
+  if (!AlleZeilen(datei, zeilen)) {
+    grund = "Datei nicht lesbar / file cannot be read";
+    return false;
+  }
+  int kopf = -1;
+  bool datum = false;
+  for (size_t i = 0; i < zeilen.size(); ++i) {
+    bool d = false;
+    if (KopfZeile(zeilen[i], d)) {
+      kopf = static_cast<int>(i);
+      datum = d;
+    }
+  }
+  if (kopf < 0 || datum) return true;  // nothing the program reads
+  try {
+    for (size_t i = static_cast<size_t>(kopf) + 1; i < zeilen.size(); ++i) {
+      std::string z;
+      for (char c : zeilen[i]) {
+        if (c == ';' || c == '\'') c = '\t';
+        if (c == ',') c = '.';
+        if (c != '"') z += c;
+      }
+      if (std::all_of(z.begin(), z.end(), [](char c) { return c == ' ' || c == '\t'; })) continue;
+      z += '\t';
+      const auto f = SplitTabs(z);
+      Wert(f, 1, static_cast<int>(i) + 1);
+      Wert(f, 2, static_cast<int>(i) + 1);
+    }
+  } catch (const Lesefehler& e) {
+    grund = e.text;
+    return false;
+  }
+  return true;
+}
+
+void TempDatei(std::string& name, bool& vorhanden) {
+  const std::string datei = UI().OpenFileName("Temp-File CSV (*.csv);;Temp-File TXT (*.txt)", Programmverzeichnis);
+  if (datei.empty()) return;
+  std::string grund;
+  if (!TempDateiPruefen(datei, grund)) {
+    Message(std::string(kKeineDaten) + "\n" + grund);
+    return;
+  }
+  name = datei;
+  vorhanden = true;
+  ArbeitsverzeichnisZurueck();
+}
+
+}  // namespace
+
+void TForm1::WetterdatenMeteonorm1Click() {
+  const std::string datei = UI().OpenFileName(
+      "Meteonorm-Datei (Standard-Format) (*.dat);;Meteonorm-Datei (Meteo-Format) (*.dat)", Programmverzeichnis);
+  if (datei.empty()) return;
+  std::vector<std::string> zeilen;
+  if (!AlleZeilen(datei, zeilen) || zeilen.size() < 8760) {
+    Message(" Kein Meteonorm Wetterfile! ");
+    return;
+  }
+  std::vector<double> ta(8761), rh(8761), gs(8761);
+  try {
+    for (int h = 1; h <= 8760; ++h) {
+      const auto f = Felder(zeilen[h - 1], 14);
+      if (MeteoStandard) {
+        gs[h] = Wert(f, 7, h) * 3.6 / 1000.0;
+        ta[h] = Wert(f, 10, h);
+      } else {
+        ta[h] = Wert(f, 7, h);
+        rh[h] = Wert(f, 8, h);
+        gs[h] = Wert(f, 11, h) * 3.6 / 1000.0;
+      }
+    }
+  } catch (const Lesefehler& e) {
+    Message(" Kein Meteonorm Wetterfile! \n" + e.text);
+    return;
+  }
+  // The offset the climate reset goes back to is the one before the first
+  // Meteonorm year, not that of a Meteonorm year already loaded.
+  if (!MeteonormGeladen) OffsetVorMeteonorm = Offset;
+  for (int h = 1; h <= 8760; ++h) {
+    Aussentemperatur[h] = ta[h];
+    Globalstrahlung[h] = gs[h];
+    if (!MeteoStandard) Luftfeuchte[h] = rh[h];
+  }
+  AussentempRampe();
+  MeteonormGeladen = true;
+  Offset = 0;
+  OffsetAktuell = 0;
+  KlimadatenAus->setVisible(true);
+  KlimadatenAus1->setVisible(true);
+  ArbeitsverzeichnisZurueck();
+  EingabenAnzeigen();
+}
+
+void TForm1::Messwerteeinlesen1Click() {
+  const std::string datei = UI().OpenFileName("Textdateien (*.txt)", Programmverzeichnis);
+  if (datei.empty()) return;
+  std::vector<std::string> zeilen;
+  std::vector<double> m(8761), ts(8761), q(8761);
+  try {
+    if (!AlleZeilen(datei, zeilen)) throw Lesefehler{"Datei nicht lesbar / file cannot be read"};
+    if (zeilen.size() < 1001 + 8760)
+      throw Lesefehler{"Zeilen / lines " + std::to_string(zeilen.size()) + " < " + std::to_string(1001 + 8760)};
+    for (int h = 1; h <= 8760; ++h) {
+      const int nr = 1001 + h;
+      const auto f = Felder(zeilen[static_cast<size_t>(nr) - 1], 4);
+      Wert(f, 1, nr);
+      m[h] = Wert(f, 2, nr);
+      ts[h] = Wert(f, 3, nr);
+      q[h] = Wert(f, 4, nr);
+    }
+  } catch (const Lesefehler& e) {
+    Message(std::string(kKeineDaten) + "\n" + e.text);
+    return;
+  }
+  Programmverzeichnis = VerzeichnisVon(datei);
+  // The project's own year is calculated once before the measurement is laid beside it.
+  const int lastYear = LastYear;
+  LastYear = 1;
+  Button14Click();
+  if (Form4 != nullptr) Form4->close();
+  LastYear = lastYear;
+  SetMessung(true);
+  MesswerteAusProjekt = false;
+  keineMesswerteeinlesen1->setVisible(true);
+  Messwerteeinlesen1->setVisible(false);
+  for (QWidget* w : {static_cast<QWidget*>(Label407), static_cast<QWidget*>(Label408),
+                     static_cast<QWidget*>(ELastyear1), static_cast<QWidget*>(Label409),
+                     static_cast<QWidget*>(EStartStundenwerte)})
+    w->setVisible(true);
+  MessungJahre = LastYear;
+  ShowInt(ELastyear1, MessungJahre);
+  for (int h = 1; h <= 8760; ++h) {
+    MassenstromStunde[h] = m[h];
+    TSinkStunde[h] = ts[h];
+    QMessungStunde[h] = q[h];
+  }
+}
+
+void TForm1::keineMesswerteeinlesen1Click() {
+  SetMessung(false);
+  Messwerteeinlesen1->setVisible(true);
+  keineMesswerteeinlesen1->setVisible(false);
+}
+
+void TForm1::TempFile1Click() { TempDatei(TempDatei1, TempDateiVorhanden1); }
+void TForm1::TempFile2Click() { TempDatei(TempDatei2, TempDateiVorhanden2); }
+void TForm1::TempFile3Click() { TempDatei(TempDatei3, TempDateiVorhanden3); }
+
+void ConnectImportHandlers(TForm1* f) {
+  QObject::connect(f->WetterdatenMeteonorm1, &QAction::triggered, f, &TForm1::WetterdatenMeteonorm1Click);
+  QObject::connect(f->Messwerteeinlesen1, &QAction::triggered, f, &TForm1::Messwerteeinlesen1Click);
+  QObject::connect(f->keineMesswerteeinlesen1, &QAction::triggered, f, &TForm1::keineMesswerteeinlesen1Click);
+  QObject::connect(f->TempFile1, &QAction::triggered, f, &TForm1::TempFile1Click);
+  QObject::connect(f->TempFile2, &QAction::triggered, f, &TForm1::TempFile2Click);
+  QObject::connect(f->TempFile3, &QAction::triggered, f, &TForm1::TempFile3Click);
+  ConnectBeispielHandlers(f);
+}
+
+}  // namespace qeb

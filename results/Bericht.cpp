@@ -1,0 +1,357 @@
+#include "results/Bericht.h"
+
+#include <QDateTime>
+#include <QPainter>
+#include <QPrinter>
+#include <cmath>
+
+#include "calc/ErdsondenModel.h"
+#include "calc/QEBMOD.h"
+#include "calc/TextIO.h"
+#include "input/QEBInput.h"
+#include "input/QEBInput_project.h"
+#include "platform/Platform.h"
+#include "platform/Print.h"
+#include "results/Bildflaeche.h"
+#include "results/Grafik.h"
+#include "results/Result.h"
+#include "results/Sia.h"
+#include "results/verlauf.h"
+#include "shell/Sprachen.h"
+
+namespace qeb {
+
+QString BerichtText(int n) {
+  // Only the five capital letters choose a table; anything else prints German.
+  std::string letter = "D";
+  for (const char* l : {"E", "F", "I", "S"})
+    if (Sprache == l) letter = l;
+  return FromBytes(LanguageText(n, letter));
+}
+
+QString Kennzeile() { return QStringLiteral("Programm QEB  -  Version 5.6, Apr 2025"); }
+
+void TitelAusEingaben() {
+  if (Form1 == nullptr) return;
+  Projekttitel1 = ToBytes(Form1->EBeschreibung->text());
+  Projekttitel2 = ToBytes(Form1->EProjektname->text());
+  Projekttitel3 = ToBytes(Form1->EErsteller->text());
+  Projekttitel4 = ToBytes(Form1->EAnmerkungen->text());
+}
+
+namespace {
+
+QString Feld(QLineEdit* e) { return e != nullptr ? e->text() : QString(); }
+QString Zahl(double v, int dezimalen) {
+  return QString::fromStdString(FormatFixed(std::isfinite(v) ? v : 0.0, 0, dezimalen));
+}
+#define FELD(name) [] { return Feld(Form1 != nullptr ? Form1->name : nullptr); }
+
+bool SiaZeile() { return !Systemsimulation && LastYear >= 50; }
+bool SiaErfuellt() {
+  return SiaAnforderungErfuellt(Anforderung, LastYear, DauerLastSpitze, Lastprofil2, TSinkMin, Auslegungsentzug,
+                                COP_Volllast, Heizleistung_Vollast, DeltaVerdampfer) == 1;
+}
+QString SiaKlassentext() {
+  switch (Anforderung) {
+    case 2: return QStringLiteral("(R2)");
+    case 3: return QStringLiteral("(R3)");
+    case 4: return QStringLiteral("(R4)");
+    default: return QStringLiteral("(R1)");
+  }
+}
+QString SiaLang() {
+  if (!SiaErfuellt()) return SiaKlassentext() + QStringLiteral("    ") + BerichtText(7);
+  return SiaKlassentext() + QStringLiteral("    ") + BerichtText(6) + QStringLiteral("   ( f_BHE = ") +
+         Zahl(SiaAnforderungsklasse(SiaKlasse) * 100.0, 1) + QStringLiteral(" % )");
+}
+QString SiaKurz() { return SiaKlassentext() + QStringLiteral("    ") + BerichtText(SiaErfuellt() ? 6 : 7); }
+
+bool Simulation() { return Systemsimulation; }
+bool KeineSimulation() { return !Systemsimulation; }
+bool KeinProfil() { return !Systemsimulation && !Lastprofil2; }
+bool Profil() { return Lastprofil2; }
+bool Kuehlspitzen() { return Lastprofil2 && TageVollastKuehlung > 0; }
+bool Aufgeteilt() { return Lastprofil2 && Aufteilung; }
+bool NichtAufgeteilt() { return Lastprofil2 && !Aufteilung && TageVollastKuehlung > 0; }
+bool Rueckkuehler() { return mitRueckkuehler; }
+bool Solar() { return solar; }
+// Measured weather carries a tilt of 44.9: its orientation is the site's own.
+// The tolerance keeps 44.95 (a floating-point hair above 0.05 away) out too.
+bool SolarAusrichtung() { return solar && std::fabs(Neigung - 44.9) > 0.05 + 1e-9; }
+
+double Kollektorertrag() {
+  double s = 0.0;
+  for (int h = 1; h <= kStunden; ++h) s += QKollektorStunde[h];
+  return s;
+}
+
+const std::vector<Berichtszeile> kZeilen = {
+    // Requirement line: long form in the main report, short in the window reports.
+    {0.08, 0.13, kHauptbericht, SiaZeile, 719, "", " ", SiaLang, ""},
+    {0.08, 0.15, kFensterberichte, SiaZeile, 719, "", "  ", [] { return BerichtText(SiaErfuellt() ? 6 : 7); }, ""},
+    // Result block, left column.
+    {0.08, 0.875, kAlle, KeineSimulation, 320, "", " ", FELD(EAuslegungsentzug), " kW"},
+    {0.08, 0.89, kHauptbericht, KeinProfil, 319, "", " ", [] { return Zahl(DauerLastSpitze, 0); }, " d"},
+    {0.08, 0.89, kFensterberichte, KeineSimulation, 319, "", " ", [] { return Zahl(DauerLastSpitze, 0); }, " d"},
+    {0.08, 0.93, kAlle, [] { return KeinProfil() && QKuehlSumme > 1.0; }, 264, "", " = -", FELD(EEinspeisung), " kW"},
+    {0.08, 0.65, kAlle, nullptr, 314, "", " ", FELD(ESondenlaenge), " m"},
+    {0.08, 0.665, kAlle, nullptr, 313, "", " ", FELD(EAnzahlSonden), ""},
+    {0.08, 0.68, kAlle, [] { return AnzahlSonden > 1 && !Sondengrafik; }, 315, "", " ", FELD(ESondenabstand), " m"},
+    {0.08, 0.68, kAlle, [] { return !(AnzahlSonden > 1 && !Sondengrafik); }, 149, "", " = ", FELD(EErdmitteltemp),
+     " °C"},
+    {0.08, 0.695, kAlle, nullptr, 316, "", " ", FELD(ESondendurchmesser), " m"},
+    {0.08, 0.71, kAlle, nullptr, 25, "", " = ", FELD(EBohrdurchmesser), " m"},
+    {0.08, 0.725, kAlle, nullptr, 312, "", " ", FELD(ELambdaErd), " W/mK"},
+    {0.08, 0.74, kAlle, nullptr, 165, "", " Ra = ", FELD(ERa), " Km/W"},
+    {0.08, 0.755, kAlle, nullptr, 165, "", " Rb = ", FELD(ERb), " Km/W"},
+    {0.08, 0.77, kAlle, nullptr, 147, "", " = ", [] { return Zahl(Auslegungsmassenstrom, 2); }, " kg/s"},
+    {0.08, 0.785, kAlle, nullptr, 354, "", " ",
+     [] { return Zahl(Auslegungsdruck, 0) + (laminar ? QStringLiteral(" Pa  (laminar)") : QStringLiteral(" Pa  (turbulent)")); },
+     ""},
+    {0.08, 0.8, kAlle, nullptr, 339, "", " ", [] { return Zahl(TSinkMin, 1); }, " °C"},
+    {0.08, 0.815, kAlle, nullptr, 340, "", " ", [] { return Zahl(TSinkMax, 1); }, " °C"},
+    {0.08, 0.83, kAlle, nullptr, 222, "", " = ", FELD(ELastyear), ""},
+    {0.08, 0.845, kAlle, nullptr, 334, "", " ", [] { return Zahl(QKuehlSumme, 1); }, " kWh"},
+    {0.08, 0.86, kAlle, nullptr, 335, "", " ", [] { return Zahl(QHeizSumme, 1); }, " kWh"},
+    {0.08, 0.905, kAlle, [] { return Freecooling; }, 340, "", " ", [] { return Zahl(TSink, 1); }, " °C"},
+    {0.08, 0.875, kAlle, Simulation, 0, "Jahres-Kühlenergie des Kältenetzes (TABS) = ", "",
+     [] { return Zahl(QTABS, 1); }, " kWh"},
+    {0.08, 0.89, kAlle, [] { return Systemsimulation && MaxQ; }, 0, "Jahres-Kühlenergiebedarf total = ", "",
+     [] { return Zahl(Kuehlbedarf, 1); }, " kWh"},
+    // Right column: the load profile's figures.
+    {0.6, 0.65, kAlle, Profil, 528, "", " = ", FELD(EHeizleistung_Vollast), " kW"},
+    {0.6, 0.665, kAlle, Profil, 524, "", " = ", FELD(ECOP_Volllast), ""},
+    {0.6, 0.68, kAlle, Profil, 530, "", " = ", FELD(EHeizleistung_Teillast), " kW"},
+    {0.6, 0.695, kAlle, Profil, 525, "", " = ", FELD(ECOP_Heizlast), ""},
+    {0.6, 0.71, kAlle, Profil, 529, "", " = ", FELD(EHeizleistung_WW), " kW"},
+    {0.6, 0.725, kAlle, Profil, 526, "", " = ", FELD(ECOP_WW), ""},
+    {0.6, 0.74, kAlle, Profil, 531, "", " = ", FELD(EKuehlleistung), " kW"},
+    {0.6, 0.755, kAlle, Profil, 527, "", " = ", FELD(EEER_Kuehllast), ""},
+    {0.6, 0.77, kAlle, Profil, 532, "", " = ", FELD(EJahresheizlast), " kWh"},
+    {0.6, 0.785, kAlle, Profil, 533, "", " = ", FELD(EHeizlastWW), " kWh"},
+    {0.6, 0.8, kAlle, Profil, 534, "", " = ", FELD(EHeizbandlast), " kWh"},
+    {0.6, 0.815, kAlle, Profil, 535, "", " = ", FELD(EJahresKuehllast), " kWh"},
+    {0.6, 0.83, kAlle, Profil, 536, "", " = ", FELD(EKuehlbandlast), " kWh"},
+    {0.6, 0.845, kAlle, Profil, 714, "", " = ", FELD(ESpez_Entzug), " W/m"},
+    {0.6, 0.86, kAlle, Profil, 714, "", " = ", FELD(ESpez_Entzug_kWh), " kWh/m"},
+    {0.6, 0.875, kAlle, Profil, 537, "", " = ", FELD(ETageVollast), " d"},
+    {0.6, 0.89, kAlle, Profil, 148, "", " = ", FELD(EDeltaVerdampfer), " K"},
+    {0.6, 0.905, kAlle, Kuehlspitzen, 48, "", " = ", FELD(ETageVollast2), " d"},
+    {0.6, 0.92, kAlle, Kuehlspitzen, 49, "", " = ", FELD(EEER_Vollast), ""},
+    {0.6, 0.935, kAlle, Aufgeteilt, 0, "Freecooling = ", "", FELD(EFreecoollast), " kWh"},
+    {0.6, 0.95, kAlle, Aufgeteilt, 0, "Freecooling = ", "", FELD(EFreecoolleistung), " kW"},
+    {0.6, 0.935, kAlle, NichtAufgeteilt, 50, "", " = ", FELD(EKuehlleistung_Vollast), " kW"},
+    // The plant's lines, main report only.
+    {0.08, 0.89, kHauptbericht, Rueckkuehler, 41, "", " = ", FELD(ESummeQWT), " kWh"},
+    {0.08, 0.905, kHauptbericht, Rueckkuehler, 43, "", " = ", [] { return Zahl(RueckkuehlLeistung, 1); },
+     " kW              "},
+    {0.08, 0.875, kHauptbericht, Solar, 606, "", " = ", [] { return Zahl(Kollektor, 1); }, " m2"},
+    {0.08, 0.92, kHauptbericht, Solar, 646, "", " ", [] { return Zahl(Kollektorertrag(), 0); }, " kWh"},
+    {0.08, 0.89, kHauptbericht, SolarAusrichtung, 615, "", " = ",
+     [] {
+       return FELD(EAzimut)() + QStringLiteral("°  /  ") + BerichtText(616) + QStringLiteral(" = ") + FELD(ENeigung)() +
+              QStringLiteral("°");
+     },
+     ""},
+};
+
+int Px(double f, double groesse) { return static_cast<int>(std::lround(f * groesse)); }
+
+QString Datum() { return QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")); }
+QString DatumZeit() {
+  const QDateTime jetzt = QDateTime::currentDateTime();
+  return jetzt.toString(QStringLiteral("dd/MM/yyyy")) + QLatin1Char(' ') + jetzt.toString(QStringLiteral("HH:mm:ss"));
+}
+
+// q = height / width of a picture; 1 for a picture 1 pixel wide or less.
+double Verhaeltnis(QSize s) { return s.width() <= 1 ? 1.0 : static_cast<double>(s.height()) / s.width(); }
+
+void Logo(QPainter& p, double W, double H) {
+  if (Form1 == nullptr || !LogoGeladen || Form1->Logobild.isNull()) return;
+  // The proportions from the logo itself (also on a page that drew no picture).
+  const double q = Verhaeltnis(Form1->Logobild.size());
+  const double lx = q > 1 ? 1 / q : 1, ly = q > 1 ? 1 : q;
+  p.drawPixmap(QRect(Px(0.84, W), Px(0.04, H), Px(0.12 * lx, W), Px(0.12 * ly * 21 / 29.6, H)), Form1->Logobild);
+}
+
+QString Adresszeile() {
+  return FromBytes(Projektstrasse) + QStringLiteral(", ") + FromBytes(Projektort) + QStringLiteral(",  ") +
+         FELD(Ex_koord)() + QStringLiteral(" / ") + FELD(Ey_koord)() + QStringLiteral(" / ") + FELD(EHoehe1)() +
+         QStringLiteral(" m.ü.M.");
+}
+
+// The red title of the main report.
+void Titel(QPainter& p, double x, double y, int pixel) {
+  const QFont alt = p.font();
+  const QPen altPen = p.pen();
+  if (pixel > 0) {
+    QFont f = alt;
+    f.setPixelSize(pixel);
+    p.setFont(f);
+  }
+  p.setPen(Qt::red);
+  TextAus(p, x, y, FromBytes(Projekttitel2));
+  p.setFont(alt);
+  p.setPen(altPen);
+}
+
+void Seite1(QPainter& p, QPrinter& pr, bool bitmapErlaubt) {
+  const double W = pr.width(), H = pr.height();
+  if (BildGeladen && (bitmapErlaubt || !BildIstBitmap) && !Projektbild.isNull()) {
+    const double q = Verhaeltnis(Projektbild.size());
+    const double sx = q <= 0.83 ? 1 : 0.83 / q, sy = q <= 0.83 ? q : 0.83;
+    p.drawImage(QRect(Px(0.05, W), Px(0.15, H), Px(0.85 * sx + 0.05, W), Px(0.410295358649789 * sy + 0.15, H)),
+                Projektbild);
+  }
+  Logo(p, W, H);
+  // 128 device pixels of the printers the layout was made for (600 dpi),
+  // at this printer's resolution.
+  const int titelPixel = std::max(1, static_cast<int>(std::lround(128.0 * pr.resolution() / 600.0)));
+  const bool adresse = !Projektstrasse.empty();
+  Titel(p, Px(0.08, W), Px(adresse ? 0.028 : 0.035, H), titelPixel);
+  if (adresse) TextAus(p, Px(0.08, W), Px(0.056, H), Adresszeile());
+  TextAus(p, Px(0.08, W), Px(0.074, H), FromBytes(Projekttitel1));
+  TextAus(p, Px(0.08, W), Px(0.092, H), FromBytes(Projekttitel4));
+  TextAus(p, Px(0.08, W), Px(0.11, H), FromBytes(Projekttitel3));
+  ErgebnisblockDrucken(p, W, H, kHauptbericht);
+  TextAus(p, Px(0.08, W), Px(0.96, H), Kennzeile());
+  TextAus(p, Px(0.55, W), Px(0.96, H), FromBytes(Projekttitel3) + QStringLiteral(" / ") + Datum());
+}
+
+void Seite2(QPainter& p, QPrinter& pr) {
+  const double W = pr.width(), H = pr.height();
+  const double x = Px(0.08, W);
+  if (!Projektstrasse.empty()) {
+    Titel(p, x, Px(0.028, H), 0);
+    TextAus(p, x, Px(0.048, H), Adresszeile());
+    TextAus(p, x, Px(0.066, H), FromBytes(Projekttitel1));
+    TextAus(p, x, Px(0.084, H), FromBytes(Projekttitel4));
+    TextAus(p, x, Px(0.102, H), FromBytes(Projekttitel3));
+  } else {
+    Titel(p, x, Px(0.04, H), 0);
+    TextAus(p, x, Px(0.06, H), FromBytes(Projekttitel1));
+    TextAus(p, x, Px(0.08, H), FromBytes(Projekttitel4));
+    TextAus(p, x, Px(0.1, H), FromBytes(Projekttitel3));
+  }
+  if (SiaZeile()) TextAus(p, x, Px(0.12, H), BerichtText(719) + QStringLiteral(" ") + SiaKurz());
+  // Both course graphs, also for a project without a picture of its own.
+  if (Form1 != nullptr) Form1->GrafikSimulationsdauer1Click();
+  if (Form9 != nullptr) {
+    Form9->Button3Click();
+    Form9->CopyClick();
+    p.drawImage(QRect(Px(0.08, W), Px(0.14, H), Px(0.85, W), Px(0.4, H)), VerlaufBitmap);
+    Form9->Button9Click();
+    Form9->CopyClick();
+    p.drawImage(QRect(Px(0.08, W), Px(0.54, H), Px(0.85, W), Px(0.4, H)), VerlaufBitmap);
+  }
+  Logo(p, W, H);
+  if (Form9 != nullptr) Form9->close();
+  TextAus(p, x, Px(0.96, H), Kennzeile());
+  TextAus(p, Px(0.5, W), Px(0.96, H), QStringLiteral("2"));
+  TextAus(p, Px(0.55, W), Px(0.96, H), FromBytes(Projekttitel3) + QStringLiteral(" / ") + Datum());
+}
+
+// The window reports' title lines.
+void Fenstertitel(QPainter& p, double W, double H) {
+  TextAus(p, Px(0.08, W), Px(0.05, H), FromBytes(Projekttitel2));
+  TextAus(p, Px(0.08, W), Px(0.075, H), FromBytes(Projekttitel1));
+  TextAus(p, Px(0.08, W), Px(0.1, H), FromBytes(Projekttitel4));
+  TextAus(p, Px(0.08, W), Px(0.125, H), FromBytes(Projekttitel3));
+}
+
+}  // namespace
+
+const std::vector<Berichtszeile>& Berichtszeilen() { return kZeilen; }
+
+QString Zeilentext(const Berichtszeile& z) {
+  const QString text = z.text > 0 ? BerichtText(z.text) : QString::fromUtf8(z.festtext);
+  return text + QString::fromUtf8(z.trenner) + z.wert() + QString::fromUtf8(z.einheit);
+}
+
+void ErgebnisblockDrucken(QPainter& p, double W, double H, int art) {
+  for (const Berichtszeile& z : kZeilen) {
+    if ((z.berichte & art) == 0) continue;
+    if (z.bedingung != nullptr && !z.bedingung()) continue;
+    TextAus(p, Px(z.x, W), Px(z.y, H), Zeilentext(z));
+  }
+}
+
+bool BerichtDrucken() {
+  if (Form1 == nullptr) return false;
+  const OsVersion v = Desktop().Version();
+  bool bitmapErlaubt = v.major > 5 || v.major < 1 || Win10Modus;
+  if (v.major == 5 && v.minor == 1 && !Win10Modus)
+    bitmapErlaubt = Ask("Benutzen Sie Windows 8, 8.1 oder 10 / Is your OS Windows 8, 8.1 or 10 ?") == kJa;
+
+  // A report of a calculation that did not finish would print stale results.
+  if (!Form1->Button14Click()) {
+    Message(" Die Berechnung ist nicht abgeschlossen: es wird nichts gedruckt.  /  The calculation did not finish: "
+            "nothing is printed. ");
+    return false;
+  }
+  LaufergebnisseUebernehmen();
+  const bool gedruckt = PrintDocument("QEB-Parameter", [&](QPainter& p, QPrinter& pr) {
+    Seite1(p, pr, bitmapErlaubt);
+    if (bitmapErlaubt && pr.newPage()) Seite2(p, pr);
+  });
+  if (gedruckt && Form4 != nullptr) Form4->close();
+  return gedruckt;
+}
+
+bool VerlaufBerichtDrucken() {
+  if (Form9 != nullptr) Form9->CopyClick();
+  TitelAusEingaben();
+  LaufergebnisseUebernehmen();
+  const QImage bild = VerlaufBitmap;
+  return PrintDocument(
+      "QEB",
+      [&bild](QPainter& p, QPrinter& pr) {
+        Sanduhr sanduhr;
+        const double W = pr.width(), H = pr.height();
+        p.drawImage(QRect(Px(0.08, W), Px(0.175, H), Px(0.85, W), Px(0.4, H)), bild);
+        Fenstertitel(p, W, H);
+        ErgebnisblockDrucken(p, W, H, kVerlaufbericht);
+        TextAus(p, Px(0.08, W), Px(0.96, H), Kennzeile());
+        TextAus(p, Px(0.6, W), Px(0.96, H), FromBytes(Projekttitel3) + QStringLiteral(" / ") + DatumZeit());
+      },
+      PrintDialogKind::Setup);
+}
+
+bool GrafikBerichtDrucken() {
+  if (Form4 == nullptr || Form1 == nullptr) return false;
+  {
+    Sanduhr sanduhr;
+    Form4->CopyClick();
+    Form4->BildZeigen();
+    int code = 0;
+    AnzahlSonden = ValInt(Form1->EAnzahlSonden->text(), code);
+    Sondenlaenge = ValReal(Form1->ESondenlaenge->text(), code);
+    Sondendurchmesser = ValReal(Form1->ESondendurchmesser->text(), code);
+    Bohrdurchmesser = ValReal(Form1->EBohrdurchmesser->text(), code);
+    if (AnzahlSonden > 1 && !Sondengrafik) Sondenabstand = ValReal(Form1->ESondenabstand->text(), code);
+    lambdaErd = ValReal(Form1->ELambdaErd->text(), code);
+    Ra = ValReal(Form1->ERa->text(), code);
+    Rb = ValReal(Form1->ERb->text(), code);
+    Auslegungsmassenstrom = ValReal(Form1->EAuslegungsmassenstrom->text(), code);
+    Form1->ELastyear->setText(IntText(LastYear));
+    TitelAusEingaben();
+    LaufergebnisseUebernehmen();
+  }
+  const QImage bild = Form4->Bild;
+  return PrintDocument(
+      "QEB",
+      [&bild](QPainter& p, QPrinter& pr) {
+        Sanduhr sanduhr;
+        Form4->BildZeigen();
+        const double W = pr.width(), H = pr.height();
+        p.drawImage(QRect(Px(0.08, W), Px(0.175, H), Px(0.75, W), Px(0.375, H)), bild);
+        ErgebnisblockDrucken(p, W, H, kGrafikbericht);
+        Fenstertitel(p, W, H);
+        TextAus(p, Px(0.08, W), Px(0.97, H), Kennzeile());
+        TextAus(p, Px(0.6, W), Px(0.97, H), FromBytes(Projekttitel3) + QStringLiteral(" / ") + DatumZeit());
+      },
+      PrintDialogKind::Setup);
+}
+
+}  // namespace qeb
