@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QtTest/QTest>
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -20,7 +21,9 @@
 #include "field/Sondenfeld.h"
 #include "input/Bildfenster.h"
 #include "input/QEBInput.h"
+#include "input/QEBInput_catalog.h"
 #include "input/QEBInput_handlers.h"
+#include "input/QEBInput_project.h"
 #include "input/QEBInput_trt.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
@@ -43,10 +46,23 @@ class Handlers : public ::testing::Test {
     NeuesProjektInDenFenstern();
     Offset = 0;
     OffsetAktuell = 0;
+    verzeichnis_ = Programmverzeichnis;
+    dateien_ = {Inputfile, Inputfile2, Outputfile};
     f.show();
   }
   void TearDown() override {
+    // Opening a project moves the working files beside it: back to where they were.
+    Programmverzeichnis = verzeichnis_;
+    Inputfile = dateien_[0];
+    Inputfile2 = dateien_[1];
+    Outputfile = dateien_[2];
     Form4->hide();
+    // Windows the menus opened took the focus: the input window is the
+    // active one again, as the next test expects.
+    for (QWidget* w : {static_cast<QWidget*>(Waermefluss_NAGRA_NTB_99_08), static_cast<QWidget*>(Form26)})
+      w->hide();
+    f.activateWindow();
+    f.hide();
     Offset = 0;
     UseBuiltInWeather();
   }
@@ -75,6 +91,8 @@ class Handlers : public ::testing::Test {
     Offset = alt;
   }
   TForm1& f = *(CreateApplicationWindows(), Form1);
+  std::string verzeichnis_;
+  std::array<std::string, 3> dateien_;
 };
 
 // ---------------- probe, grid and loads ----------------
@@ -606,6 +624,10 @@ TEST_F(Handlers, EveryMenuItemOpensItsTabOrWindowOrSwitchesItsMode) {
   EXPECT_EQ(TGrad, 0.03);
   EXPECT_EQ(vorn(), f.TabSheet1);
   EXPECT_FALSE(TabVisible(f.TabSheet9));
+  // The window's own flags outlive a new project: back as they were.
+  Einzelrohr = false;
+  Tageslastprofil = tp;
+  SondenfeldGrafikjahr = false;
 }
 
 TEST_F(Handlers, NewProjectStartsFromTheBuiltInWeatherYear) {
@@ -717,6 +739,11 @@ TEST_F(Handlers, OpeningAProjectKeepsEveryValueAndOptionAsSaved) {
   std::erase_if(d, [](const std::string& z) { return z.find("\tInnenrohrdurchmesser\r") != std::string::npos; });
   EXPECT_EQ(d, std::vector<std::string>{});
   std::filesystem::remove_all(dir);
+  // No project stays open for the next test.
+  Projektdateiname.clear();
+  GespeichertUnter.clear();
+  GeoeffneteDatei.clear();
+  NeuesProjektInDenFenstern();
 }
 
 }  // namespace
