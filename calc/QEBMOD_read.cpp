@@ -312,6 +312,38 @@ void Reopen(Reader& r, int line) {
   r.SkipTo(line, "Kopfzeilen / header");
 }
 
+// The step number at the start of a row, or -1 where there is none.
+long long StepOf(const std::string& row) {
+  auto tok = Tokens(row, 1);
+  if (tok.empty()) return -1;
+  auto s = ParseInteger(tok[0]);
+  return s ? *s : -1;
+}
+
+// A run writes its step table from row 0, the start values before its first
+// hour, to row 8760: row k carries hour k, its weather and plant values
+// included. Such a table holds 8761 rows, and its hour 1 is the second row.
+// Rows that begin at hour 1 (a generated load file, the files of earlier
+// versions of the program) give the hours in their order, as they always
+// did. Looked at through a reader of its own, so the file's position stays.
+bool BeginsWithStartRow(const std::string& path, int firstRowLine) {
+  LineReader f;
+  if (!f.Open(path)) return false;
+  std::string row;
+  for (int l = 1; l <= firstRowLine; ++l)
+    if (!f.Next(row)) return false;
+  if (StepOf(row) != 0) return false;
+  for (int h = 1; h <= kStunden; ++h)
+    if (!f.Next(row)) return false;
+  return StepOf(row) == kStunden;
+}
+
+// Passes over the start row of a run's step table, so that the next row read
+// is hour 1.
+void SkipStartRow(Reader& r) {
+  if (BeginsWithStartRow(r.Name(), r.counter)) r.Next("Startzeile / start row");
+}
+
 // Stored rows of a system simulation: the weather and plant series of a
 // previous run, taken before the rest of the header is read.
 void ReadSystemRows(Reader& r) {
@@ -322,6 +354,7 @@ void ReadSystemRows(Reader& r) {
     DirektkuehlungWP = BoolField(r.line);
   }
   r.SkipTo(HeaderLineCount(r.version) + 1, "Kopfzeilen / header");
+  SkipStartRow(r);
   const bool full = ProjektOeffnen;
   size_t need = 8;
   if (LFahrplan) need = 12;
@@ -374,6 +407,7 @@ void ReadStoredRows(Reader& r, const std::string& fileName) {
   const int firstRow = r.counter;
   if (solar || mitRueckkuehler) {
     if (fileName != GeoeffneteDatei) return;
+    SkipStartRow(r);
     std::vector<double> m(8761), ts(8761), q(8761), ta(8761), gk(8761);
     for (int h = 1; h <= kStunden; ++h) {
       int lineNo = r.counter;
@@ -401,6 +435,7 @@ void ReadStoredRows(Reader& r, const std::string& fileName) {
   }
   if (MessungAlt >= 0.99 && !MessungAn()) Messung = MessungAlt;
   if (MessungAn() && MessungEinlesen) {
+    SkipStartRow(r);
     std::vector<double> m(8761), ts(8761), q(8761);
     for (int h = 1; h <= kStunden; ++h) {
       int lineNo = r.counter;

@@ -710,7 +710,10 @@ void ApplyDictionaryDefaults() {
     for (int i = 1; i <= 7; ++i) LFNr[i] = 1;
     Sondenpumpe = 50;
     TRaum = 20;
+    // The recooler's switch is the working form of Rueckkuehler1: a new
+    // project has none, whatever the project before had.
     Rueckkuehler1 = 0;
+    mitRueckkuehler = false;
     RueckkuehlLeistung = 0;
     Ta_nurLuftbetrieb = 1000;
     Ta_nurQEBbetrieb = 2;

@@ -36,7 +36,7 @@ bool KartenZoom = false;
 bool Ueberblendung = false;
 double x_Stao_CH = 0;
 double y_Stao_CH = 0;
-double StaoTemperaturaenderung = 0;
+double& StaoTemperaturaenderung = TStandort50;
 int Auswertejahre = 50;
 int Ergebnismarker = 4;
 double Grundmassstab = kStandardMassstab;
@@ -63,6 +63,13 @@ bool Schrittgitter = false;
 double FeldGMin = 200.0, FeldGMax = 0.0;
 bool SteuerelementeSichtbar = true;
 double PlanFaktor = 1.0;
+QImage PlanBild;
+bool PlanGeaendert = false;
+double Streckfaktor = 1.0;
+int PlanGriffX = 0, PlanGriffY = 0;
+int Helligkeit = 0;
+int KartenZoomStufe = 0;
+double FarbSkala = 7.0;
 
 void FeldeditorInitialisieren() {
   PlanFaktor = 1.0;
@@ -74,6 +81,11 @@ void FeldeditorInitialisieren() {
   Solldistanz = 10.0;
   Gitterweite = 10;
   SteuerelementeSichtbar = true;
+  PlanBild = QImage();
+  PlanGeaendert = PlanZiehen = false;
+  Streckfaktor = 1.0;
+  PlanLinks = PlanOben = PlanGriffX = PlanGriffY = 0;
+  Helligkeit = KartenZoomStufe = 0;
   Nachbarmodus = Isohypse1Eingabe = Isohypse2Eingabe = Referenzmodus = Staomodus = NrGetauscht = false;
 }
 
@@ -150,7 +162,7 @@ TFeld::TFeld(QWidget* parent) : QWidget(parent) {
   BuildFromTables(tabellen, Tables(), nullptr, nullptr);
   ScrollBar1 = new QScrollBar(Qt::Vertical, panel);
   ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
-  ScrollBar1->setRange(1, 200);
+  ScrollBar1->setRange(0, 100);
   ScrollBar1->setValue(50);
   ScrollBar1->hide();
   pv->addWidget(ScrollBar1, 1, Qt::AlignHCenter);
@@ -189,6 +201,10 @@ TFeld::TFeld(QWidget* parent) : QWidget(parent) {
       {Blend1, &TFeld::Blend1Click},
   };
   for (const Bindung& b : bindungen) connect(b.b, &QPushButton::clicked, this, b.slot);
+  const Bindung skalen[] = {{Farb9, &TFeld::Farb9Click}, {Farb4, &TFeld::Farb4Click}, {Farb8, &TFeld::Farb8Click},
+                            {Farb0, &TFeld::Farb0Click}, {Farb5, &TFeld::Farb5Click}, {Farb6, &TFeld::Farb6Click},
+                            {Farb7, &TFeld::Farb7Click}};
+  for (const Bindung& b : skalen) connect(b.b, &QPushButton::clicked, this, b.slot);
   connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
   connect(CheckBox2, &QCheckBox::toggled, this, [this] { ClipClick(); });
   connect(ScrollBar1, &QScrollBar::valueChanged, this, [this] { Scroll(); });
@@ -403,8 +419,11 @@ void TFeld::FormMouseDown(Qt::MouseButton Button, Qt::MouseButtons, int X, int Y
         p.setBrush(Nachbarsonde[n] ? QColor(255, 255, 0) : QColor(255, 0, 0));
         Scheibe(p, X, Y, Markergroesse);
       }
-    } else if (Button == Qt::LeftButton) {
-      PlanZiehen = true;  // the plan follows the mouse once plans exist
+    } else if (Button == Qt::LeftButton && !PlanBild.isNull() &&
+               QRect(PlanLinks, PlanOben, PlanBild.width(), PlanBild.height()).contains(X, Y)) {
+      PlanZiehen = true;
+      PlanGriffX = X - PlanLinks;
+      PlanGriffY = Y - PlanOben;
     }
   } else {
     ++Punktzaehler;
@@ -468,6 +487,16 @@ void TFeld::SondeLoeschen(int k) {
 
 void TFeld::FormMouseMove(Qt::MouseButtons Shift, int X, int Y) {
   if (Messmodus) return;
+  if (PlanVerschieben) {
+    if (PlanZiehen && (Shift & Qt::LeftButton)) {
+      // The plan's corner is where the mouse holds it; the field is drawn
+      // over it again at that place, whichever way it moved.
+      PlanLinks = Posx = X - PlanGriffX;
+      PlanOben = Posy = Y - PlanGriffY;
+      Gitter();
+    }
+    return;
+  }
   FeldPruefen();
   if (NeueSonde || NrGetauscht || AktiveSonde < 1 || AktiveSonde > Zaehler) return;
   const int k = AktiveSonde;

@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QWidget>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "input/QEBInput.h"
 
@@ -30,7 +32,9 @@ extern bool KartenZoom;          // a map zoom image or overlay is shown
 extern bool Ueberblendung;       // an overlay is shown instead of the plain plan
 extern double x_Stao_CH;         // site point in national grid coordinates
 extern double y_Stao_CH;
-extern double StaoTemperaturaenderung;  // site temperature change from the site file, K
+// The site temperature change the module read from the site file, K (the
+// module's TStandort50 under the editor's name).
+extern double& StaoTemperaturaenderung;
 extern int Auswertejahre;        // years of the evaluation's second pass
 extern int Ergebnismarker;       // marker radius of the full redraw while results are shown
 extern double Grundmassstab;     // scale of map zoom step 0, m per pixel
@@ -58,6 +62,27 @@ extern bool Schrittgitter;       // only the lines of the grid step are drawn
 extern double FeldGMin, FeldGMax;  // range of the boreholes' long-term g-values
 extern bool SteuerelementeSichtbar;
 extern double PlanFaktor;
+
+// ---- the background plan ----
+extern QImage PlanBild;          // the plan drawn behind the field at (Posx, Posy)
+extern bool PlanGeaendert;       // the plan was loaded or changed and is saved when fixed
+extern double Streckfaktor;      // stretch of the plan under work (scroll position / 50)
+extern int PlanGriffX, PlanGriffY;  // where the plan was grabbed, relative to its corner
+extern int Helligkeit;           // cumulative brightness offset of the plan, steps of 5
+extern int KartenZoomStufe;      // zoom step of the project's map file
+extern double FarbSkala;         // full-scale temperature change of the colour map, K
+// A plan picture larger than this on either side is refused (memory).
+inline constexpr int kMaxPlanSeite = 16384;
+// The scratch files of the plan, in the current directory.
+inline constexpr const char* kPlanDatei = "plan.qeb";
+inline constexpr const char* kPlanArbeitskopie = "temp.bmp";
+// The picture enlarged (or reduced, negative) by the percentage; a null
+// picture when the result would be empty or larger than kMaxPlanSeite.
+QImage BildSkalieren(const QImage& bild, int prozent);
+int MaxWert(int a, int b);
+int MinWert(int a, int b);
+// The field's g-value for the graph year, the lengths read from the project window.
+double FeldTemperatur();
 
 // The scale the editor starts with and falls back to (m per pixel).
 inline constexpr double kStandardMassstab = 0.05;
@@ -100,6 +125,7 @@ class TFeld : public QWidget {
   static const FormTables& Tables();
   FeldZeichenflaeche* Zeichenflaeche = nullptr;
   QScrollBar* ScrollBar1 = nullptr;
+  bool KopieAusstehend = false;  // a copy through "Copy" for the project picture is under way
 
   // Pixel of a position in metres at the current scale.
   int Px(double m) const;
@@ -144,29 +170,38 @@ class TFeld : public QWidget {
   // ---- hand-over to the project ----
   void Button1Click();
   void FormButton1Click();
-  // ---- plan, colour map and presentation: to come ----
-  void ClipClick() {}
-  void Button5Click() {}
-  void Button6Click() {}
-  void Button7Click() {}
-  void Button8Click() {}
-  void Button10Click() {}
-  void Button11Click() {}
-  void Scroll() {}
-  void PlanklClick() {}
-  void PlanklClickgr() {}
-  void FarbClick() {}
-  void Farb2Click() {}
-  void Farb3Click() {}
-  void Button60Click() {}
-  void Button61Click() {}
-  void PlanClick() {}
-  void ScreClick() {}
-  void Copy0Click() {}
-  void CheckBox1Click() {}
-  void FormAusblenden() {}
-  void BlendClick() {}
-  void Blend1Click() {}
+  // ---- background plan ----
+  void ClipClick();
+  void Button5Click();
+  void Button6Click();
+  void Button7Click();
+  void Button8Click();
+  void Button10Click();
+  void Button11Click();
+  void Scroll();
+  void PlanklClick();
+  void PlanklClickgr();
+  void FarbClick();
+  void Farb2Click();
+  void Button60Click();
+  void Button61Click();
+  // ---- colour map ----
+  void Farb9Click();
+  void Farb4Click();
+  void Farb8Click();
+  void Farb0Click();
+  void Farb5Click();
+  void Farb6Click();
+  void Farb7Click();
+  void Farb3Click();
+  void PlanClick();
+  // ---- presentation and cross-fade ----
+  void ScreClick();
+  void Copy0Click();
+  void CheckBox1Click();
+  void FormAusblenden();
+  void BlendClick();
+  void Blend1Click();
   void FormPaint() {}
 
  protected:
@@ -194,6 +229,20 @@ class TFeld : public QWidget {
   // the borehole count within the tables.
   void FeldPruefen();
   QColor Knopfflaeche() const;
+  // Takes a picture as the new plan under work (file or clipboard).
+  void PlanNehmen(const QImage& bild);
+  // Reads "plan.qeb" from the current directory, else from Planverzeichnis.
+  QImage PlanLaden() const;
+  // The plan from the work copy stretched by the factor, saved as "plan.qeb".
+  void Groesse_aendern(double faktor);
+  void Helligkeitsschritt(int richtung);
+  void Kartenzoom(int schritt);
+  void Skalenknopf(double skala);
+  void JahrUebernehmen();
+  // Hides the listed controls (saving their visibility) or gives it back.
+  void AlleAusblenden(bool verstecken);
+  void Bildschirmkopie();
+  std::vector<std::pair<QWidget*, bool>> SichtbarGespeichert;
   bool auswertungFehler_ = false;
 };
 

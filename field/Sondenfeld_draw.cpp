@@ -3,6 +3,8 @@
 // g-value, the zoom and grid buttons, and "Ende", which hands the field to
 // the project.
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,7 @@
 #include "calc/QEBMOD_run.h"
 #include "calc/TextIO.h"
 #include "field/Sondenfeld.h"
+#include "input/QEBInput_dokumente.h"
 #include "platform/Platform.h"
 #include "results/gfunc_fit.h"
 
@@ -36,6 +39,11 @@ QColor TFeld::Knopfflaeche() const { return palette().color(QPalette::Button); }
 void TFeld::Refresh() {
   Zeichenflaeche->BildAnpassen();
   Zeichenflaeche->Bild.fill(Knopfflaeche());
+  // The plan lies behind everything the editor draws.
+  if (mitPlan && PlanAktiv && !PlanBild.isNull()) {
+    QPainter p(&Zeichenflaeche->Bild);
+    p.drawImage(Posx, Posy, PlanBild);
+  }
   Zeichenflaeche->update();
 }
 
@@ -410,8 +418,21 @@ void TFeld::Button15Click() {
   } else {
     Button2Click();
     Button3Click();
+    // The plain plan is fixed again; a shown overlay stays.
+    if (mitPlan && PlanAktiv && !Ueberblendung) Button6Click();
   }
   Gitter();
+  if (Ueberblendung) {
+    if (!Nummernmodus) {
+      Nummernmodus = true;
+      Button5->show();
+      Button31->hide();
+    }
+    // This copy may become the project picture: the clipboard keeps it.
+    Copy0Click();
+  } else {
+    QApplication::clipboard()->clear();
+  }
 }
 
 // ---------------- hand-over to the project ----------------
@@ -455,11 +476,7 @@ void TFeld::Button1Click() {
       Form1->ZoomSondenfeld1->setVisible(true);
     }
   }
-  if (!ProjektbildGeladen && FeldKopieErstellt && Form1 != nullptr) {
-    const QByteArray sig("ClipboardEinlesenClick()");
-    if (Form1->metaObject()->indexOfMethod(sig.constData()) >= 0)
-      QMetaObject::invokeMethod(Form1, "ClipboardEinlesenClick", Qt::DirectConnection);
-  }
+  if (!ProjektbildGeladen && FeldKopieErstellt && Form1 != nullptr) ClipboardEinlesenClick();
 }
 
 void TFeld::FormButton1Click() { Button1Click(); }

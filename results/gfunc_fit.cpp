@@ -93,6 +93,8 @@ double FieldTemperatureResponse(int n) {
   for (int i = 1; i <= std::min(Zaehler, kMaxSonden); ++i) {
     const double d = std::hypot(SondeX[i] - x_Stao, SondeY[i] - y_Stao);
     AbstandSondeStao = d;
+    // A borehole at the site itself adds nothing, as on the colour map.
+    if (!(d > 0.0)) continue;
     const double term = gN - std::log(std::max(d, r0)) + L;
     if (term > 0.0) S += term;
   }

@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "field/ScreenTween.h"
+#include "input/QEBInput_austausch.h"
+#include "input/QEBInput_dokumente.h"
 #include "field/Sondenfeld.h"
 #include "input/Bildfenster.h"
 #include "input/Cooling.h"
@@ -97,6 +100,10 @@ void CreateApplicationWindows() {
   FeldeditorInitialisieren();
   Feld = new TFeld();
   RegisterWindow(Feld);
+  FormTween = new TFormTween();
+  RegisterWindow(FormTween);
+  AustauschVerbinden(Form1);
+  DokumenteVerbinden(Form1);
   VerlaufInit();
   Form9 = new TForm9();
   RegisterWindow(Form9);
@@ -133,6 +140,7 @@ void DestroyApplicationWindows() {
   system_2 = nullptr;
   Form5 = nullptr;
   Feld = nullptr;
+  FormTween = nullptr;
   Form9 = nullptr;
   Form10 = nullptr;
   Form29 = nullptr;

@@ -927,6 +927,38 @@ TEST_F(DefaultsDictionary, StateOfTheOtherUnitsComesBack) {
   EXPECT_EQ(KollVerlustAnteil, 0.1);
 }
 
+// A new project has no recooler: the recooler of the project before (from
+// its file or its window) reaches neither the new project's state nor the
+// file it writes (line 964, from which the project is read again), and its
+// step table has the plain header.
+TEST_F(DefaultsDictionary, NewProjectHasNoRecooler) {
+  Simulate(-3);
+  mitRueckkuehler = true;
+  RueckkuehlerHeizen = false;
+  Rueckkuehler1 = 2.0;
+  Simulate(-3);
+  EXPECT_FALSE(mitRueckkuehler);
+  EXPECT_TRUE(RueckkuehlerHeizen);
+  EXPECT_EQ(Rueckkuehler1, 0.0);
+  EXPECT_FALSE(solar);
+
+  int zs = Zeitschritt, spj = SchritteProJahr;
+  WriteOutputHeader("neu.txt", zs, spj);
+  AusgabeText.Close();
+  LineReader f;
+  ASSERT_TRUE(f.Open("neu.txt"));
+  std::string line, line964, line1001;
+  for (int l = 1; l <= 1001 && f.Next(line); ++l) {
+    if (l == 964) line964 = line;
+    if (l == 1001) line1001 = line;
+  }
+  f.Close();
+  const std::vector<std::string> values = SplitTabs(line964);
+  ASSERT_GE(values.size(), 2u) << line964;
+  EXPECT_EQ(ParseReal(values[1]), 0.0) << line964;
+  EXPECT_EQ(line1001, Kopfzeile);
+}
+
 void WriteBytes(const std::string& name, const std::string& bytes) {
   std::FILE* f = std::fopen(name.c_str(), "wb");
   ASSERT_NE(f, nullptr) << name;

@@ -100,7 +100,10 @@ TEST_F(GfuncFeld, SiteResponseOfNeighboursOnlyOrOnTheBoreholeIsFinite) {
   Nachbarsonde[1] = true;  // and no own borehole at all
   const double gN = GFunctionValue(50);
   const double q = 10000.0 / 8.76 / 100.0 / 1;
+  // A borehole at the site itself adds nothing, as on the colour map.
+  EXPECT_EQ(FieldTemperatureResponse(50), 0.0);
   // Nearer than the borehole radius 0.0005 H the response stays at its value there.
+  SondeX[1] = x_Stao + 0.01;
   EXPECT_NEAR(FieldTemperatureResponse(50), gN * q / 3.14 / 2 / 2.0, 1e-9);
   Sondenlaenge = 0.0;
   EXPECT_EQ(FieldTemperatureResponse(50), 0.0);

@@ -4,6 +4,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QRadioButton>
+#include <QLineEdit>
+#include <QClipboard>
+#include <QPainter>
 #include <QDir>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -13,7 +16,9 @@
 #include <string>
 
 #include "calc/QEBMOD.h"
+#include "calc/QEBMOD_run.h"
 #include "calc/TextIO.h"
+#include "field/ScreenTween.h"
 #include "field/Sondenfeld.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_trt.h"
@@ -110,6 +115,52 @@ int main(int argc, char** argv) {
         ++n;
       }
     }
+  }
+  // The same field over a site plan, its colour map at two scales, the
+  // presentation mode and the cross-fade window.
+  {
+    QImage plan(1100, 760, QImage::Format_RGB32);
+    plan.fill(QColor(236, 232, 220));
+    QPainter p(&plan);
+    p.fillRect(0, 330, 1100, 40, QColor(170, 170, 170));
+    p.fillRect(600, 0, 36, 760, QColor(170, 170, 170));
+    p.setBrush(QColor(205, 120, 100));
+    p.setPen(QColor(90, 60, 50));
+    for (QRect r : {QRect(120, 80, 200, 120), QRect(700, 420, 260, 180), QRect(680, 60, 160, 200), QRect(80, 460, 150, 110)})
+      p.drawRect(r);
+    p.setPen(Qt::black);
+    p.drawText(130, 100, QStringLiteral("Wohnhaus"));
+    p.drawText(20, 355, QStringLiteral("Dorfstrasse"));
+    p.end();
+    QApplication::clipboard()->setImage(plan);
+    // A project of 150 m boreholes taking 150 MWh a year, on a large screen.
+    qeb::Form1->ESondenlaenge->setText(QStringLiteral("150.0"));
+    qeb::Form1->EingabenUebernehmen();
+    qeb::QHeizSumme = 150000;
+    qeb::Feld->showNormal();
+    qeb::Feld->resize(1500, 900);
+    QApplication::processEvents();
+    qeb::Feld->ClipClick();
+    qeb::Feld->Button6Click();
+    QApplication::processEvents();
+    qeb::Feld->grab().save(dir + QStringLiteral("/Feld_Plan.png"));
+    qeb::Feld->Farb0Click();
+    QApplication::processEvents();
+    qeb::Feld->grab().save(dir + QStringLiteral("/Feld_Karte_Temp.png"));
+    qeb::Feld->Farb9Click();
+    QApplication::processEvents();
+    qeb::Feld->grab().save(dir + QStringLiteral("/Feld_Karte_Temp-3.png"));
+    qeb::Feld->CheckBox1Click();
+    QApplication::processEvents();
+    qeb::Feld->grab().save(dir + QStringLiteral("/Feld_Praesentation.png"));
+    qeb::Feld->CheckBox1Click();
+    qeb::Feld->BlendClick();
+    QApplication::processEvents();
+    qeb::FormTween->grab().save(dir + QStringLiteral("/FormTween_Blend.png"));
+    qeb::FormTween->ZuClick();
+    QApplication::processEvents();
+    qeb::Feld->grab().save(dir + QStringLiteral("/Feld_Blend.png"));
+    n += 6;
   }
   // The input window after its switches: outdoor-air exchanger, profile from
   // the heat flux, the loads split over two fields, the horizontal pipe.
