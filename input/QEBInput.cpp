@@ -126,6 +126,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ConnectLoadHandlers(this);
   ConnectFieldHandlers(this);
   ConnectTRTHandlers(this);
+  ConnectProbeHandlers(this);
+  ConnectMethodHandlers(this);
+  ConnectSiteHandlers(this);
+  ConnectCollectorHandlers(this);
+  ConnectMenuHandlers(this);
 }
 
 // ---------------- lifecycle ----------------

@@ -281,6 +281,121 @@ class TForm1 : public QMainWindow {
   void Button8Click();
   void Sondenfeld1Click();
 
+  // ---- Probe, grid and design flow (QEBInput_probe.cpp) ----
+  void EAnzahlSondenChange();
+  void ESondenlaengeChange();
+  void ESondenabstandChange();
+  void ESondendurchmesserChange();
+  void EDimRadChange();
+  void EDimAxiChange2();
+  void ELaufzeit1Change();
+  void Widerstand();
+  void ECOP_WWChange();
+  // Monthly run times as energies or hours, load options (QEBInput_probe.cpp).
+  void EDurchschnittClick();
+  void EFreecoolingClick();
+  void EFreecooling2Click();
+  void EAufteilungClick();
+  void EFeld1Click();
+
+  // ---- Calculation method options (QEBInput_method.cpp) ----
+  void SprungantwortSchritte();
+  void ESprungantwortClick();
+  void DauerSprungantwortClick();
+  void EgfunctionClick();
+  void EgEingabeClick();
+  void Eg_SondenabstandChange();
+  void EKoaxialSondeClick();
+  void EStationaerClick();
+  void EAnfahrfileSchreibenClick();
+  void EHellstroemClick();
+  void EHellClick();
+  void EBuChange();
+  void ECpSoleChange();
+  void EFreecool1Change();
+  void InputFileErzeugenClick();
+  void InputFileErzeugen2Click();
+  void Ealpha_pro_SchrittClick();
+  void EgleichmaessigClick();
+  void ELaenge_berechnenClick();
+
+  // ---- Groundwater, temperature profile and site (QEBInput_site.cpp) ----
+  void Button13Click();
+  void EzSchicht1Change();
+  void EHoehChange();
+  void Grundwasser1Click();
+  void Grundwasser2Click();
+  void ELeitfaehigkeit1Change();
+  void ELeitfaehigkeit2Change();
+  void ELeitfaehigkeit3Change();
+  void EHydrDruckgradientClick();
+  void EGrundwasserClick();
+  void ETempProfilClick();
+  void ETProfil1Change();
+  void TemProfilClick();
+  void TemperaturgradientClick();
+  void UebernehmClick();
+  void Button16Click();
+  void Aus_StandorthoeheClick();
+
+  // ---- Collectors, outdoor-air exchanger and weather (QEBInput_collector.cpp) ----
+  void Button15Click();
+  void Rckkhler1Click();
+  void AussenluftTauscheraus1Click();
+  void Kollektoren1Click();
+  void WetterdatenClick();
+  void ESolarClick();
+  void ERueckkuehlerClick();
+  void EWWsolarClick();
+  void EAzimutChange();
+  void EmKuehlChange();
+  void EKoll_VerlustfaktClick();
+  void EVerlustfakt1Click();
+  void EMaxSondenruecklaufChange();
+  void SommerRegenerationClick();
+  void Freecooling1Click();
+  void OffsetWetterdatenClick();
+  void OffsetWetterdaten6h1Click();
+  void OffsetWetterdaten7h1Click();
+  void OffsetWetterdaten8h1Click();
+  void OffsetWetterdaten10h1Click();
+  void OffsetWetterdaten12h1Click();
+  void OffsetWetterdaten15h1Click();
+  void KlimadatenAusClick();
+  void KlimadatenAus1Click();
+
+  // ---- Menus, navigation and display flags (QEBInput_menus.cpp) ----
+  void ESondengrafikClick();
+  void HorizontalrohrClick();
+  void Zoom2Click();
+  void Zoom3Click();
+  void Kopieren1Click();
+  void Einfgen1Click();
+  void Erde1Click();
+  void Info2Click();
+  void Parameter1Click();
+  void Parameter2Click();
+  void Simulation1Click();
+  void Rechenparameter1Click();
+  void Entzug1Click();
+  void DruckClick();
+  void PageControl1Change();
+  void Durchsatz1Click();
+  void Wrmepumpeaus1Click();
+  void Einzelsonde1Click();
+  void ESondeNrChange();
+  void NeuClick();
+  void WrmeflussNAGRANTB99081Click();
+  void WrmeleitfhigkeitlambdaderMolasse1Click();
+  void Tageslastprofil1Click();
+  void mKuehlfall1Click();
+  void EGlattrohrClick();
+  void Horizontalrohr1Click();
+  void SondenfeldGrafikjahr1Click();
+  void ZoomSondenfeld1Click();
+  void Mac1Click();
+  // ---- end of the handlers of QEBInput_probe/_method/_site/_collector/_menus
+
  protected:
   void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
@@ -332,6 +447,13 @@ void ConnectTRTHandlers(TForm1* form);
 void ConnectLoadHandlers(TForm1* form);
 // Connects the g-function button and the field editor's menu item.
 void ConnectFieldHandlers(TForm1* form);
+// Bind the handlers of the probe and load inputs, the method options, the
+// site and groundwater inputs, the collectors and weather, and the menus.
+void ConnectProbeHandlers(TForm1* form);
+void ConnectMethodHandlers(TForm1* form);
+void ConnectSiteHandlers(TForm1* form);
+void ConnectCollectorHandlers(TForm1* form);
+void ConnectMenuHandlers(TForm1* form);
 // A project picture was loaded from a file or the clipboard.
 extern bool ProjektbildGeladen;
 // A screen copy of the field editor was made (it may become the project picture).

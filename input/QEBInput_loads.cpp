@@ -43,7 +43,8 @@ void TForm1::ZeigeInt(QLineEdit* e, long long v) {
 
 void TForm1::JahreAusEdit(QLineEdit* e) {
   const int v = I(e);
-  LastYear = std::min(v, 200);
+  // At least one simulated year, at most 200.
+  LastYear = std::clamp(v, 1, 200);
   const bool kuerzer = Allsteps && v >= 31;
   if (kuerzer) LastYear = 30;
   ZeigeInt(ELastyear, LastYear);

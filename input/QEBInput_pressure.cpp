@@ -84,10 +84,19 @@ void TForm1::Button9Click() {
     Uebernehm->show();
     // The undisturbed ground temperature from the site altitude or the heat
     // flow, once the site handlers are there.
+    // Each switch is pressed twice to refresh its inputs; the profile mode
+    // itself is the project's and stays as it was.
+    const double waermefluss = mit_Waermefluss, standorthoehe = mit_Standorthoehe;
     for (const char* slot : {"Aus_StandorthoeheClick", "Aus_StandorthoeheClick", "Button16Click", "Button16Click"}) {
       const QByteArray sig = QByteArray(slot) + "()";
       if (metaObject()->indexOfMethod(sig.constData()) >= 0) QMetaObject::invokeMethod(this, slot, Qt::DirectConnection);
     }
+    // Switched on once more from off, each mode shows its own inputs.
+    mit_Waermefluss = mit_Standorthoehe = 0.0;
+    if (waermefluss == 1.0) Button16Click();
+    if (standorthoehe == 1.0) Aus_StandorthoeheClick();
+    mit_Waermefluss = waermefluss;
+    mit_Standorthoehe = standorthoehe;
   }
 }
 

@@ -406,7 +406,13 @@ bool TForm1::TRTDateiAuswerten(const std::string& datei) {
   ComboFluidChange();
   Sprungantwort = true;
   ESprungantwort->setItemIndex(0);
+  // The step response's set-up takes the window over, and with it the design
+  // power becomes the test's source term; the test's flow follows from the
+  // power measured.
+  const double entzug = Auslegungsentzug;
   Aufrufen(this, "ESprungantwortClick");
+  Auslegungsentzug = entzug;
+  EAuslegungsentzug->setText(FixedText(entzug, 3));
   const double massenstrom = -Auslegungsentzug * 1000.0 / cpSole / DeltaVerdampfer;
   Auslegungsmassenstrom = massenstrom;
   EAuslegungsmassenstrom->setText(FixedText(Auslegungsmassenstrom, 3));

@@ -10,6 +10,7 @@
 #include "input/QEBInput_austausch.h"
 #include "input/QEBInput_dokumente.h"
 #include "field/Sondenfeld.h"
+#include "input/Bildfenster.h"
 #include "input/Cooling.h"
 #include "input/Fahrplan.h"
 #include "input/QEBInput.h"
@@ -112,6 +113,11 @@ void CreateApplicationWindows() {
   RegisterWindow(Form29);
   ConnectReportHandlers(Form1);
   BeispielFensterErzeugen();
+  Waermefluss_NAGRA_NTB_99_08 = new TBildfenster("Waermefluss_NAGRA_NTB_99_08", QStringLiteral("Wärmefluss NAGRA NTB 99-08"),
+                                                 "Waermefluss_NAGRA_NTB_99_08.jpg");
+  RegisterWindow(Waermefluss_NAGRA_NTB_99_08);
+  Form26 = new TBildfenster("Form26", QStringLiteral("Wärmeleitfähigkeit lambda der Molasse"), "Waermeleitfaehigkeit_Molasse.jpg");
+  RegisterWindow(Form26);
   Form3->show();
   // "QEB project.txt": the program starts with that project open, as if
   // "Projekt laden" had been pressed.
@@ -139,6 +145,8 @@ void DestroyApplicationWindows() {
   Form10 = nullptr;
   Form29 = nullptr;
   BeispielFensterLoeschen();
+  Waermefluss_NAGRA_NTB_99_08 = nullptr;
+  Form26 = nullptr;
 }
 
 void CloseCompanionWindows() {

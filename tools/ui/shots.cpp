@@ -1,7 +1,9 @@
 // Saves every window and every tab of the desktop program to PNG, offscreen,
 // so the windows can be looked at without a desktop:
 //   QT_QPA_PLATFORM=offscreen shots OUTDIR [LETTER]   (LETTER: D, E, F, I or S)
+#include <QAction>
 #include <QApplication>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QClipboard>
 #include <QPainter>
@@ -159,6 +161,29 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     qeb::Feld->grab().save(dir + QStringLiteral("/Feld_Blend.png"));
     n += 6;
+  }
+  // The input window after its switches: outdoor-air exchanger, profile from
+  // the heat flux, the loads split over two fields, the horizontal pipe.
+  {
+    qeb::TForm1& f = *qeb::Form1;
+    qeb::Feld->hide();
+    auto schuss = [&](const char* name) {
+      QApplication::processEvents();
+      f.grab().save(dir + QStringLiteral("/Form1_%1.png").arg(QLatin1String(name)));
+      ++n;
+    };
+    f.Rckkhler1->trigger();
+    f.ERueckkuehler->button(0)->click();
+    schuss("Aussenluft_Tauscher");
+    f.Aus_Waermefluss->trigger();
+    f.Einfgen1->trigger();
+    schuss("Profil_Waermefluss");
+    f.Lastprofil1->trigger();
+    f.EAufteilung->button(0)->click();
+    schuss("Aufteilung");
+    f.Horizontalrohr1->trigger();
+    f.Horizontalrohr->button(1)->click();
+    schuss("Horizontalrohr");
   }
   std::printf("%d pictures in %s\n", n, dir.toLocal8Bit().constData());
   return 0;
