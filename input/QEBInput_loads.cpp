@@ -130,7 +130,9 @@ void TForm1::ECOP_VolllastChange() {
   // The COP typed counts at once: the extraction follows it.
   COP_Volllast = R(ECOP_Volllast);
   SpezifischenEntzugZeigen();
-  if (R(EDeltaVerdampfer) > 0.001 && R(EAuslegungsmassenstrom) > 0.001) EDeltaVerdampferChange();
+  // The flow may stand at 0 from a COP of 1 typed on the way: the COP alone
+  // brings it back.
+  if (R(EDeltaVerdampfer) > 0.001) EDeltaVerdampferChange();
 }
 
 void TForm1::EHeizleistung_VollastChange() {
@@ -151,20 +153,19 @@ void TForm1::EDeltaVerdampferChange() {
   if (Anzeigend() || !MassenstromAusEntzug) return;
   DeltaVerdampfer = R(EDeltaVerdampfer);
   if (DeltaVerdampfer <= 0.0 || cpSole <= 0.0) return;
-  if (Auslegungsentzug > 0.0) {
-    if (Lastprofil2 && COP_Heizlast > 1.0 && Heizleistung_Vollast > 0.0) {
-      Auslegungsentzug = COP_Volllast == 1.0 || COP_Volllast == 0.0
-                             ? 0.0
-                             : Heizleistung_Vollast / COP_Volllast * (COP_Volllast - 1.0);
-      // Shown rounded; read back it would round the extraction just computed.
-      const QSignalBlocker stumm(EAuslegungsentzug);
-      Zeige(EAuslegungsentzug, Auslegungsentzug, 2);
-    }
-    Auslegungsmassenstrom = Auslegungsentzug * 1000.0 / cpSole / DeltaVerdampfer;
-  } else {
-    // Cooling: the flow follows the heat fed in.
-    Auslegungsmassenstrom = -Auslegungsentzug * 1000.0 / cpSole / DeltaVerdampfer;
+  // With the load profile's heat pump the design extraction is the heat
+  // pump's, whatever it was before (as the transfer has it): an extraction
+  // of 0 from a COP of 1 on the way does not lock the chain. A COP of 0
+  // divides by nothing and keeps the extraction; a COP of 1 or less takes
+  // nothing from the ground.
+  if (Lastprofil2 && COP_Heizlast > 1.0 && Heizleistung_Vollast > 0.0 && COP_Volllast != 0.0) {
+    Auslegungsentzug = COP_Volllast <= 1.0 ? 0.0 : Heizleistung_Vollast / COP_Volllast * (COP_Volllast - 1.0);
+    // Shown rounded; read back it would round the extraction just computed.
+    const QSignalBlocker stumm(EAuslegungsentzug);
+    Zeige(EAuslegungsentzug, Auslegungsentzug, 2);
   }
+  // Heating takes the extraction, cooling the heat fed in: the flow is never negative.
+  Auslegungsmassenstrom = std::fabs(Auslegungsentzug) * 1000.0 / cpSole / DeltaVerdampfer;
   Massenstrom = Auslegungsmassenstrom;
   Zeige(EAuslegungsmassenstrom, Auslegungsmassenstrom, 3);
 }

@@ -161,6 +161,18 @@ TEST_F(Typing, TheHeatPumpsPowerAndCopDriveTheDesignExtractionAndFlow) {
   // A COP typed later follows through.
   Tippe(Form1->ECOP_Volllast, "3");
   EXPECT_NEAR(Auslegungsentzug, 10.0 * 2.0 / 3.0, 1e-12);
+  // A COP of 0 on the way keeps the extraction; one below 1 takes nothing
+  // from the ground and never gives a negative flow.
+  Tippe(Form1->ECOP_Volllast, "0");
+  EXPECT_NEAR(Auslegungsentzug, 10.0 * 2.0 / 3.0, 1e-12);
+  Tippe(Form1->ECOP_Volllast, "0.5");
+  EXPECT_EQ(Auslegungsentzug, 0.0);
+  EXPECT_GE(Auslegungsmassenstrom, 0.0);
+  EXPECT_FALSE(Form1->EAuslegungsmassenstrom->text().startsWith(QLatin1Char('-')));
+  // And back: the chain is not locked by the 0 on the way.
+  Tippe(Form1->ECOP_Volllast, "4");
+  EXPECT_NEAR(Auslegungsentzug, 7.5, 1e-12);
+  EXPECT_NEAR(Auslegungsmassenstrom, m, 0.0005);
 }
 
 TEST_F(Typing, TheEditBeingTypedIsNotReformattedUntilItIsLeft) {
