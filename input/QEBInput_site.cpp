@@ -168,6 +168,10 @@ void TForm1::TemperaturgradientClick() {
   QWidget* profil = Fenster("Form10");
   if (profil == nullptr) return;
   profil->show();
+  // The heat-flux command stands beside the profile unless the profile
+  // already comes from the heat flux alone.
+  if (QWidget* panel = profil->findChild<QWidget*>(QStringLiteral("aus_Waermefluss")))
+    panel->setVisible(!(mit_Waermefluss == 1.0 && mit_Standorthoehe != 1.0));
   if (mit_Waermefluss == 1.0) RufeWennDa(profil, "aus_WaermeflussClick");
 }
 

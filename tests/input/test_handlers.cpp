@@ -21,6 +21,7 @@
 #include "field/Sondenfeld.h"
 #include "input/Bildfenster.h"
 #include "input/QEBInput.h"
+#include "results/Gradient.h"
 #include "input/QEBInput_catalog.h"
 #include "input/QEBInput_handlers.h"
 #include "input/QEBInput_project.h"
@@ -744,6 +745,31 @@ TEST_F(Handlers, OpeningAProjectKeepsEveryValueAndOptionAsSaved) {
   GespeichertUnter.clear();
   GeoeffneteDatei.clear();
   NeuesProjektInDenFenstern();
+}
+
+}  // namespace
+}  // namespace qeb
+
+namespace qeb {
+namespace {
+
+TEST_F(Handlers, TheProfileWindowOffersTheHeatFluxUnlessTheProfileComesFromIt) {
+  ScriptedInteraction ui;
+  // The project's profile options as a project holds them, shown in the window.
+  auto optionen = [](double waermefluss, double standorthoehe) {
+    mit_Waermefluss = waermefluss;
+    mit_Standorthoehe = standorthoehe;
+    Form1->EingabenAnzeigen();
+    Form1->TemperaturgradientClick();
+    return Form10->aus_Waermefluss->isVisibleTo(Form10);
+  };
+  EXPECT_TRUE(optionen(0.0, 0.0));
+  ASSERT_TRUE(Form10->isVisible());
+  EXPECT_TRUE(optionen(1.0, 1.0));
+  EXPECT_FALSE(optionen(1.0, 0.0));
+  Form10->hide();
+  optionen(0.0, 0.0);
+  Form10->hide();
 }
 
 }  // namespace
