@@ -6,6 +6,7 @@
 #include "calc/QEBMOD.h"
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
+#include "input/SystemForms.h"
 #include "input/system2.h"
 #include "results/Grafik.h"
 #include "platform/Platform.h"
@@ -253,21 +254,7 @@ void TForm1::EingabenUebernehmen() {
       Leistung = false;
       Leistungsinput = false;
       if (!second) SparsamZeichnen = false;
-      switch (f->ELastbegrenzung->itemIndex()) {
-        case 0:
-          MaxQ = false;
-          break;
-        case 1:
-          MaxQ = true;
-          MaxQKuehl = true;
-          break;
-        case 2:
-          MaxQ = true;
-          MaxQKuehl = false;
-          break;
-        default:
-          break;
-      }
+      LastbegrenzungUebernehmen(f->ELastbegrenzung->itemIndex());
     }
   };
   if (!DirektkuehlungWP) {

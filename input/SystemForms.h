@@ -31,6 +31,26 @@ inline void ShowIn(QLineEdit* e, double v) {
   e->setText(FixedText(v, d >= 0 ? d : 3));
 }
 
+// The load limit of a system dialog: none, on heating and cooling, or on
+// heating only; no choice leaves the flags as they are.
+inline void LastbegrenzungUebernehmen(int item) {
+  switch (item) {
+    case 0:
+      MaxQ = false;
+      break;
+    case 1:
+      MaxQ = true;
+      MaxQKuehl = true;
+      break;
+    case 2:
+      MaxQ = true;
+      MaxQKuehl = false;
+      break;
+    default:
+      break;
+  }
+}
+
 // A choice the user made in a dialog that the shared state does not hold yet.
 inline const char* kVomBenutzer = "vomBenutzer";
 
@@ -112,21 +132,7 @@ void ReadSystemEdits(F* f) {
     Leistung = false;
     Leistungsinput = false;
   }
-  switch (f->ELastbegrenzung->itemIndex()) {
-    case 0:
-      MaxQ = false;
-      break;
-    case 1:
-      MaxQ = true;
-      MaxQKuehl = true;
-      break;
-    case 2:
-      MaxQ = true;
-      MaxQKuehl = false;
-      break;
-    default:
-      break;
-  }
+  LastbegrenzungUebernehmen(f->ELastbegrenzung->itemIndex());
   for (RadioGroup* g : {f->ESystem, f->EFrostschutz, f->ELastbegrenzung}) g->setProperty(kVomBenutzer, false);
 }
 
