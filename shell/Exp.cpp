@@ -225,6 +225,17 @@ void TBeispielFenster::Button1Click() {
     Ein_Rueckkuehler = 0;
     Aufrufen(&f, "AussenluftTauscheraus1Click");
   };
+  // The glazed collector's characteristic of the examples with collectors.
+  auto kollektorKennwerte = [] {
+    Eta0 = 0.925;
+    b_1 = 11.26;
+    b_2 = 2.45;
+    b_u = 0.012;
+    parallel = 1;
+    u = 1.5;
+    a1 = 0;
+    a2 = 0;
+  };
   auto kollektorenZeigen = [&] {
     for (QWidget* w : {static_cast<QWidget*>(f.Label308), static_cast<QWidget*>(f.Label309),
                        static_cast<QWidget*>(f.Label318), static_cast<QWidget*>(f.Label317),
@@ -249,14 +260,7 @@ void TBeispielFenster::Button1Click() {
     Ak_Fak_WWTauscher = k == 6 ? 200 : 100;
     Speicherverluste = k == 6 ? 0.005 : 0.01;
     cp_Kollektor = 3900;
-    Eta0 = 0.925;
-    b_1 = 11.26;
-    b_2 = 2.45;
-    b_u = 0.012;
-    parallel = 1;
-    u = 1.5;
-    a1 = 0;
-    a2 = 0;
+    kollektorKennwerte();
     HeizlastWW = k == 6 ? 28000 : 116400;
     OffsetAktuell = 0;
     Offset = 0;
@@ -279,14 +283,7 @@ void TBeispielFenster::Button1Click() {
     DeltaVerdampfer = k == 8 ? 2 : 3;
     Ak_Fak_WWTauscher = 100;
     Speicherverluste = 0.01;
-    Eta0 = 0.925;
-    b_1 = 11.26;
-    b_2 = 2.45;
-    b_u = 0.012;
-    parallel = 1;
-    u = 1.5;
-    a1 = 0;
-    a2 = 0;
+    kollektorKennwerte();
     if (k == 8) {
       const double l[6] = {0, 1.6, 1.8, 1.6, 1.8, 2.5}, le[6] = {0, 1.6, 2.8, 1.6, 2.2, 2.5};
       for (int i = 1; i <= 5; ++i) lambdaErde[i] = l[i], lambdaErde_eff[i] = le[i];
