@@ -19,6 +19,7 @@
 #include "platform/Platform.h"
 #include "results/gfunc_fit.h"
 #include "widgets/TableData.h"
+#include "widgets/Typing.h"
 
 namespace qeb {
 
@@ -169,6 +170,8 @@ TFeld::TFeld(QWidget* parent) : QWidget(parent) {
   pv->addStretch(1);
   h->addWidget(panel, 0);
 #include "widgets/WindowBinding.inc"
+  // A year typed into the editor counts before any of its commands runs.
+  BefehleFertigstellenZuerst(this);
   QFont fett = Nachbar1->font();
   fett.setBold(true);
   Nachbar1->setFont(fett);
