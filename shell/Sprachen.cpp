@@ -159,10 +159,11 @@ int LanguageIndex(std::string_view letter) {
 
 bool LoadLanguageTables() {
   FillBuiltInTables();
+  // A language file of an older program has fewer rows: what it lacks keeps
+  // the built-in text rather than showing an empty caption.
+  for (int lang = 0; lang < kSprachen; ++lang)
+    for (int n = 1; n <= kSprachtexte; ++n) Sprachtabelle[lang][n] = StandardSprachtabelle[lang][n];
   const bool fileRead = ReadLanguageFile();
-  if (!fileRead)
-    for (int lang = 0; lang < kSprachen; ++lang)
-      for (int n = 1; n <= kSprachtexte; ++n) Sprachtabelle[lang][n] = StandardSprachtabelle[lang][n];
   SprachtexteGeladen = true;
   GeologieGelesen = ReadGeologyFile();
   if (GeologieGelesen) {

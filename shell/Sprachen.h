@@ -1,4 +1,4 @@
-// The language tables: five built-in tables of 800 texts (German, English,
+// The language tables: five built-in tables of 1000 texts (German, English,
 // French, Italian, Spanish), their working copies, the optional language file
 // "sprache.qeb", the switch that re-labels every window, and the developer's
 // export of the tables. Every translatable control carries its text number in
@@ -10,7 +10,7 @@
 
 namespace qeb {
 
-inline constexpr int kSprachtexte = 800;
+inline constexpr int kSprachtexte = 1000;
 inline constexpr int kSprachen = 5;  // table index: 0 D, 1 E, 2 F, 3 I, 4 S
 
 // Built in, generated from the master table shell/sprachtexte.tsv.
@@ -43,15 +43,15 @@ extern std::string TextZeitachseLn;
 // "I"/"i" 3, "S"/"s" 4), -1 for anything else.
 int LanguageIndex(std::string_view letter);
 
-// Fills the working tables from "sprache.qeb" when it opens, else from the
-// built-in tables; reads the rock table into texts 171-200. True when the
+// Fills the working tables from the built-in tables, then from "sprache.qeb"
+// when it opens (a file written before a text was added keeps that text); reads the rock table into texts 171-200. True when the
 // language file was read.
 bool LoadLanguageTables();
 // LoadLanguageTables, then ApplyLanguage(letter) with the letter as passed.
 void SetLanguage(std::string letter);
 // Re-labels every window, sets the graph labels and the ground names.
 void ApplyLanguage(const std::string& letter);
-// Text n of the working table of `letter`; "" outside 1..800 or for an
+// Text n of the working table of `letter`; "" outside 1..1000 or for an
 // unknown letter.
 std::string LanguageText(int n, std::string_view letter);
 
