@@ -213,6 +213,11 @@ void RunSimulationLoop(int& stunde, int schritteProStunde, const LaufArt& art) {
       return;
     }
     ++Schrittzaehler;
+    // The year and step whose hour this step simulates: the module closes the
+    // year in the step of its last hour, and the counters then already name
+    // the next year.
+    const int jahrDesSchritts = Jahr;
+    const int schritt = Schrittzaehler;
     // 5. The step; every new step starts with its own code 0.
     if (Systemsimulation) {
       Leistung = false;
@@ -238,10 +243,11 @@ void RunSimulationLoop(int& stunde, int schritteProStunde, const LaufArt& art) {
       QStunde[stunde] = QSource;
     }
     if (QSource < -0.001) Kuehlbetrieb = true;
-    // 8./9. Statistics over running hours.
+    // 8./9. Statistics over running hours: every period's extremes are those
+    // of the hours inside it, its first and its last hour included.
     const int s = Schrittzaehler;
     const bool laeuft = Massenstrom > 0.0001 && std::fabs(QSource) > 0.0001;
-    if (s == 2) {
+    if (schritt == 1) {
       TSinkJahrMin = 1000.0;
       TSinkJahrMax = -1000.0;
     }
@@ -249,15 +255,15 @@ void RunSimulationLoop(int& stunde, int schritteProStunde, const LaufArt& art) {
       TSinkJahrMin = std::min(TSinkJahrMin, TSink);
       TSinkJahrMax = std::max(TSinkJahrMax, TSink);
     }
-    if (s == 8759 && Jahr >= 0 && Jahr <= kMaxJahre) {
-      TSinkMinJahr[Jahr] = TSinkJahrMin;
-      TSinkMaxJahr[Jahr] = TSinkJahrMax;
+    if (s == 0 && jahrDesSchritts >= 0 && jahrDesSchritts <= kMaxJahre) {
+      TSinkMinJahr[jahrDesSchritts] = TSinkJahrMin;
+      TSinkMaxJahr[jahrDesSchritts] = TSinkJahrMax;
     }
-    if (laeuft && Jahr >= 1 && Jahr <= kMaxJahre && s > 0 && s <= kStunden) {
+    if (laeuft && jahrDesSchritts >= 1 && jahrDesSchritts <= kMaxJahre && schritt > 0 && schritt <= kStunden) {
       // The month of the step: the last one found, or a later one.
-      if (s <= kMonatsgrenze[monat - 1] || s > kMonatsgrenze[monat]) monat = MonatDesSchritts(s);
+      if (schritt <= kMonatsgrenze[monat - 1] || schritt > kMonatsgrenze[monat]) monat = MonatDesSchritts(schritt);
       const int m = monat;
-      const int k = MonatsIndex(Jahr, m);
+      const int k = MonatsIndex(jahrDesSchritts, m);
       const double tBrine = (TSink + TSource) / 2.0;
       LaufstundenMonat[k] += 1.0;
       TSinkSummeMonat[k] += TSink;
