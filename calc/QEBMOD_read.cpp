@@ -321,22 +321,27 @@ long long StepOf(const std::string& row) {
   return s ? *s : -1;
 }
 
-// A run writes its step table from row 0, the start values before its first
+// A run writes its step table from a start row, the values before its first
 // hour, to row 8760: row k carries hour k, its weather and plant values
 // included. Such a table holds 8761 rows, and its hour 1 is the second row.
-// Rows that begin at hour 1 (a generated load file, the files of earlier
-// versions of the program) give the hours in their order, as they always
-// did. Looked at through a reader of its own, so the file's position stays.
+// The start row is numbered 0 in a run of one year; a run of several years
+// numbers it 8760, the last hour of the year before. So a table is a run's
+// by its shape: a start row numbered 0 or 8760, then the rows 1 to 8760 in
+// their order. Rows that begin at hour 1 (a generated load file, the files
+// of earlier versions of the program) give the hours in their order, as
+// they always did. Looked at through a reader of its own, so the file's
+// position stays.
 bool BeginsWithStartRow(const std::string& path, int firstRowLine) {
   LineReader f;
   if (!f.Open(path)) return false;
   std::string row;
   for (int l = 1; l <= firstRowLine; ++l)
     if (!f.Next(row)) return false;
-  if (StepOf(row) != 0) return false;
+  const long long start = StepOf(row);
+  if (start != 0 && start != kStunden) return false;
   for (int h = 1; h <= kStunden; ++h)
-    if (!f.Next(row)) return false;
-  return StepOf(row) == kStunden;
+    if (!f.Next(row) || StepOf(row) != h) return false;
+  return true;
 }
 
 // Passes over the start row of a run's step table, so that the next row read

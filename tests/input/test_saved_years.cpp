@@ -1,0 +1,125 @@
+// A project of one or several years with the outdoor-air recooler, saved
+// (the save runs the calculation), a new project, the saved one opened and
+// saved again: the hourly rows the project carries come back at their own
+// hours. The oracles are the weather year the test saved with and the file
+// the first save wrote.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QRadioButton>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "calc/QEBMOD.h"
+#include "calc/TextIO.h"
+#include "input/QEBInput.h"
+#include "input/QEBInput_project.h"
+#include "platform/Platform.h"
+#include "results/Grafik.h"
+#include "tests/support/ui_project.h"
+#include "widgets/Controls.h"
+
+namespace fs = std::filesystem;
+
+namespace qeb {
+namespace {
+
+using Row = std::vector<std::string>;
+
+// The rows behind the 1001-line header, split into their fields.
+std::vector<Row> StepTable(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  std::stringstream ss;
+  ss << f.rdbuf();
+  const std::string text = ss.str();
+  std::vector<Row> rows;
+  size_t a = 0;
+  int line = 0;
+  while (a < text.size()) {
+    size_t e = text.find("\r\n", a);
+    if (e == std::string::npos) e = text.size();
+    if (++line > 1001) rows.push_back(SplitTabs(text.substr(a, e - a)));
+    a = e + 2;
+  }
+  return rows;
+}
+
+double Num(const Row& r, size_t col) { return col < r.size() ? ParseReal(r[col]).value_or(NAN) : NAN; }
+
+void Tippe(QLineEdit* e, const char* keys) {
+  e->setFocus();
+  e->selectAll();
+  QTest::keyClicks(e, QString::fromUtf8(keys));
+  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+  QApplication::sendEvent(e, &out);
+  e->clearFocus();
+}
+
+class SavedYears : public ::testing::TestWithParam<int> {
+ protected:
+  void SetUp() override {
+    NeuesProjekt();
+    dir = (fs::current_path() / ("saved_years_" + std::to_string(GetParam()))).string();
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  static void NeuesProjekt() {
+    NeuesProjektInDenFenstern();
+    Hauptlauf = true;
+    Projektdateiname.clear();
+    GespeichertUnter.clear();
+    GeoeffneteDatei.clear();
+    Form1->EProjektname->setText(QStringLiteral("Halle Nord"));
+    Form1->EBeschreibung->setText(QStringLiteral("Rueckkuehler"));
+  }
+  std::string dir;
+};
+
+TEST_P(SavedYears, RecoolerRowsComeBackAtTheirOwnHours) {
+  const int years = GetParam();
+  TForm1& f = *Form1;
+  ScriptedInteraction ui;
+  Tippe(f.ELastyear, std::to_string(years).c_str());
+  f.Rckkhler1->trigger();
+  f.ERueckkuehler->button(0)->click();
+  ASSERT_TRUE(mitRueckkuehler);
+  double ta[8761];
+  std::copy(Aussentemperatur, Aussentemperatur + 8761, ta);
+
+  const std::string a = dir + "/a.txt", b = dir + "/b.txt";
+  ui.AnswerFile(a);
+  ASSERT_TRUE(f.ToolButtonSpeichernClick()) << ::testing::PrintToString(ui.Texts("message"));
+  const std::vector<Row> first = StepTable(a);
+  // A start row, then hours 1 .. 8760; the weather of hour k in row k.
+  ASSERT_EQ(first.size(), 8761u);
+  for (int k = 1; k <= 8760; ++k) {
+    ASSERT_EQ(first[k][0], std::to_string(k));
+    ASSERT_NEAR(Num(first[k], 5), ta[k], 0.05 + 1e-9) << k;
+  }
+
+  NeuesProjekt();
+  ui.AnswerFile(a);
+  f.ToolButtonOeffnenClick();
+  ASSERT_TRUE(mitRueckkuehler);
+  ASSERT_EQ(LastYear, years);
+  for (int h = 1; h <= 8760; ++h) {
+    ASSERT_EQ(Aussentemperatur[h], Num(first[h], 5)) << h;
+    ASSERT_EQ(Globalstrahlung[h], Num(first[h], 6)) << h;
+    ASSERT_EQ(MassenstromStunde[h], Num(first[h], 1)) << h;
+  }
+
+  ui.AnswerFile(b);
+  ASSERT_TRUE(f.ToolButtonSpeichernClick()) << ::testing::PrintToString(ui.Texts("message"));
+  const std::vector<Row> second = StepTable(b);
+  ASSERT_EQ(second.size(), first.size());
+  for (size_t k = 0; k < first.size(); ++k) ASSERT_EQ(second[k], first[k]) << "row " << k;
+}
+
+INSTANTIATE_TEST_SUITE_P(Years, SavedYears, ::testing::Values(1, 3, 50));
+
+}  // namespace
+}  // namespace qeb
