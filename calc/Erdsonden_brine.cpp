@@ -154,14 +154,18 @@ __attribute__((always_inline)) inline double BrineProfileBody(const BrineInputs&
     }
   }
 
-  // Transient brine in flow: each cell takes its upstream neighbour's new
-  // temperature while it hands on its own old one, so over the chain the
-  // difference of the two is heat that no cell holds and the outlet does not
-  // carry. The outlet takes it back: it leaves at the top cell's temperature
-  // less the sum of the changes of every cell of the chain in the sub-step.
-  // In steady flow the changes vanish and the outlet is the top cell; after a
-  // pause the warm brine that stood in the probe leaves with the outlet
-  // instead of being lost, and the ground's heat meets the load.
+  // Transient brine: an upwind chain. Within an inner sub-step every cell
+  // takes what flows in from its upstream neighbour and exchanges with the
+  // ground and the other channel at the temperatures all cells had at the
+  // start of the sub-step, and the brine leaves at the temperature the top
+  // cell had then. So the heat the cells gain is exactly what flowed in, less
+  // what flowed out, plus what they exchanged: the chain closes its energy,
+  // and with the sub-steps short enough to be stable (the kernel sees to
+  // that) every cell's new temperature is a weighted mean of temperatures of
+  // the sub-step, so neither a cell nor the outlet leaves the range of the
+  // brine and wall temperatures. (A chain in which each cell took its
+  // neighbour's new temperature would hand the brine through the whole probe
+  // within one sub-step and leave a part of its heat to no cell.)
   //
   // The heat a segment gives is what its transient brine took in the update,
   // formed before the step. Formed after it, it would differ by the cell's
@@ -170,7 +174,6 @@ __attribute__((always_inline)) inline double BrineProfileBody(const BrineInputs&
   // unbalanced. The stationary balance has no such difference.
   const bool carried = !in.stationaer && W > 0.0;
   for (int step = 0; step < in.nsub; ++step) {
-    double changes = 0.0;  // sum of the cells' changes in this inner sub-step
     if (!in.coaxial) {
       double hd[kMaxSegmente + 1];
       double hu[kMaxSegmente + 1];
@@ -178,70 +181,88 @@ __attribute__((always_inline)) inline double BrineProfileBody(const BrineInputs&
       // upstream temperature is carried in a register, not read back from
       // the cell just stored.
       double up = soleAb[0];
-      for (int k = 1; k <= n; ++k) {
-        double t = soleAb[k];
-        if (in.stationaer) {
+      double outlet;
+      if (in.stationaer) {
+        for (int k = 1; k <= n; ++k) {
+          double t = soleAb[k];
           if (!f.keep[k]) t = leg.p[k] + f.q[k] * up;
           hd[k] = (leg.tg[k] - t) * f.gain[k];
-        } else {
-          const double h = (leg.tg[k] - t) * f.gain[k];
-          const double before = t;
-          t = t + c * (up - t) + h;
-          changes += t - before;
-          hd[k] = h;
+          soleAb[k] = t;
+          up = t;
         }
-        soleAb[k] = t;
-        up = t;
-      }
-      soleAuf[0] = up;
-      for (int k = 1; k <= n; ++k) {
-        const int d = n + 1 - k;
-        double t = soleAuf[k];
-        if (in.stationaer) {
+        soleAuf[0] = up;
+        for (int k = 1; k <= n; ++k) {
+          const int d = n + 1 - k;
+          double t = soleAuf[k];
           if (!f.keep[d]) t = leg.p[d] + f.q[d] * up;
           hu[k] = (leg.tg[d] - t) * f.gain[d];
-        } else {
-          const double h = (leg.tg[d] - t) * f.gain[d];
-          const double before = t;
-          t = t + c * (up - t) + h;
-          changes += t - before;
-          hu[k] = h;
+          soleAuf[k] = t;
+          up = t;
         }
-        soleAuf[k] = t;
-        up = t;
+        outlet = up;
+      } else {
+        // `up` carries the upstream cell's temperature from the start of
+        // the sub-step.
+        for (int k = 1; k <= n; ++k) {
+          const double t = soleAb[k];
+          const double h = (leg.tg[k] - t) * f.gain[k];
+          soleAb[k] = t + c * (up - t) + h;
+          hd[k] = h;
+          up = t;
+        }
+        soleAuf[0] = soleAb[n];
+        for (int k = 1; k <= n; ++k) {
+          const int d = n + 1 - k;
+          const double t = soleAuf[k];
+          const double h = (leg.tg[d] - t) * f.gain[d];
+          soleAuf[k] = t + c * (up - t) + h;
+          hu[k] = h;
+          up = t;
+        }
+        outlet = carried ? up : soleAuf[n];
       }
       for (int k = 1; k <= n; ++k) e[k] += hd[k] + hu[n + 1 - k];
-      outletSum += carried ? up - changes : up;
+      outletSum += outlet;
     } else if (!in.reversed) {
       const double C1 = in.cSoleRingraum;
       const double C2 = in.cSoleInnenrohr;
-      for (int k = 1; k <= n; ++k) {
-        const double tg = grid[k][1];
-        const double ti = soleAuf[n + 1 - k];
-        if (in.stationaer) {
+      if (in.stationaer) {
+        for (int k = 1; k <= n; ++k) {
+          const double tg = grid[k][1];
+          const double ti = soleAuf[n + 1 - k];
           soleAb[k] = Balance(B[k] * tg + W * soleAb[k - 1] + A[k] * ti, B[k] + W + A[k], soleAb[k]);
           e[k] += (tg - soleAb[k]) * B[k] * dt / C1;
-        } else {
-          const double before = soleAb[k];
-          const double h = (tg - soleAb[k]) * B[k] * dt / C1;
-          soleAb[k] = soleAb[k] + dt / C1 * (W * (soleAb[k - 1] - soleAb[k]) + A[k] * (ti - soleAb[k])) + h;
-          changes += soleAb[k] - before;
+        }
+        soleAuf[0] = soleAb[n];
+        for (int k = 1; k <= n; ++k) {
+          const int d = n + 1 - k;
+          soleAuf[k] = Balance(A[d] * soleAb[d] + W * soleAuf[k - 1], A[d] + W, soleAuf[k]);
+        }
+        outletSum += soleAuf[n];
+      } else {
+        // Both channels as they stood at the start of the sub-step.
+        double ab[kMaxSegmente + 1];
+        double auf[kMaxSegmente + 1];
+        for (int k = 0; k <= n; ++k) {
+          ab[k] = soleAb[k];
+          auf[k] = soleAuf[k];
+        }
+        for (int k = 1; k <= n; ++k) {
+          const double tg = grid[k][1];
+          const double ti = auf[n + 1 - k];
+          const double h = (tg - ab[k]) * B[k] * dt / C1;
+          soleAb[k] = ab[k] + dt / C1 * (W * (ab[k - 1] - ab[k]) + A[k] * (ti - ab[k])) + h;
           e[k] += h;
         }
-      }
-      soleAuf[0] = soleAb[n];
-      for (int k = 1; k <= n; ++k) {
-        const int d = n + 1 - k;
-        if (in.stationaer) {
-          soleAuf[k] = Balance(A[d] * soleAb[d] + W * soleAuf[k - 1], A[d] + W, soleAuf[k]);
-        } else {
-          const double before = soleAuf[k];
-          soleAuf[k] =
-              soleAuf[k] + dt / C2 * (W * (soleAuf[k - 1] - soleAuf[k]) - A[d] * (soleAuf[k] - soleAb[d]));
-          changes += soleAuf[k] - before;
+        // The turnaround hands the bottom of the annulus to the inner pipe.
+        auf[0] = ab[n];
+        soleAuf[0] = soleAb[n];
+        for (int k = 1; k <= n; ++k) {
+          const int d = n + 1 - k;
+          soleAuf[k] = auf[k] + dt / C2 * (W * (auf[k - 1] - auf[k]) - A[d] * (auf[k] - ab[d]));
         }
+        outletSum += carried ? auf[n] : soleAuf[n];
       }
-      outletSum += carried ? soleAuf[n] - changes : soleAuf[n];
     } else {
       const double C1 = in.cSoleRingraum;
       const double C2 = in.cSoleInnenrohr;
@@ -249,31 +270,41 @@ __attribute__((always_inline)) inline double BrineProfileBody(const BrineInputs&
         X[k] = soleAuf[n + 1 - k];
         Y[k] = soleAb[n + 1 - k];
       }
-      for (int k = 1; k <= n; ++k) {
-        const double ya = Y[n + 1 - k];
-        if (in.stationaer) {
+      if (in.stationaer) {
+        for (int k = 1; k <= n; ++k) {
+          const double ya = Y[n + 1 - k];
           X[k] = Balance(A[k] * ya + W * X[k - 1], A[k] + W, X[k]);
-        } else {
-          const double before = X[k];
-          X[k] = X[k] + dt / C2 * (W * (X[k - 1] - X[k]) - A[k] * (X[k] - ya));
-          changes += X[k] - before;
         }
-      }
-      Y[0] = X[n];
-      for (int k = 1; k <= n; ++k) {
-        const int d = n + 1 - k;
-        const double tg = grid[d][1];
-        const double h = (tg - Y[k]) * B[d] * dt / C1;
-        if (in.stationaer) {
+        Y[0] = X[n];
+        for (int k = 1; k <= n; ++k) {
+          const int d = n + 1 - k;
+          const double tg = grid[d][1];
+          const double h = (tg - Y[k]) * B[d] * dt / C1;
           Y[k] = Balance(B[d] * tg + W * Y[k - 1] + A[d] * X[d], B[d] + W + A[d], Y[k]);
-        } else {
-          const double before = Y[k];
-          Y[k] = Y[k] + dt / C1 * (W * (Y[k - 1] - Y[k]) + A[d] * (X[d] - Y[k])) + h;
-          changes += Y[k] - before;
+          e[d] += h;
         }
-        e[d] += h;
+        outletSum += Y[n];
+      } else {
+        // Both channels as they stood at the start of the sub-step.
+        double x[kMaxSegmente + 1];
+        double y[kMaxSegmente + 1];
+        for (int k = 0; k <= n; ++k) x[k] = X[k];
+        for (int k = 1; k <= n; ++k) y[k] = Y[k];
+        y[0] = x[n];
+        for (int k = 1; k <= n; ++k) {
+          const double ya = y[n + 1 - k];
+          X[k] = x[k] + dt / C2 * (W * (x[k - 1] - x[k]) - A[k] * (x[k] - ya));
+        }
+        Y[0] = X[n];
+        for (int k = 1; k <= n; ++k) {
+          const int d = n + 1 - k;
+          const double tg = grid[d][1];
+          const double h = (tg - y[k]) * B[d] * dt / C1;
+          Y[k] = y[k] + dt / C1 * (W * (y[k - 1] - y[k]) + A[d] * (x[d] - y[k])) + h;
+          e[d] += h;
+        }
+        outletSum += carried ? y[n] : Y[n];
       }
-      outletSum += carried ? Y[n] - changes : Y[n];
       for (int k = 1; k <= n; ++k) {
         soleAuf[k] = X[n + 1 - k];
         soleAb[k] = Y[n + 1 - k];
