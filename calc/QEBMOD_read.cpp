@@ -684,10 +684,12 @@ void ReadLoadRow(int& step, double& massFlow, double& tSink, double& q) {
   if (!mess) MassenstromStunde[step] = massFlow;
   AnlageAktiv = true;
   if (mess) {
+    // The measured hour as it was taken in: `TSinkStunde` holds the run's
+    // own sink temperature of the year before by now.
     auto measured = [&] {
       q = QLastStunde[step];
       massFlow = MassenstromStunde[step];
-      tSink = TSinkStunde[step];
+      tSink = TSinkMessungStunde[step];
       AnlageAktiv = false;
     };
     if (start_Messung) {

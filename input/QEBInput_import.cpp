@@ -213,12 +213,18 @@ void TForm1::Messwerteeinlesen1Click() {
     w->setVisible(true);
   MessungJahre = LastYear;
   ShowInt(ELastyear1, MessungJahre);
+  // The module's measured series, which the runs do not overwrite: the
+  // measured years take their hours from them and a save writes them. The
+  // rows are taken now; the file a run reads its loads from before it holds
+  // the project's own loads, not these.
   for (int h = 1; h <= 8760; ++h) {
     MassenstromStunde[h] = m[h];
     TSinkStunde[h] = ts[h];
     TSinkMessungStunde[h] = ts[h];
+    QLastStunde[h] = q[h];
     QMessungStunde[h] = q[h];
   }
+  MessungEinlesen = false;
 }
 
 void TForm1::keineMesswerteeinlesen1Click() {

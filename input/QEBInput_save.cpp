@@ -154,8 +154,10 @@ bool TForm1::ToolButtonSpeichernClick() {
   // 5. The plan as the field editor left it.
   QImage plan;
   if (mitPlan && FileCanBeOpened("plan.qeb")) plan.load(QStringLiteral("plan.qeb"));
-  // 6.
-  MesswerteSpeichern = MessungAn() && start_Messung;
+  // 6. A project with measured hours keeps them as they were taken in,
+  // whichever years they stand for: its rows carry them, not the run's own
+  // values of the last year, so that opening it gives them back.
+  MesswerteSpeichern = MessungAn();
 
   bool gespeichert = false;
   for (;;) {
