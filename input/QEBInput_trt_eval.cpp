@@ -572,7 +572,8 @@ void TForm1::TRTClick() {
     }
   } else {
     // 4.
-    const std::string datei = UI().OpenFileName(
+    const std::string datei = UI().OpenFileNameTitled(
+        "Eingabe Messwerte TRT / Input TRT-Measurement",
         "TRT-Datei *.qeb (*.qeb);;TXT-Datei *.txt (*.txt);;CSV-Datei *.csv (*.csv);;XLS-Datei *.xls (*.xls)",
         Programmverzeichnis);
     if (datei.empty()) {

@@ -639,7 +639,7 @@ TEST_F(TRTTest, QuietRecordsBeforeTheHeating) {
     f.ETRT_Methode->setText(QString::number(m));
     ScriptedInteraction ui;
     ASSERT_TRUE(f.TRTDateiAuswerten(Datei("q.qeb", Zeichen(q))));
-    EXPECT_NEAR(TRTLambda, 2.5, 0.025);
+    EXPECT_NEAR(TRTLambda, 2.5, 0.005);  // the time counts from the last quiet record
     EXPECT_NEAR(TRTStundenTemp[1], 10.9, 1e-9);  // the mean of the 30 quiet records before
     EXPECT_NEAR(TRTHeizdauer, 72 * 60, 10.1);
     EXPECT_NEAR(TRTZeit[37], 6.0, 1e-6);  // the times stay those since the first record
@@ -834,6 +834,54 @@ TEST_F(TRTTest, TheMenuItemTakesASecondTestFile) {
   f.TRT->trigger();
   EXPECT_TRUE(TRTAusgewertet);
   EXPECT_NEAR(lambdaErd, 3.0, 0.03);
+}
+
+}  // namespace
+}  // namespace qeb
+
+namespace qeb {
+namespace {
+
+TEST_F(TRTTest, TimesAsTheRecordsGiveThem) {
+  // One doubled power record does not refuse a good file in any layout.
+  auto r = Synthetisch(10, 96);
+  r[200].p = 12.0;
+  for (const auto& [name, text] : {std::pair<std::string, std::string>{"d.csv", Schmal(r)}, {"d.qeb", Zeichen(r)}}) {
+    ScriptedInteraction ui;
+    ASSERT_TRUE(f.TRTDateiAuswerten(Datei(name, text))) << name;
+    EXPECT_NEAR(TRTLambda, 2.5, 0.025);
+  }
+  // Hourly and 19-minute records: entry k + 1 of the hourly series is the
+  // temperature k hours after the heating began.
+  for (double minuten : {60.0, 19.0}) {
+    SCOPED_TRACE(minuten);
+    ScriptedInteraction ui;
+    ASSERT_TRUE(f.TRTDateiAuswerten(Datei("h.qeb", Zeichen(Synthetisch(minuten, 120)))));
+    for (int k : {24, 40}) EXPECT_NEAR(TRTStundenTemp[k + 1], Tm(k), 0.01) << k;
+  }
+  // The start as the Part writes dates, and the open dialog's title.
+  {
+    ScriptedInteraction ui;
+    ui.AnswerFile(Datei("s.qeb", Zeichen(Synthetisch(10, 96))));
+    f.TRT->trigger();
+    ASSERT_EQ(ui.Texts("open").size(), 1u);
+    EXPECT_EQ(ui.Texts("open")[0].rfind("Eingabe Messwerte TRT / Input TRT-Measurement\n", 0), 0u);
+    EXPECT_EQ(f.ETRTStart->text(), "28/02/2011 16:28");
+  }
+  // A start at 40 seconds past the minute is written as it was logged.
+  std::string text = Zeichen(Synthetisch(10, 96));
+  for (size_t p = text.find("\r\n"); p != std::string::npos; p = text.find("\r\n", p + 2)) {
+    const size_t sem = text.find(';', p);
+    if (sem != std::string::npos) text.insert(sem, ":40");
+  }
+  ASSERT_TRUE(f.TRTDateiAuswerten(Datei("sek.qeb", text)));
+  TRTDateiName = TRTTitelDatei;
+  TRTModus = true;
+  fs::remove("TRT_Temp.txt");
+  ScriptedInteraction ui;
+  for (int i = 0; i < 10; ++i) ui.AnswerAsk(7);
+  f.TRTFileClick();
+  EXPECT_NE(Lies("TRT_Temp.txt").find("\r\nStart-Zeit TRT  =  28.02.2011 16:28:40\r\n"), std::string::npos);
 }
 
 }  // namespace
