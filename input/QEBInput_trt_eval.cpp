@@ -191,7 +191,7 @@ bool Auswerten(const TRTMessreihe& m, Ergebnis& x, std::string& grund) {
       if (std::fabs(b - a) > 5.0 && std::fabs(b - c) > 5.0 && (b - a) * (b - c) > 0.0) {
         if (!x.aus[i]) {
           if (!x.ausgelassen.empty()) x.ausgelassen += ", ";
-          x.ausgelassen += std::to_string(i < static_cast<int>(m.zeile.size()) + 1 ? m.zeile[i - 1] : i);
+          x.ausgelassen += std::to_string(i <= static_cast<int>(m.zeile.size()) ? m.zeile[i - 1] : i);
         }
         x.aus[i] = true;
       }
