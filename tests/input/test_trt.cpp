@@ -859,7 +859,7 @@ TEST_F(TRTTest, TimesAsTheRecordsGiveThem) {
     ASSERT_TRUE(f.TRTDateiAuswerten(Datei("h.qeb", Zeichen(Synthetisch(minuten, 120)))));
     for (int k : {24, 40}) EXPECT_NEAR(TRTStundenTemp[k + 1], Tm(k), 0.01) << k;
   }
-  // The start as the Part writes dates, and the open dialog's title.
+  // The start as dd/mm/yyyy, and the open dialog's title.
   {
     ScriptedInteraction ui;
     ui.AnswerFile(Datei("s.qeb", Zeichen(Synthetisch(10, 96))));
