@@ -8,6 +8,7 @@
 #include <string>
 
 #include "calc/Erdsonden.h"
+#include "calc/QEBMOD_run.h"
 #include "calc/TextIO.h"
 
 namespace qeb {
@@ -305,6 +306,20 @@ double BuildTimeStepping() {
   const double dz = Segmentlaenge;
   // 9.-11. sub-steps per time step and their length
   subdt = StableTimeStep(LeitwertGitterBetrieb, Zellkapazitaet);
+  // A simulated response test is read back against ln t from its first
+  // hours on, while the fill is still taking up heat: a sub-step that the
+  // stability rule alone allows spans a large part of the fill's own time
+  // constant and bends those hours. During the test a tenth of it bounds
+  // the sub-step.
+  if (TRTModus) {
+    double tauFill = 3600.0;
+    for (int j = 1; j <= nA; ++j)
+      for (double k : {LeitwertGitterBetrieb[j][1], LeitwertGitterBetrieb[j][2]})
+        if (k > 0.0) tauFill = std::min(tauFill, Zellkapazitaet[j][1] / k);
+    const double grenze = tauFill / 10.0;
+    if (grenze >= 1.0 && std::isfinite(grenze))
+      subdt = std::max(subdt, static_cast<int>(std::ceil(Zeitschritt * 60.0 / grenze)));
+  }
   if ((KoaxialSonde && !stationaer) || Gegenstrom) {
     int factor = 30;
     if (dz < 30.0)

@@ -45,7 +45,9 @@ void RecordResponseTest() {
   if (s < 0 || s > 120) return;
   TRTQSource[s] = QSource;
   for (int j = 1; j <= kMaxSegmente; ++j) {
-    TRTFeld1[j][s] = TSoleAuf[j];
+    // The up channel runs in flow order (index 1 at the bottom): the record
+    // keeps it by layer from the top, as the down channel and the grid.
+    TRTFeld1[j][s] = j <= DimAxi ? TSoleAuf[DimAxi + 1 - j] : TSoleAuf[j];
     TRTFeld2[j][s] = TSoleAb[j];
     TRTFeld3[j][s] = TGitter[j][1];
     TRTFeld4[j][s] = TGitter[j][2];
@@ -312,7 +314,6 @@ void StepCommand(int& code) {
     TSink = MeanFillTemperature();
   }
   SimulateHour(code);
-  if (TRTModus && Schrittzaehler <= 120) RecordResponseTest();
   if (QSourceSoll >= 0.0) Kaelteleistung = 0.0;
   KaeltemaschineAktiv = false;
 
@@ -326,6 +327,9 @@ void StepCommand(int& code) {
     PowerModeStep(code);
   else
     QSource = (TSource - TSink) * Massenstrom * cpSole / 1000.0;
+  // The response test's hour as the model keeps it: after the power
+  // iteration has found the inlet that carries the test's power.
+  if (TRTModus && Schrittzaehler <= 120) RecordResponseTest();
 
   if (const std::string what = NonFiniteState(); !what.empty())
     throw CalcError("Berechnung divergiert (Temperatur oder Leistung nicht endlich) / calculation diverged in step " +

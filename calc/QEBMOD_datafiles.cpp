@@ -171,7 +171,21 @@ bool ReadGeologyFile() {
 
 bool ReadLocationFile() { return ReadLocationFile(StaoFile); }
 
+static bool ReadLocationFileRows(const std::string& name);
+
 bool ReadLocationFile(const std::string& name) {
+  // A file that opens but fails while it is read is as unusable as a
+  // missing one: the yearly values stay as they were.
+  try {
+    return ReadLocationFileRows(name);
+  } catch (const CalcError& e) {
+    DatenfileFehler = e.what();
+    StaoGelesen = false;
+    return false;
+  }
+}
+
+static bool ReadLocationFileRows(const std::string& name) {
   if (!FileCanBeOpened(name)) {
     StaoGelesen = false;
     if (!name.empty() && name != kStaoDefaultFile && Reserve27) StaoFehlt = true;

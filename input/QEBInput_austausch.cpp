@@ -284,14 +284,19 @@ void ImportTempStao1Click() {
     return;
   }
   // The name is kept without its folder; the file chosen is read where it is.
+  const std::string staoAlt = StaoFile;
   StaoFile = fs::path(datei).filename().string();
+  const bool gelesenAlt = StaoGelesen;
   if (ReadLocationFile(datei)) {
     Reserve27 = true;
     if (Form1 != nullptr) Form1->EingabenAnzeigen();
     StaoGelesen = ReadLocationFile(datei);
     Message(" Input stao-file ");
   } else {
-    Message(kKeineEingabe);
+    // The project keeps the site file it had.
+    StaoFile = staoAlt;
+    StaoGelesen = gelesenAlt;
+    Message(std::string(kKeineEingabe) + "\n" + datei);
   }
 }
 

@@ -23,7 +23,13 @@ void BeispielZeigen(int k) {
 
 }  // namespace
 
-void TForm1::Beispiele1Click() { Beispiel1->setVisible(true); }
+// The menu offers all ten examples.
+void TForm1::Beispiele1Click() {
+  Beispiel1->setVisible(true);
+  for (QAction* a : {Beispiel11, Beispiel21, Beispiel31, Beispiel41, Beispiel51, Beispiel61, Beispiel71, Beispiel81,
+                     Beispiel91, Beispiel101})
+    a->setVisible(true);
+}
 void TForm1::Beispiel11Click() { BeispielZeigen(1); }
 void TForm1::Beispiel21Click() { BeispielZeigen(2); }
 void TForm1::Beispiel31Click() { BeispielZeigen(3); }

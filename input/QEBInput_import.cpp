@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/QEBMOD.h"
+#include "calc/QEBMOD_file.h"
 #include "calc/TextIO.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
@@ -32,12 +33,25 @@ void ArbeitsverzeichnisZurueck() {
   std::filesystem::current_path(ArbeitsVerzeichnis, ec);
 }
 
+// False for a folder, a file that does not open and one that fails while
+// it is read (the reader raises then): none of them may end the program.
 bool AlleZeilen(const std::string& datei, std::vector<std::string>& zeilen) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(datei, ec)) return false;
   LineReader in;
   if (!in.Open(datei)) return false;
-  std::string z;
-  while (in.Next(z)) zeilen.push_back(z);
+  try {
+    std::string z;
+    while (in.Next(z)) zeilen.push_back(z);
+  } catch (const CalcError&) {
+    zeilen.clear();
+    return false;
+  }
   return true;
+}
+
+std::string NichtLesbar(const std::string& datei) {
+  return "Datei nicht lesbar / file cannot be read: " + Win1252ToUtf8(datei);
 }
 
 // Numbers separated by blanks or TABs: the first `n` of the line.
@@ -69,6 +83,17 @@ double Wert(const std::vector<std::string>& f, size_t spalte, int zeile) {
   return *v;
 }
 
+// A value of its column within what that quantity can be; an outdoor
+// temperature of 1e30 or a flow of -5 kg/s is a broken file, not weather.
+double Wert(const std::vector<std::string>& f, size_t spalte, int zeile, double lo, double hi, const char* einheit) {
+  const double v = Wert(f, spalte, zeile);
+  if (v < lo || v > hi)
+    throw Lesefehler{"Zeile / line " + std::to_string(zeile) + ", Spalte / column " + std::to_string(spalte) + ": \"" +
+                     Win1252ToUtf8(f[spalte - 1]) + "\" ausserhalb / outside " + FormatRangeNumber(lo) + " .. " +
+                     FormatRangeNumber(hi) + " " + einheit};
+  return v;
+}
+
 bool KopfZeile(const std::string& z, bool& datum) {
   auto at = [&z](size_t i1) { return z.size() >= i1 ? z[i1 - 1] : '\0'; };
   if (z.rfind("Temp", 0) == 0 && at(11) == 'e') return datum = false, true;
@@ -82,7 +107,7 @@ bool KopfZeile(const std::string& z, bool& datum) {
 bool TempDateiPruefen(const std::string& datei, std::string& grund) {
   std::vector<std::string> zeilen;
   if (!AlleZeilen(datei, zeilen)) {
-    grund = "Datei nicht lesbar / file cannot be read";
+    grund = NichtLesbar(datei);
     return false;
   }
   int kopf = -1;
@@ -106,8 +131,9 @@ bool TempDateiPruefen(const std::string& datei, std::string& grund) {
       if (std::all_of(z.begin(), z.end(), [](char c) { return c == ' ' || c == '\t'; })) continue;
       z += '\t';
       const auto f = SplitTabs(z);
-      Wert(f, 1, static_cast<int>(i) + 1);
-      Wert(f, 2, static_cast<int>(i) + 1);
+      // A temperature and a depth.
+      Wert(f, 1, static_cast<int>(i) + 1, -60.0, 100.0, "\xC2\xB0" "C");
+      Wert(f, 2, static_cast<int>(i) + 1, -1e5, 1e5, "m");
     }
   } catch (const Lesefehler& e) {
     grund = e.text;
@@ -118,7 +144,12 @@ bool TempDateiPruefen(const std::string& datei, std::string& grund) {
 
 void TempDatei(std::string& name, bool& vorhanden) {
   const std::string datei = UI().OpenFileName("Temp-File CSV (*.csv);;Temp-File TXT (*.txt)", Programmverzeichnis);
-  if (datei.empty()) return;
+  if (datei.empty()) {
+    // No file chosen: the project's temperature file is detached.
+    Message(kKeineDaten);
+    vorhanden = false;
+    return;
+  }
   std::string grund;
   if (!TempDateiPruefen(datei, grund)) {
     Message(std::string(kKeineDaten) + "\n" + grund);
@@ -136,7 +167,11 @@ void TForm1::WetterdatenMeteonorm1Click() {
       "Meteonorm-Datei (Standard-Format) (*.dat);;Meteonorm-Datei (Meteo-Format) (*.dat)", Programmverzeichnis);
   if (datei.empty()) return;
   std::vector<std::string> zeilen;
-  if (!AlleZeilen(datei, zeilen) || zeilen.size() < 8760) {
+  if (!AlleZeilen(datei, zeilen)) {
+    Message(" Kein Meteonorm Wetterfile! \n" + NichtLesbar(datei));
+    return;
+  }
+  if (zeilen.size() < 8760) {
     Message(" Kein Meteonorm Wetterfile! ");
     return;
   }
@@ -145,12 +180,12 @@ void TForm1::WetterdatenMeteonorm1Click() {
     for (int h = 1; h <= 8760; ++h) {
       const auto f = Felder(zeilen[h - 1], 14);
       if (MeteoStandard) {
-        gs[h] = Wert(f, 7, h) * 3.6 / 1000.0;
-        ta[h] = Wert(f, 10, h);
+        gs[h] = Wert(f, 7, h, 0.0, 1500.0, "W/m2") * 3.6 / 1000.0;
+        ta[h] = Wert(f, 10, h, -60.0, 60.0, "\xC2\xB0" "C");
       } else {
-        ta[h] = Wert(f, 7, h);
-        rh[h] = Wert(f, 8, h);
-        gs[h] = Wert(f, 11, h) * 3.6 / 1000.0;
+        ta[h] = Wert(f, 7, h, -60.0, 60.0, "\xC2\xB0" "C");
+        rh[h] = Wert(f, 8, h, 0.0, 100.0, "%");
+        gs[h] = Wert(f, 11, h, 0.0, 1500.0, "W/m2") * 3.6 / 1000.0;
       }
     }
   } catch (const Lesefehler& e) {
@@ -181,15 +216,15 @@ void TForm1::Messwerteeinlesen1Click() {
   std::vector<std::string> zeilen;
   std::vector<double> m(8761), ts(8761), q(8761);
   try {
-    if (!AlleZeilen(datei, zeilen)) throw Lesefehler{"Datei nicht lesbar / file cannot be read"};
+    if (!AlleZeilen(datei, zeilen)) throw Lesefehler{NichtLesbar(datei)};
     if (zeilen.size() < 1001 + 8760)
       throw Lesefehler{"Zeilen / lines " + std::to_string(zeilen.size()) + " < " + std::to_string(1001 + 8760)};
     for (int h = 1; h <= 8760; ++h) {
       const int nr = 1001 + h;
       const auto f = Felder(zeilen[static_cast<size_t>(nr) - 1], 4);
       Wert(f, 1, nr);
-      m[h] = Wert(f, 2, nr);
-      ts[h] = Wert(f, 3, nr);
+      m[h] = Wert(f, 2, nr, 0.0, 1000.0, "kg/s");
+      ts[h] = Wert(f, 3, nr, -50.0, 100.0, "\xC2\xB0" "C");
       q[h] = Wert(f, 4, nr);
     }
   } catch (const Lesefehler& e) {

@@ -99,6 +99,14 @@ double Zahl(std::string s, int zeile, int feld, bool komma) {
   return *v;
 }
 
+// A fluid temperature: a sensor's error value or a column of something else
+// (a power, a count) lies outside what a probe's fluid can be.
+double Temperatur(const std::string& s, int zeile, int feld, bool komma) {
+  const double v = Zahl(s, zeile, feld, komma);
+  if (v < -40.0 || v > 100.0) Melde(zeile, feld, "ausserhalb / outside -40 .. 100 \xC2\xB0" "C:", s);
+  return v;
+}
+
 double Datum(const std::string& s, int zeile, int feld) {
   const auto v = DatumZeitLesen(s);
   if (!v) Melde(zeile, feld, "kein Datum / no date-time", s);
@@ -183,21 +191,31 @@ std::string DatumZeitText(double tage) {
   int y = 0, m = 0, d = 0;
   DatumAusTagen(tag - kDelphiNull, y, m, d);
   char buf[48];
-  std::snprintf(buf, sizeof buf, "%d/%d/%d %d:%02d", d, m, y, static_cast<int>(minuten / 60),
+  std::snprintf(buf, sizeof buf, "%02d/%02d/%04d %02d:%02d", d, m, y, static_cast<int>(minuten / 60),
                 static_cast<int>(minuten % 60));
   return buf;
 }
 
 bool TRTDateiLesen(const std::string& datei, TRTMessreihe& m, std::string& grund) {
   LineReader in;
-  if (!in.Open(datei)) {
+  std::vector<std::string> zeilen;
+  std::error_code ec;
+  bool lesbar = !std::filesystem::is_directory(datei, ec) && in.Open(datei);
+  if (lesbar) {
+    // A file that opens but fails while it is read (a device, a lost
+    // medium) is as unreadable as one that does not open.
+    try {
+      std::string line;
+      while (in.Next(line)) zeilen.push_back(line);
+    } catch (const CalcError&) {
+      lesbar = false;
+    }
+  }
+  in.Close();
+  if (!lesbar) {
     grund = "Datei nicht lesbar / file cannot be read: " + Win1252ToUtf8(datei);
     return false;
   }
-  std::vector<std::string> zeilen;
-  std::string line;
-  while (in.Next(line)) zeilen.push_back(line);
-  in.Close();
   TRTMessreihe r;
   const Layout layout = LayoutVon(datei);
   const bool duenn = layout != Layout::Tabelle && zeilen.size() > static_cast<size_t>(kTRTMaxRecords);
@@ -211,14 +229,15 @@ bool TRTDateiLesen(const std::string& datei, TRTMessreihe& m, std::string& grund
         const auto f = TeileText(zeilentext(i), ';');
         const size_t brauche = breit ? 19 : 8;
         if (f.size() < brauche) Melde(nr, static_cast<int>(f.size()) + 1, "fehlt / missing", zeilentext(i));
+        r.zeile.push_back(nr);
         if (breit) {
-          r.t1.push_back(Zahl(f[0], nr, 1, false));
-          r.t2.push_back(Zahl(f[1], nr, 2, false));
+          r.t1.push_back(Temperatur(f[0], nr, 1, false));
+          r.t2.push_back(Temperatur(f[1], nr, 2, false));
           r.p.push_back(Zahl(f[10], nr, 11, false));
           r.datum.push_back(Datum(f[17] + " " + f[18], nr, 18));
         } else {
-          r.t1.push_back(Zahl(f[1], nr, 2, false));
-          r.t2.push_back(Zahl(f[0], nr, 1, false));
+          r.t1.push_back(Temperatur(f[1], nr, 2, false));
+          r.t2.push_back(Temperatur(f[0], nr, 1, false));
           r.p.push_back(Zahl(f[2], nr, 3, false) / 1000.0);
           r.datum.push_back(Datum(f[6] + " " + f[7], nr, 7));
         }
@@ -232,20 +251,22 @@ bool TRTDateiLesen(const std::string& datei, TRTMessreihe& m, std::string& grund
       };
       for (size_t i = 2; i + 5 < zeilen.size() && r.datum.size() < static_cast<size_t>(kTRTMaxRecords); i += 7) {
         const int nr = static_cast<int>(i) + 1;
+        r.zeile.push_back(nr + 1);
         r.datum.push_back(Datum(wert(i + 1), nr + 1, 2));
         r.p.push_back(Zahl(wert(i + 2), nr + 2, 2, true));
         Zahl(wert(i + 3), nr + 3, 2, true);
-        r.t1.push_back(Zahl(wert(i + 4), nr + 4, 2, true));
-        r.t2.push_back(Zahl(wert(i + 5), nr + 5, 2, true));
+        r.t1.push_back(Temperatur(wert(i + 4), nr + 4, 2, true));
+        r.t2.push_back(Temperatur(wert(i + 5), nr + 5, 2, true));
       }
     } else {
       for (size_t i = 1; i < zeilen.size() && r.datum.size() < static_cast<size_t>(kTRTMaxRecords);) {
         const int nr = static_cast<int>(i) + 1;
         const auto f = ZeichenFelder(zeilentext(i), 4);
         if (f.size() < 4) Melde(nr, static_cast<int>(f.size()) + 1, "fehlt / missing", zeilentext(i));
+        r.zeile.push_back(nr);
         r.datum.push_back(Datum(f[0], nr, 1));
-        r.t1.push_back(Zahl(f[1], nr, 2, false));
-        r.t2.push_back(Zahl(f[2], nr, 3, false));
+        r.t1.push_back(Temperatur(f[1], nr, 2, false));
+        r.t2.push_back(Temperatur(f[2], nr, 3, false));
         r.p.push_back(Zahl(f[3], nr, 4, false));
         i += 1 + (duenn ? 18 : 0);
       }
@@ -264,13 +285,12 @@ bool TRTDateiLesen(const std::string& datei, TRTMessreihe& m, std::string& grund
       grund = "Messwert " + std::to_string(i + 1) + " vor dem ersten / record before the first";
       return false;
     }
-  if (layout == Layout::Tabelle) {
-    // One stray peak does not set the heating power: the second-largest value does.
+  {
+    // One stray peak does not set the heating power, in any layout: the
+    // second-largest value does.
     std::vector<double> sortiert = r.p;
     std::sort(sortiert.begin(), sortiert.end(), std::greater<double>());
     r.pmax = sortiert.size() >= 2 ? sortiert[1] : sortiert[0];
-  } else {
-    r.pmax = *std::max_element(r.p.begin(), r.p.end());
   }
   m = std::move(r);
   return true;

@@ -54,6 +54,7 @@ struct TRTMessreihe {
   std::vector<double> datum;  // date-time as a day count with fraction (day 0 = 30.12.1899)
   std::vector<double> t1, t2;  // fluid temperatures, °C
   std::vector<double> p;       // heating power, kW
+  std::vector<int> zeile;      // the file's line of each record, for the messages
   double pmax = 0;             // the power the heating window is measured against
 };
 
@@ -64,7 +65,7 @@ std::vector<std::string> TeileText(const std::string& text, char separator);
 // A date-time "28/2/2011 16:28" (points may stand for the slashes, seconds
 // are optional) as a day count with fraction; nullopt when it is none.
 std::optional<double> DatumZeitLesen(const std::string& text);
-// A day count as "28/2/2011 16:28".
+// A day count as "28/02/2011 16:28".
 std::string DatumZeitText(double tage);
 
 // Reads every record of a measurement file in the layout its extension

@@ -10,6 +10,7 @@
 
 #include "calc/QEBMOD.h"
 #include "calc/QEBMOD_data.h"
+#include "calc/QEBMOD_file.h"
 #include "calc/TextIO.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
@@ -49,13 +50,26 @@ struct Durchgang {
 // Everything an evaluation derives, kept apart until it succeeded.
 struct Ergebnis {
   int anzahl = 0, s = 0, e = 0, n = 0, r = 1;
-  int h0 = 1;  // first record of the heating: the origin of the line source's time
+  // The last quiet record before the heating (0 when the file begins heated):
+  // the origin of the line source's time.
+  int o = 0;
+  std::vector<bool> aus;        // records left out of the fit (a sensor's error value)
+  std::string ausgelassen;      // those records named for the user
   double heizdauer = 0;
   Durchgang best;
   double t0 = 0;
   std::vector<double> stunden;  // index 1..8760
   std::vector<double> zeit, lnzeit, temp, dt, p;  // index 0..anzahl
+  // Hours since the origin of record i.
+  double Stunden(int i) const { return zeit[i] - zeit[std::max(o, 1)]; }
 };
+
+// The last evaluation succeeded (a failed one leaves the project as it was).
+bool gAuswertungOk = false;
+// The menu item asks for another file after one was evaluated.
+bool gNeueDatei = false;
+
+constexpr double kLambdaMin = 0.2, kLambdaMax = 10.0;  // W/mK a ground can have
 
 // The pass over records f..n (f is the fit start the method names).
 Durchgang FitAb(const Ergebnis& x, int n, int f, double pmax) {
@@ -66,9 +80,10 @@ Durchgang FitAb(const Ergebnis& x, int n, int f, double pmax) {
     d.grund = "Auswertefenster leer / empty fit window";
     return d;
   }
-  double tmax = x.temp[d.f];
+  double tmax = x.aus[d.f] ? -HUGE_VAL : x.temp[d.f];
   d.L = 0;
   for (int j = d.f; j <= n; ++j) {
+    if (x.aus[j]) continue;
     if (x.temp[j] >= tmax && x.p[j] > 0.85 * pmax && x.p[j] <= 1.1 * pmax) {
       tmax = x.temp[j];
       d.L = j;
@@ -79,24 +94,38 @@ Durchgang FitAb(const Ergebnis& x, int n, int f, double pmax) {
     d.grund = "Auswertefenster leer / empty fit window";
     return d;
   }
-  if (x.zeit[d.f] - x.zeit[x.h0] <= 0.0) {
+  if (x.Stunden(d.f) <= 0.0) {
     d.grund = "Zeit 0 im Auswertefenster / time 0 in the fit window";
     return d;
   }
-  const int N = d.L - d.f + 1;
+  int N = 0;
   double sln = 0, st = 0, sp = 0, sdt = 0;
   for (int j = d.f; j <= d.L; ++j) {
+    if (x.aus[j]) continue;
+    ++N;
     sln += x.lnzeit[j];
     st += x.temp[j];
     sp += x.p[j];
     sdt += x.dt[j];
   }
+  if (N < 2) {
+    d.grund = "Auswertefenster leer / empty fit window";
+    return d;
+  }
   d.lnMittel = sln / N;
   d.tMittel = st / N;
   d.pMittel = sp / N;
   d.dtMittel = sdt / N;
-  const double dln = x.lnzeit[d.L] - x.lnzeit[d.f];
-  d.k = dln > 0.0 ? (x.temp[d.L] - x.temp[d.f]) / dln : 0.0;
+  // The slope of the line that fits every record of the window, not the
+  // line through its two ends: a single noisy end would tilt it.
+  double sxx = 0, sxy = 0;
+  for (int j = d.f; j <= d.L; ++j) {
+    if (x.aus[j]) continue;
+    const double dx = x.lnzeit[j] - d.lnMittel;
+    sxx += dx * dx;
+    sxy += dx * (x.temp[j] - d.tMittel);
+  }
+  d.k = sxx > 0.0 ? sxy / sxx : 0.0;
   if (!(d.k > 0.0) || !std::isfinite(d.k)) {
     d.grund = "keine steigende Temperatur / no rising temperature";
     return d;
@@ -113,6 +142,12 @@ Durchgang FitAb(const Ergebnis& x, int n, int f, double pmax) {
   d.lambda = d.pMittel * 1000.0 / (Sondenlaenge * kPi8 * 4.0 * d.k);
   if (!std::isfinite(d.lambda) || d.lambda <= 0.0) {
     d.grund = "Sondenlaenge";
+    return d;
+  }
+  // A power in the wrong unit, a wrong length or a failed sensor gives a
+  // conductivity no ground has: the pass is void, not a result.
+  if (d.lambda < kLambdaMin || d.lambda > kLambdaMax) {
+    d.grund = "\xCE\xBB = " + FormatFixed(d.lambda, 0, d.lambda < 1.0 ? 4 : 2) + " W/mK: Einheiten / Messfehler?";
     return d;
   }
   d.gueltig = true;
@@ -146,17 +181,35 @@ bool Auswerten(const TRTMessreihe& m, Ergebnis& x, std::string& grund) {
     x.p[i] = m.p[i - 1];
   }
   x.temp[0] = x.temp[1];
+  // A single record that leaves both its neighbours by more than 5 K in one
+  // sensor is that sensor's error value (85 °C and the like), not the ground:
+  // it is left out of the fit and named.
+  x.aus.assign(anzahl + 1, false);
+  for (int i = 2; i < anzahl; ++i) {
+    for (const std::vector<double>* t : {&m.t1, &m.t2}) {
+      const double a = (*t)[i - 2], b = (*t)[i - 1], c = (*t)[i];
+      if (std::fabs(b - a) > 5.0 && std::fabs(b - c) > 5.0 && (b - a) * (b - c) > 0.0) {
+        if (!x.aus[i]) {
+          if (!x.ausgelassen.empty()) x.ausgelassen += ", ";
+          x.ausgelassen += std::to_string(i <= static_cast<int>(m.zeile.size()) ? m.zeile[i - 1] : i);
+        }
+        x.aus[i] = true;
+      }
+    }
+  }
   // The line source counts time from the start of the heating, not from the
   // first record: a test file begins with quiet records for the undisturbed
-  // temperature, and hours of them would bend ln t and the conductivity.
-  x.h0 = 1;
+  // temperature, and hours of them would bend ln t and the conductivity. The
+  // heating began after the last quiet record, so that record is the origin;
+  // a file that begins heated counts from its first record.
+  x.o = 0;
   for (int i = 1; i <= anzahl; ++i)
     if (x.p[i] > 0.02 * pmax) {
-      x.h0 = i;
+      x.o = i - 1;
       break;
     }
   for (int i = 1; i <= anzahl; ++i) {
-    const double t = x.zeit[i] - x.zeit[x.h0];
+    const double t = x.Stunden(i);
     x.lnzeit[i] = t > 0.0 ? std::log(t) : 0.0;
   }
   // Heating window.
@@ -183,7 +236,7 @@ bool Auswerten(const TRTMessreihe& m, Ergebnis& x, std::string& grund) {
   // Records per hour from the whole date-times of records 2 and 3.
   const double delta = (m.datum[2] - m.datum[1]) * 1440.0;
   x.r = delta >= 0.0001 ? std::max(1, Rnd(60.0 / delta)) : 1;
-  x.heizdauer = (x.zeit[e] - x.zeit[std::min(s, x.h0)]) * 60.0;
+  x.heizdauer = x.Stunden(e) * 60.0;
 
   // Method table.
   const int methode = Rnd(TRT_Methode);
@@ -207,17 +260,23 @@ bool Auswerten(const TRTMessreihe& m, Ergebnis& x, std::string& grund) {
     case 9: faktor = 0.7, D = 4; break;
     default: faktor = 1.0, D = 4; break;
   }
+  // Method 1's divisor n / (r tmin) puts the start at the record of tmin:
+  // the record nearest that time, whatever the records' spacing.
+  int fTmin = x.o + 1;
+  for (int i = x.o + 1; i <= anzahl; ++i) {
+    if (std::fabs(x.Stunden(i) - tmin) < std::fabs(x.Stunden(fTmin) - tmin)) fTmin = i;
+    if (x.Stunden(i) > tmin) break;
+  }
   Durchgang best;
   best.lambda = 100.0;
   std::string letzterGrund;
   for (int pass = 1; pass <= passes; ++pass) {
     const int n = pass == 1 ? Rnd(faktor * n0) : n0;
     Durchgang d;
-    // Method 1's divisor n / (r tmin) puts the start at the record of tmin.
     if (mitTmin)
-      d = FitAb(x, n, x.h0 - 1 + Rnd(x.r * tmin), pmax);
+      d = FitAb(x, n, fTmin, pmax);
     else
-      d = FitAb(x, n, x.h0 - 1 + Rnd(static_cast<double>(n - x.h0 + 1) / D), pmax);
+      d = FitAb(x, n, x.o + Rnd(static_cast<double>(n - x.o) / D), pmax);
     if (!d.gueltig) {
       letzterGrund = d.grund;
       continue;
@@ -229,20 +288,30 @@ bool Auswerten(const TRTMessreihe& m, Ergebnis& x, std::string& grund) {
     return false;
   }
   x.best = best;
-  // Hourly series from the start of heating.
+  // Hourly series from the start of heating: entry h + 1 is the mean fluid
+  // temperature h hours after the origin, taken at that time between the
+  // records around it (whatever their spacing), entry 1 the undisturbed one.
   x.stunden.assign(kTRTMaxRecords + 1, 0.0);
-  const int bis = TRTOhneNachlauf ? best.L + 1 - s : kTRTMaxRecords;
-  for (int j = 1; j <= bis && s - 1 + j <= anzahl; ++j) {
-    const int h = j / x.r + 1;
-    if (h > kTRTMaxRecords) break;
-    x.stunden[h] = x.temp[s - 1 + j];
+  const int bis = TRTOhneNachlauf ? best.L : anzahl;
+  {
+    int a = std::max(x.o, 1);
+    for (int i = a + 1; i <= bis; ++i) {
+      if (x.aus[i]) continue;
+      const double ta = x.Stunden(a), ti = x.Stunden(i);
+      for (int h = static_cast<int>(std::floor(ta)) + 1; h <= ti + 1e-9 && h < kTRTMaxRecords; ++h) {
+        if (h < 1 || !(ti > ta)) continue;
+        const double w = (h - ta) / (ti - ta);
+        x.stunden[h + 1] = x.temp[a] + w * (x.temp[i] - x.temp[a]);
+      }
+      a = i;
+    }
   }
   double t0 = x.temp[s];
   if (s > 30) {
     double summe = 0;
     int zahl = 0;
     for (int i = s - 30; i <= s - 1; ++i)
-      if (x.p[i] <= 0.02 * pmax) {
+      if (x.p[i] <= 0.02 * pmax && !x.aus[i]) {
         summe += x.temp[i];
         ++zahl;
       }
@@ -257,14 +326,15 @@ bool Auswerten(const TRTMessreihe& m, Ergebnis& x, std::string& grund) {
 // The borehole resistance from the end of the heating; false (Ra and Rb
 // untouched) with the reason when an input makes it meaningless.
 bool RbBestimmen(const Ergebnis& x, double massenstrom, double& ra, double& rb, std::string& grund) {
-  const int N = x.best.L + 1 - x.s;
-  const int H = N / x.r - 2;
-  if (H < 1 || H > kTRTMaxRecords) {
+  // The heating time two hours before the window's end, and the hourly
+  // temperature at that same time.
+  const int H = static_cast<int>(std::floor(x.Stunden(x.best.L) + 1e-6)) - 2;
+  if (H < 1 || H + 1 > kTRTMaxRecords) {
     grund = "Heizdauer / heating time " + std::to_string(H) + " h";
     return false;
   }
   const double t = H * 3600.0;
-  const double tEnde = x.stunden[H];
+  const double tEnde = x.stunden[H + 1];
   const double lambda = x.best.lambda;
   const double P = x.best.pMittel * 1000.0;
   const double argument = 16.0 * lambda * t / (cpErd * rhoErd * Bohrdurchmesser * Bohrdurchmesser);
@@ -318,6 +388,7 @@ bool RbBestimmen(const Ergebnis& x, double massenstrom, double& ra, double& rb, 
 }  // namespace
 
 bool TForm1::TRTDateiAuswerten(const std::string& datei) {
+  gAuswertungOk = false;
   TRTTitelDatei = datei;
   EingabenUebernehmen();
   // 3. A start or end typed by hand must be a date-time.
@@ -337,6 +408,8 @@ bool TForm1::TRTDateiAuswerten(const std::string& datei) {
     return false;
   }
   const Durchgang& b = x.best;
+  if (!x.ausgelassen.empty())
+    Message("Messwerte ausgelassen (Sensorfehler) / records left out (sensor error), Zeile / line " + x.ausgelassen);
 
   // 1. The series.
   std::fill(std::begin(TRTTemp), std::end(TRTTemp), 0.0);
@@ -375,8 +448,10 @@ bool TForm1::TRTDateiAuswerten(const std::string& datei) {
   Auslegungsentzug = b.pMittel;
   EAuslegungsentzug->setText(FixedText(b.pMittel, 3));
   EQSource->setText(FixedText(-b.pMittel, 3));
-  DeltaVerdampfer = b.dtMittel;
-  EDeltaVerdampfer->setText(FixedText(b.dtMittel, 3));
+  // Inlet and outlet in the other order of columns are the same test: the
+  // fluid cools by the magnitude of the difference on its way through.
+  DeltaVerdampfer = -std::fabs(b.dtMittel);
+  EDeltaVerdampfer->setText(FixedText(DeltaVerdampfer, 3));
   TRTLambda = b.lambda;
   TRTFitStart = b.f;
   TRTFitEnde = b.L;
@@ -464,14 +539,18 @@ bool TForm1::TRTDateiAuswerten(const std::string& datei) {
   } else {
     SchichtdatenAnzeigen();
   }
+  gAuswertungOk = true;
   return true;
 }
 
 
 void TForm1::TRTClick() {
   const bool modusAlt = TRTModus;
+  const bool ausgewertetAlt = TRTAusgewertet;
   // 1. A working copy in the current directory is evaluated again and again.
-  if (FileCanBeOpened("TRT.qeb")) {
+  if (gNeueDatei) {
+    TRTAusgewertet = false;
+  } else if (FileCanBeOpened("TRT.qeb")) {
     TRTDateiName = "TRT.qeb";
     TRTAusgewertet = true;
   }
@@ -480,7 +559,7 @@ void TForm1::TRTClick() {
   if (TRTAusgewertet) {
     // 2. Re-evaluation of the file in force.
     ok = TRTDateiAuswerten(TRTDateiName);
-  } else if (!Projektdateiname.empty() && !TRTProjektTrt.empty() &&
+  } else if (!gNeueDatei && !Projektdateiname.empty() && !TRTProjektTrt.empty() &&
              (FileCanBeOpened(TRTProjektTrt) || FileCanBeOpened(TRTProjektXls))) {
     // 3. The project's own measurement: the companion it has.
     const std::string begleiter = FileCanBeOpened(TRTProjektTrt) ? TRTProjektTrt : TRTProjektXls;
@@ -490,23 +569,23 @@ void TForm1::TRTClick() {
       TRTDateiName = begleiter;
       TRTKopieName = begleiter;
       TRTProjektDaten = true;
-      TRT->setVisible(false);
     }
   } else {
     // 4.
-    const std::string datei = UI().OpenFileName(
+    const std::string datei = UI().OpenFileNameTitled(
+        "Eingabe Messwerte TRT / Input TRT-Measurement",
         "TRT-Datei *.qeb (*.qeb);;TXT-Datei *.txt (*.txt);;CSV-Datei *.csv (*.csv);;XLS-Datei *.xls (*.xls)",
         Programmverzeichnis);
     if (datei.empty()) {
       Message(" Keine Daten eingelesen / No input ");
-      TRTModus = false;
+      // Choosing no second file leaves the test in force as it was.
+      if (!gNeueDatei) TRTModus = false;
     } else {
       ShowTab(Lastprofil2 ? Lastprofil : TabSheet5);
       TRTGewaehlteDatei = datei;
       ok = TRTDateiAuswerten(datei);
       if (ok) {
         TRTDateiName = datei;
-        TRT->setVisible(false);
         if (!ArbeitsVerzeichnis.empty()) {
           std::error_code ec;
           std::filesystem::current_path(ArbeitsVerzeichnis, ec);
@@ -531,6 +610,7 @@ void TForm1::TRTClick() {
     }
   }
   if (!ok && TRTModus) TRTModus = modusAlt;
+  if (!ok && gNeueDatei) TRTAusgewertet = ausgewertetAlt;  // the test in force stays evaluated
   // 5.
   ETRT->setItemIndex(TRTModus ? 0 : 1);
   ETRT_Auto->setItemIndex(TRTAuto ? 0 : 1);
@@ -546,15 +626,39 @@ void TForm1::ETRT4Click() { TRTOption = ETRT4->itemIndex() == 0; }
 void TForm1::ETRT_AutoClick() { TRTAuto = ETRT_Auto->itemIndex() == 0; }
 
 void TForm1::ELaengeChange() {
-  const double laenge = R(ELaenge);
+  // The length of the test's probe: a text that is no number, or a length
+  // no probe has, is refused before it reaches the project.
+  auto gelesen = [](const QLineEdit* e) {
+    std::string t = e->text().toStdString();
+    std::replace(t.begin(), t.end(), ',', '.');
+    const auto v = ParseReal(t);
+    return v && std::isfinite(*v) ? *v : std::nan("");
+  };
+  const double laenge = gelesen(ELaenge);
+  if (!(laenge > 0.0) || !RangeViolation("Sondenlaenge", laenge).empty()) {
+    Message(Label280->text().toStdString() + " [m]: \"" + ELaenge->text().toStdString() + "\" " +
+            (std::isfinite(laenge) ? RangeReason("Sondenlaenge", laenge > 0.0 ? laenge : -1.0)
+                                   : std::string("keine Zahl / not a number")));
+    ELaenge->setText(FixedText(Sondenlaenge, 1));
+    return;
+  }
   const double methode = R(ETRT_Methode);
-  if (!std::isfinite(laenge) || !std::isfinite(methode)) return;
+  if (!std::isfinite(methode)) return;
   // A new length or a new method gives a new evaluation of the same file.
   if (laenge == Sondenlaenge && methode == TRT_Methode) return;
+  const double laengeAlt = Sondenlaenge, methodeAlt = TRT_Methode;
   Sondenlaenge = laenge;
   TRT_Methode = methode;
   ESondenlaenge->setText(FixedText(Sondenlaenge, 1));
   TRTClick();
+  if (!gAuswertungOk) {
+    // The evaluation failed: the project keeps the length and method it had.
+    Sondenlaenge = laengeAlt;
+    TRT_Methode = methodeAlt;
+    ESondenlaenge->setText(FixedText(Sondenlaenge, 1));
+    ELaenge->setText(FixedText(Sondenlaenge, 1));
+    ETRT_Methode->setText(FixedText(TRT_Methode, 0));
+  }
 }
 
 void TForm1::EMitteltemChange() {
@@ -566,7 +670,14 @@ void TForm1::EMitteltemChange() {
 void ConnectTRTHandlers(TForm1* f) {
   // A date and time fit in full.
   for (QLineEdit* e : {f->ETRTStart, f->ETRTEnd}) e->setMinimumWidth(e->fontMetrics().horizontalAdvance("28/12/2011 16:28") + 12);
-  QObject::connect(f->TRT, &QAction::triggered, f, &TForm1::TRTClick);
+  // The menu item stays reachable: once a test is evaluated, choosing it
+  // again asks for the next test's file (a new length or method still
+  // re-evaluates the file in force without a dialog).
+  QObject::connect(f->TRT, &QAction::triggered, f, [f] {
+    gNeueDatei = TRTAusgewertet;
+    f->TRTClick();
+    gNeueDatei = false;
+  });
   QObject::connect(f->ETRT, &RadioGroup::click, f, &TForm1::ETRTClick);
   QObject::connect(f->ETRT4, &RadioGroup::click, f, &TForm1::ETRT4Click);
   QObject::connect(f->ETRT_Auto, &RadioGroup::click, f, &TForm1::ETRT_AutoClick);

@@ -98,14 +98,18 @@ void TForm1::TRTFileClick() {
         " / " + F(Hoehe1, 1) + Utf8ToWin1252(" m.ü.M."));
   zeile(TRTTitelDatei);
   {
+    // One rounded count of seconds split into date and time: rounding the
+    // seconds apart from the minutes would write 09:00:40 as 09:01:40.
     const double tage = TRTZeit[0];
-    std::string d = DatumZeitText(tage);  // d/m/yyyy h:mm
-    int tag = 0, mon = 0, jahr = 0, std_ = 0, min = 0;
-    std::sscanf(d.c_str(), "%d/%d/%d %d:%d", &tag, &mon, &jahr, &std_, &min);
-    const double sek = std::round((tage - std::floor(tage)) * 86400.0);
+    const long long sekunden = std::isfinite(tage) ? std::llround(tage * 86400.0) : 0;
+    const long long tag = sekunden >= 0 ? sekunden / 86400 : (sekunden - 86399) / 86400;
+    const long long rest = sekunden - tag * 86400;
+    std::string d = DatumZeitText(static_cast<double>(tag));  // dd/mm/yyyy 00:00
+    int t = 0, mon = 0, jahr = 0;
+    std::sscanf(d.c_str(), "%d/%d/%d", &t, &mon, &jahr);
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%02d.%02d.%04d %02d:%02d:%02d", tag, mon, jahr, std_, min,
-                  static_cast<int>(std::fmod(sek, 60.0)));
+    std::snprintf(buf, sizeof buf, "%02d.%02d.%04d %02d:%02d:%02d", t, mon, jahr, static_cast<int>(rest / 3600),
+                  static_cast<int>(rest / 60 % 60), static_cast<int>(rest % 60));
     zeile(std::string("Start-Zeit TRT  =  ") + buf);
   }
   const std::pair<const char*, std::string> parameter[] = {

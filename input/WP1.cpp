@@ -165,11 +165,15 @@ void TForm8::COPTest() {
   WPEinlesen();
   const bool vollstaendig =
       ((COP_5 != 0.0 && COP5 != 0.0) || (COP10 != 0.0 && COP15 != 0.0)) && COP_0 != 0.0 && COP_0 <= 1000.0;
-  if (!vollstaendig && Ask("COP eingeben") == kJa) {
+  // Incomplete data leave no choice: the user is told, and the heat pump is
+  // off until its data are entered.
+  if (!vollstaendig) {
+    Message("COP eingeben");
     EWP->setItemIndex(1);
     WP = false;
   }
-  if (WPHeizleistung == 0.0 && Ask("Heizleistung der Wärmepumpe eingeben") == kJa) {
+  if (WPHeizleistung == 0.0) {
+    Message("Heizleistung der Wärmepumpe eingeben");
     EWP->setItemIndex(1);
     WP = false;
   }

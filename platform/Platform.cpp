@@ -45,6 +45,9 @@ class DesktopInteraction : public Interaction {
   std::string OpenFileName(const std::string& filter, const std::string& dir) override {
     return S(QFileDialog::getOpenFileName(Parent(), QString(), Q(dir), Q(filter)));
   }
+  std::string OpenFileNameTitled(const std::string& title, const std::string& filter, const std::string& dir) override {
+    return S(QFileDialog::getOpenFileName(Parent(), Q(title), Q(dir), Q(filter)));
+  }
   std::string SaveFileName(const std::string& filter, const std::string& dir, const std::string& name) override {
     QString start = Q(dir);
     if (!name.empty()) start = start.isEmpty() ? Q(name) : start + QLatin1Char('/') + Q(name);
@@ -141,6 +144,10 @@ std::string ScriptedInteraction::NextFile(const std::string& kind, const std::st
 }
 std::string ScriptedInteraction::OpenFileName(const std::string& filter, const std::string& dir) {
   return NextFile("open", filter, dir);
+}
+std::string ScriptedInteraction::OpenFileNameTitled(const std::string& title, const std::string& filter,
+                                                    const std::string& dir) {
+  return NextFile("open", title + "\n" + filter, dir);
 }
 std::string ScriptedInteraction::SaveFileName(const std::string& filter, const std::string& dir, const std::string&) {
   return NextFile("save", filter, dir);

@@ -35,6 +35,11 @@ class Interaction {
   virtual std::string OpenFileName(const std::string& filter, const std::string& dir) = 0;
   virtual std::string SaveFileName(const std::string& filter, const std::string& dir, const std::string& name) = 0;
   virtual std::string PictureFileName(const std::string& filter, const std::string& dir) { return OpenFileName(filter, dir); }
+  // An open dialog with a title of its own.
+  virtual std::string OpenFileNameTitled(const std::string& title, const std::string& filter, const std::string& dir) {
+    (void)title;
+    return OpenFileName(filter, dir);
+  }
   // Print dialog; false when cancelled.
   virtual bool PrintDialog() = 0;
   // Print (or printer set-up) dialog on that printer; false when cancelled.
@@ -97,6 +102,8 @@ class ScriptedInteraction : public Interaction {
   std::string OpenFileName(const std::string& filter, const std::string& dir) override;
   std::string SaveFileName(const std::string& filter, const std::string& dir, const std::string& name) override;
   std::string PictureFileName(const std::string& filter, const std::string& dir) override;
+  // Recorded as an "open" dialog whose text is the title, a line break and the filter.
+  std::string OpenFileNameTitled(const std::string& title, const std::string& filter, const std::string& dir) override;
   using Interaction::PrintDialog;
   bool PrintDialog() override;
   bool ShellOpen(const std::string& target) override;

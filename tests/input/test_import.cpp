@@ -184,8 +184,9 @@ TEST_F(Imports, TemperatureFiles) {
   ScriptedInteraction ui;
   ui.AnswerFile("");
   f.TempFile1Click();
-  EXPECT_TRUE(ui.Texts("message").empty());
+  EXPECT_EQ(ui.Count("message", " Keine Daten eingelesen / No input "), 1);
   EXPECT_FALSE(TempDateiVorhanden1);
+  ui.Clear();
   ui.AnswerFile(gut);
   f.TempFile1Click();
   EXPECT_TRUE(TempDateiVorhanden1);
