@@ -158,6 +158,7 @@ const Knopf kKnoepfe[] = {
 TForm4::TForm4(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(QStringLiteral("Programm QEB - Berechnung"));
+  setProperty("titleTags", QVariantList{8, QStringLiteral(" - "), 70});
   auto* v = new QVBoxLayout(this);
   v->addWidget(new Zeichenflaeche(this), 1);
   auto* g = new QGridLayout();

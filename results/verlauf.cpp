@@ -14,6 +14,7 @@
 #include "results/Bericht.h"
 #include "results/Bildflaeche.h"
 #include "results/Grafik.h"
+#include "results/Grafik_labels.h"
 #include "widgets/TableData.h"
 
 namespace qeb {
@@ -237,6 +238,7 @@ void TagesstatistikBerechnen() {
 TForm9::TForm9(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form9"));
   setWindowTitle(QStringLiteral("Verlauf"));
+  setProperty("titleTags", QVariantList{844});
   auto* h = new QHBoxLayout(this);
   h->setContentsMargins(0, 0, 4, 0);
   bild_ = new Bildflaeche(&VerlaufBitmap,
@@ -364,15 +366,17 @@ void TForm9::ZeichneGfunc() {
 
   Skala s{};
   VerlaufSkala(Jahre(), s.ymin, s.ymax);
-  QString titel, xText = QStringLiteral("years [a]");
+  // The captions follow the chosen language.
+  auto text = [](int n, const char* deutsch) { return QString::fromStdString(GrafikText::Tabellentext(n, deutsch)); };
+  QString titel, xText = text(849, "Jahre [a]");
   if (TagesMinMax) {
-    titel = QStringLiteral("Dayly Minimum(blue) and  Maximum(pink) of TSink");
-    xText = QStringLiteral("month of lastyear");
+    titel = text(851, "Tagesminimum (blau) und -maximum (rosa) von TSink");
+    xText = text(850, "Monate des letzten Jahres");
   } else if (VerlaufLetztesJahr) {
-    titel = QStringLiteral("TSink(blue) / TSource(red) while running");
-    xText = QStringLiteral("month of lastyear");
+    titel = text(852, "TSink (blau) / TSource (rot) im Betrieb");
+    xText = text(850, "Monate des letzten Jahres");
   } else if (ModusBrine) {
-    titel = QStringLiteral("Brine Temp. (TSource + TSink)/2");
+    titel = text(853, "Soletemperatur (TSource + TSink)/2");
   } else if (ModusJahresMinMax && !ModusMin && !ModusMax) {
     titel = QStringLiteral("T_Min / T_Max");
   } else if (ModusJahresMinMax || (ModusMin && ModusMax)) {
@@ -382,7 +386,7 @@ void TForm9::ZeichneGfunc() {
   } else if (ModusMax) {
     titel = QStringLiteral("Max. TSink");
   } else {
-    titel = QStringLiteral("monthly mean temp. of TSink");
+    titel = text(854, "Monatsmittel von TSink");
   }
 
   QPainter p(&VerlaufBitmap);

@@ -1,6 +1,7 @@
 #include "shell/QEB.h"
 
 #include <QApplication>
+#include <QVariant>
 #include <QWidget>
 #include <cstdlib>
 #include <filesystem>
@@ -115,9 +116,13 @@ void CreateApplicationWindows() {
   BeispielFensterErzeugen();
   Waermefluss_NAGRA_NTB_99_08 = new TBildfenster("Waermefluss_NAGRA_NTB_99_08", QStringLiteral("Wärmefluss NAGRA NTB 99-08"),
                                                  "Waermefluss_NAGRA_NTB_99_08.jpg");
+  Waermefluss_NAGRA_NTB_99_08->setProperty("titleTags", QVariantList{668});
   RegisterWindow(Waermefluss_NAGRA_NTB_99_08);
   Form26 = new TBildfenster("Form26", QStringLiteral("Wärmeleitfähigkeit lambda der Molasse"), "Waermeleitfaehigkeit_Molasse.jpg");
+  Form26->setProperty("titleTags", QVariantList{669});
   RegisterWindow(Form26);
+  // The windows built after the start dialog read the German of their tables.
+  Fenstersprache.clear();
   Form3->show();
   // "QEB project.txt": the program starts with that project open, as if
   // "Projekt laden" had been pressed.

@@ -55,6 +55,13 @@ void ApplyLanguage(const std::string& letter);
 // unknown letter.
 std::string LanguageText(int n, std::string_view letter);
 
+// The letter the windows were last labelled in; empty while they show the
+// German of their own tables (as built).
+extern std::string Fenstersprache;
+// Text n in the windows' language with the backquote an apostrophe, "" when
+// the windows are not labelled from the tables (the caller's German stands).
+std::string Fenstertext(int n);
+
 // Developer output: the five tables as quoted constants and "Sprache.txt",
 // which read back as "sprache.qeb" gives the same tables.
 void WriteLanguageFiles();
