@@ -495,7 +495,7 @@ void TForm1::TRTClick() {
   } else {
     // 4.
     const std::string datei = UI().OpenFileName(
-        "TRT-Datei *.qeb (*.qeb);;TXT-Datei *.txt (*.txt);;CSV-Datei *.csv (*.csv);;XLS-Datei *.xls (*.xls)",
+        "TRT *.qeb (*.qeb);;TXT *.txt (*.txt);;CSV *.csv (*.csv);;XLS *.xls (*.xls)",
         Programmverzeichnis);
     if (datei.empty()) {
       Message(" Keine Daten eingelesen / No input ");

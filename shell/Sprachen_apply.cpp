@@ -178,6 +178,11 @@ std::string Fenstersprache;
 
 std::string Fenstertext(int n) { return Apostrophe(LanguageText(n, Fenstersprache)); }
 
+std::string Beschriftung(int n, const char* deutsch) {
+  const std::string t = Fenstertext(n);
+  return t.empty() ? std::string(deutsch) : Win1252ToUtf8(t);
+}
+
 void ApplyLanguage(const std::string& letter) {
   Fenstersprache = letter;
   for (int lang = 0; lang < kSprachen; ++lang)

@@ -19,6 +19,7 @@
 
 #include "calc/TextIO.h"
 #include "input/QEBInput.h"
+#include "platform/Platform.h"
 #include "shell/QEB.h"
 #include "shell/Sprachen.h"
 #include "tests/support/captions.h"
@@ -28,7 +29,8 @@
 namespace qeb {
 namespace {
 
-// Figures, units and symbols read the same in every language.
+// Figures, units, symbols and the names of formats and products read the
+// same in every language.
 bool NurZeichen(const QString& rest) {
   static const QSet<QString> symbole = {
       QStringLiteral("kW"),    QStringLiteral("kWh"),    QStringLiteral("MWh"),  QStringLiteral("mK"),
@@ -38,7 +40,9 @@ bool NurZeichen(const QString& rest) {
       QStringLiteral("Max"),   QStringLiteral("Temp"),   QStringLiteral("COP"),  QStringLiteral("Ra"),
       QStringLiteral("Rb"),    QStringLiteral("Rc"),     QStringLiteral("f_BHE"), QStringLiteral("SIA"),
       QStringLiteral("VDI"),   QStringLiteral("QEB"),    QStringLiteral("OK"),   QStringLiteral("eff"),
-      QStringLiteral("Fill")};
+      QStringLiteral("Fill"),  QStringLiteral("CSV"),    QStringLiteral("TXT"),  QStringLiteral("TRT"),
+      QStringLiteral("XLS"),   QStringLiteral("PDF"),    QStringLiteral("BMP"),  QStringLiteral("JPEG"),
+      QStringLiteral("Meteonorm")};
   static const QRegularExpression wort(QStringLiteral("[A-Za-z_\u00c0-\u00ff\u0370-\u03ff][A-Za-z_0-9\u00c0-\u00ff]*"));
   auto it = wort.globalMatch(rest);
   while (it.hasNext()) {
@@ -174,6 +178,35 @@ TEST(EveryWindow, SpeaksEachLanguageWithEveryCaptionWhole) {
     }
     EXPECT_GT(fenster, 25);
   }
+}
+
+// The names of the file dialogs' filters speak the language too.
+TEST(EveryWindow, FileDialogsNameTheirFiltersInTheLanguage) {
+  NeuesProjektInDenFenstern();
+  Form1->Franzsisch1->trigger();
+  const Tabelle tabelle("F");
+  ScriptedInteraction ui;
+  for (int i = 0; i < 5; ++i) ui.AnswerFile("");  // every dialog cancelled
+  Form1->ImportSonden1->trigger();
+  Form1->ImportTempStao1->trigger();
+  Form1->TempFile1->trigger();
+  Form1->WetterdatenMeteonorm1->trigger();
+  Form1->Bildeinlesen->click();
+  int filter = 0;
+  static const QRegularExpression muster(QStringLiteral("\\([^)]*\\)|\\*\\.[A-Za-z]+|;"));
+  for (const auto& s : ui.Shown_()) {
+    if (s.kind != "open" && s.kind != "picture") continue;
+    const QStringList teile = QString::fromStdString(s.text).split(QRegularExpression(QStringLiteral("\\||;;")));
+    for (qsizetype i = 0; i < teile.size(); ++i) {
+      // "name|pattern" pairs, or Qt's "name (pattern)" items.
+      if (s.text.find(";;") == std::string::npos && s.text.find('|') != std::string::npos && i % 2 == 1) continue;
+      const QString name = QString(teile[i]).remove(muster).trimmed();
+      ++filter;
+      EXPECT_TRUE(name.isEmpty() || tabelle.Spricht(name)) << s.text << ": " << name.toStdString();
+    }
+  }
+  EXPECT_GE(filter, 6);
+  Form1->Deutsch1->trigger();
 }
 
 }  // namespace
