@@ -132,7 +132,9 @@ void VerlaufAchsen(QPainter& p, const Skala& s, const QString& titel, const QStr
     Text(p, 0.16, 0.115 + 0.08 * i, Zahl(s.ymin + (s.ymax - s.ymin) * i / 10, 2, 0));
   }
   Text(p, 0.4, 0.96, titel);
-  Text(p, 0.85, 0.05, xText);
+  // A long axis caption ends inside the frame.
+  TextAus(p, std::min(VerlaufXKoord(0.85), VerlaufXKoord(0.96) - p.fontMetrics().horizontalAdvance(xText)),
+          VerlaufYKoord(0.05), xText);
   Text(p, 0.16, 0.97, QStringLiteral("[°C]"));
   Text(p, 0.85, 0.96, QStringLiteral("ts = ") + Zahl(tsJahre, 2, 1) + QStringLiteral(" [a]"));
 }

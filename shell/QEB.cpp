@@ -74,6 +74,9 @@ void CreateApplicationWindows() {
   Form3 = new TForm3();
   RegisterWindow(Form3);
   Form3->Button3Click();
+  // The windows built after the start dialog read the German of their tables
+  // until the next switch.
+  Fenstersprache.clear();
   Form2 = new TForm2(Form3);
   RegisterWindow(Form2);
   Form1 = new TForm1();
@@ -121,8 +124,6 @@ void CreateApplicationWindows() {
   Form26 = new TBildfenster("Form26", QStringLiteral("Wärmeleitfähigkeit lambda der Molasse"), "Waermeleitfaehigkeit_Molasse.jpg");
   Form26->setProperty("titleTags", QVariantList{669});
   RegisterWindow(Form26);
-  // The windows built after the start dialog read the German of their tables.
-  Fenstersprache.clear();
   Form3->show();
   // "QEB project.txt": the program starts with that project open, as if
   // "Projekt laden" had been pressed.
