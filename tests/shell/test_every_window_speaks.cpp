@@ -13,7 +13,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <algorithm>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -76,7 +75,6 @@ class Tabelle {
           at = -1;  // look again from the start
           if (s.trimmed().isEmpty()) return true;
         }
-        if (at < 0) at = -1;
       }
     }
     return NurZeichen(s);
