@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "shell/Sprachen.h"
 
@@ -43,6 +44,23 @@ void Pumpe(QPainter& p, QPointF c, const QString& name, bool beschriftungLinks =
   p.setPen(kLinie);
   const QRectF r = beschriftungLinks ? QRectF(c.x() - 44, c.y() - 7, 32, 14) : QRectF(c.x() + 11, c.y() - 7, 32, 14);
   p.drawText(r, (beschriftungLinks ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, name);
+  p.restore();
+}
+
+// A word in a box: lines break at blanks, and a word longer than the box
+// ("Kältemaschine") is set smaller until it fits.
+void ImKasten(QPainter& p, const QRectF& r, const QString& text) {
+  p.save();
+  QFont f = p.font();
+  int breitestes = 0;
+  for (const QString& w : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+    breitestes = std::max(breitestes, p.fontMetrics().horizontalAdvance(w));
+  const double platz = r.width() - 4;
+  if (breitestes > platz) {
+    f.setPixelSize(std::max(6, static_cast<int>(f.pixelSize() * platz / breitestes)));
+    p.setFont(f);
+  }
+  p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, text);
   p.restore();
 }
 
@@ -154,7 +172,7 @@ void Anlagenschema::paintEvent(QPaintEvent*) {
   p.setPen(QPen(kLinie, 1.5));
   p.setBrush(QColor(225, 235, 250));
   p.drawRect(QRectF(190, 196, 70, 34));
-  p.drawText(QRectF(190, 196, 70, 34), Qt::AlignCenter | Qt::TextWordWrap, text(886, "Kältemaschine"));
+  ImKasten(p, QRectF(190, 196, 70, 34), text(886, "Kältemaschine"));
 
   // Pump 4: exchanger 3 to the probe field.
   const double boden = 262;
@@ -188,7 +206,7 @@ void Anlagenschema::paintEvent(QPaintEvent*) {
     p.setPen(QPen(kLinie, 1.5));
     p.setBrush(QColor(250, 230, 220));
     p.drawRect(QRectF(282, 196, 70, 34));
-    p.drawText(QRectF(282, 196, 70, 34), Qt::AlignCenter | Qt::TextWordWrap, text(72, "Wärmepumpe"));
+    ImKasten(p, QRectF(282, 196, 70, 34), text(72, "Wärmepumpe"));
     Pumpe(p, {300, 246}, QStringLiteral("P5"), true);
   }
 }
