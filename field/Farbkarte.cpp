@@ -6,6 +6,9 @@
 #include <cmath>
 #include <numeric>
 
+#include "shell/Sprachen.h"
+#include "widgets/Controls.h"
+
 namespace qeb {
 
 namespace {
@@ -169,7 +172,11 @@ void LegendeZeichnen(QImage& bild, double skala, bool erwaermung, const QColor& 
   f.setPixelSize(10);
   p.setFont(f);
   p.setPen(Qt::black);
-  if (erwaermung) p.drawText(20, 628, QStringLiteral("Temperature increase            "));
+  if (erwaermung) {
+    // The title follows the windows' language.
+    const QString t = FromBytes(Fenstertext(896));
+    p.drawText(20, 628, (t.isEmpty() ? QStringLiteral("Temperaturerhöhung") : t) + QString(12, QLatin1Char(' ')));
+  }
   for (int k = 1; k <= 9; ++k) {
     // Labels stand one above the other so that each stays readable at its tick.
     p.save();

@@ -47,6 +47,7 @@ QImage TweenBitmaps(const QImage& A, int wA, const QImage& B, int wB) {
 TFormTween::TFormTween(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("FormTween"));
   setWindowTitle(QStringLiteral("Blend"));
+  setProperty("titleTags", QVariantList{894});
   auto* v = new QVBoxLayout(this);
   auto* tabellen = new QWidget(this);
   v->addWidget(tabellen);

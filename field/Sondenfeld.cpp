@@ -147,6 +147,7 @@ void FeldZeichenflaeche::mouseReleaseEvent(QMouseEvent* e) {
 TFeld::TFeld(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Feld"));
   setWindowTitle(QStringLiteral("Programm QEB:  Sondenanordnung"));
+  setProperty("titleTags", QVariantList{8, QStringLiteral(":  "), 103});
   // The editor is left through "Ende", never through the title bar.
   setWindowFlag(Qt::WindowCloseButtonHint, false);
   auto* h = new QHBoxLayout(this);

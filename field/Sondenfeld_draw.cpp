@@ -23,6 +23,7 @@
 #include "input/QEBInput_dokumente.h"
 #include "platform/Platform.h"
 #include "results/gfunc_fit.h"
+#include "shell/Sprachen.h"
 
 namespace qeb {
 
@@ -351,8 +352,13 @@ void TFeld::Gitter() {
   QFont f = p.font();
   f.setPixelSize(12);
   p.setFont(f);
-  QString kopf = QStringLiteral("Programm QEB, Version 5.6");
-  if (JahrGrafik != 50) kopf += QStringLiteral(", ") + QString::number(JahrGrafik) + QStringLiteral(" years");
+  // The heading follows the windows' language.
+  auto text = [](int n, const char* deutsch) {
+    const QString t = FromBytes(Fenstertext(n));
+    return t.isEmpty() ? QString::fromUtf8(deutsch) : t;
+  };
+  QString kopf = text(8, "Programm QEB") + QStringLiteral(", Version 5.6");
+  if (JahrGrafik != 50) kopf += QStringLiteral(", ") + QString::number(JahrGrafik) + QLatin1Char(' ') + text(895, "Jahre");
   p.drawText(50, 6 + 12, kopf);
   Konturlinien(p);
   if (Nummernmodus && KompaktModus)

@@ -104,7 +104,7 @@ void TFeld::Button11Click() {
 
 void TFeld::Button5Click() {
   if (!PlanAktiv) return;
-  const std::string datei = UI().PictureFileName("BMP-Files|*.BMP", Programmverzeichnis);
+  const std::string datei = UI().PictureFileName("BMP|*.BMP", Programmverzeichnis);
   if (datei.empty()) {
     PlanVerschieben = false;
     return;

@@ -41,6 +41,7 @@ void RufeWennVorhanden(QObject* o, const char* slot) {
 TForm6::TForm6(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form6"));
   setWindowTitle(QStringLiteral("Systemdefinition"));
+  setProperty("titleTags", QVariantList{835});
   BuildFromTables(this, Tables(), nullptr, nullptr);
 #include "widgets/WindowBinding.inc"
   // What the user typed counts before any command of the dialog runs.

@@ -25,7 +25,12 @@ double Wochenprofil[169] = {};
 TForm7::TForm7(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form7"));
   setWindowTitle(QStringLiteral("Lüftungsfahrplan im Programm QEB"));
+  setProperty("titleTags", QVariantList{815});
   BuildFromTables(this, Tables(), nullptr, nullptr);
+  // A band's hours stand in every language; only the word for the hour follows it.
+  for (QLabel* l : findChildren<QLabel*>())
+    if (l->objectName().startsWith(QLatin1String("LBand")))
+      l->setProperty("prefix", l->text().chopped(QStringLiteral("Uhr").size()));
 #include "widgets/WindowBinding.inc"
   // What the user typed counts before any command of the dialog runs.
   BefehleFertigstellenZuerst(this);

@@ -77,6 +77,7 @@ void RequireControl(const void* p, const char* name) {
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Eingabedaten QEB"));
+  setProperty("titleTags", QVariantList{840});
   auto* body = new QWidget(this);
   body->setObjectName(QStringLiteral("Form1Body"));
   setCentralWidget(body);

@@ -19,6 +19,7 @@
 #include "input/QEBInput_project.h"
 #include "platform/Platform.h"
 #include "results/gfunc_fit.h"
+#include "shell/Sprachen.h"
 
 namespace qeb {
 
@@ -218,7 +219,7 @@ bool SondenDateiLesen(const std::string& datei, std::string& fehler) {
 }
 
 void ExportSonden1Click() {
-  const std::string datei = UI().SaveFileName("Sonden-Datei|*.qeb", Programmverzeichnis, "sonden.qeb");
+  const std::string datei = UI().SaveFileName(Beschriftung(890, "Sonden-Datei") + "|*.qeb", Programmverzeichnis, "sonden.qeb");
   if (datei.empty()) {
     Message(kKeineAusgabe);
     return;
@@ -232,7 +233,7 @@ void ExportSonden1Click() {
 }
 
 void ImportSonden1Click() {
-  const std::string datei = UI().OpenFileName("Sonden-Datei *.qeb|*.qeb|CSV-Datei|*.csv", Programmverzeichnis);
+  const std::string datei = UI().OpenFileName(Beschriftung(890, "Sonden-Datei") + " *.qeb|*.qeb|CSV|*.csv", Programmverzeichnis);
   if (datei.empty()) {
     Message(kKeineEingabe);
     return;
@@ -249,7 +250,7 @@ void ImportSonden1Click() {
 
 void ExportTempStao1Click() {
   if (!(x_Stao > 1.0)) return;
-  const std::string datei = UI().SaveFileName("Stao - File  (*.stao)|*.stao", Programmverzeichnis, StaoFile);
+  const std::string datei = UI().SaveFileName(Beschriftung(891, "Standort-Datei") + " (*.stao)|*.stao", Programmverzeichnis, StaoFile);
   if (datei.empty()) return;
   std::vector<double> dT(201, 0.0);
   try {
@@ -278,7 +279,9 @@ void ExportTempStao1Click() {
 
 void ImportTempStao1Click() {
   const std::string datei =
-      UI().OpenFileName("Stao - File (*.stao)|*.stao|Stao - File (stao.qeb)|*.qeb", Programmverzeichnis);
+      UI().OpenFileName(Beschriftung(891, "Standort-Datei") + " (*.stao)|*.stao|" + Beschriftung(891, "Standort-Datei") +
+                            " (stao.qeb)|*.qeb",
+                        Programmverzeichnis);
   if (datei.empty()) {
     Message(kKeineEingabe);
     return;

@@ -17,6 +17,7 @@
 #include "platform/Mail.h"
 #include "platform/Platform.h"
 #include "shell/Info.h"
+#include "shell/Sprachen.h"
 
 namespace qeb {
 
@@ -99,7 +100,7 @@ void Kurse21Click() { Oeffnen(std::string(kHerstellerWebseite) + "/qeb_expertenk
 
 void PDFWaehlen(int n) {
   if (n < 1 || n > 3) return;
-  const std::string datei = UI().OpenFileName("PDF-File|*.pdf", Programmverzeichnis);
+  const std::string datei = UI().OpenFileName("PDF|*.pdf", Programmverzeichnis);
   if (datei.empty()) {
     Message(" Keine Daten eingelesen / No input ");
     PdfVorhanden[n] = false;
@@ -249,7 +250,7 @@ void BildZeigen(const QImage& bild) {
 }
 
 void BildeinlesenClick() {
-  const std::string datei = UI().PictureFileName("Bilder (*.jpg;*.bmp)|*.jpg;*.JPG;*.bmp;*.BMP", Programmverzeichnis);
+  const std::string datei = UI().PictureFileName(Beschriftung(889, "Bilder") + " (*.jpg;*.bmp)|*.jpg;*.JPG;*.bmp;*.BMP", Programmverzeichnis);
   if (datei.empty()) return;
   const QImage b = Bildladen(datei);
   if (b.isNull()) return;  // an unreadable picture changes nothing

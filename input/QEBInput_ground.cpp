@@ -13,6 +13,7 @@
 #include "input/QEBInput.h"
 #include "input/QEBInput_catalog.h"
 #include "platform/Platform.h"
+#include "shell/Sprachen.h"
 
 namespace qeb {
 namespace {
@@ -151,10 +152,13 @@ void TForm1::SchichttiefenAnzeigen() {
   Rows r(*this);
   const double L = Sondenlaenge;
   const int n = DimAxi;
+  // "bis" in the windows' language.
+  QString bis = FromBytes(Fenstertext(858));
+  if (bis.isEmpty()) bis = QStringLiteral("bis");
   // Without a segment count there are no segments and so no depths.
   for (int k = 1; k <= 10; ++k) {
     if (n >= 1 && k <= n) {
-      r.tiefe[k]->setText(QStringLiteral("bis ") + FixedText(L / n * k, 1) + QStringLiteral(" m"));
+      r.tiefe[k]->setText(bis + QLatin1Char(' ') + FixedText(L / n * k, 1) + QStringLiteral(" m"));
     } else {
       r.tiefe[k]->clear();
     }

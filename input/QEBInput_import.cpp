@@ -16,6 +16,7 @@
 #include "input/QEBInput_trt.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
+#include "shell/Sprachen.h"
 
 namespace qeb {
 
@@ -143,7 +144,9 @@ bool TempDateiPruefen(const std::string& datei, std::string& grund) {
 }
 
 void TempDatei(std::string& name, bool& vorhanden) {
-  const std::string datei = UI().OpenFileName("Temp-File CSV (*.csv);;Temp-File TXT (*.txt)", Programmverzeichnis);
+  const std::string datei = UI().OpenFileName(Beschriftung(892, "Temperatur-Datei") + " CSV (*.csv);;" +
+                                                    Beschriftung(892, "Temperatur-Datei") + " TXT (*.txt)",
+                                                Programmverzeichnis);
   if (datei.empty()) {
     // No file chosen: the project's temperature file is detached.
     Message(kKeineDaten);
@@ -164,7 +167,7 @@ void TempDatei(std::string& name, bool& vorhanden) {
 
 void TForm1::WetterdatenMeteonorm1Click() {
   const std::string datei = UI().OpenFileName(
-      "Meteonorm-Datei (Standard-Format) (*.dat);;Meteonorm-Datei (Meteo-Format) (*.dat)", Programmverzeichnis);
+      "Meteonorm (Standard) (*.dat);;Meteonorm (Meteo) (*.dat)", Programmverzeichnis);
   if (datei.empty()) return;
   std::vector<std::string> zeilen;
   if (!AlleZeilen(datei, zeilen)) {
@@ -211,7 +214,7 @@ void TForm1::WetterdatenMeteonorm1Click() {
 }
 
 void TForm1::Messwerteeinlesen1Click() {
-  const std::string datei = UI().OpenFileName("Textdateien (*.txt)", Programmverzeichnis);
+  const std::string datei = UI().OpenFileName(Beschriftung(888, "Textdateien") + " (*.txt)", Programmverzeichnis);
   if (datei.empty()) return;
   std::vector<std::string> zeilen;
   std::vector<double> m(8761), ts(8761), q(8761);

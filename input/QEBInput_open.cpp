@@ -173,7 +173,7 @@ void TForm1::ToolButtonOeffnenClick() {
   std::string file = KommandozeilenProjekt();
   if (file.empty()) {
     for (;;) {
-      file = UI().OpenFileName("Textdateien (*.txt)", Programmverzeichnis);
+      file = UI().OpenFileName(Beschriftung(888, "Textdateien") + " (*.txt)", Programmverzeichnis);
       if (file.empty()) {
         // Cancelled: nothing is opened.
         if (Lastprofil2) {

@@ -17,6 +17,7 @@
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "shell/start.h"
+#include "shell/Sprachen.h"
 
 namespace fs = std::filesystem;
 
@@ -163,7 +164,7 @@ bool TForm1::ToolButtonSpeichernClick() {
   for (;;) {
     // 7.
     const std::string vorschlag = Projektdateiname.empty() ? std::string() : fs::path(Projektdateiname).filename().string();
-    std::string datei = UI().SaveFileName("Textdateien (*.txt)", Programmverzeichnis, vorschlag);
+    std::string datei = UI().SaveFileName(Beschriftung(888, "Textdateien") + " (*.txt)", Programmverzeichnis, vorschlag);
     if (datei.empty()) break;
     // The open dialog lists "*.txt": a name typed without a suffix gets it.
     if (fs::path(datei).extension().empty()) datei += ".txt";

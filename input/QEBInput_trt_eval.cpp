@@ -574,7 +574,7 @@ void TForm1::TRTClick() {
     // 4.
     const std::string datei = UI().OpenFileNameTitled(
         "Eingabe Messwerte TRT / Input TRT-Measurement",
-        "TRT-Datei *.qeb (*.qeb);;TXT-Datei *.txt (*.txt);;CSV-Datei *.csv (*.csv);;XLS-Datei *.xls (*.xls)",
+        "TRT *.qeb (*.qeb);;TXT *.txt (*.txt);;CSV *.csv (*.csv);;XLS *.xls (*.xls)",
         Programmverzeichnis);
     if (datei.empty()) {
       Message(" Keine Daten eingelesen / No input ");

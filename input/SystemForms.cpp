@@ -2,6 +2,9 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
+
+#include "shell/Sprachen.h"
 
 namespace qeb {
 
@@ -41,6 +44,23 @@ void Pumpe(QPainter& p, QPointF c, const QString& name, bool beschriftungLinks =
   p.setPen(kLinie);
   const QRectF r = beschriftungLinks ? QRectF(c.x() - 44, c.y() - 7, 32, 14) : QRectF(c.x() + 11, c.y() - 7, 32, 14);
   p.drawText(r, (beschriftungLinks ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, name);
+  p.restore();
+}
+
+// A word in a box: lines break at blanks, and a word longer than the box
+// ("Kältemaschine") is set smaller until it fits.
+void ImKasten(QPainter& p, const QRectF& r, const QString& text) {
+  p.save();
+  QFont f = p.font();
+  int breitestes = 0;
+  for (const QString& w : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+    breitestes = std::max(breitestes, p.fontMetrics().horizontalAdvance(w));
+  const double platz = r.width() - 4;
+  if (breitestes > platz) {
+    f.setPixelSize(std::max(6, static_cast<int>(f.pixelSize() * platz / breitestes)));
+    p.setFont(f);
+  }
+  p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, text);
   p.restore();
 }
 
@@ -104,9 +124,14 @@ void Anlagenschema::paintEvent(QPaintEvent*) {
   p.setPen(QPen(kLinie, 1.5));
   p.setBrush(QColor(248, 248, 240));
   p.drawRect(QRectF(30, 22, 210, 56));
-  p.drawText(QRectF(30, 6, 210, 14), Qt::AlignLeft, QStringLiteral("Lüftungsgerät"));
+  // The words follow the chosen language; symbols (WRG, WT, P) stand in all.
+  auto text = [](int n, const char* deutsch) {
+    const QString t = FromBytes(Fenstertext(n));
+    return t.isEmpty() ? QString::fromUtf8(deutsch) : t;
+  };
+  p.drawText(QRectF(30, 6, 210, 14), Qt::AlignLeft, text(882, "Lüftungsgerät"));
   Pfeil(p, {0, 50}, {44, 50}, kLuft);
-  p.drawText(QRectF(0, 82, 70, 12), Qt::AlignLeft, QStringLiteral("Aussenluft"));
+  p.drawText(QRectF(0, 82, 100, 12), Qt::AlignLeft, text(883, "Aussenluft"));
   p.setBrush(Qt::white);
   const QRectF wrg(48, 32, 36, 36);
   p.drawRect(wrg);
@@ -123,7 +148,7 @@ void Anlagenschema::paintEvent(QPaintEvent*) {
   p.drawLine(QPointF(200, 35), QPointF(210, 60));
   p.drawLine(QPointF(200, 35), QPointF(190, 60));
   Pfeil(p, {215, 50}, {290, 50}, kLuft);
-  p.drawText(QRectF(250, 54, 60, 14), Qt::AlignLeft, QStringLiteral("Zuluft"));
+  p.drawText(QRectF(250, 54, 125, 14), Qt::AlignLeft, text(884, "Zuluft"));
 
   // Circuit of pump 1: air coil to exchanger 2.
   Kreis(p, QPolygonF({{116, 70}, {116, 130}}), QPolygonF({{132, 70}, {132, 130}}));
@@ -136,7 +161,7 @@ void Anlagenschema::paintEvent(QPaintEvent*) {
   p.setBrush(Qt::white);
   p.drawRect(QRectF(290, 126, 40, 34));
   for (int k = 0; k < 5; ++k) p.drawLine(QPointF(296 + 7 * k, 130), QPointF(296 + 7 * k, 156));
-  p.drawText(QRectF(270, 162, 110, 12), Qt::AlignHCenter, QStringLiteral("Heizen / Kühlen"));
+  p.drawText(QRectF(245, 162, 135, 12), Qt::AlignHCenter, text(885, "Heizen / Kühlen"));
   Pumpe(p, {220, 136}, QStringLiteral("P2"));
 
   // Pump 3: exchanger 2 to exchanger 3, with the chiller beside it.
@@ -147,7 +172,7 @@ void Anlagenschema::paintEvent(QPaintEvent*) {
   p.setPen(QPen(kLinie, 1.5));
   p.setBrush(QColor(225, 235, 250));
   p.drawRect(QRectF(190, 196, 70, 34));
-  p.drawText(QRectF(190, 196, 70, 34), Qt::AlignCenter, QStringLiteral("Kälte-\nmaschine"));
+  ImKasten(p, QRectF(190, 196, 70, 34), text(886, "Kältemaschine"));
 
   // Pump 4: exchanger 3 to the probe field.
   const double boden = 262;
@@ -172,7 +197,7 @@ void Anlagenschema::paintEvent(QPaintEvent*) {
       p.setPen(QPen(kLinie, 1.5));
     }
   }
-  p.drawText(QRectF(150, 300, 80, 14), Qt::AlignLeft, QStringLiteral("Sondenfeld"));
+  p.drawText(QRectF(150, 300, 145, 14), Qt::AlignLeft, text(84, "Sondenfeld"));
 
   if (mitWaermepumpe_) {
     // The heat pump draws from the same probes through its evaporator pump 5.
@@ -181,7 +206,7 @@ void Anlagenschema::paintEvent(QPaintEvent*) {
     p.setPen(QPen(kLinie, 1.5));
     p.setBrush(QColor(250, 230, 220));
     p.drawRect(QRectF(282, 196, 70, 34));
-    p.drawText(QRectF(282, 196, 70, 34), Qt::AlignCenter, QStringLiteral("Wärme-\npumpe"));
+    ImKasten(p, QRectF(282, 196, 70, 34), text(72, "Wärmepumpe"));
     Pumpe(p, {300, 246}, QStringLiteral("P5"), true);
   }
 }

@@ -42,6 +42,7 @@ double FehlenderCOP0(double cop_5, double cop5, double cop10, double cop15) {
 TForm8::TForm8(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form8"));
   setWindowTitle(QStringLiteral("Wärmepumpe"));
+  setProperty("titleTags", QVariantList{72});
   BuildFromTables(this, Tables(), nullptr, nullptr);
 #include "widgets/WindowBinding.inc"
   // What the user typed counts before any command of the dialog runs.

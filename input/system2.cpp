@@ -26,7 +26,8 @@ Tsystem_2* system_2 = nullptr;
 
 Tsystem_2::Tsystem_2(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("system_2"));
-  setWindowTitle(QStringLiteral("system2"));
+  setWindowTitle(QStringLiteral("Systemdefinition 2"));
+  setProperty("titleTags", QVariantList{836});
   BuildFromTables(this, Tables(), nullptr, nullptr);
 #include "widgets/WindowBinding.inc"
   // What the user typed counts before any command of the dialog runs.

@@ -15,6 +15,7 @@
 #include "platform/Print.h"
 #include "results/Bericht.h"
 #include "results/Bildflaeche.h"
+#include "results/Grafik_labels.h"
 #include "widgets/Typing.h"
 #include "widgets/TableData.h"
 
@@ -128,7 +129,8 @@ void ProfilBerechnen() {
 
 TForm10::TForm10(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form10"));
-  setWindowTitle(QStringLiteral("Program QEB: Temperature Profile in the Earth"));
+  setWindowTitle(QStringLiteral("Programm QEB: Temperaturprofil im Untergrund"));
+  setProperty("titleTags", QVariantList{8, QStringLiteral(": "), 843});
   auto* h = new QHBoxLayout(this);
   h->setContentsMargins(0, 0, 4, 0);
   bild_ = new Bildflaeche(&ProfilBitmap, QSize(RoundToInt(ProfilBreite * kZoom), RoundToInt(ProfilHoehe * kZoom)),
@@ -226,9 +228,9 @@ void TForm10::Button1Click() {
     Strich(p, 0.29, 0.1 + 0.08 * i, 0.95, 0.1 + 0.08 * i);
     TextAus(p, PlotX(0.22), PlotY(0.115 + 0.08 * i), Zahl(Ztief + i * (0 - Ztief) / 10, 0));
   }
-  TextAus(p, PlotX(0.45), PlotY(0.97), QStringLiteral("Temperature Profile in the Earth"));
+  TextAus(p, PlotX(0.45), PlotY(0.97), QString::fromStdString(GrafikText::Tabellentext(843, "Temperaturprofil im Untergrund")));
   TextAus(p, PlotX(0.9), PlotY(0.05), QStringLiteral("[°C]"));
-  TextAus(p, PlotX(0.22), PlotY(0.97), QStringLiteral("Depth [m]"));
+  TextAus(p, PlotX(0.22), PlotY(0.97), QString::fromStdString(GrafikText::Tabellentext(158, "Tiefe") + " [m]"));
 
   // Profiles.
   auto px = [this](double t) { return PlotX((t - Tunten) / (Toben - Tunten) * 0.65 + 0.3); };

@@ -158,6 +158,7 @@ const Knopf kKnoepfe[] = {
 TForm4::TForm4(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(QStringLiteral("Programm QEB - Berechnung"));
+  setProperty("titleTags", QVariantList{8, QStringLiteral(" - "), 70});
   auto* v = new QVBoxLayout(this);
   v->addWidget(new Zeichenflaeche(this), 1);
   auto* g = new QGridLayout();
@@ -369,7 +370,7 @@ void TForm4::ZeichneMonat(int monat, const std::string& titel, int tage, int ers
       p.drawLine(X(0.95), Y(fy), X(0.955), Y(fy));
       p.drawText(X(0.958), Y(fy) + 5, QString::number(t));
     }
-    p.drawText(X(0.8), Y(0.925), QStringLiteral("Kollektoren / solar collectors"));
+    p.drawText(X(0.8), Y(0.925), U(GrafikText::Tabellentext(483, "Kollektoren")));
   }
   ZeichneGrafik(tage, ersteStunde, ymin, ymax);
   emit Gezeichnet(monat, ersteStunde);

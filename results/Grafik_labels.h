@@ -15,6 +15,13 @@ inline std::string Oder(const std::string& w1252, const char* deutsch) {
   return Monatsname[1].empty() ? std::string(deutsch) : Win1252ToUtf8(w1252);
 }
 
+// Text n of the language tables in the windows' language (the German wording
+// while they show their own), for the captions the graphs draw themselves.
+inline std::string Tabellentext(int n, const char* deutsch) {
+  const std::string t = Fenstertext(n);
+  return t.empty() ? std::string(deutsch) : Win1252ToUtf8(t);
+}
+
 inline std::string Monat(int m) {
   static const char* const kDeutsch[13] = {"",     "Januar", "Februar", "März",      "April",   "Mai",      "Juni",
                                            "Juli", "August", "September", "Oktober", "November", "Dezember"};

@@ -473,7 +473,8 @@ bool TForm4::EinLauf(int& durchgang) {
     QStunde[h] = 0.0;
   }
   if (Hauptlauf) {
-    Achsen("Berechnung gestartet", GrafikText::QuellenRuecklauf(), 0, 31, -20, 20, "Tag", "Temperatur [°C]");
+    Achsen(GrafikText::Tabellentext(848, "Berechnung gestartet"), GrafikText::QuellenRuecklauf(), 0, 31, -20, 20,
+           GrafikText::Tabellentext(847, "Tag"), GrafikText::TemperaturAchse());
     BildZeigen();
   }
 

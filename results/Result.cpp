@@ -123,6 +123,7 @@ void LaufergebnisseUebernehmen() {
 TResultat::TResultat(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Resultat"));
   setWindowTitle(QStringLiteral("Resultate Programm QEB"));
+  setProperty("titleTags", QVariantList{841});
   BuildFromTables(this, Tables(), nullptr, nullptr);
 #include "widgets/WindowBinding.inc"
   // One line per caption: the rows stay as high as their edits.

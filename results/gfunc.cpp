@@ -17,6 +17,7 @@
 #include "input/QEBInput_trt.h"
 #include "platform/Platform.h"
 #include "platform/Print.h"
+#include "results/Grafik_labels.h"
 #include "widgets/TableData.h"
 
 namespace qeb {
@@ -91,7 +92,8 @@ double Yvon(double v, double lo, double hi) { return 0.8 * (v - lo) / (hi - lo) 
 
 TForm5::TForm5(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form5"));
-  setWindowTitle(QStringLiteral("Gfunc"));
+  setWindowTitle(QStringLiteral("g-Funktion"));
+  setProperty("titleTags", QVariantList{101});
   auto* v = new QVBoxLayout(this);
   v->setContentsMargins(0, 0, 0, 0);
   Zeichenflaeche = new GfuncFlaeche(this);
@@ -198,7 +200,7 @@ void TForm5::Zeichne() {
     GfuncTabelle = tabelle;
     const double m = TabellenMaximum(kGfuncPunkte);
     const double yHigh = 10.0 * std::trunc(m / 10 + 1);
-    Achsen(p, false, QStringLiteral("gfunction"), QStringLiteral("ln ( t / ts )"), QStringLiteral("[-]"), -7, 3, 0,
+    Achsen(p, false, QString::fromStdString(GrafikText::Tabellentext(101, "g-Funktion")), QStringLiteral("ln ( t / ts )"), QStringLiteral("[-]"), -7, 3, 0,
            yHigh);
     p.setPen(QPen(Qt::red, 2));
     QPolygon linie;
@@ -271,7 +273,7 @@ void TForm5::DruckenClick() {
         p.drawText(QPointF(x, 0.05 * H), FromBytes(Projekttitel2));
         p.drawText(QPointF(x, 0.075 * H), FromBytes(Projekttitel1));
         p.drawText(QPointF(x, 0.1 * H), FromBytes(Projekttitel4));
-        p.drawText(QPointF(x, 0.125 * H), QStringLiteral("Verwendete g-function:"));
+        p.drawText(QPointF(x, 0.125 * H), QString::fromStdString(GrafikText::Tabellentext(887, "Verwendete g-Funktion:")));
       },
       PrintDialogKind::Setup);
 }

@@ -14,6 +14,7 @@
 #include "results/Bericht.h"
 #include "results/Bildflaeche.h"
 #include "results/Grafik.h"
+#include "results/Grafik_labels.h"
 #include "widgets/TableData.h"
 
 namespace qeb {
@@ -131,7 +132,9 @@ void VerlaufAchsen(QPainter& p, const Skala& s, const QString& titel, const QStr
     Text(p, 0.16, 0.115 + 0.08 * i, Zahl(s.ymin + (s.ymax - s.ymin) * i / 10, 2, 0));
   }
   Text(p, 0.4, 0.96, titel);
-  Text(p, 0.85, 0.05, xText);
+  // A long axis caption ends inside the frame.
+  TextAus(p, std::min(VerlaufXKoord(0.85), VerlaufXKoord(0.96) - p.fontMetrics().horizontalAdvance(xText)),
+          VerlaufYKoord(0.05), xText);
   Text(p, 0.16, 0.97, QStringLiteral("[°C]"));
   Text(p, 0.85, 0.96, QStringLiteral("ts = ") + Zahl(tsJahre, 2, 1) + QStringLiteral(" [a]"));
 }
@@ -237,6 +240,7 @@ void TagesstatistikBerechnen() {
 TForm9::TForm9(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form9"));
   setWindowTitle(QStringLiteral("Verlauf"));
+  setProperty("titleTags", QVariantList{844});
   auto* h = new QHBoxLayout(this);
   h->setContentsMargins(0, 0, 4, 0);
   bild_ = new Bildflaeche(&VerlaufBitmap,
@@ -364,15 +368,17 @@ void TForm9::ZeichneGfunc() {
 
   Skala s{};
   VerlaufSkala(Jahre(), s.ymin, s.ymax);
-  QString titel, xText = QStringLiteral("years [a]");
+  // The captions follow the chosen language.
+  auto text = [](int n, const char* deutsch) { return QString::fromStdString(GrafikText::Tabellentext(n, deutsch)); };
+  QString titel, xText = text(849, "Jahre [a]");
   if (TagesMinMax) {
-    titel = QStringLiteral("Dayly Minimum(blue) and  Maximum(pink) of TSink");
-    xText = QStringLiteral("month of lastyear");
+    titel = text(851, "Tagesminimum (blau) und -maximum (rosa) von TSink");
+    xText = text(850, "Monate des letzten Jahres");
   } else if (VerlaufLetztesJahr) {
-    titel = QStringLiteral("TSink(blue) / TSource(red) while running");
-    xText = QStringLiteral("month of lastyear");
+    titel = text(852, "TSink (blau) / TSource (rot) im Betrieb");
+    xText = text(850, "Monate des letzten Jahres");
   } else if (ModusBrine) {
-    titel = QStringLiteral("Brine Temp. (TSource + TSink)/2");
+    titel = text(853, "Soletemperatur (TSource + TSink)/2");
   } else if (ModusJahresMinMax && !ModusMin && !ModusMax) {
     titel = QStringLiteral("T_Min / T_Max");
   } else if (ModusJahresMinMax || (ModusMin && ModusMax)) {
@@ -382,7 +388,7 @@ void TForm9::ZeichneGfunc() {
   } else if (ModusMax) {
     titel = QStringLiteral("Max. TSink");
   } else {
-    titel = QStringLiteral("monthly mean temp. of TSink");
+    titel = text(854, "Monatsmittel von TSink");
   }
 
   QPainter p(&VerlaufBitmap);

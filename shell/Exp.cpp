@@ -131,6 +131,7 @@ QWidget* FensterNamens(const char* name) {
 TBeispielFenster::TBeispielFenster(int k, QWidget* parent) : QDialog(parent), k_(k) {
   setObjectName(QStringLiteral("Form%1").arg(k + 10));
   setWindowTitle(QStringLiteral("Programm QEB:  Beispiel %1").arg(k));
+  setProperty("titleTags", QVariantList{8, QStringLiteral(":  "), 842, QStringLiteral(" %1").arg(k)});
   BuildFromTables(this, Tables(), nullptr, nullptr);
 #include "widgets/WindowBinding.inc"
   Image1->setPixmap(Zeichne(k));

@@ -20,6 +20,7 @@ TForm2* Form2 = nullptr;
 TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Information"));
+  setProperty("titleTags", QVariantList{846});
   BuildFromTables(this, Tables(), nullptr, nullptr);
 #include "widgets/WindowBinding.inc"
   // The two link labels look and act like links.

@@ -1,6 +1,7 @@
 #include "shell/QEB.h"
 
 #include <QApplication>
+#include <QVariant>
 #include <QWidget>
 #include <cstdlib>
 #include <filesystem>
@@ -73,6 +74,9 @@ void CreateApplicationWindows() {
   Form3 = new TForm3();
   RegisterWindow(Form3);
   Form3->Button3Click();
+  // The windows built after the start dialog read the German of their tables
+  // until the next switch.
+  Fenstersprache.clear();
   Form2 = new TForm2(Form3);
   RegisterWindow(Form2);
   Form1 = new TForm1();
@@ -115,8 +119,10 @@ void CreateApplicationWindows() {
   BeispielFensterErzeugen();
   Waermefluss_NAGRA_NTB_99_08 = new TBildfenster("Waermefluss_NAGRA_NTB_99_08", QStringLiteral("Wärmefluss NAGRA NTB 99-08"),
                                                  "Waermefluss_NAGRA_NTB_99_08.jpg");
+  Waermefluss_NAGRA_NTB_99_08->setProperty("titleTags", QVariantList{668});
   RegisterWindow(Waermefluss_NAGRA_NTB_99_08);
   Form26 = new TBildfenster("Form26", QStringLiteral("Wärmeleitfähigkeit lambda der Molasse"), "Waermeleitfaehigkeit_Molasse.jpg");
+  Form26->setProperty("titleTags", QVariantList{669});
   RegisterWindow(Form26);
   Form3->show();
   // "QEB project.txt": the program starts with that project open, as if

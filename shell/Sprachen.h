@@ -55,6 +55,15 @@ void ApplyLanguage(const std::string& letter);
 // unknown letter.
 std::string LanguageText(int n, std::string_view letter);
 
+// The letter the windows were last labelled in; empty while they show the
+// German of their own tables (as built).
+extern std::string Fenstersprache;
+// Text n in the windows' language with the backquote an apostrophe, "" when
+// the windows are not labelled from the tables (the caller's German stands).
+std::string Fenstertext(int n);
+// The same as UTF-8, or `deutsch` when there is none (file-dialog filters).
+std::string Beschriftung(int n, const char* deutsch);
+
 // Developer output: the five tables as quoted constants and "Sprache.txt",
 // which read back as "sprache.qeb" gives the same tables.
 void WriteLanguageFiles();

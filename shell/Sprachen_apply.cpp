@@ -8,9 +8,11 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QVariant>
 #include <QWidget>
 
 #include "calc/QEBMOD.h"
@@ -69,11 +71,25 @@ QTabWidget* PageControlOf(QWidget* page) {
   return stack != nullptr ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
 }
 
+// A window's title from its "titleTags": text numbers and literal pieces
+// (a number, a separator) in order.
+void RelabelTitle(QWidget* w, const std::string& letter) {
+  const QVariant tags = w->property("titleTags");
+  if (!tags.isValid()) return;
+  QString title;
+  for (const QVariant& part : tags.toList())
+    title += part.typeId() == QMetaType::Int ? FromBytes(Apostrophe(LanguageText(part.toInt(), letter)))
+                                             : part.toString();
+  w->setWindowTitle(title);
+}
+
 void Relabel(QObject* o, const std::string& letter) {
   bool ok = false;
   const int tag = o->property("tag").toInt(&ok);
   if (!ok || tag == 0) return;
-  auto text = [&](int n) { return FromBytes(Apostrophe(LanguageText(n, letter))); };
+  // A caption made of a figure and a word ("0  -  6 Uhr") keeps its figure.
+  const QString prefix = o->property("prefix").toString();
+  auto text = [&](int n) { return prefix + FromBytes(Apostrophe(LanguageText(n, letter))); };
   if (qobject_cast<QLineEdit*>(o) != nullptr) return;  // an edit holds data, never a caption
   if (auto* r = qobject_cast<RadioGroup*>(o)) {
     for (int k = 0; k < r->count(); ++k) r->setItemText(k, text(tag + k));
@@ -158,14 +174,41 @@ void TranslatedGraphLabels(const std::string& letter) {
 
 }  // namespace
 
+std::string Fenstersprache;
+
+std::string Fenstertext(int n) { return Apostrophe(LanguageText(n, Fenstersprache)); }
+
+std::string Beschriftung(int n, const char* deutsch) {
+  const std::string t = Fenstertext(n);
+  return t.empty() ? std::string(deutsch) : Win1252ToUtf8(t);
+}
+
 void ApplyLanguage(const std::string& letter) {
+  Fenstersprache = letter;
   for (int lang = 0; lang < kSprachen; ++lang)
     for (int i = 31; i <= 40; ++i) Sprachtabelle[lang][170 + i] = Erdname[i];
 
   ToolkitLanguage(letter);
   for (QWidget* w : ApplicationWindows()) {
     if (w == nullptr) continue;
+    RelabelTitle(w, letter);
     for (QObject* o : w->findChildren<QObject*>()) Relabel(o, letter);
+    // Longer words need more room: a window lays itself out anew, inner
+    // layouts first, and grows to what its captions need. A hidden window's
+    // layouts would otherwise keep the sizes of the previous language.
+    const QList<QWidget*> teile = w->findChildren<QWidget*>();
+    for (auto it = teile.rbegin(); it != teile.rend(); ++it)
+      if (QLayout* l = (*it)->layout()) {
+        l->invalidate();
+        l->activate();
+      }
+    if (QLayout* l = w->layout()) {
+      l->invalidate();
+      l->activate();
+    }
+    const QSize noetig = w->minimumSizeHint();
+    if (noetig.isValid() && (w->width() < noetig.width() || w->height() < noetig.height()))
+      w->resize(w->size().expandedTo(noetig));
   }
 
   if (!letter.empty()) {

@@ -47,6 +47,7 @@ const std::vector<std::string>& ScratchFiles() {
 TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("QEB Programm"));
+  setProperty("titleTags", QVariantList{845});
   BuildFromTables(this, Tables(), nullptr, nullptr);
 #include "widgets/WindowBinding.inc"
   QFont big = Label1->font();

@@ -50,7 +50,7 @@ class SecondSystemDialog : public ::testing::Test {
 };
 
 TEST_F(SecondSystemDialog, TheProbeFlowIsPumpsThreeToFiveAndReadingShowsTheSameInTheFirstDialog) {
-  EXPECT_EQ(system_2->windowTitle(), QStringLiteral("system2"));
+  EXPECT_EQ(system_2->windowTitle(), QStringLiteral("Systemdefinition 2"));
   Type(system_2->Em3, "1000");
   Type(system_2->Em4, "800");
   Type(system_2->Em5, "1800");

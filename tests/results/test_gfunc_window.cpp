@@ -67,7 +67,7 @@ TEST_F(GfuncFenster, DrawsTheProjectsCurveWhereTheScalePutsIt) {
   Form1->Button8Click();
   EXPECT_FALSE(TRTModus);
   ASSERT_TRUE(Form5->isVisible());
-  EXPECT_EQ(Form5->windowTitle(), QStringLiteral("Gfunc"));
+  EXPECT_EQ(Form5->windowTitle(), QStringLiteral("g-Funktion"));
   ASSERT_EQ(GfuncBitmap.size(), QSize(632, 440));
   // x = ln(t/ts) = 0 is point 350 of 500; there the curve passes g3 = 6.29,
   // on a y axis from 0 to 10.
@@ -121,7 +121,7 @@ TEST_F(GfuncFenster, CopiesAndPrintsWithTheProjectsTitles) {
   const std::string text = PdfText(pdf);
   EXPECT_NE(text.find("Wohnhaus Rain"), std::string::npos) << text;
   EXPECT_NE(text.find("Variante Süd"), std::string::npos) << text;
-  EXPECT_NE(text.find("Verwendete g-function:"), std::string::npos) << text;
+  EXPECT_NE(text.find("Verwendete g-Funktion:"), std::string::npos) << text;
   // Cancel prints nothing; the picture is on the clipboard all the same.
   std::filesystem::remove(pdf);
   QGuiApplication::clipboard()->clear();

@@ -17,6 +17,7 @@
 #include "results/Grafik.h"
 #include "shell/Exp.h"
 #include "shell/Sprachen.h"
+#include "widgets/Controls.h"
 #include "calc/QEBMOD_plant.h"
 #include "tests/support/ui_project.h"
 
@@ -73,7 +74,11 @@ TEST_F(Examples, EveryExampleOpensFromItsMenuAndCalculatesPlausibly) {
     items[k]->trigger();
     TBeispielFenster* w = BeispielFenster(k);
     ASSERT_TRUE(w->isVisible());
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Programm QEB:  Beispiel %1").arg(k));
+    // The title speaks the windows' language (German as built, the
+    // project's language once an example has been loaded).
+    const std::string l = Fenstersprache.empty() ? "D" : Fenstersprache;
+    EXPECT_EQ(w->windowTitle(), FromBytes(LanguageText(8, l)) + QStringLiteral(":  ") +
+                                    FromBytes(LanguageText(842, l)) + QStringLiteral(" %1").arg(k));
     {
       ScriptedInteraction ui;
       w->Button1Click();

@@ -38,10 +38,11 @@ TEST_F(StartDialog, StartsWithTheStartDialogAsMainWindow) {
   EXPECT_EQ(ApplicationWindows().front(), Form3);
   EXPECT_TRUE(Form3->isVisible());
   EXPECT_FALSE(Form1->isVisible());
-  EXPECT_EQ(Form3->windowTitle().toStdString(), "QEB Programm");
-  EXPECT_EQ(Form2->windowTitle().toStdString(), "Information");
-  EXPECT_EQ(Form1->windowTitle().toStdString(), "Eingabedaten QEB");
-  // Without a language file and with no letter set, the dialog speaks Spanish.
+  // Without a language file and with no letter set, the dialog speaks
+  // Spanish, its title and those of the windows included.
+  EXPECT_EQ(Utf8ToWin1252(Form3->windowTitle().toStdString()), LanguageText(845, "S"));
+  EXPECT_EQ(Utf8ToWin1252(Form2->windowTitle().toStdString()), LanguageText(846, "S"));
+  EXPECT_EQ(Utf8ToWin1252(Form1->windowTitle().toStdString()), LanguageText(840, "S"));
   EXPECT_EQ(Form3->ButtonBeenden->text().toStdString(), LanguageText(13, "S"));
   EXPECT_EQ(Form3->ButtonLaden->text().toStdString(), LanguageText(10, "S"));
   // A decimal comma is no number, whatever the desktop's locale.
