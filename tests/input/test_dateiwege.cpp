@@ -24,6 +24,7 @@
 #include "field/Sondenfeld.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
+#include "platform/Jpeg.h"
 #include "platform/Platform.h"
 #include "tests/support/ui_project.h"
 
@@ -280,6 +281,66 @@ TEST_F(Dateiwege, TheSitePointHasOneNationalCoordinateInTheEditorTheSiteFileAndT
   EXPECT_DOUBLE_EQ(StaoOffsetX, 2600030.0);
   EXPECT_DOUBLE_EQ(StaoOffsetY, 1199980.0);
   x_Ref = y_Ref = x_Stao = y_Stao = 0;
+}
+
+TEST_F(Dateiwege, PicturesBeyondThePlansLimitAreRefusedBeforeDecodingWithAMessage) {
+  ScriptedInteraction ui;
+  Form1->EProjektname->setText(QStringLiteral("Haus"));
+  Form1->EBeschreibung->setText(QStringLiteral("Bilder"));
+  BildGeladen = ProjektbildGeladen = false;
+  Projektbild = QImage();
+  const std::string projekt = dir + "/haus.txt";
+  ui.AnswerFile(projekt);
+  ASSERT_TRUE(Form1->ToolButtonSpeichernClick());
+  // A 16 x 16 JPEG whose header declares 65500 x 65500 pixels, named like the
+  // project, and a map file wider than a plan may be.
+  QImage klein(16, 16, QImage::Format_RGB32);
+  klein.fill(Qt::gray);
+  ASSERT_TRUE(SaveJpeg(klein, dir + "/haus.jpg"));
+  std::string jpeg = Lesen(dir + "/haus.jpg");
+  const size_t sof = jpeg.find("\xFF\xC0");
+  ASSERT_NE(sof, std::string::npos);
+  jpeg.replace(sof + 5, 4, "\xFF\xDC\xFF\xDC");
+  Schreiben(dir + "/haus.jpg", jpeg);
+  ASSERT_LT(jpeg.size(), 2000u);
+  QImage breit(kMaxPlanSeite + 600, 2, QImage::Format_RGB32);
+  breit.fill(Qt::white);
+  ASSERT_TRUE(breit.save(QString::fromStdString(dir + "/haus.map"), "BMP"));
+  std::error_code ec;
+  fs::remove("plan.qeb", ec);
+  ASSERT_FALSE(fs::exists(dir + "/haus.bmp"));
+
+  NeuesProjektInDenFenstern();
+  Projektbild = QImage();
+  ui.Clear();
+  ui.AnswerFile(projekt);
+  Form1->ToolButtonOeffnenClick();
+  const auto zu = [&](const std::string& datei) {
+    for (const std::string& m : ui.Texts("message"))
+      if (m.find("picture too large") != std::string::npos && m.find(datei) != std::string::npos) return m;
+    return std::string();
+  };
+  EXPECT_NE(zu("haus.jpg").find("65500 x 65500"), std::string::npos) << ::testing::PrintToString(ui.Texts("message"));
+  EXPECT_NE(zu("haus.map"), "") << ::testing::PrintToString(ui.Texts("message"));
+  EXPECT_TRUE(Projektbild.isNull());
+  EXPECT_FALSE(fs::exists("plan.qeb"));
+  EXPECT_EQ(Form1->EProjektname->text(), QStringLiteral("Haus"));  // the project itself opened
+
+  // The same pictures chosen by hand: the plan in the field editor and the
+  // project picture.
+  Form1->Sondenfeld1Click();
+  const QImage vorher = PlanBild;
+  ui.Clear();
+  ui.AnswerFile(dir + "/haus.map");
+  Feld->Button11->click();
+  EXPECT_NE(zu("haus.map"), "") << ::testing::PrintToString(ui.Texts("message"));
+  EXPECT_EQ(PlanBild.size(), vorher.size());
+  Feld->hide();
+  ui.Clear();
+  ui.AnswerFile(dir + "/haus.jpg");
+  Form1->Bildeinlesen->click();
+  EXPECT_NE(zu("haus.jpg"), "") << ::testing::PrintToString(ui.Texts("message"));
+  EXPECT_TRUE(Projektbild.isNull());
 }
 
 }  // namespace
