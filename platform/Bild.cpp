@@ -33,7 +33,7 @@ bool BildLesen(const std::string& datei, QImage& bild, std::string& grund, const
   }
   if (w > kMaxBildSeite || h > kMaxBildSeite) {
     grund = "Bild zu gross / picture too large: " + datei + " (" + std::to_string(w) + " x " + std::to_string(h) +
-            " Pixel, hoechstens / at most " + std::to_string(kMaxBildSeite) + ")";
+            " Pixel, höchstens / at most " + std::to_string(kMaxBildSeite) + ")";
     return false;
   }
   QImage b;

@@ -137,14 +137,28 @@ std::string DialogFilter(const std::string& filter) {
     if (!text.empty() && text.back() == ')' && klammer != std::string::npos &&
         text.find('*', klammer) != std::string::npos)
       text = Trimmed(text.substr(0, klammer));
-    std::string liste;
+    // Patterns written in capitals ("*.BMP") also take the lower-case names
+    // usual here, whatever the dialog's own case rule.
+    std::vector<std::string> alle;
     size_t b = 0;
     for (;;) {
       const size_t e = muster.find(';', b);
       const std::string m = Trimmed(muster.substr(b, e == std::string::npos ? std::string::npos : e - b));
-      if (!m.empty()) liste += (liste.empty() ? "" : " ") + m;
+      if (!m.empty()) {
+        std::string klein = m;
+        for (char& c : klein)
+          if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        alle.push_back(m);
+        alle.push_back(klein);
+      }
       if (e == std::string::npos) break;
       b = e + 1;
+    }
+    std::string liste;
+    for (size_t k = 0; k < alle.size(); ++k) {
+      bool schon = false;
+      for (size_t j = 0; j < k; ++j) schon = schon || alle[j] == alle[k];
+      if (!schon) liste += (liste.empty() ? "" : " ") + alle[k];
     }
     if (liste.empty()) continue;
     if (!r.empty()) r += ";;";

@@ -156,6 +156,16 @@ TEST_F(Dateiwege, FileDialogsListTheFilesOfTheirFiltersAndASaveAddsTheSuffix) {
   }
   EXPECT_TRUE(BildGeladen);
   EXPECT_EQ(Projektbild.width(), 40);
+  // The plan picture: "*.BMP" lists the bitmap whatever the case of its suffix.
+  FeldeditorInitialisieren();
+  Form1->Sondenfeld1Click();
+  {
+    Dialogantwort antwort(QStringLiteral("haus.bmp"), QStringLiteral("haus.bmp"));
+    Feld->Button11->click();
+    EXPECT_TRUE(antwort.gelistet.contains(QStringLiteral("haus.bmp"))) << antwort.gelistet.join(u',').toStdString();
+  }
+  EXPECT_EQ(PlanBild.width(), 40);
+  Feld->hide();
 }
 
 TEST_F(Dateiwege, BoreholeRowsThatDoNotParseOrLieOutsideTheRangesAreRefusedWithTheirLine) {
