@@ -123,7 +123,12 @@ void TFeld::Button5Click() {
 
 void TFeld::ClipClick() {
   const QImage bild = QApplication::clipboard()->image();
-  if (bild.isNull() || bild.width() > kMaxPlanSeite || bild.height() > kMaxPlanSeite) return;
+  if (bild.isNull()) return;
+  if (const std::string zuGross = BildZuGross("Zwischenablage / clipboard", bild.width(), bild.height());
+      !zuGross.empty()) {
+    Message(zuGross);
+    return;
+  }
   Button6->show();
   Hinweis->show();
   PlanAktiv = mitPlan = true;

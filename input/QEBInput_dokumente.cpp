@@ -266,6 +266,10 @@ void BildeinlesenClick() {
 void ClipboardEinlesenClick() {
   const QImage b = QApplication::clipboard()->image();
   if (b.isNull()) return;
+  if (const std::string zuGross = BildZuGross("Zwischenablage / clipboard", b.width(), b.height()); !zuGross.empty()) {
+    Message(zuGross);
+    return;
+  }
   BildZeigen(b);
   BildGeladen = true;
   BildIstBitmap = true;

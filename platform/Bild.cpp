@@ -16,6 +16,12 @@ bool IstJpeg(const std::string& datei) {
 }
 }  // namespace
 
+std::string BildZuGross(const std::string& was, int breite, int hoehe) {
+  if (breite <= kMaxBildSeite && hoehe <= kMaxBildSeite) return {};
+  return "Bild zu gross / picture too large: " + was + " (" + std::to_string(breite) + " x " + std::to_string(hoehe) +
+         " Pixel, höchstens / at most " + std::to_string(kMaxBildSeite) + ")";
+}
+
 bool BildLesen(const std::string& datei, QImage& bild, std::string& grund, const char* format) {
   const std::string nicht = "Bild nicht lesbar / picture cannot be read: " + datei;
   int w = -1, h = -1;
@@ -31,11 +37,8 @@ bool BildLesen(const std::string& datei, QImage& bild, std::string& grund, const
     w = s.width();
     h = s.height();
   }
-  if (w > kMaxBildSeite || h > kMaxBildSeite) {
-    grund = "Bild zu gross / picture too large: " + datei + " (" + std::to_string(w) + " x " + std::to_string(h) +
-            " Pixel, höchstens / at most " + std::to_string(kMaxBildSeite) + ")";
-    return false;
-  }
+  grund = BildZuGross(datei, w, h);
+  if (!grund.empty()) return false;
   QImage b;
   const bool ok = jpeg ? LoadJpeg(datei, b) : leser.read(&b);
   if (!ok || b.isNull() || b.width() > kMaxBildSeite || b.height() > kMaxBildSeite) {

@@ -16,4 +16,7 @@ inline constexpr int kMaxBildSeite = 16384;
 // picture untouched, when the file cannot be read or is too large; `grund`
 // then says which and names the file (UTF-8).
 bool BildLesen(const std::string& datei, QImage& bild, std::string& grund, const char* format = nullptr);
+// Empty when the picture's sides are within the limit, else the message that
+// says so (`was` names the file or the clipboard).
+std::string BildZuGross(const std::string& was, int breite, int hoehe);
 }  // namespace qeb

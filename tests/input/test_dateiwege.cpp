@@ -8,6 +8,7 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
@@ -351,6 +352,19 @@ TEST_F(Dateiwege, PicturesBeyondThePlansLimitAreRefusedBeforeDecodingWithAMessag
   Form1->Bildeinlesen->click();
   EXPECT_NE(zu("haus.jpg"), "") << ::testing::PrintToString(ui.Texts("message"));
   EXPECT_TRUE(Projektbild.isNull());
+  // The same limit for a picture taken from the clipboard.
+  QApplication::clipboard()->setImage(breit);
+  ui.Clear();
+  Form1->ClipboardEinlesen->click();
+  EXPECT_NE(zu("clipboard"), "") << ::testing::PrintToString(ui.Texts("message"));
+  EXPECT_TRUE(Projektbild.isNull());
+  Form1->Sondenfeld1Click();
+  ui.Clear();
+  Feld->Clip->click();
+  EXPECT_NE(zu("clipboard"), "") << ::testing::PrintToString(ui.Texts("message"));
+  EXPECT_EQ(PlanBild.size(), vorher.size());
+  Feld->hide();
+  QApplication::clipboard()->clear();
 }
 
 }  // namespace
