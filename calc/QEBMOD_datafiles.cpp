@@ -185,16 +185,19 @@ bool ReadLocationFile(const std::string& name) {
   }
 }
 
+// Every refusal leaves its reason in DatenfileFehler for the window that asked.
 static bool ReadLocationFileRows(const std::string& name) {
   if (!FileCanBeOpened(name)) {
     StaoGelesen = false;
     if (!name.empty() && name != kStaoDefaultFile && Reserve27) StaoFehlt = true;
+    DatenfileFehler = name + ": nicht gefunden / not found";
     return false;
   }
   LineReader in(name);
   std::string line;
   if (!in.IsOpen() || !in.Next(line) || !in.Next(line)) {  // free text and column header
     StaoGelesen = false;
+    DatenfileFehler = name + ": keine Kopfzeilen / no header lines";
     return false;
   }
 
@@ -207,6 +210,8 @@ static bool ReadLocationFileRows(const std::string& name) {
     bool ok = nums.size() >= 4;
     for (size_t k = 0; ok && k < 4; ++k) ok = ParseReal(nums[k]).has_value();
     if (!ok) {
+      DatenfileFehler = name + ", Zeile / line " + std::to_string(in.LineNumber()) +
+                        ": Jahr, x, y, dT erwartet / year, x, y, dT expected: " + line;
       StaoGelesen = false;
       return false;
     }
@@ -221,6 +226,7 @@ static bool ReadLocationFileRows(const std::string& name) {
     values.push_back(dT);
   }
   if (values.empty()) {
+    DatenfileFehler = name + ": keine Jahre / no years";
     StaoGelesen = false;
     return false;
   }

@@ -47,10 +47,16 @@ extern bool ErstesJahrWiederholen;  // later years re-use the first year's rows 
 inline bool MessungAn() { return Messung >= 0.99; }
 inline void SetMessung(bool on) { Messung = on ? (MessungJahre > 1 ? double(MessungJahre) : 1.0) : 0.0; }
 
-// Site offsets derived from the national-grid reference point and the site
-// temperature location: x_CH_Koord - x_Ref + x_Stao, y_CH_Koord - y_Ref + y_Stao.
+// Site offsets: the national grid coordinates of the site point (below).
 extern double StaoOffsetX;
 extern double StaoOffsetY;
+
+// The one routine for the national grid coordinates of the site point, used by
+// the field editor, the site temperature export and the file reader. With a
+// reference point placed (x_Ref and y_Ref above 0.01): x_CH_Koord - x_Ref +
+// x_Stao and, the grid's north being up and the plan's y down, y_CH_Koord +
+// y_Ref - y_Stao; otherwise the plan coordinates x_Stao, y_Stao.
+void StaoLandeskoordinaten(double& x, double& y);
 
 // Defaults of the variables above (command -3 calls it).
 void ResetFileState();

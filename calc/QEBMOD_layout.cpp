@@ -12,6 +12,16 @@ namespace qeb {
 double StaoOffsetX = 0.0;
 double StaoOffsetY = 0.0;
 
+void StaoLandeskoordinaten(double& x, double& y) {
+  if (x_Ref > 0.01 && y_Ref > 0.01) {
+    x = x_CH_Koord - x_Ref + x_Stao;
+    y = y_CH_Koord + y_Ref - y_Stao;
+  } else {
+    x = x_Stao;
+    y = y_Stao;
+  }
+}
+
 namespace {
 
 std::string Idx(const char* name, int i) { return std::string(name) + "[" + std::to_string(i) + "]"; }
@@ -633,8 +643,7 @@ const std::vector<LineSpec>& ProjectLayout() {
       s.after = [](int, int n) {
         if (n >= 5 && Anforderung == 0) Anforderung = 1;
         // The site offsets need x_CH_Koord, which this line carries.
-        StaoOffsetX = x_CH_Koord - x_Ref + x_Stao;
-        StaoOffsetY = y_CH_Koord - y_Ref + y_Stao;
+        StaoLandeskoordinaten(StaoOffsetX, StaoOffsetY);
       };
     }
     e(&Freecool[11], "Freecool[11]");

@@ -367,14 +367,7 @@ void TFeld::FormMouseDown(Qt::MouseButton Button, Qt::MouseButtons, int X, int Y
   } else if (Staomodus && !Schnellstart) {
     x_Stao = X * M;
     y_Stao = Y * M;
-    if (x_Ref > 0.01 && y_Ref > 0.01) {
-      // National y grows to the north, the plan's y to the south.
-      x_Stao_CH = x_CH_Koord - x_Ref + x_Stao;
-      y_Stao_CH = y_CH_Koord + y_Ref - y_Stao;
-    } else {
-      x_Stao_CH = x_Stao;
-      y_Stao_CH = y_Stao;
-    }
+    StaoLandeskoordinaten(x_Stao_CH, y_Stao_CH);
     p.setPen(QPen(QColor(192, 192, 192), 1));
     p.setBrush(QColor(192, 192, 192));
     Scheibe(p, X, Y, 3);

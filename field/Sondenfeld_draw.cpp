@@ -337,6 +337,7 @@ void TFeld::Gitter() {
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::black);
     Scheibe(p, Px(x_Stao), Px(y_Stao), 1);
+    StaoLandeskoordinaten(x_Stao_CH, y_Stao_CH);  // also for a site read from a project
     Beschriftung(p,
                  QStringLiteral(" Stao : ") + Zahl1(x_Stao_CH) + QStringLiteral(" : ") + Zahl1(y_Stao_CH) +
                      QStringLiteral(" : ") + Zahl1(dT) + QStringLiteral(" K"),

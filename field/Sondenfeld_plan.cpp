@@ -16,6 +16,7 @@
 #include "calc/QEBMOD.h"
 #include "field/Sondenfeld.h"
 #include "input/QEBInput_project.h"
+#include "platform/Bild.h"
 #include "platform/Platform.h"
 
 namespace qeb {
@@ -110,8 +111,10 @@ void TFeld::Button5Click() {
     return;
   }
   QImage bild;
-  if (!bild.load(QString::fromStdString(datei)) || bild.width() > kMaxPlanSeite || bild.height() > kMaxPlanSeite) {
-    // An unreadable file leaves the previous picture.
+  std::string grund;
+  if (!BildLesen(datei, bild, grund)) {
+    // An unreadable or oversized file leaves the previous picture.
+    Message(grund);
     PlanVerschieben = false;
     return;
   }
@@ -120,7 +123,12 @@ void TFeld::Button5Click() {
 
 void TFeld::ClipClick() {
   const QImage bild = QApplication::clipboard()->image();
-  if (bild.isNull() || bild.width() > kMaxPlanSeite || bild.height() > kMaxPlanSeite) return;
+  if (bild.isNull()) return;
+  if (const std::string zuGross = BildZuGross("Zwischenablage / clipboard", bild.width(), bild.height());
+      !zuGross.empty()) {
+    Message(zuGross);
+    return;
+  }
   Button6->show();
   Hinweis->show();
   PlanAktiv = mitPlan = true;
@@ -252,8 +260,13 @@ void TFeld::Kartenzoom(int schritt) {
       Projektdateiname.size() >= 4 ? Projektdateiname.substr(0, Projektdateiname.size() - 4) + ".map" : std::string();
   QImage neu;
   if (Vorhanden(karte)) {
-    QImage b(QString::fromStdString(karte), "BMP");
-    if (b.isNull()) b.load(QString::fromStdString(karte));
+    // The map file is held to the plan's limit before it is decoded.
+    QImage b;
+    std::string grund;
+    if (!BildLesen(karte, b, grund)) {
+      Message(grund);
+      return;
+    }
     neu = stufe == 0 ? b.convertToFormat(QImage::Format_RGB32) : BildSkalieren(b, p);
   } else {
     neu = BildSkalieren(PlanBild, -17);

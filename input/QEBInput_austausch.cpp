@@ -64,6 +64,23 @@ bool Zeilen(const std::string& datei, std::vector<std::string>& z) {
   return true;
 }
 
+// The fields of a borehole file's line: numbers separated by blanks or TABs
+// (a comma or semicolon is no separator there, and no decimal point either).
+std::vector<std::string> Spalten(const std::string& zeile) {
+  std::vector<std::string> f;
+  std::string cur;
+  for (char c : zeile) {
+    if (c == '\t' || c == ' ') {
+      if (!cur.empty()) f.push_back(cur);
+      cur.clear();
+    } else {
+      cur += c;
+    }
+  }
+  if (!cur.empty()) f.push_back(cur);
+  return f;
+}
+
 std::vector<std::string> Felder(const std::string& zeile) {
   std::vector<std::string> f;
   std::string cur;
@@ -154,7 +171,7 @@ bool SondenDateiLesen(const std::string& datei, std::string& fehler) {
   // The file's own origin: national coordinates when it is not (0, 0).
   double fx0 = 0, fy0 = 0;
   if (z.size() >= 8) {
-    const auto f = Felder(z[7]);
+    const auto f = Spalten(z[7]);
     const auto a = f.size() >= 2 ? ParseReal(f[0]) : std::nullopt;
     const auto b = f.size() >= 2 ? ParseReal(f[1]) : std::nullopt;
     if (!a || !b || !std::isfinite(*a) || !std::isfinite(*b)) {
@@ -185,23 +202,37 @@ bool SondenDateiLesen(const std::string& datei, std::string& fehler) {
   std::vector<double> xs(n), ys(n), lasten(n);
   std::vector<bool> nachbarn(n);
   for (size_t k = 0; k < n; ++k) {
-    const auto f = Felder(z[10 + k]);
+    // Number, x, y, neighbour flag (integer 0 or 1), load share: five fields.
+    const auto f = Spalten(z[10 + k]);
     double v[5] = {};
-    bool ok = f.size() >= 5;
+    bool ok = f.size() == 5;
     for (size_t j = 0; ok && j < 5; ++j) {
       const auto p = ParseReal(f[j]);
       ok = p.has_value() && std::isfinite(*p);
       if (ok) v[j] = *p;
     }
-    ok = ok && (v[3] == 0 || v[3] == 1);
+    if (ok) {
+      const auto flag = ParseInteger(f[3]);
+      ok = flag.has_value() && (*flag == 0 || *flag == 1);
+    }
+    const std::string zeile = datei + ", Zeile / line " + std::to_string(11 + k) + ": ";
     if (!ok) {
-      fehler = datei + ", Zeile / line " + std::to_string(11 + k) + ": " + z[10 + k];
+      fehler = zeile + z[10 + k];
       return false;
     }
     xs[k] = national ? v[1] - x0 : v[1];
     ys[k] = national ? y0 - v[2] : v[2];
     nachbarn[k] = v[3] == 1;
     lasten[k] = v[4];
+    // What the module could neither calculate nor save is not taken.
+    for (const auto& [key, wert] : {std::pair<const char*, double>{"SondeX", xs[k]}, {"SondeY", ys[k]},
+                                     {"Sondenbelastung", lasten[k]}}) {
+      const std::string warum = RangeViolation(key, wert);
+      if (!warum.empty()) {
+        fehler = zeile + z[10 + k] + "\n" + warum;
+        return false;
+      }
+    }
   }
   for (int i = 1; i <= kMaxSonden; ++i) {
     SondeX[i] = SondeY[i] = 0;
@@ -259,11 +290,8 @@ void ExportTempStao1Click() {
     Message(Win1252ToUtf8(e.what()));
     return;
   }
-  double x = x_Stao, y = y_Stao;
-  if (x_Ref > 0.01 && y_Ref > 0.01) {
-    x = x_CH_Koord - x_Ref + x_Stao;
-    y = y_CH_Koord - y_Ref + y_Stao;
-  }
+  double x = 0, y = 0;
+  StaoLandeskoordinaten(x, y);
   x_Stao_CH = x;
   y_Stao_CH = y;
   std::string s = Projekttitel1 + "\r\nYear\tx-Koord\ty-Koord\tdT Stao [K]\r\n";
@@ -287,19 +315,19 @@ void ImportTempStao1Click() {
     return;
   }
   // The name is kept without its folder; the file chosen is read where it is.
-  const std::string staoAlt = StaoFile;
-  StaoFile = fs::path(datei).filename().string();
+  // A refused file does not become the project's site file.
   const bool gelesenAlt = StaoGelesen;
+  DatenfileFehler.clear();
   if (ReadLocationFile(datei)) {
+    StaoFile = fs::path(datei).filename().string();
     Reserve27 = true;
     if (Form1 != nullptr) Form1->EingabenAnzeigen();
     StaoGelesen = ReadLocationFile(datei);
     Message(" Input stao-file ");
   } else {
     // The project keeps the site file it had.
-    StaoFile = staoAlt;
     StaoGelesen = gelesenAlt;
-    Message(std::string(kKeineEingabe) + "\n" + datei);
+    Message(kKeineEingabe + std::string("\n") + datei + "\n" + Win1252ToUtf8(DatenfileFehler));
   }
 }
 

@@ -13,6 +13,7 @@
 #include "calc/TextIO.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
+#include "platform/Bild.h"
 #include "platform/Jpeg.h"
 #include "platform/Mail.h"
 #include "platform/Platform.h"
@@ -78,13 +79,13 @@ std::string Bereinigt(const std::string& s) {
   return r;
 }
 
+// A picture that cannot be read, or is too large, says so and gives nothing.
 QImage Bildladen(const std::string& datei) {
   QImage b;
-  const std::string ext = fs::path(datei).extension().string();
-  if (ext == ".jpg" || ext == ".JPG" || ext == ".jpeg" || ext == ".JPEG") {
-    if (!LoadJpeg(datei, b)) b = QImage();
-  } else {
-    b.load(QString::fromStdString(datei));
+  std::string grund;
+  if (!BildLesen(datei, b, grund)) {
+    Message(grund);
+    return QImage();
   }
   return b;
 }
@@ -266,6 +267,10 @@ void BildeinlesenClick() {
 void ClipboardEinlesenClick() {
   const QImage b = QApplication::clipboard()->image();
   if (b.isNull()) return;
+  if (const std::string zuGross = BildZuGross("Zwischenablage / clipboard", b.width(), b.height()); !zuGross.empty()) {
+    Message(zuGross);
+    return;
+  }
   BildZeigen(b);
   BildGeladen = true;
   BildIstBitmap = true;

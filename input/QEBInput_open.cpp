@@ -18,6 +18,7 @@
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
 #include "input/system2.h"
+#include "platform/Bild.h"
 #include "platform/Jpeg.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
@@ -195,10 +196,14 @@ void TForm1::ToolButtonOeffnenClick() {
   ProjektfeldGeladen = true;
 
   // 4. Plan, picture and logo beside the project; a picture that cannot be
-  // read is skipped and leaves the previous one.
+  // read, or is larger than a plan may be, is skipped with a message and
+  // leaves the previous one.
+  std::string grund;
   if (FileCanBeOpened(basis + ".map")) {
     QImage plan;
-    if (plan.load(QString::fromStdString(basis + ".map")) && plan.save(QStringLiteral("plan.qeb"), "BMP")) {
+    if (!BildLesen(basis + ".map", plan, grund)) {
+      Message(grund);
+    } else if (plan.save(QStringLiteral("plan.qeb"), "BMP")) {
       std::error_code ec;
       Planverzeichnis = std::filesystem::current_path(ec).string() + "/";
     }
@@ -207,8 +212,10 @@ void TForm1::ToolButtonOeffnenClick() {
     const std::string name = basis + (bitmap ? ".bmp" : ".jpg");
     if (!FileCanBeOpened(name)) continue;
     QImage bild;
-    const bool gelesen = bitmap ? bild.load(QString::fromStdString(name), "BMP") : LoadJpeg(name, bild);
-    if (!gelesen || bild.isNull()) continue;
+    if (!BildLesen(name, bild, grund, bitmap ? "BMP" : nullptr)) {
+      Message(grund);
+      continue;
+    }
     Projektbild = bild;
     BildGeladen = true;
     BildIstBitmap = bitmap;
@@ -216,10 +223,12 @@ void TForm1::ToolButtonOeffnenClick() {
   }
   if (FileCanBeOpened(Programmverzeichnis + "logo.jpg")) {
     QImage logo;
-    if (LoadJpeg(Programmverzeichnis + "logo.jpg", logo)) {
+    if (BildLesen(Programmverzeichnis + "logo.jpg", logo, grund)) {
       Logobild = QPixmap::fromImage(logo);
       LogoGeladen = true;
       Logo->show();
+    } else {
+      Message(grund);
     }
   }
 

@@ -1,5 +1,7 @@
 #include "platform/Jpeg.h"
 
+#include "platform/Bild.h"
+
 #include <QImage>
 #include <csetjmp>
 #include <cstdio>
@@ -47,6 +49,11 @@ bool LoadJpeg(const std::string& path, QImage& image) {
   jpeg_create_decompress(&cinfo);
   jpeg_stdio_src(&cinfo, file.f);
   jpeg_read_header(&cinfo, TRUE);
+  if (cinfo.image_width > static_cast<JDIMENSION>(kMaxBildSeite) ||
+      cinfo.image_height > static_cast<JDIMENSION>(kMaxBildSeite)) {
+    jpeg_destroy_decompress(&cinfo);
+    return false;
+  }
   cinfo.out_color_space = JCS_RGB;
   jpeg_start_decompress(&cinfo);
   const int w = static_cast<int>(cinfo.output_width);
@@ -63,6 +70,26 @@ bool LoadJpeg(const std::string& path, QImage& image) {
   jpeg_finish_decompress(&cinfo);
   jpeg_destroy_decompress(&cinfo);
   image = result.convertToFormat(QImage::Format_RGB32);
+  return true;
+}
+
+bool JpegGroesse(const std::string& path, int& width, int& height) {
+  File file{std::fopen(path.c_str(), "rb")};
+  if (file.f == nullptr) return false;
+  jpeg_decompress_struct cinfo{};
+  ErrorManager err{};
+  cinfo.err = jpeg_std_error(&err.pub);
+  err.pub.error_exit = OnError;
+  if (setjmp(err.jump) != 0) {
+    jpeg_destroy_decompress(&cinfo);
+    return false;
+  }
+  jpeg_create_decompress(&cinfo);
+  jpeg_stdio_src(&cinfo, file.f);
+  jpeg_read_header(&cinfo, TRUE);
+  width = static_cast<int>(cinfo.image_width);
+  height = static_cast<int>(cinfo.image_height);
+  jpeg_destroy_decompress(&cinfo);
   return true;
 }
 

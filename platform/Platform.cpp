@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -43,15 +44,32 @@ class DesktopInteraction : public Interaction {
     return ok ? S(r) : def;
   }
   std::string OpenFileName(const std::string& filter, const std::string& dir) override {
-    return S(QFileDialog::getOpenFileName(Parent(), QString(), Q(dir), Q(filter)));
+    QFileDialog dlg(Parent(), QString(), Q(dir));
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    dlg.setNameFilters(Q(DialogFilter(filter)).split(QStringLiteral(";;"), Qt::SkipEmptyParts));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+    return S(dlg.selectedFiles().front());
   }
   std::string OpenFileNameTitled(const std::string& title, const std::string& filter, const std::string& dir) override {
     return S(QFileDialog::getOpenFileName(Parent(), Q(title), Q(dir), Q(filter)));
   }
   std::string SaveFileName(const std::string& filter, const std::string& dir, const std::string& name) override {
-    QString start = Q(dir);
-    if (!name.empty()) start = start.isEmpty() ? Q(name) : start + QLatin1Char('/') + Q(name);
-    return S(QFileDialog::getSaveFileName(Parent(), QString(), start, Q(filter)));
+    QFileDialog dlg(Parent(), QString(), Q(dir));
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setFileMode(QFileDialog::AnyFile);
+    dlg.setNameFilters(Q(DialogFilter(filter)).split(QStringLiteral(";;"), Qt::SkipEmptyParts));
+    // A name typed without a suffix takes the suffix of the filter chosen
+    // (and the dialog asks before it replaces a file of that name).
+    const auto suffix = [&dlg](const QString& entry) { dlg.setDefaultSuffix(Q(FilterSuffix(S(entry))).mid(1)); };
+    suffix(dlg.selectedNameFilter());
+    QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, suffix);
+    if (!name.empty()) dlg.selectFile(Q(name));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+    QString file = dlg.selectedFiles().front();
+    const std::string add = FilterSuffix(S(dlg.selectedNameFilter()));
+    if (!add.empty() && QFileInfo(file).suffix().isEmpty()) file += Q(add);
+    return S(file);
   }
   bool PrintDialog() override {
     QPrinter printer;
@@ -93,6 +111,78 @@ class LinuxDesktop : public DesktopSettings {
 DesktopSettings* g_desktop = nullptr;
 
 }  // namespace
+
+namespace {
+std::string Trimmed(const std::string& s) {
+  const size_t a = s.find_first_not_of(' ');
+  if (a == std::string::npos) return {};
+  return s.substr(a, s.find_last_not_of(' ') - a + 1);
+}
+}  // namespace
+
+std::string DialogFilter(const std::string& filter) {
+  if (filter.find('|') == std::string::npos) return filter;
+  std::vector<std::string> teile;
+  size_t a = 0;
+  for (;;) {
+    const size_t e = filter.find('|', a);
+    teile.push_back(filter.substr(a, e == std::string::npos ? std::string::npos : e - a));
+    if (e == std::string::npos) break;
+    a = e + 1;
+  }
+  std::string r;
+  for (size_t i = 0; i < teile.size(); i += 2) {
+    std::string text = Trimmed(teile[i]);
+    const std::string muster = i + 1 < teile.size() ? teile[i + 1] : std::string("*");
+    // The text may repeat its patterns in brackets ("Stao - File (*.stao)"):
+    // the brackets the dialog shows are the patterns themselves.
+    const size_t klammer = text.rfind('(');
+    if (!text.empty() && text.back() == ')' && klammer != std::string::npos &&
+        text.find('*', klammer) != std::string::npos)
+      text = Trimmed(text.substr(0, klammer));
+    // Patterns written in capitals ("*.BMP") also take the lower-case names
+    // usual here, whatever the dialog's own case rule.
+    std::vector<std::string> alle;
+    size_t b = 0;
+    for (;;) {
+      const size_t e = muster.find(';', b);
+      const std::string m = Trimmed(muster.substr(b, e == std::string::npos ? std::string::npos : e - b));
+      if (!m.empty()) {
+        std::string klein = m;
+        for (char& c : klein)
+          if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        alle.push_back(m);
+        alle.push_back(klein);
+      }
+      if (e == std::string::npos) break;
+      b = e + 1;
+    }
+    std::string liste;
+    for (size_t k = 0; k < alle.size(); ++k) {
+      bool schon = false;
+      for (size_t j = 0; j < k; ++j) schon = schon || alle[j] == alle[k];
+      if (!schon) liste += (liste.empty() ? "" : " ") + alle[k];
+    }
+    if (liste.empty()) continue;
+    if (!r.empty()) r += ";;";
+    r += (text.empty() ? liste : text) + " (" + liste + ")";
+  }
+  return r;
+}
+
+std::string FilterSuffix(const std::string& entry) {
+  // The first pattern in the entry's last brackets, or the entry itself.
+  std::string muster = entry;
+  const size_t auf = entry.rfind('('), zu = entry.rfind(')');
+  if (auf != std::string::npos && zu != std::string::npos && zu > auf) muster = entry.substr(auf + 1, zu - auf - 1);
+  muster = Trimmed(muster);
+  const size_t ende = muster.find_first_of(" ;");
+  if (ende != std::string::npos) muster = muster.substr(0, ende);
+  if (muster.size() < 3 || muster.compare(0, 2, "*.") != 0) return {};
+  const std::string ext = muster.substr(2);
+  if (ext.find_first_of("*?[") != std::string::npos) return {};
+  return "." + ext;
+}
 
 Interaction& UI() { return g_ui != nullptr ? *g_ui : DesktopUI(); }
 Interaction* SetInteraction(Interaction* ui) {

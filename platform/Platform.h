@@ -52,6 +52,14 @@ class Interaction {
   virtual bool ShellOpen(const std::string& target) = 0;
 };
 
+// File dialog filters: the windows write them as "text|pattern|text|pattern"
+// (patterns separated by ";"); the desktop's dialogs take "text (pattern
+// pattern);;text (pattern)". A filter already in that form stays as it is.
+std::string DialogFilter(const std::string& filter);
+// The suffix a save adds when none is typed: ".ext" of the filter entry's
+// first pattern "*.ext"; empty for "*" or "*.*".
+std::string FilterSuffix(const std::string& entry);
+
 // The interaction in force. Defaults to the desktop's dialogs.
 Interaction& UI();
 // Installs another interaction (tests); returns the one it replaces. nullptr restores the desktop.

@@ -5,6 +5,8 @@
 //
 //   qeb_ui_bench [YEARS]   (default 10; offscreen platform unless one is set)
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -83,6 +85,12 @@ double Median(std::vector<double> v) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // The run's output and scratch files go into a folder of the benchmark's own.
+  QTemporaryDir arbeit;
+  if (!arbeit.isValid() || !QDir::setCurrent(arbeit.path())) {
+    std::fprintf(stderr, "qeb_ui_bench: no working folder\n");
+    return 1;
+  }
   const int years = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
   qeb::CreateApplicationWindows();
   qeb::ScriptedInteraction ui;  // a question would be a failure of the benchmark

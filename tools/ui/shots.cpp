@@ -1,6 +1,8 @@
 // Saves every window and every tab of the desktop program to PNG, offscreen,
 // so the windows can be looked at without a desktop:
 //   QT_QPA_PLATFORM=offscreen shots OUTDIR [LETTER]   (LETTER: D, E, F, I or S)
+// The windows work in a temporary folder of their own: the plan, overlay,
+// scratch input and output files they write never land where the tool is started.
 #include <QAction>
 #include <QApplication>
 #include <QRadioButton>
@@ -9,6 +11,7 @@
 #include <QPainter>
 #include <QDir>
 #include <QScrollArea>
+#include <QTemporaryDir>
 #include <QTabWidget>
 #include <QWidget>
 #include <cmath>
@@ -28,8 +31,13 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
+  const QString dir = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots")).absolutePath();
   QDir().mkpath(dir);
+  QTemporaryDir arbeit;
+  if (!arbeit.isValid() || !QDir::setCurrent(arbeit.path())) {
+    std::fprintf(stderr, "shots: no working folder\n");
+    return 1;
+  }
   qeb::CreateApplicationWindows();
   if (argc > 2) qeb::SetLanguage(argv[2]);
   int n = 0;

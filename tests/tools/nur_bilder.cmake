@@ -1,0 +1,20 @@
+cmake_minimum_required(VERSION 3.20)
+# Runs the pictures tool in a fresh folder and fails when it leaves anything
+# there besides its folder of pictures (plan, overlay, scratch input or output
+# files of the windows).
+file(REMOVE_RECURSE ${DIR})
+file(MAKE_DIRECTORY ${DIR})
+execute_process(COMMAND ${PROG} bilder WORKING_DIRECTORY ${DIR} RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the pictures tool failed: ${rc}")
+endif()
+file(GLOB pngs ${DIR}/bilder/*.png)
+list(LENGTH pngs n)
+if(n LESS 20)
+  message(FATAL_ERROR "only ${n} pictures")
+endif()
+file(GLOB da RELATIVE ${DIR} ${DIR}/*)
+if(NOT da STREQUAL "bilder")
+  message(FATAL_ERROR "written where the tool was started: ${da}")
+endif()
+file(REMOVE_RECURSE ${DIR})
