@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "calc/QEBMOD.h"
+#include "calc/QEBMOD_file.h"
 #include "calc/QEBMOD_run.h"
 #include "calc/TextIO.h"
 #include "input/QEBInput_project.h"
@@ -236,6 +237,14 @@ void TFeld::FeldPruefen() {
   Zaehler = std::clamp(Zaehler, 0, kMaxSonden);
 }
 
+std::string MassstabFehler(double massstab) {
+  std::string grund = RangeReason("Multiplikator", massstab);
+  if (grund.empty() && !(massstab > 0.0)) grund = "nicht positiv / not positive";
+  if (grund.empty()) return grund;
+  return " Massstab / scale " + FormatRangeNumber(massstab) + " m/Pixel: " + grund +
+         "; nicht uebernommen / not taken ";
+}
+
 int TFeld::Px(double m) const {
   const double p = std::round(m / Multiplikator);
   if (!std::isfinite(p)) return 0;
@@ -452,9 +461,19 @@ void TFeld::FormMouseDown(Qt::MouseButton Button, Qt::MouseButtons, int X, int Y
       Solldistanz = ValReal(EDistanz->text(), Fehlercode);
       // The same point twice measures nothing: the scale stays.
       if (Solldistanz > 0.0 && Messdistanz > 0.0) {
-        Skalierfaktor = Solldistanz / Messdistanz;
-        Multiplikator *= Skalierfaktor;
-        FeldPruefen();
+        // A scale the module cannot keep would collapse the field to a pixel
+        // and make the project neither savable nor computable: refused.
+        const double neu = Multiplikator * (Solldistanz / Messdistanz);
+        const std::string fehler = MassstabFehler(neu);
+        if (fehler.empty()) {
+          Skalierfaktor = Solldistanz / Messdistanz;
+          Multiplikator = neu;
+          FeldPruefen();
+        } else {
+          p.end();
+          Message(fehler);
+          p.begin(&Zeichenflaeche->Bild);
+        }
       }
     } else {
       Messmodus = false;

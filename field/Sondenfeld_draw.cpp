@@ -20,6 +20,7 @@
 #include "calc/QEBMOD_run.h"
 #include "calc/TextIO.h"
 #include "field/Sondenfeld.h"
+#include "input/QEBInput_catalog.h"
 #include "input/QEBInput_dokumente.h"
 #include "platform/Platform.h"
 #include "results/gfunc_fit.h"
@@ -437,6 +438,41 @@ void TFeld::Button15Click() {
 
 // ---------------- hand-over to the project ----------------
 
+bool FeldUebergeben() {
+  bool ok = true;
+  FeldZaehlen();
+  gfuntyp = Sondenauswahl = 43;
+  // A field of neighbours only has no g-function of its own: the
+  // project's values stay as they were.
+  if (Sondengrafik && HatEigeneSonde()) {
+    try {
+      FeldGWerte();
+    } catch (const CalcError& err) {
+      Message(err.what());
+      ok = false;
+    }
+  }
+  if (Form1 != nullptr) {
+    Form1->EingabenAnzeigen();
+    for (QWidget* w : std::initializer_list<QWidget*>{Form1->ESondenabstand, Form1->TSondenabstand, Form1->TBHeff,
+                                                      Form1->EBH, Form1->TBHgfunction, Form1->EBHgfunction,
+                                                      Form1->Tg_Sondenabstand, Form1->Eg_Sondenabstand})
+      w->hide();
+    Form1->TFlag4->show();
+    Form1->ESondengrafik->show();
+    Form1->ZoomSondenfeld1->setVisible(true);
+  }
+  return ok;
+}
+
+bool FeldInKraftSetzen() {
+  Zaehler = std::clamp(Zaehler, 0, kMaxSonden);
+  if (Zaehler < 1) return true;
+  // As opening the editor does: the field is drawn and has a g-function.
+  Sondengrafik = gfunction = true;
+  return FeldUebergeben();
+}
+
 void TFeld::Button1Click() {
   FeldPruefen();
   for (QWidget* w : std::initializer_list<QWidget*>{Year_of_graph, EYear_Grafik, Blend, Blend1, Stao, Button60, Button61})
@@ -444,7 +480,12 @@ void TFeld::Button1Click() {
   hide();
   std::error_code ec;
   for (const char* f : {"blend1.map", "blend2.map", "blend3.map"}) std::filesystem::remove(f, ec);
-  if (Zaehler < 1) {
+  if (Zaehler < 1 && Sondenauswahl >= 2 && Sondenauswahl <= catalog::kGPresets) {
+    // Nothing was drawn over a preset layout: the preset and its count stay
+    // the project's field.
+    Sondengrafik = false;
+    if (Form1 != nullptr) Form1->EingabenAnzeigen();
+  } else if (Zaehler < 1) {
     gfuntyp = Sondenauswahl = 1;
     Sondengrafik = false;
     if (Form1 != nullptr) {
@@ -454,27 +495,7 @@ void TFeld::Button1Click() {
     AnzahlSonden = 1;
     if (Form1 != nullptr) Form1->EingabenAnzeigen();
   } else {
-    FeldZaehlen();
-    gfuntyp = Sondenauswahl = 43;
-    // A field of neighbours only has no g-function of its own: the
-    // project's values stay as they were.
-    if (Sondengrafik && HatEigeneSonde()) {
-      try {
-        FeldGWerte();
-      } catch (const CalcError& err) {
-        Message(err.what());
-      }
-    }
-    if (Form1 != nullptr) {
-      Form1->EingabenAnzeigen();
-      for (QWidget* w : std::initializer_list<QWidget*>{Form1->ESondenabstand, Form1->TSondenabstand, Form1->TBHeff,
-                                                        Form1->EBH, Form1->TBHgfunction, Form1->EBHgfunction,
-                                                        Form1->Tg_Sondenabstand, Form1->Eg_Sondenabstand})
-        w->hide();
-      Form1->TFlag4->show();
-      Form1->ESondengrafik->show();
-      Form1->ZoomSondenfeld1->setVisible(true);
-    }
+    FeldUebergeben();
   }
   if (!ProjektbildGeladen && FeldKopieErstellt && Form1 != nullptr) ClipboardEinlesenClick();
 }

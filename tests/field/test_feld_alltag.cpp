@@ -1,0 +1,294 @@
+// The field on its plan as an engineer uses it: every button of the editor
+// within reach, the colour map and the site export from the loads of the
+// project on screen, an imported field that the run takes, the g-values of a
+// field of neighbours and of a preset, a scale that cannot be kept, and the
+// spacing correction of the field's g-function.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "calc/ErdsondenModel.h"
+#include "calc/QEBMOD.h"
+#include "calc/QEBMOD_data.h"
+#include "calc/QEBMOD_plant.h"
+#include "calc/QEBMOD_run.h"
+#include "calc/TextIO.h"
+#include "field/Farbkarte.h"
+#include "field/Sondenfeld.h"
+#include "input/QEBInput.h"
+#include "input/QEBInput_project.h"
+#include "platform/Platform.h"
+#include "results/Grafik.h"
+#include "results/gfunc.h"
+#include "results/gfunc_fit.h"
+#include "tests/support/ui_project.h"
+
+namespace qeb {
+namespace {
+
+namespace fs = std::filesystem;
+
+void Maus(QEvent::Type t, int x, int y, Qt::MouseButton b, Qt::MouseButtons gehalten) {
+  QWidget* w = Feld->Zeichenflaeche;
+  QMouseEvent e(t, QPointF(x, y), w->mapToGlobal(QPointF(x, y)), b, gehalten, Qt::NoModifier);
+  QApplication::sendEvent(w, &e);
+}
+void Klick(int x, int y) {
+  Maus(QEvent::MouseButtonPress, x, y, Qt::LeftButton, Qt::LeftButton);
+  Maus(QEvent::MouseButtonRelease, x, y, Qt::LeftButton, Qt::NoButton);
+}
+void Tippen(QLineEdit* e, const char* text) {
+  e->setFocus();
+  e->selectAll();
+  QTest::keyClicks(e, QString::fromUtf8(text));
+  QTest::keyClick(e, Qt::Key_Tab);
+}
+void Waehle(QComboBox* c, int i) {
+  c->setCurrentIndex(i);
+  emit c->activated(i);
+}
+
+// The annual energy of the project's loads as its inputs give them: each
+// month's days run the given hours a day at the design extraction (at the
+// injection power when the month's hours are negative); the last days of
+// February run all day at the February peak.
+double JahresenergieAusDenLasten() {
+  double E = 0;
+  for (int m = 1; m <= 12; ++m) {
+    const int tage = DaysOfMonth(m);
+    const int stunden = std::min(std::abs(Laufzeit[m]), 24);
+    const double leistung = Laufzeit[m] < 0 ? -Einspeisung : Auslegungsentzug;
+    const int spitze = m == 2 ? std::clamp(DauerLastSpitze, 0, tage) : 0;
+    E += (tage - spitze) * stunden * leistung + spitze * 24.0 * QSpitzeFeb;
+  }
+  return E;
+}
+
+class FeldAlltag : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    NeuesProjektInDenFenstern();
+    dir = (fs::current_path() / ("alltag_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
+              .string();
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    for (const char* f : {"plan.qeb", "temp.bmp", "blend1.map", "blend2.map", "blend3.map"}) fs::remove(f, ec);
+    Hauptlauf = true;
+    Projektdateiname.clear();
+    GespeichertUnter.clear();
+    Tippen(Form1->ELastyear, "1");
+    Tippen(Form1->ESondenlaenge, "100.0");
+    FeldeditorInitialisieren();
+    ProjektfeldGeladen = false;
+    mitPlan = false;
+    Planverzeichnis.clear();
+    Posx = Posy = 0;
+    Zaehler = 0;
+    for (int i = 1; i <= kMaxSonden; ++i) {
+      SondeX[i] = SondeY[i] = Sondenbelastung[i] = 0;
+      Nachbarsonde[i] = false;
+    }
+    Sondengrafik = false;
+    x_Stao = y_Stao = x_Ref = y_Ref = 0;
+    Multiplikator = kStandardMassstab;
+  }
+  void TearDown() override {
+    Feld->hide();
+    if (Form5 != nullptr) Form5->hide();
+    for (const char* f : {"plan.qeb", "temp.bmp", "blend1.map", "blend2.map", "blend3.map"}) fs::remove(f, ec);
+  }
+  // Twelve boreholes in three rows of four, 6 m apart, with (15 m, 9 m) in
+  // the middle of the field.
+  void ZwoelfSondenKlicken() {
+    for (int r = 0; r < 3; ++r)
+      for (int c = 0; c < 4; ++c) Klick(RoundToInt((6.0 + 6.0 * c) / Multiplikator), RoundToInt((3.0 + 6.0 * r) / Multiplikator));
+    ASSERT_EQ(Zaehler, 12);
+  }
+  double Lauf() {
+    if (!Leistung && !Lasteinlesen) ui.AnswerAsk(kNein);
+    EXPECT_TRUE(Form1->Button14Click()) << ::testing::PrintToString(ui.Texts("message"));
+    return TSinkMin;
+  }
+  std::string dir;
+  std::error_code ec;
+  ScriptedInteraction ui;
+};
+
+// The map of a project opened from its file, with no run since and a run
+// of another project before, shows the change its own loads give.
+TEST_F(FeldAlltag, MapOfAnOpenedProjectUsesItsOwnLoads) {
+  QImage plan(900, 700, QImage::Format_RGB32);
+  plan.fill(QColor(200, 200, 190));
+  QApplication::clipboard()->setImage(plan);
+  Form1->Sondenfeld1->trigger();
+  ASSERT_TRUE(Feld->Clip->isVisible());
+  Feld->Clip->click();
+  Feld->Button6->click();
+  ZwoelfSondenKlicken();
+  Feld->Button1->click();
+  const std::string projekt = dir + "/zwoelf.txt";
+  ui.AnswerInput("Zwoelf Sonden");
+  ui.AnswerInput("Variante A");
+  ui.AnswerFile(projekt);
+  ASSERT_TRUE(Form1->ToolButtonSpeichernClick());
+  ASSERT_TRUE(fs::exists(dir + "/zwoelf.map"));
+  // What a calculation of another project left behind.
+  QHeizSumme = 1234.0;
+  QKuehlSumme = -100.0;
+  FeldeditorInitialisieren();
+  mitPlan = false;
+  ui.AnswerFile(projekt);
+  Form1->ToolButtonOeffnen->click();
+  ASSERT_EQ(Zaehler, 12);
+  Form1->Sondenfeld1->trigger();
+  ASSERT_TRUE(Feld->Farb0->isVisible());
+  Feld->Farb0->click();
+  ASSERT_TRUE(Ueberblendung);
+  ASSERT_FALSE(Lastprofil2);
+  ASSERT_FALSE(Durchschnittsentzug);
+  ASSERT_FALSE(Lasteinlesen);
+  const double E = JahresenergieAusDenLasten();
+  ASSERT_GT(E, 0.0);
+  const double q = E / 8.76 / Sondenlaenge / 12;
+  // The field's centre, on the canvas and on the map.
+  const int X = RoundToInt(15.0 / Multiplikator), Y = RoundToInt(9.0 / Multiplikator);
+  const double A = GFunctionValue(JahrGrafik), B = std::log(0.0005 * Sondenlaenge);
+  double S = 0;
+  for (int i = 1; i <= 12; ++i) {
+    const double d = std::hypot(X * Multiplikator - SondeX[i], Y * Multiplikator - SondeY[i]);
+    S += std::max(d > 0 ? A + B - std::log(d) : 0.0, 0.0);
+  }
+  const double dT = q * S / 3.14 / 2 / lambdaErd + StaoTemperaturaenderung;
+  EXPECT_GT(dT, 0.1);
+  EXPECT_EQ(PlanBild.pixel(X - Posx, Y - Posy), FarbeAusWert(dT / 7.0, 7.0, q, true)) << dT;
+
+  // The site export of the same project writes the same loads' change.
+  Feld->Stao->click();
+  Klick(X, Y);
+  const std::string stao = dir + "/feld.stao";
+  ui.AnswerFile(stao);
+  Form1->ExportTempStao1->trigger();
+  std::ifstream in(stao, std::ios::binary);
+  std::string zeile;
+  for (int k = 0; k <= 52 && std::getline(in, zeile); ++k) {
+  }
+  EXPECT_NE(zeile.find("\t" + FormatFixed(dT - StaoTemperaturaenderung, 4, 2)), std::string::npos) << zeile;
+}
+
+// An imported field is the project's field at once: the run after the
+// import is the run after opening the editor and leaving it with "Ende".
+TEST_F(FeldAlltag, ImportedBoreholesAreCalculatedAsAfterEnde) {
+  const std::string datei = dir + "/sonden.qeb";
+  {
+    std::ofstream f(datei, std::ios::binary);
+    f << "Datei mit Standorten der Erdwaermesonden, 28.0 Version des Ausgabefiles, Programm QEB\r\n\r\n"
+      << "Feld\r\n\r\n\r\n\r\n\r\n0.000\t0.000\tNullpunkt:\r\n\r\n"
+      << "Nr\tx-Koord\ty-Koord\tNachbarsonde (1=Ja)\tSondenbelastung\r\n";
+    for (int k = 0; k < 12; ++k)
+      f << k + 1 << "\t" << 6.0 + 6.0 * (k % 4) << "\t" << 3.0 + 6.0 * (k / 4) << "\t0\t0.000\r\n";
+  }
+  Tippen(Form1->ESondenlaenge, "150.0");
+  ui.AnswerFile(datei);
+  Form1->ImportSonden1->trigger();
+  ASSERT_EQ(ui.Count("message", " Daten eingelesen / input done "), 1);
+  EXPECT_EQ(AnzahlSonden, 12);
+  EXPECT_EQ(gfuntyp, 43);
+  EXPECT_TRUE(Sondengrafik);
+  const double gNachImport = g3;
+  const double nachImport = Lauf();
+  Form1->Sondenfeld1->trigger();
+  Feld->Button1->click();
+  EXPECT_DOUBLE_EQ(g3, gNachImport);
+  EXPECT_EQ(AnzahlSonden, 12);
+  EXPECT_DOUBLE_EQ(Lauf(), nachImport);
+  EXPECT_GT(nachImport, -30.0);
+}
+
+// A field of neighbours only keeps g-values of a borehole when the
+// g-function window computes the field.
+TEST_F(FeldAlltag, NeighboursOnlyKeepTheSingleBoreholeValues) {
+  Form1->Sondenfeld1->trigger();
+  Feld->Nachbar->click();
+  Klick(200, 200);
+  Klick(400, 200);
+  ASSERT_TRUE(Nachbarsonde[1] && Nachbarsonde[2]);
+  Feld->Button1->click();
+  Form1->Button8->click();
+  EXPECT_DOUBLE_EQ(g1, 4.82);
+  EXPECT_DOUBLE_EQ(g3, 6.29);
+  EXPECT_DOUBLE_EQ(g5, 6.6);
+  EXPECT_EQ(Form1->Eg5->text().toDouble(), 6.6);
+}
+
+// "Ende" without a drawn field keeps a preset layout and its count.
+TEST_F(FeldAlltag, EndeWithoutDrawingKeepsThePreset) {
+  Waehle(Form1->CWahlgfunction, 14);  // 2 x 2 boreholes, B/H = 0.05
+  Tippen(Form1->EAnzahlSonden, "4");
+  Form1->EingabenUebernehmen();
+  const double g5Vorgabe = g5;
+  ASSERT_GT(g5Vorgabe, 6.6);
+  Form1->Sondenfeld1->trigger();
+  Feld->Button1->click();
+  EXPECT_EQ(gfuntyp, 14);
+  EXPECT_EQ(Form1->CWahlgfunction->currentIndex(), 14);
+  EXPECT_EQ(AnzahlSonden, 4);
+  EXPECT_EQ(g5, g5Vorgabe);
+}
+
+// A measured scale the module cannot keep is refused; the field stays.
+TEST_F(FeldAlltag, AnAbsurdScaleIsRefused) {
+  Form1->Sondenfeld1->trigger();
+  Klick(200, 100);
+  Feld->Messen->click();
+  Tippen(Feld->EDistanz, "1e308");
+  Klick(100, 300);
+  Klick(200, 300);
+  EXPECT_EQ(ui.Texts("message").size(), 1u);
+  EXPECT_DOUBLE_EQ(Multiplikator, kStandardMassstab);
+  EXPECT_DOUBLE_EQ(SondeX[1], 10.0);
+  Klick(300, 300);  // the measurement ends as usual
+  EXPECT_FALSE(Messmodus);
+  // A sensible one is still taken.
+  Feld->Messen->click();
+  Tippen(Feld->EDistanz, "10");
+  Klick(100, 300);
+  Klick(200, 300);
+  EXPECT_DOUBLE_EQ(Multiplikator, 0.1);
+}
+
+// The field's g-function at a wider spacing than its values belong to lies
+// below the one at their own spacing: the correction shrinks the field's
+// excess, it never makes it grow.
+TEST_F(FeldAlltag, AWiderSpacingLowersTheFieldsGFunction) {
+  Tippen(Form1->ESondenabstand, "5.0");
+  Waehle(Form1->CWahlgfunction, 1);  // a single borehole
+  Form1->Button8->click();
+  const std::vector<double> einzeln = GfuncTabelle;
+  Form5->hide();
+  Waehle(Form1->CWahlgfunction, 14);  // 2 x 2 boreholes at B/H = 0.05: 5 m
+  Form1->Button8->click();
+  ASSERT_TRUE(ui.Texts("message").empty());
+  const std::vector<double> eigen = GfuncTabelle;
+  Form5->hide();
+  Tippen(Form1->ESondenabstand, "10.0");
+  Form1->Button8->click();
+  EXPECT_TRUE(ui.Texts("message").empty()) << ::testing::PrintToString(ui.Texts("message"));
+  for (int i = 1; i <= 500; ++i) {
+    EXPECT_LE(GfuncTabelle[i], eigen[i] + 1e-9) << i;
+    EXPECT_GE(GfuncTabelle[i], einzeln[i] - 1e-9) << i;
+  }
+  EXPECT_LT(GfuncTabelle[500], eigen[500]);
+}
+
+}  // namespace
+}  // namespace qeb
