@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "calc/QEBMOD.h"
 #include "calc/QEBMOD_file.h"
@@ -141,6 +142,21 @@ void FeldZeichenflaeche::mouseReleaseEvent(QMouseEvent* e) {
 
 // ---------------- the window ----------------
 
+namespace {
+// Calls its routine when the watched control loses the focus.
+class Verlassen : public QObject {
+ public:
+  Verlassen(QObject* eltern, std::function<void()> f) : QObject(eltern), f_(std::move(f)) {}
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::FocusOut) f_();
+    return false;
+  }
+
+ private:
+  std::function<void()> f_;
+};
+}  // namespace
+
 #define QEB_WINDOW TFeld
 #define QEB_TABLE_FILE "field/Sondenfeld_controls.inc"
 #include "widgets/WindowTables.inc"
@@ -212,6 +228,9 @@ TFeld::TFeld(QWidget* parent) : QWidget(parent) {
   connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
   connect(CheckBox2, &QCheckBox::toggled, this, [this] { ClipClick(); });
   connect(ScrollBar1, &QScrollBar::valueChanged, this, [this] { Scroll(); });
+  // Leaving the scroll bar redraws the field over the stretched plan.
+  ScrollBar1->setFocusPolicy(Qt::StrongFocus);
+  ScrollBar1->installEventFilter(new Verlassen(ScrollBar1, [this] { Button19Click(); }));
   connect(EYear_Grafik, &QLineEdit::returnPressed, this, [this] { EYear_GrafikKeyPress(13); });
 }
 
@@ -318,7 +337,10 @@ void TFeld::FormMouseDown(Qt::MouseButton Button, Qt::MouseButtons, int X, int Y
   }
   bool startklick = false;
   if (Button == Qt::MiddleButton && Zaehler == 0 && !Messmodus) {
+    // The quick start redraws the whole canvas: this click's painter waits.
+    p.end();
     Schnellstarten();
+    p.begin(&Zeichenflaeche->Bild);
     startklick = true;
   }
   if (Isohypse1Eingabe || Isohypse2Eingabe) {

@@ -299,6 +299,13 @@ void TFeld::Button4Click() {
     if (mitPlan)
       for (QWidget* w : std::initializer_list<QWidget*>{Farb0, Farb4, Farb5, Farb6, Farb7, Farb8, Farb9, Plan, Nachbar})
         w->show();
+    // The plan's own commands (brightness, reload) and the result view
+    // belong to a plan; the screen copy is always at hand, as the copy for
+    // the project picture while a map is shown.
+    if (mitPlan)
+      for (QWidget* w : std::initializer_list<QWidget*>{Farb, Farb2, Button7, Button15}) w->show();
+    Scre->setVisible(!Ueberblendung);
+    Copy0->setVisible(Ueberblendung);
   }
   if (GW_zeigen) {
     Wasser1->show();
@@ -389,6 +396,15 @@ void TFeld::Rastertaste(int weite, bool schritt, bool kompakt, int marker, int t
     b->setVisible(b == anzeige);
   Button2Click();
   Button3Click();
+  // The whole view comes back at the new grid: the plan fixed and reloaded
+  // (which redraws the field), or the full redraw with the reference and
+  // site points, the contour lines and the heading; the result view on top.
+  if (mitPlan && PlanAktiv) {
+    Button6Click();
+  } else {
+    Gitter();
+  }
+  if (Ergebnisanzeige) Auswertungsbild();
 }
 
 void TFeld::Button16Click() { Rastertaste(10, !Schrittgitter, false, 6, 7, nullptr); }

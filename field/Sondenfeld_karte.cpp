@@ -127,11 +127,20 @@ void TFeld::Farb3Click() {
   PlanBild = bild;
   Gitter();
   QApplication::restoreOverrideCursor();
+  // With a map on screen the copy is the one for the project picture.
+  if (SteuerelementeSichtbar) {
+    Scre->hide();
+    Copy0->show();
+  }
 }
 
 void TFeld::PlanClick() {
   JahrUebernehmen();
   Ueberblendung = false;
+  if (SteuerelementeSichtbar) {
+    Copy0->hide();
+    Scre->show();
+  }
   Stao->show();
   Year_of_graph->show();
   // The plain plan again, not the map.

@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "calc/TextIO.h"
 #include "input/QEBInput.h"
 #include "platform/Jpeg.h"
 
@@ -42,6 +43,8 @@ void TBildfenster::showEvent(QShowEvent* e) {
     Bild->setPixmap(QPixmap::fromImage(img));
   } else {
     Bild->setPixmap(QPixmap());
+    // An empty window would leave the user guessing: it names the file.
+    Bild->setText(QStringLiteral("Bild fehlt / picture missing:\n") + QString::fromStdString(Win1252ToUtf8(pfad)));
   }
 }
 
