@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <cmath>
 #include <filesystem>
@@ -25,6 +26,7 @@
 #include "calc/TextIO.h"
 #include "field/Farbkarte.h"
 #include "field/Sondenfeld.h"
+#include "input/Bildfenster.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
 #include "platform/Platform.h"
@@ -90,7 +92,7 @@ class FeldAlltag : public ::testing::Test {
     Tippen(Form1->ESondenlaenge, "100.0");
     FeldeditorInitialisieren();
     ProjektfeldGeladen = false;
-    mitPlan = false;
+    mitPlan = Ueberblendung = false;
     Planverzeichnis.clear();
     Posx = Posy = 0;
     Zaehler = 0;
@@ -288,6 +290,136 @@ TEST_F(FeldAlltag, AWiderSpacingLowersTheFieldsGFunction) {
     EXPECT_GE(GfuncTabelle[i], einzeln[i] - 1e-9) << i;
   }
   EXPECT_LT(GfuncTabelle[500], eigen[500]);
+}
+
+// Every command the Parts offer with a plan is on the panel and does its
+// work when clicked: brightness, reload, result view, both copies.
+TEST_F(FeldAlltag, PlanButtonsAndCopiesAreThereToBeClicked) {
+  QImage plan(600, 400, QImage::Format_RGB32);
+  plan.fill(QColor(100, 120, 140));
+  QApplication::clipboard()->setImage(plan);
+  Form1->Sondenfeld1->trigger();
+  ASSERT_TRUE(Feld->Scre->isVisible() && Feld->Scre->isEnabled());
+  QApplication::clipboard()->clear();
+  Feld->Scre->click();
+  EXPECT_EQ(QApplication::clipboard()->image().size(), Feld->size());
+  QApplication::clipboard()->setImage(plan);
+  Feld->Clip->click();
+  Feld->Button6->click();
+  for (QPushButton* b : {Feld->Farb, Feld->Farb2, Feld->Button7, Feld->Button15, Feld->Plankl, Feld->Plangr})
+    EXPECT_TRUE(b->isVisible() && b->isEnabled()) << b->objectName().toStdString();
+  Feld->Farb->click();
+  EXPECT_EQ(Helligkeit, 5);
+  EXPECT_EQ(QColor(PlanBild.pixel(10, 10)), QColor(105, 125, 145));
+  Feld->Farb2->click();
+  EXPECT_EQ(Helligkeit, 0);
+  PlanBild = QImage();
+  Feld->Button7->click();  // "aktuell": the fixed plan again
+  EXPECT_EQ(QColor(PlanBild.pixel(10, 10)), QColor(100, 120, 140));
+  Klick(200, 100);
+  Feld->Button15->click();
+  EXPECT_TRUE(Ergebnisanzeige);
+  Feld->Button15->click();
+  EXPECT_FALSE(Ergebnisanzeige);
+  // With the map on screen the copy is the one for the project picture.
+  FeldKopieErstellt = false;
+  Feld->Farb0->click();
+  ASSERT_TRUE(Ueberblendung);
+  EXPECT_TRUE(Feld->Scre->isHidden());
+  ASSERT_TRUE(Feld->Copy0->isVisible() && Feld->Copy0->isEnabled());
+  Feld->Copy0->click();
+  EXPECT_TRUE(FeldKopieErstellt);
+  Feld->Plan->click();
+  EXPECT_TRUE(Feld->Scre->isVisible());
+  FeldKopieErstellt = false;
+}
+
+int Malerwarnungen = 0;
+void Zaehlen(QtMsgType, const QMessageLogContext&, const QString& m) {
+  if (m.contains(QStringLiteral("QPainter"))) ++Malerwarnungen;
+}
+
+// The quick start draws the plan at once, with no painter in the way.
+TEST_F(FeldAlltag, QuickStartShowsThePlanAtOnce) {
+  QImage plan(600, 400, QImage::Format_RGB32);
+  plan.fill(QColor(100, 120, 140));
+  QApplication::clipboard()->setImage(plan);
+  Form1->Sondenfeld1->trigger();
+  Malerwarnungen = 0;
+  const QtMessageHandler vorher = qInstallMessageHandler(Zaehlen);
+  Maus(QEvent::MouseButtonPress, 300, 300, Qt::MiddleButton, Qt::MiddleButton);
+  qInstallMessageHandler(vorher);
+  EXPECT_EQ(Malerwarnungen, 0);
+  EXPECT_TRUE(Schnellstart);
+  // Between the metre lines the canvas shows the plan before the button is up.
+  EXPECT_EQ(QColor(Feld->Zeichenflaeche->Bild.pixel(15, 15)), QColor(100, 120, 140));
+  Maus(QEvent::MouseButtonRelease, 300, 300, Qt::MiddleButton, Qt::NoButton);
+}
+
+// The grid buttons give back the whole view: reference point, heading and
+// a plan under work fixed; leaving the stretch bar redraws.
+TEST_F(FeldAlltag, GridButtonsAndTheStretchBarRedrawTheWholeView) {
+  Form1->Sondenfeld1->trigger();
+  Klick(200, 200);
+  x_Ref = 20.0, y_Ref = 15.0;  // a reference point at (400, 300) px
+  Feld->Button13->click();
+  EXPECT_EQ(QColor(Feld->Zeichenflaeche->Bild.pixel(400, 300)), QColor(128, 0, 128));
+  QImage plan(600, 400, QImage::Format_RGB32);
+  plan.fill(QColor(100, 120, 140));
+  QApplication::clipboard()->setImage(plan);
+  Feld->Clip->click();
+  ASSERT_TRUE(PlanVerschieben);
+  ASSERT_FALSE(Feld->ScrollBar1->isHidden());
+  Feld->Zeichenflaeche->Bild.setPixel(400, 300, qRgb(1, 2, 3));
+  QFocusEvent weg(QEvent::FocusOut);
+  QApplication::sendEvent(Feld->ScrollBar1, &weg);
+  EXPECT_EQ(QColor(Feld->Zeichenflaeche->Bild.pixel(400, 300)), QColor(128, 0, 128));
+  Feld->Button14->click();
+  EXPECT_FALSE(PlanVerschieben);
+  EXPECT_TRUE(Feld->ScrollBar1->isHidden());
+  EXPECT_EQ(QColor(Feld->Zeichenflaeche->Bild.pixel(400, 300)), QColor(128, 0, 128));
+  EXPECT_EQ(QColor(Feld->Zeichenflaeche->Bild.pixel(570, 370)), QColor(100, 120, 140));
+}
+
+// A map button without an own borehole says why and leaves the plan shown.
+TEST_F(FeldAlltag, AMapWithoutOwnBoreholeSaysSo) {
+  QImage plan(600, 400, QImage::Format_RGB32);
+  plan.fill(QColor(100, 120, 140));
+  QApplication::clipboard()->setImage(plan);
+  Form1->Sondenfeld1->trigger();
+  Feld->Clip->click();
+  Feld->Button6->click();
+  Feld->Nachbar->click();
+  Klick(200, 200);
+  Feld->Farb0->click();
+  EXPECT_EQ(ui.Texts("message").size(), 1u);
+  EXPECT_FALSE(Ueberblendung);
+  EXPECT_FALSE(fs::exists("blend2.map"));
+}
+
+// g-values that cannot be fitted are reported once per showing.
+TEST_F(FeldAlltag, AnUnfittableGFunctionIsReportedOnce) {
+  Waehle(Form1->CWahlgfunction, 43);  // own values
+  Tippen(Form1->ESondenabstand, "5.0");
+  Tippen(Form1->Eg_Sondenabstand, "10.0");
+  Tippen(Form1->Eg3, "6.0");
+  Tippen(Form1->Eg5, "7.0");
+  Form1->Button8->click();
+  QApplication::processEvents();
+  Form5->activateWindow();
+  QApplication::processEvents();
+  EXPECT_EQ(ui.Texts("message").size(), 1u) << ::testing::PrintToString(ui.Texts("message"));
+}
+
+// The map pictures of the "Karten" menu name the file they miss.
+TEST_F(FeldAlltag, AMissingMapPictureIsNamed) {
+  const std::string vorher = Programmverzeichnis;
+  Programmverzeichnis = dir + "/";
+  Form1->WrmeflussNAGRANTB99081->trigger();
+  const QString text = Waermefluss_NAGRA_NTB_99_08->Bild->text();
+  Waermefluss_NAGRA_NTB_99_08->hide();
+  Programmverzeichnis = vorher;
+  EXPECT_TRUE(text.contains(QString::fromStdString(dir + "/" + Waermefluss_NAGRA_NTB_99_08->Datei))) << text.toStdString();
 }
 
 }  // namespace
