@@ -166,6 +166,11 @@ void TFeld::Button6Click() {
     Planverzeichnis = AktuellesVerzeichnis();
   }
   Hinweis->hide();
+  // A fixed plan can be brightened, reloaded and mapped.
+  if (mitPlan && SteuerelementeSichtbar)
+    for (QWidget* w : std::initializer_list<QWidget*>{Farb, Farb2, Button7, Button15, Farb0, Farb4, Farb5, Farb6,
+                                                      Farb7, Farb8, Farb9, Plan})
+      w->show();
   Gitter();
   Button7Click();
 }

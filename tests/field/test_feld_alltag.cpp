@@ -301,7 +301,8 @@ TEST_F(FeldAlltag, PlanButtonsAndCopiesAreThereToBeClicked) {
   QImage plan(600, 400, QImage::Format_RGB32);
   plan.fill(QColor(100, 120, 140));
   QApplication::clipboard()->setImage(plan);
-  Form1->Sondenfeld1->trigger();
+  Form1->Sondenfeld2->click();  // the probe tab's own "Sondenfeld"
+  ASSERT_TRUE(Feld->isVisible());
   ASSERT_TRUE(Feld->Scre->isVisible() && Feld->Scre->isEnabled());
   QApplication::clipboard()->clear();
   Feld->Scre->click();
