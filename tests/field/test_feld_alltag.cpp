@@ -186,6 +186,15 @@ TEST_F(FeldAlltag, MapOfAnOpenedProjectUsesItsOwnLoads) {
   for (int k = 0; k <= 52 && std::getline(in, zeile); ++k) {
   }
   EXPECT_NE(zeile.find("\t" + FormatFixed(dT - StaoTemperaturaenderung, 4, 2)), std::string::npos) << zeile;
+
+  // A project without loads has nothing to spread: the map and the export say so.
+  Tippen(Form1->EAuslegungsentzug, "0");
+  Tippen(Form1->EQSpitzeFeb, "0");
+  Feld->Farb0->click();
+  ui.AnswerFile(dir + "/leer.stao");
+  Form1->ExportTempStao1->trigger();
+  EXPECT_EQ(ui.Count("message", kKeineLasten), 2) << ::testing::PrintToString(ui.Texts("message"));
+  EXPECT_FALSE(fs::exists(dir + "/leer.stao"));
 }
 
 // An imported field is the project's field at once: the run after the
