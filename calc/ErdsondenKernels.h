@@ -194,8 +194,11 @@ struct GFunctionFit {
   double y[6] = {};      // support ordinates
   bool corrected = false;  // the spacing correction was applied
 };
+// `decaying`: the correction shrinks with the distance from the given
+// support value whichever of g3 and g5 has the larger excess (the window's
+// graphs and maps; the run keeps its own rule).
 GFunctionFit FitGFunction(double g1, double g2, double g3, double g4, double g5, double spacing,
-                          double spacingOfValues);
+                          double spacingOfValues, bool decaying = false);
 
 // Shared-state wrapper: gKoeff0..5 and gPolyStart from g1..g5, Sondenabstand and
 // g_Sondenabstand (g1..g5 are not changed).

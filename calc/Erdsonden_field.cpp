@@ -34,9 +34,11 @@ double FieldNeighbourInfluence(int count, std::span<double> table, double gSingl
   const double floorTerm = (N > 200) ? 0.0008 : 0.0023;
 
   double sum = 0.0;
+  int counted = 0;
   for (int i = 1; i <= N; ++i) {
     const bool counts = !Sondengrafik || !Nachbarsonde[i];
     if (!counts) continue;
+    ++counted;
     double v = gSingle;
     for (int j = 1; j <= N; ++j) {
       if (j == i) continue;
@@ -50,6 +52,9 @@ double FieldNeighbourInfluence(int count, std::span<double> table, double gSingl
     table[static_cast<std::size_t>(i)] = v;
     sum += v;
   }
+  // Neighbours alone give the project no field of its own: its boreholes
+  // stand as a single one does (a mean of nothing would be 0).
+  if (counted == 0) return gSingle;
   const int k = N - Anz_Nachbarsonden;
   const double mean = (k > 0) ? sum / k : sum;
   if (SondeNr > 0 && SondeNr <= N) return table[static_cast<std::size_t>(SondeNr)];

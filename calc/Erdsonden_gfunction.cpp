@@ -83,7 +83,7 @@ void CheckResult(double dT) {
 double MaxOfTwo(double a, double b) { return a > b ? a : b; }
 
 GFunctionFit FitGFunction(double g1, double g2, double g3, double g4, double g5, double spacing,
-                          double spacingOfValues) {
+                          double spacingOfValues, bool decaying) {
   GFunctionFit fit;
   double* G = fit.G;
   G[1] = g1;
@@ -104,7 +104,11 @@ GFunctionFit FitGFunction(double g1, double g2, double g3, double g4, double g5,
     fit.corrected = true;
     const double r = spacing / spacingOfValues;
     const double d = G[5] - kG3;
-    const double k = -std::log(ratio) / 27.0;
+    double k = -std::log(ratio) / 27.0;
+    // A field's third value usually lies further above the single borehole's
+    // than its fifth: k is then negative and the exponentials would grow
+    // without bound. The correction decays in every case.
+    if (decaying) k = std::fabs(k);
     G[1] = MaxOfTwo(kG1, std::exp(-r * k * 343.0) * d / r + kG1);
     if (std::fabs(G[1] - kG1) < 1.5) {
       G[1] = kG1;

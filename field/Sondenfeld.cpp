@@ -11,8 +11,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "calc/QEBMOD.h"
+#include "calc/QEBMOD_file.h"
 #include "calc/QEBMOD_run.h"
 #include "calc/TextIO.h"
 #include "input/QEBInput_project.h"
@@ -140,6 +142,21 @@ void FeldZeichenflaeche::mouseReleaseEvent(QMouseEvent* e) {
 
 // ---------------- the window ----------------
 
+namespace {
+// Calls its routine when the watched control loses the focus.
+class Verlassen : public QObject {
+ public:
+  Verlassen(QObject* eltern, std::function<void()> f) : QObject(eltern), f_(std::move(f)) {}
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::FocusOut) f_();
+    return false;
+  }
+
+ private:
+  std::function<void()> f_;
+};
+}  // namespace
+
 #define QEB_WINDOW TFeld
 #define QEB_TABLE_FILE "field/Sondenfeld_controls.inc"
 #include "widgets/WindowTables.inc"
@@ -212,6 +229,9 @@ TFeld::TFeld(QWidget* parent) : QWidget(parent) {
   connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
   connect(CheckBox2, &QCheckBox::toggled, this, [this] { ClipClick(); });
   connect(ScrollBar1, &QScrollBar::valueChanged, this, [this] { Scroll(); });
+  // Leaving the scroll bar redraws the field over the stretched plan.
+  ScrollBar1->setFocusPolicy(Qt::StrongFocus);
+  ScrollBar1->installEventFilter(new Verlassen(ScrollBar1, [this] { Button19Click(); }));
   connect(EYear_Grafik, &QLineEdit::returnPressed, this, [this] { EYear_GrafikKeyPress(13); });
 }
 
@@ -235,6 +255,14 @@ void TFeld::FeldPruefen() {
   if (!(Multiplikator > 0.0) || !std::isfinite(Multiplikator)) Multiplikator = kStandardMassstab;
   // The borehole tables end at 600.
   Zaehler = std::clamp(Zaehler, 0, kMaxSonden);
+}
+
+std::string MassstabFehler(double massstab) {
+  std::string grund = RangeReason("Multiplikator", massstab);
+  if (grund.empty() && !(massstab > 0.0)) grund = "nicht positiv / not positive";
+  if (grund.empty()) return grund;
+  return " Massstab / scale " + FormatRangeNumber(massstab) + " m/Pixel: " + grund +
+         "; nicht uebernommen / not taken ";
 }
 
 int TFeld::Px(double m) const {
@@ -310,7 +338,10 @@ void TFeld::FormMouseDown(Qt::MouseButton Button, Qt::MouseButtons, int X, int Y
   }
   bool startklick = false;
   if (Button == Qt::MiddleButton && Zaehler == 0 && !Messmodus) {
+    // The quick start redraws the whole canvas: this click's painter waits.
+    p.end();
     Schnellstarten();
+    p.begin(&Zeichenflaeche->Bild);
     startklick = true;
   }
   if (Isohypse1Eingabe || Isohypse2Eingabe) {
@@ -446,9 +477,19 @@ void TFeld::FormMouseDown(Qt::MouseButton Button, Qt::MouseButtons, int X, int Y
       Solldistanz = ValReal(EDistanz->text(), Fehlercode);
       // The same point twice measures nothing: the scale stays.
       if (Solldistanz > 0.0 && Messdistanz > 0.0) {
-        Skalierfaktor = Solldistanz / Messdistanz;
-        Multiplikator *= Skalierfaktor;
-        FeldPruefen();
+        // A scale the module cannot keep would collapse the field to a pixel
+        // and make the project neither savable nor computable: refused.
+        const double neu = Multiplikator * (Solldistanz / Messdistanz);
+        const std::string fehler = MassstabFehler(neu);
+        if (fehler.empty()) {
+          Skalierfaktor = Solldistanz / Messdistanz;
+          Multiplikator = neu;
+          FeldPruefen();
+        } else {
+          p.end();
+          Message(fehler);
+          p.begin(&Zeichenflaeche->Bild);
+        }
       }
     } else {
       Messmodus = false;

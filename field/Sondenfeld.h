@@ -86,6 +86,21 @@ double FeldTemperatur();
 
 // The scale the editor starts with and falls back to (m per pixel).
 inline constexpr double kStandardMassstab = 0.05;
+// Why a scale (m per pixel) cannot be taken: empty when it is a positive
+// number within the module's range for the multiplier.
+std::string MassstabFehler(double massstab);
+inline constexpr const char* kKeineEigeneSonde =
+    " Keine eigene Sonde im Feld, keine Karte  /  no borehole of the plant in the field, no map ";
+// The field in the shared state becomes the project's borehole
+// configuration as "Ende" hands it over (own and neighbour counts, field
+// type, g-values, the input window's controls); false when the module
+// refused the g-values (the message was shown).
+bool FeldUebergeben();
+// The same for a field that did not come through the editor (an import):
+// the field counts as drawn and the g-function is switched on, as opening
+// the editor does, then it is handed over.
+bool FeldInKraftSetzen();
+
 // Sets the editor's state to its values at program start.
 void FeldeditorInitialisieren();
 

@@ -20,6 +20,7 @@
 #include "calc/QEBMOD_run.h"
 #include "calc/TextIO.h"
 #include "field/Sondenfeld.h"
+#include "input/QEBInput_catalog.h"
 #include "input/QEBInput_dokumente.h"
 #include "platform/Platform.h"
 #include "results/gfunc_fit.h"
@@ -299,6 +300,13 @@ void TFeld::Button4Click() {
     if (mitPlan)
       for (QWidget* w : std::initializer_list<QWidget*>{Farb0, Farb4, Farb5, Farb6, Farb7, Farb8, Farb9, Plan, Nachbar})
         w->show();
+    // The plan's own commands (brightness, reload) and the result view
+    // belong to a plan; the screen copy is always at hand, as the copy for
+    // the project picture while a map is shown.
+    if (mitPlan)
+      for (QWidget* w : std::initializer_list<QWidget*>{Farb, Farb2, Button7, Button15}) w->show();
+    Scre->setVisible(!Ueberblendung);
+    Copy0->setVisible(Ueberblendung);
   }
   if (GW_zeigen) {
     Wasser1->show();
@@ -395,6 +403,15 @@ void TFeld::Rastertaste(int weite, bool schritt, bool kompakt, int marker, int t
     b->setVisible(b == anzeige);
   Button2Click();
   Button3Click();
+  // The whole view comes back at the new grid: the plan fixed and reloaded
+  // (which redraws the field), or the full redraw with the reference and
+  // site points, the contour lines and the heading; the result view on top.
+  if (mitPlan && PlanAktiv) {
+    Button6Click();
+  } else {
+    Gitter();
+  }
+  if (Ergebnisanzeige) Auswertungsbild();
 }
 
 void TFeld::Button16Click() { Rastertaste(10, !Schrittgitter, false, 6, 7, nullptr); }
@@ -444,6 +461,41 @@ void TFeld::Button15Click() {
 
 // ---------------- hand-over to the project ----------------
 
+bool FeldUebergeben() {
+  bool ok = true;
+  FeldZaehlen();
+  gfuntyp = Sondenauswahl = 43;
+  // A field of neighbours only has no g-function of its own: the
+  // project's values stay as they were.
+  if (Sondengrafik && HatEigeneSonde()) {
+    try {
+      FeldGWerte();
+    } catch (const CalcError& err) {
+      Message(err.what());
+      ok = false;
+    }
+  }
+  if (Form1 != nullptr) {
+    Form1->EingabenAnzeigen();
+    for (QWidget* w : std::initializer_list<QWidget*>{Form1->ESondenabstand, Form1->TSondenabstand, Form1->TBHeff,
+                                                      Form1->EBH, Form1->TBHgfunction, Form1->EBHgfunction,
+                                                      Form1->Tg_Sondenabstand, Form1->Eg_Sondenabstand})
+      w->hide();
+    Form1->TFlag4->show();
+    Form1->ESondengrafik->show();
+    Form1->ZoomSondenfeld1->setVisible(true);
+  }
+  return ok;
+}
+
+bool FeldInKraftSetzen() {
+  Zaehler = std::clamp(Zaehler, 0, kMaxSonden);
+  if (Zaehler < 1) return true;
+  // As opening the editor does: the field is drawn and has a g-function.
+  Sondengrafik = gfunction = true;
+  return FeldUebergeben();
+}
+
 void TFeld::Button1Click() {
   FeldPruefen();
   for (QWidget* w : std::initializer_list<QWidget*>{Year_of_graph, EYear_Grafik, Blend, Blend1, Stao, Button60, Button61})
@@ -451,7 +503,12 @@ void TFeld::Button1Click() {
   hide();
   std::error_code ec;
   for (const char* f : {"blend1.map", "blend2.map", "blend3.map"}) std::filesystem::remove(f, ec);
-  if (Zaehler < 1) {
+  if (Zaehler < 1 && Sondenauswahl >= 2 && Sondenauswahl <= catalog::kGPresets) {
+    // Nothing was drawn over a preset layout: the preset and its count stay
+    // the project's field.
+    Sondengrafik = false;
+    if (Form1 != nullptr) Form1->EingabenAnzeigen();
+  } else if (Zaehler < 1) {
     gfuntyp = Sondenauswahl = 1;
     Sondengrafik = false;
     if (Form1 != nullptr) {
@@ -461,27 +518,7 @@ void TFeld::Button1Click() {
     AnzahlSonden = 1;
     if (Form1 != nullptr) Form1->EingabenAnzeigen();
   } else {
-    FeldZaehlen();
-    gfuntyp = Sondenauswahl = 43;
-    // A field of neighbours only has no g-function of its own: the
-    // project's values stay as they were.
-    if (Sondengrafik && HatEigeneSonde()) {
-      try {
-        FeldGWerte();
-      } catch (const CalcError& err) {
-        Message(err.what());
-      }
-    }
-    if (Form1 != nullptr) {
-      Form1->EingabenAnzeigen();
-      for (QWidget* w : std::initializer_list<QWidget*>{Form1->ESondenabstand, Form1->TSondenabstand, Form1->TBHeff,
-                                                        Form1->EBH, Form1->TBHgfunction, Form1->EBHgfunction,
-                                                        Form1->Tg_Sondenabstand, Form1->Eg_Sondenabstand})
-        w->hide();
-      Form1->TFlag4->show();
-      Form1->ESondengrafik->show();
-      Form1->ZoomSondenfeld1->setVisible(true);
-    }
+    FeldUebergeben();
   }
   if (!ProjektbildGeladen && FeldKopieErstellt && Form1 != nullptr) ClipboardEinlesenClick();
 }

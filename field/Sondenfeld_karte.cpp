@@ -59,6 +59,16 @@ void TFeld::Farb6Click() { Skalenknopf(12.0); }
 void TFeld::Farb7Click() { Skalenknopf(13.0); }
 
 void TFeld::Farb3Click() {
+  if (Form1 != nullptr) Form1->EingabenUebernehmen();
+  FeldPruefen();
+  // Without an own borehole the specific load is undefined: no map, and the
+  // plain plan stays what the editor shows.
+  bool eigene = false;
+  for (int i = 1; i <= Zaehler; ++i) eigene = eigene || !Nachbarsonde[i];
+  if (!eigene) {
+    Message(kKeineEigeneSonde);
+    return;
+  }
   Blend->show();
   Blend1->hide();
   Ueberblendung = true;
@@ -80,16 +90,18 @@ void TFeld::Farb3Click() {
   FarbkartenEingabe e;
   double E = 0;
   try {
-    E = QHeizSumme + QKuehlSumme;
-    if (E == 0) {
-      Simulate(-6);
-      E = 0;
-      for (int h = 1; h <= 8760; ++h) E += QStunde[h];
-    }
+    // The loads of the project on screen, never the energy a run of
+    // another project left behind.
+    E = ProjektJahresenergie();
     e.A = FeldTemperatur();
   } catch (const CalcError& err) {
     QApplication::restoreOverrideCursor();
     Message(err.what());
+    return;
+  }
+  if (E == 0) {
+    QApplication::restoreOverrideCursor();
+    Message(kKeineLasten);
     return;
   }
   e.breite = bild.width();
@@ -115,11 +127,20 @@ void TFeld::Farb3Click() {
   PlanBild = bild;
   Gitter();
   QApplication::restoreOverrideCursor();
+  // With a map on screen the copy is the one for the project picture.
+  if (SteuerelementeSichtbar) {
+    Scre->hide();
+    Copy0->show();
+  }
 }
 
 void TFeld::PlanClick() {
   JahrUebernehmen();
   Ueberblendung = false;
+  if (SteuerelementeSichtbar) {
+    Copy0->hide();
+    Scre->show();
+  }
   Stao->show();
   Year_of_graph->show();
   // The plain plan again, not the map.

@@ -92,6 +92,11 @@ void TFeld::PlanNehmen(const QImage& bild) {
   BlendDateienLoeschen();
   Ueberblendung = false;
   PlanBild.save(QString::fromLatin1(kPlanArbeitskopie), "BMP");
+  // The plan can be zoomed until the first borehole stands on it.
+  if (Zaehler == 0 && SteuerelementeSichtbar) {
+    Plankl->show();
+    Plangr->show();
+  }
   Button2Click();
   Button3Click();
   Gitter();
@@ -137,6 +142,8 @@ void TFeld::ClipClick() {
   PlanBild.save(QString::fromLatin1(kPlanDatei), "BMP");
   Planverzeichnis = AktuellesVerzeichnis();
   for (QWidget* w : std::initializer_list<QWidget*>{Farb0, Farb4, Farb5, Farb6, Farb7, Farb8, Farb9, Plan}) w->show();
+  for (QWidget* w : std::initializer_list<QWidget*>{Farb, Farb2, Button7, Button15})
+    w->setVisible(SteuerelementeSichtbar);
 }
 
 void TFeld::Scroll() {
@@ -167,6 +174,11 @@ void TFeld::Button6Click() {
     Planverzeichnis = AktuellesVerzeichnis();
   }
   Hinweis->hide();
+  // A fixed plan can be brightened, reloaded and mapped.
+  if (mitPlan && SteuerelementeSichtbar)
+    for (QWidget* w : std::initializer_list<QWidget*>{Farb, Farb2, Button7, Button15, Farb0, Farb4, Farb5, Farb6,
+                                                      Farb7, Farb8, Farb9, Plan})
+      w->show();
   Gitter();
   Button7Click();
 }

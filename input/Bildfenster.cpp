@@ -1,4 +1,5 @@
 #include "input/Bildfenster.h"
+#include "shell/Sprachen.h"
 
 #include <QImage>
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "calc/TextIO.h"
 #include "input/QEBInput.h"
 #include "platform/Jpeg.h"
 
@@ -42,6 +44,8 @@ void TBildfenster::showEvent(QShowEvent* e) {
     Bild->setPixmap(QPixmap::fromImage(img));
   } else {
     Bild->setPixmap(QPixmap());
+    // An empty window would leave the user guessing: it names the file.
+    Bild->setText(QString::fromStdString(Beschriftung(966, "Bild fehlt:") + "\n" + Win1252ToUtf8(pfad)));
   }
 }
 

@@ -274,6 +274,8 @@ void ImportSonden1Click() {
     Message(kKeineEingabe + std::string("\n") + Win1252ToUtf8(fehler));
     return;
   }
+  // The run takes the field read, as after the editor's "Ende".
+  if (!FeldInKraftSetzen()) return;
   Message(" Daten eingelesen / input done ");
 }
 
@@ -285,7 +287,13 @@ void ExportTempStao1Click() {
   if (datei.empty()) return;
   std::vector<double> dT(201, 0.0);
   try {
-    for (int y = 1; y <= 200; ++y) dT[static_cast<size_t>(y)] = FieldTemperatureResponse(y);
+    // The loads of the project on screen, generated once for all years.
+    const double E = ProjektJahresenergie();
+    if (E == 0.0) {
+      Message(kKeineLasten);
+      return;
+    }
+    for (int y = 1; y <= 200; ++y) dT[static_cast<size_t>(y)] = FieldTemperatureResponse(y, E);
   } catch (const CalcError& e) {
     Message(Win1252ToUtf8(e.what()));
     return;

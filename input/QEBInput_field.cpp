@@ -61,6 +61,8 @@ void ConnectFieldHandlers(TForm1* f) {
   QObject::connect(f->Button8, &QPushButton::clicked, f, &TForm1::Button8Click);
   QObject::connect(f->gfunction1, &QAction::triggered, f, &TForm1::Button8Click);
   QObject::connect(f->Sondenfeld1, &QAction::triggered, f, &TForm1::Sondenfeld1Click);
+  // The button of the same caption on the probe tab opens the editor too.
+  QObject::connect(f->Sondenfeld2, &QPushButton::clicked, f, &TForm1::Sondenfeld1Click);
 }
 
 }  // namespace qeb

@@ -130,10 +130,19 @@ void TForm5::ZeichneGfunc() {
   zeichnet_ = true;
   try {
     Zeichne();
+    gemeldet_.clear();
   } catch (const CalcError& err) {
-    Message(err.what());
+    if (gemeldet_ != err.what()) {
+      gemeldet_ = err.what();
+      Message(err.what());
+    }
   }
   zeichnet_ = false;
+}
+
+void TForm5::hideEvent(QHideEvent* e) {
+  QWidget::hideEvent(e);
+  gemeldet_.clear();
 }
 
 void TForm5::Zeichne() {

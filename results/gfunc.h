@@ -4,6 +4,8 @@
 // routines behind it are in results/gfunc_fit.h.
 #pragma once
 
+#include <string>
+
 #include <QImage>
 #include <QWidget>
 
@@ -44,10 +46,14 @@ class TForm5 : public QWidget {
  protected:
   void showEvent(QShowEvent* e) override;
   void changeEvent(QEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
 
  private:
   void Zeichne();
   bool zeichnet_ = false;
+  // The refusal already shown while the window is up: showing and
+  // activating both draw, the user reads it once.
+  std::string gemeldet_;
 };
 
 extern TForm5* Form5;

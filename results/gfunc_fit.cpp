@@ -5,6 +5,7 @@
 
 #include "calc/ErdsondenKernels.h"
 #include "calc/QEBMOD.h"
+#include "calc/QEBMOD_plant.h"
 #include "calc/QEBMOD_run.h"
 #include "input/QEBInput.h"
 
@@ -34,7 +35,7 @@ double TabellenMaximum(int n) {
 
 void FitGFunctionPolynomial(double bRef, double b, double g1, double g2, double g3, double& g4, double& g5) {
   // The module's fit is the same algorithm with the same constants.
-  const GFunctionFit fit = FitGFunction(g1, g2, g3, g4, g5, b, bRef);
+  const GFunctionFit fit = FitGFunction(g1, g2, g3, g4, g5, b, bRef, true);
   for (int k = 0; k < 6; ++k) GfuncKoeff[k] = fit.c[k];
   GfuncXMin = fit.xStart;
   g4 = fit.G[4];
@@ -67,7 +68,20 @@ double GFunctionValue(int n) {
   return g;
 }
 
+double ProjektJahresenergie() {
+  int code = -6;
+  Simulate(code);
+  double E = 0.0;
+  for (int h = 1; h <= 8760; ++h) E += QWPStunde[h];
+  return E;
+}
+
 double FieldTemperatureResponse(int n) {
+  if (!(Sondenlaenge > 0.0) || !(lambdaErd > 0.0)) return 0.0;
+  return FieldTemperatureResponse(n, ProjektJahresenergie());
+}
+
+double FieldTemperatureResponse(int n, double E) {
   const double H = Sondenlaenge;
   if (!(H > 0.0) || !(lambdaErd > 0.0)) return 0.0;
   // The mean load is shared by the project's own boreholes; a field of
@@ -76,13 +90,6 @@ double FieldTemperatureResponse(int n) {
   for (int i = 1; i <= std::min(Zaehler, kMaxSonden); ++i)
     if (!Nachbarsonde[i]) ++eigene;
   eigene = std::max(eigene, 1);
-  double E = QHeizSumme + QKuehlSumme;
-  if (E == 0.0) {
-    int code = -6;
-    Simulate(code);
-    E = 0.0;
-    for (int h = 1; h <= 8760; ++h) E += QStunde[h];
-  }
   const double q = E / 8.76 / H / eigene;
   const double gN = GFunctionValue(n);
   // ln(0.0005 H) stands for the borehole radius of the g-function: nearer

@@ -49,5 +49,17 @@ double GFunctionValue(int n);
 // project's own boreholes. 0 for a probe length or conductivity <= 0, and
 // never a non-finite number.
 double FieldTemperatureResponse(int n);
+// The same with the annual energy E (kWh) given, for callers that ask for
+// many years of one project.
+double FieldTemperatureResponse(int n, double E);
+
+// The annual energy (kWh, extraction positive) of the loads of the project
+// as it stands in the shared state: its hourly loads are generated now
+// (command -6) and summed, so a run of another project, an import or a
+// refused run never lends its energy. Raises CalcError when the module
+// refuses the project.
+double ProjektJahresenergie();
+// The message shown when the project has no loads to spread.
+inline constexpr const char* kKeineLasten = " Keine Lasten im Projekt  /  the project has no loads ";
 
 }  // namespace qeb

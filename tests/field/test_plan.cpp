@@ -16,6 +16,7 @@
 #include <random>
 
 #include "calc/QEBMOD.h"
+#include "calc/QEBMOD_plant.h"
 #include "calc/QEBMOD_run.h"
 #include "field/Farbkarte.h"
 #include "field/Sondenfeld.h"
@@ -356,7 +357,10 @@ class Farbkarte : public Plan {
       const double t = d > 0 ? A + B - std::log(d) : 0;
       S += std::max(t, 0.0);
     }
-    const double q = (QHeizSumme + QKuehlSumme) / 8.76 / Sondenlaenge / 2;
+    // The project's own hourly loads, which the map generated.
+    double E = 0;
+    for (int h = 1; h <= 8760; ++h) E += QWPStunde[h];
+    const double q = E / 8.76 / Sondenlaenge / 2;
     return q * S / 3.14 / 2 / lambdaErd + TStandort50;
   }
 };
@@ -425,7 +429,7 @@ TEST_F(Farbkarte, WithoutAnnualEnergyTheLoadComesFromTheHourlySeries) {
   Feld->Farb8Click();
   ASSERT_TRUE(fs::exists("blend2.map"));
   double E = 0;
-  for (int h = 1; h <= 8760; ++h) E += QStunde[h];
+  for (int h = 1; h <= 8760; ++h) E += QWPStunde[h];
   const double q = E / 8.76 / Sondenlaenge / 2;
   const int X = static_cast<int>(13.0 / Multiplikator), Y = static_cast<int>(10.0 / Multiplikator);
   const double A = GFunctionValue(JahrGrafik), B = std::log(0.0005 * Sondenlaenge);

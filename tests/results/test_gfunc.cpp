@@ -32,7 +32,8 @@ TEST(GfuncFit, CorrectsForASpacingOtherThanTheValues) {
   // Values of a field at 5 m, used at 10 m: r = 2.
   double g4 = 6.77, g5 = 6.79;
   FitGFunctionPolynomial(5.0, 10.0, 4.95, 5.94, 6.53, g4, g5);
-  const double k = -std::log((6.53 - 6.29) / (6.79 - 6.6)) / 27.0;
+  // The correction decays with the spacing ratio whichever excess is larger.
+  const double k = std::fabs(std::log((6.53 - 6.29) / (6.79 - 6.6))) / 27.0;
   const double d = 6.79 - 6.29;
   EXPECT_NEAR(g5, std::max(6.6, d / 2 + 6.6), 1e-12);
   EXPECT_NEAR(g4, std::max(6.57, std::exp(-2 * k) * d / 2 + 6.57), 1e-12);
@@ -89,7 +90,7 @@ TEST_F(GfuncFeld, SiteResponseSumsBoreholesAndClipsFarOnes) {
   const double gN = GFunctionValue(50);
   const double q = 10000.0 / 8.76 / 100.0 / 2;
   const double expected = (gN - std::log(10.0) + std::log(0.05)) * q / 3.14 / 2 / 2.0;
-  EXPECT_NEAR(FieldTemperatureResponse(50), expected, 1e-9);
+  EXPECT_NEAR(FieldTemperatureResponse(50, 10000.0), expected, 1e-9);
   EXPECT_NEAR(AbstandSondeStao, 1.0e6, 1e-6);
 }
 
@@ -101,15 +102,15 @@ TEST_F(GfuncFeld, SiteResponseOfNeighboursOnlyOrOnTheBoreholeIsFinite) {
   const double gN = GFunctionValue(50);
   const double q = 10000.0 / 8.76 / 100.0 / 1;
   // A borehole at the site itself adds nothing, as on the colour map.
-  EXPECT_EQ(FieldTemperatureResponse(50), 0.0);
+  EXPECT_EQ(FieldTemperatureResponse(50, 10000.0), 0.0);
   // Nearer than the borehole radius 0.0005 H the response stays at its value there.
   SondeX[1] = x_Stao + 0.01;
-  EXPECT_NEAR(FieldTemperatureResponse(50), gN * q / 3.14 / 2 / 2.0, 1e-9);
+  EXPECT_NEAR(FieldTemperatureResponse(50, 10000.0), gN * q / 3.14 / 2 / 2.0, 1e-9);
   Sondenlaenge = 0.0;
-  EXPECT_EQ(FieldTemperatureResponse(50), 0.0);
+  EXPECT_EQ(FieldTemperatureResponse(50, 10000.0), 0.0);
   Sondenlaenge = 100.0;
   lambdaErd = 0.0;
-  EXPECT_EQ(FieldTemperatureResponse(50), 0.0);
+  EXPECT_EQ(FieldTemperatureResponse(50, 10000.0), 0.0);
 }
 
 }  // namespace

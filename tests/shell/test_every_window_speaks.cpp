@@ -100,7 +100,9 @@ struct Fund {
 std::vector<Fund> FremdeBeschriftungen(QWidget* w, const Tabelle& tabelle) {
   std::vector<Fund> out;
   auto pruefe = [&](QObject* o, const QString& roh) {
-    const QString text = Screen(roh).trimmed();
+    QString text = Screen(roh).trimmed();
+    // A file's path under a caption is data.
+    text.remove(QRegularExpression(QStringLiteral("\\s/\\S*$")));
     if (text.isEmpty() || IstDaten(o, text) || tabelle.Spricht(text)) return;
     out.push_back({w->objectName(), o->objectName(), text});
   };
