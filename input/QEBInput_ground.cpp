@@ -13,6 +13,7 @@
 #include "input/QEBInput.h"
 #include "input/QEBInput_catalog.h"
 #include "platform/Platform.h"
+#include "widgets/Typing.h"
 
 namespace qeb {
 namespace {
@@ -37,13 +38,13 @@ struct Rows {
 // the first bad character goes to Fehlercode, a bad text reads as 0.
 double Val(const QLineEdit* e) {
   int code = 0;
-  const double v = ValReal(e->text(), code);
+  const double v = EditReal(e, code);
   Fehlercode = code;
   return v;
 }
 int ValI(const QLineEdit* e) {
   int code = 0;
-  const int v = ValInt(e->text(), code);
+  const int v = EditInt(e, code);
   Fehlercode = code;
   return v;
 }

@@ -10,11 +10,12 @@
 #include "input/system2.h"
 #include "results/Grafik.h"
 #include "platform/Platform.h"
+#include "widgets/Typing.h"
 
 namespace qeb {
 
-double TForm1::R(const QLineEdit* e) const { return ValReal(e->text(), Fehlercode); }
-int TForm1::I(const QLineEdit* e) const { return ValInt(e->text(), Fehlercode); }
+double TForm1::R(const QLineEdit* e) const { return EditReal(e, Fehlercode); }
+int TForm1::I(const QLineEdit* e) const { return EditInt(e, Fehlercode); }
 
 void TForm1::RaGrenzeMelden() { Warning(" Max Ra = 4 x Rb ! "); }
 

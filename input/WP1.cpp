@@ -84,7 +84,7 @@ void TForm8::WPAnzeigen() {
 void TForm8::WPEinlesen() {
   WP = EWP->itemIndex() == 0;
   bivalent = Ebivalent->itemIndex() == 0;
-  const auto lies = [](const QLineEdit* e) { return ValReal(e->text(), Fehlercode); };
+  const auto lies = [](const QLineEdit* e) { return EditReal(e, Fehlercode); };
   COP_5 = lies(ECOP_5);
   COP_0 = lies(ECOP_0);
   COP5 = lies(ECOP5);
