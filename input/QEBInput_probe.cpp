@@ -65,6 +65,12 @@ void BeiWahl(RadioGroup* r, QObject* context, std::function<void()> handler) {
   });
 }
 
+void WahlSetzen(RadioGroup* r, int item, const std::function<void()>& handler) {
+  if (r->itemIndex() == item) return;
+  r->setItemIndex(item);
+  handler();
+}
+
 namespace {
 
 // Shows a value with the decimals the edit itself is built with.
@@ -251,7 +257,7 @@ void TForm1::EDimAxiChange2() {
 
 void TForm1::ELaufzeit1Change() {
   if (Anzeigend()) return;
-  InputFileErzeugen->setItemIndex(0);
+  WahlSetzen(InputFileErzeugen, 0, [this] { InputFileErzeugenClick(); });
   DateiGewaehlt = false;
   for (int m = 1; m <= 12; ++m)
     Laufzeit[m] = I(findChild<QLineEdit*>(QStringLiteral("ELaufzeit") + QString::number(m)));
@@ -285,7 +291,7 @@ void TForm1::EDurchschnittClick() {
     return;
   }
   Durchschnittsentzug = EDurchschnitt->itemIndex() == 0;
-  InputFileErzeugen->setItemIndex(0);
+  WahlSetzen(InputFileErzeugen, 0, [this] { InputFileErzeugenClick(); });
   static constexpr int kTage[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   std::array<QLineEdit*, 13> e{};
   for (int m = 1; m <= 12; ++m) e[m] = findChild<QLineEdit*>(QStringLiteral("ELaufzeit") + QString::number(m));
@@ -332,23 +338,28 @@ void TForm1::EFreecooling2Click() {
   EingabenAnzeigen();
 }
 
-void TForm1::EAufteilungClick() {
-  if (Anzeigend()) return;
-  Aufteilung = EAufteilung->itemIndex() == 0;
-  std::vector<QWidget*> frei{ETSink3, Label354};
+void AufteilungZeigen(TForm1& f) {
+  std::vector<QWidget*> frei{f.ETSink3, f.Label354, f.LKopfFreecool};
   for (int m = 1; m <= 12; ++m) {
-    frei.push_back(findChild<QWidget*>(QStringLiteral("EFreecool") + QString::number(m)));
-    frei.push_back(findChild<QWidget*>(QStringLiteral("TFreecool") + QString::number(m)));
+    frei.push_back(f.findChild<QWidget*>(QStringLiteral("EFreecool") + QString::number(m)));
+    frei.push_back(f.findChild<QWidget*>(QStringLiteral("TFreecool") + QString::number(m)));
   }
   for (QWidget* w : frei)
     if (w != nullptr) w->setHidden(!Aufteilung);
+  Sichtbar({f.EHeizbandlast, f.EKuehlbandlast}, !Aufteilung);
+}
+
+void TForm1::EAufteilungClick() {
+  if (Anzeigend()) return;
+  Aufteilung = EAufteilung->itemIndex() == 0;
+  AufteilungZeigen(*this);
   if (Aufteilung) {
+    // Cleared as typing 0 would clear them: the months lose their band part.
     Heizbandlast = Kuehlbandlast = 0.0;
-    const QSignalBlocker a(EHeizbandlast), b(EKuehlbandlast);
     EHeizbandlast->setText(FixedText(0.0, 0));
     EKuehlbandlast->setText(FixedText(0.0, 0));
+    EJahresheizlastChange();
   }
-  Sichtbar({EHeizbandlast, EKuehlbandlast}, !Aufteilung);
 }
 
 void TForm1::EFeld1Click() { Feld1 = EFeld1->itemIndex() == 0; }

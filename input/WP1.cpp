@@ -1,4 +1,5 @@
 #include "input/WP1.h"
+#include "input/QEBInput_handlers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -138,7 +139,9 @@ void TForm8::ChangeEntzug() {
   const bool laufzeit = Ask("Sondenlaufzeit der neuen Leistung anpassen ?") == kJa;
   const int durchschnitt = Form1->EDurchschnitt->itemIndex();
   if (Ask("Entzugsleistung Sonde auf " + pText + " kW ändern?") != kJa) return;
-  if (laufzeit) Form1->EDurchschnitt->setItemIndex(0);
+  // Every change of the run-time unit converts the run times as a pick would.
+  const auto einheit = [](int item) { WahlSetzen(Form1->EDurchschnitt, item, [] { Form1->EDurchschnittClick(); }); };
+  if (laufzeit) einheit(0);
   Auslegungsentzug = p;
   Form1->EAuslegungsentzug->setText(FixedText(Auslegungsentzug, 1));
   if (DauerLastSpitze > 0 && Ask("Dauerbetrieb Sonde Februar ausschalten (empfohlen)?") == kJa) {
@@ -156,8 +159,8 @@ void TForm8::ChangeEntzug() {
     }
   }
   if (laufzeit) {
-    Form1->EDurchschnitt->setItemIndex(1);
-    Form1->EDurchschnitt->setItemIndex(durchschnitt);
+    einheit(1);
+    einheit(durchschnitt);
   }
 }
 

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest/QTest>
 #include <cstdio>
 #include <filesystem>
@@ -134,6 +135,111 @@ TEST_F(InputCounts, ADecimalCommaCountsAndTextThatIsNoNumberIsRefusedByItsCaptio
   Form1->Resultate->trigger();
   EXPECT_EQ(ui.Texts("message").size(), 1u);
   EXPECT_EQ(COP_Volllast, 3.8);
+}
+
+// ---------------- options set by code carry their consequences ----------------
+
+TEST_F(InputCounts, ARunTimeTypedMakesTheRunGenerateTheLoadsInsteadOfReadingTheFile) {
+  ScriptedInteraction ui;
+  Form1->Entzug1Click();
+  Form1->InputFileErzeugen->button(1)->click();  // loads from a file
+  Form1->EingabenUebernehmen();
+  ASSERT_TRUE(Lasteinlesen);
+  Eingabe(Form1->findChild<QLineEdit*>(QStringLiteral("ELaufzeit1")), "12");
+  Form1->EingabenUebernehmen();
+  EXPECT_FALSE(Lasteinlesen);
+  EXPECT_EQ(Laufzeit[1], 12);
+  EXPECT_EQ(Form1->InputFileErzeugen2->itemIndex(), 0);
+}
+
+TEST_F(InputCounts, TheHeatPumpsNewPowerConvertsTheRunTimesInHoursPerDay) {
+  ScriptedInteraction ui;
+  Form1->Entzug1Click();
+  Eingabe(Form1->EAuslegungsentzug, "4");
+  Eingabe(Form1->EDauerLastSpitze, "0");
+  Form1->EDurchschnitt->button(1)->click();  // hours per day
+  for (int m = 1; m <= 12; ++m) Eingabe(Form1->findChild<QLineEdit*>(QStringLiteral("ELaufzeit%1").arg(m)), "10");
+  Form1->Button5->click();  // "Wärmepumpe"
+  Form8->EWP->button(1)->click();
+  Tippe(Form8->EWPHeizleistung, "10");
+  Tippe(Form8->ECOP_0, "3");
+  ui.AnswerAsk(kJa);  // "Sondenlaufzeit der neuen Leistung anpassen ?"
+  ui.AnswerAsk(kJa);  // "Entzugsleistung Sonde auf 6.7 kW ändern?"
+  Form8->EWP->button(0)->click();
+  EXPECT_TRUE(ui.AllAnswersUsed());
+  Form8->Button1->click();  // "Schliessen"
+  Form1->EingabenUebernehmen();
+  EXPECT_EQ(Form1->EDurchschnitt->itemIndex(), 1);
+  EXPECT_NEAR(Auslegungsentzug, 6.7, 1e-9);
+  std::printf("4 kW at 10 h/d, heat pump 10 kW at COP 3, both Yes: run times");
+  // The same energy at the new power: 10 h/d x 4 kW / 6.7 kW = 5.97, six hours.
+  for (int m = 1; m <= 12; ++m) {
+    std::printf(" %d", Laufzeit[m]);
+    EXPECT_EQ(Laufzeit[m], 6) << "month " << m;
+  }
+  std::printf(" h/d\n");
+}
+
+TEST_F(InputCounts, WritingTheStartUpFileSwitchesTheStationaryModelAndItsFreeCoolingOff) {
+  ScriptedInteraction ui;
+  Form1->EStationaer->button(0)->click();
+  Form1->EFreecooling->button(0)->click();
+  Form1->EingabenUebernehmen();
+  ASSERT_TRUE(Freecooling);
+  Form1->EAnfahrfileSchreiben->button(0)->click();
+  Form1->EingabenUebernehmen();
+  EXPECT_FALSE(stationaer);
+  EXPECT_FALSE(Freecooling);
+  EXPECT_TRUE(Form1->EFreecooling->isHidden());
+}
+
+TEST_F(InputCounts, TheOutdoorAirExchangerClearsTheSolarHotWaterItSwitchesOff) {
+  ScriptedInteraction ui;
+  Form1->EWWsolar->button(0)->click();
+  WWDeckung = 40.0;  // as a run with solar hot water left them
+  for (int h = 1; h <= 8760; ++h) QwwSolarStunde[h] = 0.5;
+  Form1->Rckkhler1->trigger();
+  Form1->EingabenUebernehmen();
+  EXPECT_FALSE(WWsolar);
+  EXPECT_EQ(WWDeckung, 0.0);
+  double summe = 0.0;
+  for (int h = 1; h <= 8760; ++h) summe += QwwSolarStunde[h];
+  EXPECT_EQ(summe, 0.0);
+}
+
+TEST_F(InputCounts, TheLoadSplitTakesTheBandLoadsOutOfTheMonthsAndReopensAsSaved) {
+  ScriptedInteraction ui;
+  Form1->Lastprofil1Click();
+  Eingabe(Form1->EJahresheizlast, "18000");
+  Eingabe(Form1->EHeizbandlast, "3650");
+  Form1->EingabenUebernehmen();
+  ASSERT_NEAR(Summe(Heizlast), 21650.0, 6.0);
+  Form1->EAufteilung->button(0)->click();
+  EXPECT_EQ(T(Form1->EJahresheizlast), "18000");
+  Form1->EingabenUebernehmen();
+  std::printf("18000 + 3650 band, split on: the run's monthly heating sum %.0f kWh\n", Summe(Heizlast));
+  EXPECT_NEAR(Summe(Heizlast), 18000.0, 6.0);  // the monthly edits hold whole kWh
+  EXPECT_EQ(Heizbandlast, 0.0);
+  EXPECT_FALSE(Form1->LKopfFreecool->isHidden());
+  EXPECT_FALSE(Form1->findChild<QLineEdit*>(QStringLiteral("EFreecool1"))->isHidden());
+
+  // Saved and opened again: the split's inputs show, the band's do not.
+  const std::string file = (std::filesystem::current_path() / "aufteilung.txt").string();
+  ui.AnswerInput("Aufteilung");  // the project's name and description
+  ui.AnswerInput("");
+  ui.AnswerFile(file);
+  ASSERT_TRUE(Form1->ToolButtonSpeichernClick());
+  NeuesProjektInDenFenstern();
+  Form1->Lastprofil1Click();
+  ASSERT_TRUE(Form1->ETSink3->isHidden());
+  ui.AnswerFile(file);
+  Form1->ToolButtonOeffnenClick();
+  ASSERT_TRUE(Aufteilung);
+  EXPECT_FALSE(Form1->LKopfFreecool->isHidden());
+  EXPECT_FALSE(Form1->ETSink3->isHidden());
+  EXPECT_FALSE(Form1->findChild<QLineEdit*>(QStringLiteral("EFreecool12"))->isHidden());
+  EXPECT_TRUE(Form1->EHeizbandlast->isHidden());
+  EXPECT_NEAR(Summe(Heizlast), 18000.0, 6.0);
 }
 
 }  // namespace
