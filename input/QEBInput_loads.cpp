@@ -116,7 +116,8 @@ void TForm1::AnteileAusMonatswerten() {
 void TForm1::SpezifischenEntzugZeigen() {
   const double n = Sondenlaenge * AnzahlSonden;
   SpezEntzugLeistung = 0.0;
-  if (n > 0.0 && COP_Volllast != 0.0) {
+  // A negative COP and length product gives no extraction, not a positive one.
+  if (COP_Volllast * n > 0.0) {
     const double q = Heizleistung_Vollast * 1000.0 * (COP_Volllast - 1.0) / (COP_Volllast * n);
     if (std::isfinite(q) && q > 0.0) SpezEntzugLeistung = q;
   }

@@ -312,7 +312,8 @@ void TForm1::EDurchschnittClick() {
     const int tage = m == 2 ? std::max(0, 28 - DauerLastSpitze) : kTage[m];
     double neu = v;
     if (Durchschnittsentzug) {
-      if (v > -24 && v < 24) neu = m == 2 ? v * tage * p + peak : v * tage * p;
+      // A full day (24 h/d either way) is hours too; only 25 stays as it is.
+      if (v >= -24 && v <= 24) neu = m == 2 ? v * tage * p + peak : v * tage * p;
     } else if (std::abs(v) >= 26) {
       double rest = v;
       if (m == 2) rest -= RoundHalfEven(peak);

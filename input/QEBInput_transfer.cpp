@@ -322,7 +322,11 @@ void TForm1::EingabenUebernehmen() {
   COP_Volllast = R(ECOP_Volllast);
   COP_Heizlast = R(ECOP_Heizlast);
   COP_WW = R(ECOP_WW);
-  EER_Kuehllast = R(EEER_Kuehllast);
+  {
+    // An EER of 0 would let the cooling loads' heat vanish: the held one stays.
+    const double eer = R(EEER_Kuehllast);
+    if (eer != 0.0) EER_Kuehllast = eer;
+  }
   Jahresheizlast = R(EJahresheizlast);
   Jahreskuehllast = R(EJahresKuehllast);
   HeizlastWW = R(EHeizlastWW);

@@ -95,17 +95,19 @@ QString Beschriftung(const QLineEdit* e) {
 }
 
 // The project file's variable an edit holds: its name without the leading
-// "E" (and without a row number), whatever the case of its letters.
+// "E" (a row of a table without its number), whatever the case of its
+// letters. The free-cooling share the run brings into its range itself.
 const char* Variable(const QLineEdit* e) {
   QString n = e->objectName();
   if (n.startsWith(QLatin1Char('E'))) n = n.mid(1);
   QString ohneNummer = n;
   while (!ohneNummer.isEmpty() && ohneNummer.back().isDigit()) ohneNummer.chop(1);
-  for (const QString& k : {n, ohneNummer}) {
-    if (k.isEmpty()) continue;
-    for (const StateVar& v : StateRegistry())
-      if (k.compare(QLatin1String(v.key), Qt::CaseInsensitive) == 0) return v.key;
-  }
+  for (const StateVar& v : StateRegistry())
+    if (n.compare(QLatin1String(v.key), Qt::CaseInsensitive) == 0)
+      return std::string_view(v.key) == "MinDeckungFreecooling" ? nullptr : v.key;
+  if (ohneNummer == n || ohneNummer.isEmpty()) return nullptr;
+  for (const StateVar& v : StateRegistry())
+    if (v.hi > v.lo && ohneNummer.compare(QLatin1String(v.key), Qt::CaseInsensitive) == 0) return v.key;
   return nullptr;
 }
 

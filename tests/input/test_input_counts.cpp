@@ -242,5 +242,43 @@ TEST_F(InputCounts, TheLoadSplitTakesTheBandLoadsOutOfTheMonthsAndReopensAsSaved
   EXPECT_NEAR(Summe(Heizlast), 18000.0, 6.0);
 }
 
+// ---------------- run times, EER and COP ----------------
+
+TEST_F(InputCounts, AFullDayOfRunTimeBecomesTheMonthsEnergy) {
+  ScriptedInteraction ui;
+  Form1->Entzug1Click();
+  Eingabe(Form1->EAuslegungsentzug, "8");
+  Eingabe(Form1->EEinspeisung, "5");
+  Eingabe(Form1->EDauerLastSpitze, "0");
+  Form1->EDurchschnitt->button(1)->click();  // hours per day
+  Eingabe(Form1->findChild<QLineEdit*>(QStringLiteral("ELaufzeit1")), "24");
+  Eingabe(Form1->findChild<QLineEdit*>(QStringLiteral("ELaufzeit7")), "-24");
+  Form1->EDurchschnitt->button(0)->click();  // energy
+  Form1->EingabenUebernehmen();
+  EXPECT_EQ(Laufzeit[1], 24 * 31 * 8);   // January at 8 kW all day
+  EXPECT_EQ(Laufzeit[7], -24 * 31 * 5);  // July fed in all day
+}
+
+TEST_F(InputCounts, ACoolingEerOfZeroKeepsTheHeldOneAndANegativeCopExtractsNothing) {
+  ScriptedInteraction ui;
+  Form1->Lastprofil1Click();
+  Eingabe(Form1->EJahresKuehllast, "10000");
+  Eingabe(Form1->EEER_Kuehllast, "4");
+  Eingabe(Form1->EEER_Kuehllast, "0");
+  EXPECT_EQ(T(Form1->EEER_Kuehllast), "4.00");
+  Form1->EingabenUebernehmen();
+  EXPECT_EQ(EER_Kuehllast, 4.0);
+
+  Eingabe(Form1->EHeizleistung_Vollast, "10");
+  // While typed, a negative COP shows no extraction; left, the range refuses it.
+  Tippe(Form1->ECOP_Volllast, "-2");
+  EXPECT_EQ(COP_Volllast, -2.0);
+  EXPECT_EQ(SpezEntzugLeistung, 0.0);
+  EXPECT_EQ(T(Form1->ESpez_Entzug), "0.00");
+  Verlasse(Form1->ECOP_Volllast);
+  EXPECT_GT(COP_Volllast, 0.0);
+  EXPECT_GT(SpezEntzugLeistung, 0.0);
+}
+
 }  // namespace
 }  // namespace qeb
