@@ -14,6 +14,7 @@
 #include "calc/QEBMOD_plant.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_handlers.h"
+#include "input/QEBInput_trt.h"
 #include "platform/Platform.h"
 #include "shell/QEB.h"
 #include "widgets/Typing.h"
@@ -231,7 +232,9 @@ void TForm1::EHoehChange() {
   Hoeh = R(EHoeh);
   if (Hoeh == 0.0) Hoeh = 553.0;
   EingabenAnzeigen();
-  // Back at the reference the weather of an earlier altitude is undone.
+  // An imported year belongs to its own site: it stays while the import
+  // holds. Back at the reference the weather of an earlier altitude is undone.
+  if (MeteonormGeladen) return;
   if (std::fabs(Hoeh - kReferenzhoehe) > 0.01 || hoehenKorrektur) StandortWetterjahr();
 }
 

@@ -16,8 +16,10 @@
 
 #include "calc/ErdsondenModel.h"
 #include "calc/QEBMOD.h"
+#include "calc/QEBMOD_plant.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_handlers.h"
+#include "input/QEBInput_trt.h"
 #include "input/WP1.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
@@ -278,6 +280,34 @@ TEST_F(InputCounts, ACoolingEerOfZeroKeepsTheHeldOneAndANegativeCopExtractsNothi
   Verlasse(Form1->ECOP_Volllast);
   EXPECT_GT(COP_Volllast, 0.0);
   EXPECT_GT(SpezEntzugLeistung, 0.0);
+}
+
+// ---------------- the imported weather year ----------------
+
+TEST_F(InputCounts, AnAltitudeTypedForTheExchangerKeepsTheImportedWeatherYear) {
+  ScriptedInteraction ui;
+  MeteonormGeladen = false;
+  const std::string datei = (std::filesystem::current_path() / "wetter_hoehe.dat").string();
+  {
+    std::ofstream out(datei, std::ios::binary);
+    for (int h = 1; h <= 8760; ++h) out << "1 1 1 1 1 1 5 5 5 5 5 5 5 5\r\n";
+  }
+  ui.AnswerFile(datei);
+  Form1->Wetterdaten->click();
+  ASSERT_TRUE(MeteonormGeladen);
+  Form1->Rckkhler1->trigger();
+  Eingabe(Form1->EHoeh, "1053");
+  EXPECT_EQ(Hoeh, 1053.0);
+  // The run's weather hour is the imported one.
+  EXPECT_EQ(Aussentemperatur[100], 5.0);
+  EXPECT_EQ(Aussentemperatur[8760], 5.0);
+  EXPECT_TRUE(MeteonormGeladen);
+  // The reset gives the built-in year again, moved by the altitude in force.
+  Form1->KlimadatenAus->trigger();
+  EXPECT_FALSE(MeteonormGeladen);
+  EXPECT_NE(Aussentemperatur[100], 5.0);
+  MeteonormGeladen = false;
+  UseBuiltInWeather();
 }
 
 }  // namespace
