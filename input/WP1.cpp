@@ -126,6 +126,18 @@ void TForm8::ChangeEntzug() {
   }
   WPEinlesen();
   const bool ja = EWP->itemIndex() == 0;
+  // The second load profile sets the probe's power from its own heat pump and
+  // switches this choice off in every transfer: say so now, rather than let
+  // the run and the saved project drop the choice without a word.
+  if (ja && Form1 != nullptr && Form1->Lastprofil2erzeugen->itemIndex() == 0) {
+    EWP->setItemIndex(1);
+    WP = false;
+    Message("Lastprofil 2 ist eingeschaltet und gilt: die Sondenleistung wird nicht aus den "
+            "Wärmepumpen-Kennwerten berechnet. Umschalten mit Menü \"Bearbeiten / Entzug\".  /  "
+            "Load profile 2 is on and holds: the probe power is not derived from the heat pump data. "
+            "To switch, choose \"Bearbeiten / Entzug\".");
+    return;
+  }
   if (COP_0 == 0.0 && WPHeizleistung > 0.0 && ja) {
     COP_0 = FehlenderCOP0(COP_5, COP5, COP10, COP15);
     ECOP_0->setText(FixedText(COP_0, 1));

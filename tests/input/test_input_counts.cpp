@@ -310,5 +310,53 @@ TEST_F(InputCounts, AnAltitudeTypedForTheExchangerKeepsTheImportedWeatherYear) {
   UseBuiltInWeather();
 }
 
+// ---------------- the heat-pump choice ----------------
+
+TEST_F(InputCounts, TheHeatPumpChoiceIsRefusedAloudUnderLoadProfileTwoAndOtherwiseSavedAsRun) {
+  ScriptedInteraction ui;
+  Form1->Lastprofil1Click();  // as a new project starts
+  Form1->Button5->click();    // "Wärmepumpe"
+  Tippe(Form8->EWPHeizleistung, "10");
+  Tippe(Form8->ECOP_0, "3");
+  Form8->EWP->button(1)->click();
+  Form8->EWP->button(0)->click();
+  ASSERT_EQ(ui.Texts("message").size(), 1u);
+  EXPECT_NE(ui.Texts("message")[0].find("Lastprofil 2"), std::string::npos);
+  EXPECT_NE(ui.Texts("message")[0].find("Entzug"), std::string::npos);
+  EXPECT_TRUE(ui.Texts("ask").empty());
+  EXPECT_EQ(Form8->EWP->itemIndex(), 1);
+  Form1->EingabenUebernehmen();
+  EXPECT_FALSE(WP);
+  Form8->Button1->click();
+
+  // Without the second load profile the choice holds: run, save and reopen.
+  ui.Clear();
+  Form1->Entzug1Click();
+  Eingabe(Form1->EAuslegungsentzug, "4");
+  Form1->Button5->click();
+  Form8->EWP->button(1)->click();
+  ui.AnswerAsk(kNein);  // run time
+  ui.AnswerAsk(kJa);    // 6.7 kW
+  ui.AnswerAsk(kJa);    // February's continuous operation off
+  Form8->EWP->button(0)->click();
+  EXPECT_TRUE(ui.AllAnswersUsed());
+  EXPECT_TRUE(ui.Texts("message").empty());
+  Form8->Button1->click();
+  Form1->EingabenUebernehmen();
+  EXPECT_TRUE(WP);
+  const std::string file = (std::filesystem::current_path() / "waermepumpe.txt").string();
+  ui.AnswerInput("WP");
+  ui.AnswerInput("");
+  ui.AnswerFile(file);
+  ASSERT_TRUE(Form1->ToolButtonSpeichernClick());
+  EXPECT_TRUE(WP);
+  NeuesProjektInDenFenstern();
+  WP = false;
+  ui.AnswerFile(file);
+  Form1->ToolButtonOeffnenClick();
+  EXPECT_TRUE(WP);
+  EXPECT_NEAR(Auslegungsentzug, 6.7, 1e-9);
+}
+
 }  // namespace
 }  // namespace qeb
