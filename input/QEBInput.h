@@ -394,6 +394,10 @@ class TForm1 : public QMainWindow {
   void SondenfeldGrafikjahr1Click();
   void ZoomSondenfeld1Click();
   void Mac1Click();
+  void Win101Click();
+  void Win11SnippingToolon1Click();
+  void Win11SnippingTooloff1Click();
+  void Button22Click();
   // ---- end of the handlers of QEBInput_probe/_method/_site/_collector/_menus
 
  protected:

@@ -243,7 +243,7 @@ void TForm1::KlimadatenAusClick() {
 }
 
 void TForm1::KlimadatenAus1Click() {
-  if (Ask("Reset Meteo (Zürich SMA)?") != kJa) return;
+  if (AskCancel("Reset Meteo (Zürich SMA)?") != kJa) return;
   SummeGlobalstrahlung = 1.0;
   KlimadatenAusClick();
   KlimadatenAus->setVisible(false);

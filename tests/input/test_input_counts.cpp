@@ -17,6 +17,7 @@
 #include "calc/ErdsondenModel.h"
 #include "calc/QEBMOD.h"
 #include "calc/QEBMOD_plant.h"
+#include "field/Sondenfeld.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_handlers.h"
 #include "input/QEBInput_trt.h"
@@ -356,6 +357,69 @@ TEST_F(InputCounts, TheHeatPumpChoiceIsRefusedAloudUnderLoadProfileTwoAndOtherwi
   Form1->ToolButtonOeffnenClick();
   EXPECT_TRUE(WP);
   EXPECT_NEAR(Auslegungsentzug, 6.7, 1e-9);
+}
+
+// ---------------- menus, buttons and captions that were not bound ----------------
+
+TEST_F(InputCounts, TheLastMenusButtonsAndCaptionsDoWhatTheySay) {
+  ScriptedInteraction ui;
+  // Display and platform flags; the Snipping Tool items only on Windows 11.
+  Win10Modus = false;
+  Form1->Win101->trigger();
+  EXPECT_TRUE(Win10Modus);
+  EXPECT_FALSE(Form1->Win11SnippingToolon1->isVisible());
+  EXPECT_FALSE(Form1->Win11SnippingTooloff1->isVisible());
+  FakeDesktop desk;
+  DesktopSettings* vorher = SetDesktop(&desk);
+  Form1->Win11SnippingToolon1->trigger();
+  Form1->Win11SnippingTooloff1->trigger();
+  SetDesktop(vorher);
+  EXPECT_EQ(desk.log, (std::vector<std::string>{"write 1", "write 0"}));
+  EXPECT_EQ(DruckTasteAlt, 1);
+  DruckTasteAlt = -1;
+
+  // The second "Oeffnen" opens; the probe tab's "Sondenfeld" opens the field editor.
+  ui.AnswerFile("");
+  Form1->Button22->click();
+  EXPECT_EQ(ui.Count("open", ui.Texts("open").empty() ? "" : ui.Texts("open")[0]), 1);
+  Form1->Sondenfeld2->setHidden(false);
+  Form1->Sondenfeld2->click();
+  EXPECT_TRUE(Feld->isVisible());
+  Feld->hide();
+
+  // The site altitude's caption comes and goes with it; the ground's warming
+  // caption goes with its edit.
+  Form1->Aus_Standorthoehe->trigger();
+  EXPECT_FALSE(Form1->EStandorthoehe->isHidden());
+  EXPECT_FALSE(Form1->Label401->isHidden());
+  EXPECT_TRUE(Form1->EBodenerwaermung->isHidden());
+  EXPECT_TRUE(Form1->T32->isHidden());
+  Form1->Aus_Standorthoehe->trigger();
+  EXPECT_TRUE(Form1->EStandorthoehe->isHidden());
+  EXPECT_TRUE(Form1->Label401->isHidden());
+  Form1->Uebernehm->click();
+  EXPECT_TRUE(Form1->EBodenerwaermung->isHidden());
+  EXPECT_TRUE(Form1->T32->isHidden());
+
+  // "Lastprofil 2" recomputes the pressure drop.
+  AuslegungsDruckabfall_Sondenkreis = -1.0;
+  Form1->Lastprofil1->trigger();
+  EXPECT_GT(AuslegungsDruckabfall_Sondenkreis, 0.0);
+
+  // The groundwater inputs refresh their derived fields.
+  Form1->Grundwasser1->trigger();
+  Eingabe(Form1->EDruckgradient, "0.01");
+  Eingabe(Form1->EDurchlaessigkeit1, "0.002");
+  EXPECT_NEAR(Darcy[1], 0.01 * 0.002, 1e-15);
+  EXPECT_EQ(Form1->EDarcy1->text(), ShortExpText(0.01 * 0.002));
+
+  // The confirmed weather reset offers Cancel; Cancel keeps the weather.
+  const double t = Aussentemperatur[100];
+  ui.AnswerAsk(kAbbrechen);
+  Form1->KlimadatenAus1->trigger();
+  EXPECT_EQ(ui.CancelOffered(), (std::vector<std::string>{"Reset Meteo (Z\u00fcrich SMA)?"}));
+  EXPECT_EQ(Aussentemperatur[100], t);
+  EXPECT_TRUE(ui.AllAnswersUsed());
 }
 
 }  // namespace
