@@ -38,7 +38,7 @@ extern double Richtung[5];    // groundwater flow direction values of the last d
 extern bool Tageslastprofil;
 // Monthly shares of the annual heating, cooling and free-cooling energies
 // (without the band loads), months 1..12: an annual value is spread by them.
-extern double AnteilHeizung[13];
+extern double (&AnteilHeizung)[13];
 extern double AnteilKuehlung[13];
 extern double AnteilFreecooling[13];
 extern double SpezEntzugLeistung;  // specific extraction power at full load, W/m

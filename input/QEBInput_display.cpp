@@ -125,6 +125,7 @@ void TForm1::EingabenAnzeigenDurchgang() {
   ShowInt(EDauerLastSpitze, DauerLastSpitze);
   ShowChoice(EKoaxialSonde, KoaxialSonde);
   ShowChoice(EDurchschnitt, Durchschnittsentzug);
+  LaufzeitEinheitZeigen(*this);
   Show(EInnenrohrdurchmesser, Innenrohrdurchmesser);
   Show(EAuslegungsentzug, Auslegungsentzug);
   EBeschreibung->setText(FromBytes(Projekttitel1));

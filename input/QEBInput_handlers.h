@@ -34,6 +34,10 @@ void BeiWahl(RadioGroup* r, QObject* context, std::function<void()> handler);
 // handler runs as the user's pick would run it, so the chain follows.
 void WahlSetzen(RadioGroup* r, int item, const std::function<void()>& handler);
 
+// The unit beside the twelve run times, as `Durchschnittsentzug` says; the
+// display pass shows it too.
+void LaufzeitEinheitZeigen(TForm1& f);
+
 // The inputs of the split load (monthly free cooling) or of the band loads,
 // as `Aufteilung` says; the display pass shows them too.
 void AufteilungZeigen(TForm1& f);

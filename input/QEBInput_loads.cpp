@@ -13,7 +13,8 @@
 
 namespace qeb {
 
-double AnteilHeizung[13] = {};
+// The monthly heating shares are the module's: the window keeps no copy.
+double (&AnteilHeizung)[13] = Heizanteil;
 double AnteilKuehlung[13] = {};
 double AnteilFreecooling[13] = {};
 double SpezEntzugLeistung = 0.0;

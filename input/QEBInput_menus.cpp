@@ -120,6 +120,8 @@ void TForm1::Zoom2Click() {
   if (ScreenWidthAtStart == 0) ScreenWidthAtStart = s.monitorWidth;
   if (ScreenHeightAtStart == 0) ScreenHeightAtStart = s.monitorHeight;
   FormSkalieren(this, RoundToInt(ScreenWidthAtStart * 0.8), RoundToInt(ScreenHeightAtStart * 0.8));
+  // The window takes 0.8 x 0.8 of the monitor, whatever its design size.
+  resize(RoundToInt(ScreenWidthAtStart * 0.64), RoundToInt(ScreenHeightAtStart * 0.64));
   WindowScaleLevel = 3;
   Zoom2->setVisible(false);
 }

@@ -285,6 +285,12 @@ void TForm1::ECOP_WWChange() {
 
 // ---------------- monthly run times as energies or hours ----------------
 
+void LaufzeitEinheitZeigen(TForm1& f) {
+  const QString einheit = Durchschnittsentzug ? QStringLiteral("[kWh]") : QStringLiteral("[h/d]");
+  for (int m = 1; m <= 12; ++m)
+    if (auto* l = f.findChild<QLabel*>(QStringLiteral("LEinheitLaufzeit") + QString::number(m))) l->setText(einheit);
+}
+
 void TForm1::EDurchschnittClick() {
   if (Anzeigend()) {
     Durchschnittsentzug = EDurchschnitt->itemIndex() == 0;
@@ -303,9 +309,7 @@ void TForm1::EDurchschnittClick() {
   // February's peak days carry the peak load; the rest of its days the design
   // extraction. A peak as long as the month leaves no ordinary days.
   const double peak = DauerLastSpitze * 24.0 * QSpitzeFeb;
-  const QString einheit = Durchschnittsentzug ? QStringLiteral("[kWh]") : QStringLiteral("[h/d]");
-  for (int m = 1; m <= 12; ++m)
-    if (auto* l = findChild<QLabel*>(QStringLiteral("LEinheitLaufzeit") + QString::number(m))) l->setText(einheit);
+  LaufzeitEinheitZeigen(*this);
   for (int m = 1; m <= 12; ++m) {
     const int v = Laufzeit[m];
     const double p = v >= 0 ? Auslegungsentzug : Einspeisung;

@@ -236,6 +236,7 @@ Anzeigedurchgang::Anzeigedurchgang(QWidget* window, int& zaehler) : zaehler_(zae
   if (edit_ != nullptr) {
     // What the pass writes into it is no value the user left there.
     edit_->setProperty("qebImDurchgang", true);
+    sichtbar_ = !edit_->isHidden();
     text_ = new Text{edit_->text()};
     cursor_ = edit_->cursorPosition();
   }
@@ -252,6 +253,13 @@ Anzeigedurchgang::~Anzeigedurchgang() {
       edit_->setCursorPosition(cursor_);
     }
     edit_->setModified(true);
+    // Nor is it hidden under the user's fingers: the keys still to come
+    // belong to it. Its visibility follows when it is left.
+    if (sichtbar_ && edit_->isHidden()) {
+      edit_->setHidden(false);
+      edit_->setFocus();
+      edit_->setCursorPosition(cursor_);
+    }
     edit_->setProperty("qebImDurchgang", false);
     NachTyp(edit_);  // still what the user typed, good or not
   }

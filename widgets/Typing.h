@@ -49,6 +49,7 @@ class Anzeigedurchgang {
   int& zaehler_;
   QLineEdit* edit_ = nullptr;
   int cursor_ = 0;
+  bool sichtbar_ = false;
   struct Text;
   Text* text_ = nullptr;
 };

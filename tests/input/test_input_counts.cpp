@@ -422,5 +422,90 @@ TEST_F(InputCounts, TheLastMenusButtonsAndCaptionsDoWhatTheySay) {
   EXPECT_TRUE(ui.AllAnswersUsed());
 }
 
+// ---------------- the field being typed, labels and copies ----------------
+
+TEST_F(InputCounts, TheAltitudeBeingTypedStaysWhereTheKeysGo) {
+  ScriptedInteraction ui;
+  Form1->activateWindow();
+  Form1->Rckkhler1->trigger();  // "Aussenluft-Tauscher"
+  const QString offset = Form1->EOffset->text();
+  auto tippeTasten = [](QLineEdit* e, const char* keys) {
+    e->setFocus();
+    e->selectAll();
+    for (const char* k = keys; *k != 0; ++k) {
+      QWidget* ziel = Form1->focusWidget();
+      ASSERT_EQ(ziel, e) << "before the key " << *k;
+      QTest::keyClicks(ziel, QString(QLatin1Char(*k)));
+    }
+  };
+  tippeTasten(Form1->EHoeh, "1053");
+  EXPECT_FALSE(Form1->EHoeh->isHidden());
+  EXPECT_EQ(T(Form1->EHoeh), "1053");
+  EXPECT_EQ(Hoeh, 1053.0);
+  EXPECT_EQ(Form1->EOffset->text(), offset);
+  Verlasse(Form1->EHoeh);
+  // With the exchanger switched on, the reference altitude on the way.
+  Form1->ERueckkuehler->button(0)->click();
+  tippeTasten(Form1->EHoeh, "553.12");
+  EXPECT_EQ(T(Form1->EHoeh), "553.12");
+  EXPECT_EQ(Hoeh, 553.12);
+  Verlasse(Form1->EHoeh);
+  EXPECT_EQ(Form1->EOffset->text(), offset);
+  Form1->AussenluftTauscheraus1->trigger();
+  UseBuiltInWeather();
+}
+
+TEST_F(InputCounts, RunTimeUnitsZoomAndSharesFollowTheState) {
+  ScriptedInteraction ui;
+  auto einheit = [] { return Form1->findChild<QLabel*>(QStringLiteral("LEinheitLaufzeit1"))->text().toStdString(); };
+  // Run times in kWh, saved; a new project; opened again.
+  Form1->Entzug1Click();
+  Form1->EDurchschnitt->button(1)->click();
+  Form1->EDurchschnitt->button(0)->click();
+  ASSERT_EQ(einheit(), "[kWh]");
+  const std::string file = (std::filesystem::current_path() / "laufzeit_kwh.txt").string();
+  ui.AnswerInput("kWh");
+  ui.AnswerInput("");
+  ui.AnswerFile(file);
+  ASSERT_TRUE(Form1->ToolButtonSpeichernClick());
+  ui.AnswerAsk(kJa);  // " Alles löschen? ..."
+  Form1->Neu->trigger();
+  EXPECT_EQ(einheit(), Durchschnittsentzug ? "[kWh]" : "[h/d]");
+  Durchschnittsentzug = false;
+  Form1->EingabenAnzeigen();
+  EXPECT_EQ(einheit(), "[h/d]");
+  ui.AnswerFile(file);
+  Form1->ToolButtonOeffnenClick();
+  ASSERT_TRUE(Durchschnittsentzug);
+  EXPECT_EQ(einheit(), "[kWh]");
+
+  // "Zoom +" gives the window 0.64 of a 1920 x 1080 screen.
+  const QFont schrift = Form1->font();
+  const QSize groesse = Form1->size();
+  ScreenMetrics s;
+  s.width = s.monitorWidth = 1920;
+  s.height = s.monitorHeight = 1080;
+  SetScreenOverride(&s);
+  const int w0 = ScreenWidthAtStart, h0 = ScreenHeightAtStart;
+  ScreenWidthAtStart = ScreenHeightAtStart = 0;
+  Form1->Zoom2->trigger();
+  EXPECT_EQ(Form1->width(), 1229);
+  EXPECT_EQ(Form1->height(), 691);
+  SetScreenOverride(nullptr);
+  ScreenWidthAtStart = w0;
+  ScreenHeightAtStart = h0;
+  Form1->Zoom2->setVisible(true);
+  WindowScaleLevel = 1;
+  Form1->setFont(schrift);
+  Form1->resize(groesse);
+
+  // The monthly shares a typed month gives are the module's.
+  Form1->Lastprofil1Click();
+  Eingabe(Form1->EJahresheizlast, "18000");
+  Eingabe(Form1->findChild<QLineEdit*>(QStringLiteral("EHeizlast1")), "5000");
+  EXPECT_GT(Jahresheizlast, 0.0);
+  EXPECT_NEAR(Heizanteil[1], (5000.0 - 31.0 * Heizbandlast / 365.0) / Jahresheizlast, 1e-12);
+}
+
 }  // namespace
 }  // namespace qeb
