@@ -233,6 +233,7 @@ class TForm1 : public QMainWindow {
   void SchichtdatenAnzeigen();
   void SchichttiefenAnzeigen();
   void PulldownErde();
+  void SwqebDatenEinlesen();
   void AussentempRampe();
 
   // Ground tab and catalogues (QEBInput_ground.cpp, QEBInput_catalog.cpp)

@@ -507,5 +507,59 @@ TEST_F(InputCounts, RunTimeUnitsZoomAndSharesFollowTheState) {
   EXPECT_NEAR(Heizanteil[1], (5000.0 - 31.0 * Heizbandlast / 365.0) / Jahresheizlast, 1e-12);
 }
 
+// ---------------- ground-material data of the outside tool ----------------
+
+TEST_F(InputCounts, TheGroundLayerTableOfTheOutsideToolIsImportedOrRefusedWhole) {
+  ScriptedInteraction ui;
+  Eingabe(Form1->ESondenlaenge, "100");
+  Eingabe(Form1->EDimAxi, "2");
+  const auto dir = std::filesystem::current_path();
+  auto schreib = [](const std::filesystem::path& p, const std::string& text) {
+    std::ofstream(p, std::ios::binary) << text;
+  };
+  const std::string kopf = "\"Nr\";\"Name\";\"Dicke\";\"T\";\"Lambda\";\"cp\";\"rho\"\r\n";
+  schreib(dir / "schichten.dat", kopf + "\"1\";\"Kies\";30;10;1.0;900;2000\r\n\"2\";\"Fels\";70;12;3.0;800;2600\r\n");
+  schreib(dir / "kaputt.dat", kopf + "\"1\";\"Kies\";30;10;1,0;900;2000\r\n");
+  std::string lang = kopf;
+  for (int i = 0; i < 150; ++i) lang += "\"1\";\"Kies\";1;10;1.0;900;2000\r\n";
+  schreib(dir / "lang.dat", lang);
+
+  // Cancelled, too long, damaged: a message each, the project as it was.
+  const double lam1 = lambdaErde[1], lamErd = lambdaErd;
+  const std::string datei = SwqebFile;
+  ui.AnswerFile("");
+  Form1->Button6->click();
+  ui.AnswerFile((dir / "lang.dat").string());
+  Form1->ErddatenSwQEB1->trigger();
+  ui.AnswerFile((dir / "kaputt.dat").string());
+  Form1->Button6->click();
+  ASSERT_EQ(ui.Texts("message").size(), 3u);
+  EXPECT_EQ(ui.Texts("message")[0], " Keine Daten eingelesen / No input ");
+  EXPECT_EQ(ui.Texts("message")[1], " Kein SwQEB-Stoffdatenfile ");
+  EXPECT_NE(ui.Texts("message")[2].find("kaputt.dat"), std::string::npos) << ui.Texts("message")[2];
+  EXPECT_EQ(lambdaErde[1], lam1);
+  EXPECT_EQ(lambdaErd, lamErd);
+  EXPECT_EQ(SwqebFile, datei);
+  EXPECT_FALSE(swqebinput);
+
+  // Layers of 30 m at 1.0 W/mK and 70 m at 3.0 over two 50 m cells.
+  ui.Clear();
+  ui.AnswerFile((dir / "schichten.dat").string());
+  Form1->Button6->click();
+  EXPECT_TRUE(ui.Texts("message").empty()) << ui.Texts("message")[0];
+  EXPECT_TRUE(swqebinput);
+  EXPECT_EQ(Form1->Ehomogen->itemIndex(), 1);
+  Form1->EingabenUebernehmen();
+  EXPECT_NEAR(lambdaErde[1], 1.8, 1e-9);
+  EXPECT_NEAR(lambdaErde[2], 3.0, 1e-9);
+  EXPECT_NEAR(lambdaErd, 2.4, 1e-9);
+  EXPECT_EQ(T(Form1->ELambdaErd), "2.40");
+  // The gradient between the middles of the first and the last layer.
+  EXPECT_NEAR(TGrad, 2.0 / (65.0 - 15.0), 0.0005);
+  EXPECT_EQ(T(Form1->ETgrad), "0.040");
+  EXPECT_FALSE(std::filesystem::exists("test.swqeb"));
+  swqebinput = false;
+}
+
 }  // namespace
 }  // namespace qeb
