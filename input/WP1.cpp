@@ -1,5 +1,4 @@
 #include "input/WP1.h"
-#include "input/QEBInput_handlers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "calc/QEBMOD.h"
+#include "input/QEBInput_handlers.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "results/Result.h"
@@ -132,10 +132,13 @@ void TForm8::ChangeEntzug() {
   if (ja && Form1 != nullptr && Form1->Lastprofil2erzeugen->itemIndex() == 0) {
     EWP->setItemIndex(1);
     WP = false;
+    // The menu as the engineer sees it, in the language in force.
+    const auto text = [](const QAction* a) { return a->text().remove(QLatin1Char('&')).toStdString(); };
+    const std::string menue = "\"" + text(Form1->Bearbeiten1) + " / " + text(Form1->Entzug1) + "\"";
     Message("Lastprofil 2 ist eingeschaltet und gilt: die Sondenleistung wird nicht aus den "
-            "Wärmepumpen-Kennwerten berechnet. Umschalten mit Menü \"Bearbeiten / Entzug\".  /  "
+            "Wärmepumpen-Kennwerten berechnet. Umschalten mit Menü " + menue + ".  /  "
             "Load profile 2 is on and holds: the probe power is not derived from the heat pump data. "
-            "To switch, choose \"Bearbeiten / Entzug\".");
+            "To switch, choose " + menue + ".");
     return;
   }
   if (COP_0 == 0.0 && WPHeizleistung > 0.0 && ja) {

@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "calc/QEBMOD.h"
 #include "platform/Platform.h"
@@ -134,7 +135,7 @@ void NachTyp(QLineEdit* e) {
 
 void Zurueckweisen(QLineEdit* e, const std::string& warum) {
   e->setProperty("qebPruefung", true);
-  Message("Eingabe ung\xC3\xBCltig  /  invalid input: " + Beschriftung(e).toStdString() + ": " + warum);
+  Message(warum);
   // The last good value again, as if code wrote it: its handlers follow it.
   e->setText(e->property(kGut).toString());
   e->setProperty("qebPruefung", false);
@@ -144,7 +145,9 @@ void Zurueckweisen(QLineEdit* e, const std::string& warum) {
 void ZahlPruefen(QLineEdit* e) {
   if (e->property("qebPruefung").toBool()) return;
   if (e->property(kSchlecht).toBool()) {
-    Zurueckweisen(e, "keine Zahl  /  not a number");
+    const std::string feld = Beschriftung(e).toStdString();
+    Zurueckweisen(e, "Eingabe ung\xC3\xBCltig: " + feld + " ist keine Zahl  /  invalid input: " + feld +
+                         " is not a number");
     return;
   }
   if (ImBereich(e, e->text())) e->setProperty(kGut, e->text());
@@ -157,7 +160,8 @@ void BereichPruefen(QLineEdit* e) {
   if (!e->property("qebBereichOffen").toBool()) return;
   e->setProperty("qebBereichOffen", false);
   std::string warum;
-  if (!ImBereich(e, e->text(), &warum)) Zurueckweisen(e, warum);
+  if (!ImBereich(e, e->text(), &warum))
+    Zurueckweisen(e, "Eingabe ung\xC3\xBCltig  /  invalid input: " + Beschriftung(e).toStdString() + ": " + warum);
 }
 
 // Lets the edit take its leave (Tab, a click elsewhere, Return) with every
@@ -228,7 +232,27 @@ void BefehleFertigstellenZuerst(QWidget* window, bool mitBereich) {
 
 struct Anzeigedurchgang::Text {
   QString s;
+  std::vector<QPointer<QWidget>> beschriftung;  // shown labels of its row
 };
+
+namespace {
+// The labels shown in the edit's row of its group: its caption and unit.
+std::vector<QPointer<QWidget>> ZeilenBeschriftung(QLineEdit* e) {
+  std::vector<QPointer<QWidget>> r;
+  QWidget* p = e->parentWidget();
+  auto* grid = p != nullptr ? qobject_cast<QGridLayout*>(p->layout()) : nullptr;
+  const int i = grid != nullptr ? grid->indexOf(e) : -1;
+  if (i < 0) return r;
+  int row = 0, col = 0, rs = 0, cs = 0;
+  grid->getItemPosition(i, &row, &col, &rs, &cs);
+  for (int c = 0; c < grid->columnCount(); ++c) {
+    QLayoutItem* it = grid->itemAtPosition(row, c);
+    auto* l = it != nullptr ? qobject_cast<QLabel*>(it->widget()) : nullptr;
+    if (l != nullptr && !l->isHidden()) r.emplace_back(l);
+  }
+  return r;
+}
+}  // namespace
 
 Anzeigedurchgang::Anzeigedurchgang(QWidget* window, int& zaehler) : zaehler_(zaehler) {
   ++zaehler_;
@@ -237,7 +261,7 @@ Anzeigedurchgang::Anzeigedurchgang(QWidget* window, int& zaehler) : zaehler_(zae
     // What the pass writes into it is no value the user left there.
     edit_->setProperty("qebImDurchgang", true);
     sichtbar_ = !edit_->isHidden();
-    text_ = new Text{edit_->text()};
+    text_ = new Text{edit_->text(), ZeilenBeschriftung(edit_)};
     cursor_ = edit_->cursorPosition();
   }
 }
@@ -257,6 +281,8 @@ Anzeigedurchgang::~Anzeigedurchgang() {
     // belong to it. Its visibility follows when it is left.
     if (sichtbar_ && edit_->isHidden()) {
       edit_->setHidden(false);
+      for (const QPointer<QWidget>& l : text_->beschriftung)
+        if (l) l->setHidden(false);
       edit_->setFocus();
       edit_->setCursorPosition(cursor_);
     }
