@@ -98,7 +98,7 @@ QString Beschriftung(const QLineEdit* e) {
 // The project file's variable an edit holds: its name without the leading
 // "E" (a row of a table without its number), whatever the case of its
 // letters. The free-cooling share the run brings into its range itself.
-const char* Variable(const QLineEdit* e) {
+const char* VariableSuchen(const QLineEdit* e) {
   QString n = e->objectName();
   if (n.startsWith(QLatin1Char('E'))) n = n.mid(1);
   QString ohneNummer = n;
@@ -111,8 +111,16 @@ const char* Variable(const QLineEdit* e) {
     if (v.hi > v.lo && ohneNummer.compare(QLatin1String(v.key), Qt::CaseInsensitive) == 0) return v.key;
   return nullptr;
 }
+// Looked up once per edit: a display pass writes every edit.
+const char* Variable(QLineEdit* e) {
+  const QVariant v = e->property("qebVariable");
+  if (v.isValid()) return static_cast<const char*>(v.value<const void*>());
+  const char* key = VariableSuchen(e);
+  e->setProperty("qebVariable", QVariant::fromValue(static_cast<const void*>(key)));
+  return key;
+}
 
-bool ImBereich(const QLineEdit* e, const QString& text, std::string* warum = nullptr) {
+bool ImBereich(QLineEdit* e, const QString& text, std::string* warum = nullptr) {
   if (!e->property(kBereich).toBool()) return true;
   const char* key = Variable(e);
   if (key == nullptr) return true;
