@@ -143,9 +143,10 @@ void NachTyp(QLineEdit* e) {
 
 void Zurueckweisen(QLineEdit* e, const std::string& warum) {
   e->setProperty("qebPruefung", true);
-  Message(warum);
-  // The last good value again, as if code wrote it: its handlers follow it.
+  // The last good value again, as if code wrote it: its handlers follow it,
+  // and the message stands over the window as it is calculated.
   e->setText(e->property(kGut).toString());
+  Message(warum);
   e->setProperty("qebPruefung", false);
 }
 
