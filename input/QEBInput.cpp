@@ -84,7 +84,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   BuildFromTables(body, Tables(), menuBar(), &PageControl1);
 #include "widgets/WindowBinding.inc"
   // What the user typed counts before any command of the window runs.
-  BefehleFertigstellenZuerst(this);
+  BefehleFertigstellenZuerst(this, true);
   // The command buttons serve every tab: they sit in one row below the tabs.
   if (auto* cmd = findChild<QGroupBox*>(QStringLiteral("grp_g_Sonden_Befehle"))) {
     auto* bar = new QWidget(body);

@@ -38,7 +38,7 @@ extern double Richtung[5];    // groundwater flow direction values of the last d
 extern bool Tageslastprofil;
 // Monthly shares of the annual heating, cooling and free-cooling energies
 // (without the band loads), months 1..12: an annual value is spread by them.
-extern double AnteilHeizung[13];
+extern double (&AnteilHeizung)[13];
 extern double AnteilKuehlung[13];
 extern double AnteilFreecooling[13];
 extern double SpezEntzugLeistung;  // specific extraction power at full load, W/m
@@ -233,6 +233,7 @@ class TForm1 : public QMainWindow {
   void SchichtdatenAnzeigen();
   void SchichttiefenAnzeigen();
   void PulldownErde();
+  void SwqebDatenEinlesen();
   void AussentempRampe();
 
   // Ground tab and catalogues (QEBInput_ground.cpp, QEBInput_catalog.cpp)
@@ -394,6 +395,10 @@ class TForm1 : public QMainWindow {
   void SondenfeldGrafikjahr1Click();
   void ZoomSondenfeld1Click();
   void Mac1Click();
+  void Win101Click();
+  void Win11SnippingToolon1Click();
+  void Win11SnippingTooloff1Click();
+  void Button22Click();
   // ---- end of the handlers of QEBInput_probe/_method/_site/_collector/_menus
 
  protected:

@@ -10,6 +10,7 @@
 #include "calc/QEBMOD.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_catalog.h"
+#include "widgets/Typing.h"
 
 namespace qeb {
 
@@ -98,7 +99,7 @@ namespace {
 // the first bad character goes to Fehlercode, a bad text reads as 0.
 double Val(const QLineEdit* e) {
   int code = 0;
-  const double v = ValReal(e->text(), code);
+  const double v = EditReal(e, code);
   Fehlercode = code;
   return v;
 }

@@ -81,7 +81,7 @@ void TForm1::Rckkhler1Click() {
   Sichtbar({Label388, Label389, EHoeh}, true);
   ZeigeAlle(Kollektoreingaben(*this), false);
   Sichtbar({EWW_Bedarf}, false);
-  EWWsolar->setItemIndex(1);
+  WahlSetzen(EWWsolar, 1, [this] { EWWsolarClick(); });
   WWsolar = false;
   WWPrio = false;
   EWWPrio->setItemIndex(1);
@@ -243,7 +243,7 @@ void TForm1::KlimadatenAusClick() {
 }
 
 void TForm1::KlimadatenAus1Click() {
-  if (Ask("Reset Meteo (Zürich SMA)?") != kJa) return;
+  if (AskCancel("Reset Meteo (Zürich SMA)?") != kJa) return;
   SummeGlobalstrahlung = 1.0;
   KlimadatenAusClick();
   KlimadatenAus->setVisible(false);

@@ -6,6 +6,7 @@
 #include "calc/Erdsonden.h"
 #include "calc/QEBMOD.h"
 #include "input/QEBInput.h"
+#include "input/QEBInput_handlers.h"
 #include "widgets/Typing.h"
 
 namespace qeb {
@@ -124,6 +125,7 @@ void TForm1::EingabenAnzeigenDurchgang() {
   ShowInt(EDauerLastSpitze, DauerLastSpitze);
   ShowChoice(EKoaxialSonde, KoaxialSonde);
   ShowChoice(EDurchschnitt, Durchschnittsentzug);
+  LaufzeitEinheitZeigen(*this);
   Show(EInnenrohrdurchmesser, Innenrohrdurchmesser);
   Show(EAuslegungsentzug, Auslegungsentzug);
   EBeschreibung->setText(FromBytes(Projekttitel1));
@@ -324,6 +326,7 @@ void TForm1::EingabenAnzeigenDurchgang() {
   Show(EAuslegungsmassenstrom2, Auslegungsmassenstrom);
   Show(EAuslegungsmassenstrom3, Auslegungsmassenstrom3);
   ShowChoice(EAufteilung, Aufteilung);
+  AufteilungZeigen(*this);
   Show(EFreecoolleistung, Freecoolleistung);
   Show(EFreecoollast, JahresFreecooling);
 

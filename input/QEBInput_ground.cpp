@@ -2,10 +2,15 @@
 // fill, the ground materials and the per-segment borehole resistances. The
 // handlers keep the per-row arrays of the shared state, the single values and
 // the table's edits consistent with each other.
+#include <QAction>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <vector>
 
@@ -14,6 +19,8 @@
 #include "input/QEBInput_catalog.h"
 #include "platform/Platform.h"
 #include "shell/Sprachen.h"
+#include "widgets/ErrorText.h"
+#include "widgets/Typing.h"
 
 namespace qeb {
 namespace {
@@ -38,13 +45,13 @@ struct Rows {
 // the first bad character goes to Fehlercode, a bad text reads as 0.
 double Val(const QLineEdit* e) {
   int code = 0;
-  const double v = ValReal(e->text(), code);
+  const double v = EditReal(e, code);
   Fehlercode = code;
   return v;
 }
 int ValI(const QLineEdit* e) {
   int code = 0;
-  const int v = ValInt(e->text(), code);
+  const int v = EditInt(e, code);
   Fehlercode = code;
   return v;
 }
@@ -386,6 +393,90 @@ void TForm1::EinSerie1Change() {
 }
 
 // ---------------- wiring ----------------
+// ---------------- ground-material data of the outside tool ----------------
+
+namespace {
+// A layer table of the outside tool is a short text: a file of 100 lines or
+// more (or of a size no such table has) is something else.
+bool SwqebTabelle(const std::string& datei) {
+  std::error_code ec;
+  const auto groesse = std::filesystem::file_size(datei, ec);
+  if (ec || groesse > 1000000) return false;
+  std::ifstream in(datei, std::ios::binary);
+  if (!in) return false;
+  int zeilen = 0;
+  std::string zeile;
+  while (zeilen < 100 && std::getline(in, zeile)) ++zeilen;
+  return zeilen < 100;
+}
+}  // namespace
+
+void TForm1::SwqebDatenEinlesen() {
+  const std::string datei = UI().OpenFileName("SwQEB-Datei|*.dat", Programmverzeichnis);
+  if (datei.empty()) {
+    Message(" Keine Daten eingelesen / No input ");
+    return;
+  }
+  if (!SwqebTabelle(datei)) {
+    Message(" Kein SwQEB-Stoffdatenfile ");
+    return;
+  }
+  // What the table sets; a table the module refuses leaves the project as it was.
+  struct Stand {
+    std::string datei;
+    bool ein;
+    int dimAxi, homogen;
+    bool homogenStand;
+    double lam[21], rho[21], cp[21];
+    double lambdaErd, rhoErd, cpErd, tGrad, jahresmittel, boden, oberflaeche;
+  };
+  Stand alt{SwqebFile, swqebinput, DimAxi, Ehomogen->itemIndex(), homogen, {}, {}, {},
+            lambdaErd, rhoErd, cpErd, TGrad, Jahresmitteltemp, Bodenerwaermung, TErdoberflaeche};
+  std::copy(lambdaErde, lambdaErde + 21, alt.lam);
+  std::copy(rhoErde, rhoErde + 21, alt.rho);
+  std::copy(cpErde, cpErde + 21, alt.cp);
+
+  SwqebFile = datei;
+  swqebinput = true;
+  // The ground is the table's layers, not one homogeneous value.
+  Ehomogen->setItemIndex(1);
+  homogen = false;
+  DimAxi = ValI(EDimAxi);
+  try {
+    Simulate(-5);
+  } catch (const CalcError& e) {
+    SwqebFile = alt.datei;
+    swqebinput = alt.ein;
+    DimAxi = alt.dimAxi;
+    std::copy(alt.lam, alt.lam + 21, lambdaErde);
+    std::copy(alt.rho, alt.rho + 21, rhoErde);
+    std::copy(alt.cp, alt.cp + 21, cpErde);
+    lambdaErd = alt.lambdaErd;
+    rhoErd = alt.rhoErd;
+    cpErd = alt.cpErd;
+    TGrad = alt.tGrad;
+    Jahresmitteltemp = alt.jahresmittel;
+    Bodenerwaermung = alt.boden;
+    TErdoberflaeche = alt.oberflaeche;
+    homogen = alt.homogenStand;
+    Ehomogen->setItemIndex(alt.homogen);
+    std::filesystem::remove("test.swqeb");
+    Message(CalcErrorText(e).toStdString());
+    return;
+  }
+  std::filesystem::remove("test.swqeb");
+  EingabenAnzeigen();
+  for (int k = std::max(DimAxi + 1, 1); k <= 20; ++k) lambdaErde[k] = cpErde[k] = rhoErde[k] = 0.0;
+  Put(ECperd, cpErd, 0);
+  Put(ErhoErd, rhoErd, 0);
+  Put(ELambdaErd, lambdaErd, 2);
+  SchichtdatenAnzeigen();
+  ELambdaeff1Change();
+  Put(ETgrad, TGrad, 3);
+  Put(EJahresmitteltemp, Jahresmitteltemp, 1);
+  Put(EBodenerwaermung, Bodenerwaermung, 1);
+}
+
 void ConnectCatalogHandlers(TForm1* form) {
   TForm1& f = *form;
   Rows r(f);
@@ -437,6 +528,8 @@ void ConnectCatalogHandlers(TForm1* form) {
   pick(f.ComboFluid, &TForm1::ComboFluidChange);
   pick(f.CKollektorwahl, &TForm1::CKollektorwahlChange);
   pick(f.CWahlgfunction, &TForm1::Wahlgfunction);
+  QObject::connect(f.Button6, &QPushButton::clicked, &f, &TForm1::SwqebDatenEinlesen);
+  QObject::connect(f.ErddatenSwQEB1, &QAction::triggered, &f, &TForm1::SwqebDatenEinlesen);
 }
 
 }  // namespace qeb

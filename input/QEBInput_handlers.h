@@ -30,6 +30,18 @@ void BeimVerlassen(QLineEdit* e, QObject* context, std::function<void()> handler
 // click on one of its buttons): an item other code selects does not trigger it.
 void BeiWahl(RadioGroup* r, QObject* context, std::function<void()> handler);
 
+// Sets an option from code outside a display pass: when its item changes, its
+// handler runs as the user's pick would run it, so the chain follows.
+void WahlSetzen(RadioGroup* r, int item, const std::function<void()>& handler);
+
+// The unit beside the twelve run times, as `Durchschnittsentzug` says; the
+// display pass shows it too.
+void LaufzeitEinheitZeigen(TForm1& f);
+
+// The inputs of the split load (monthly free cooling) or of the band loads,
+// as `Aufteilung` says; the display pass shows them too.
+void AufteilungZeigen(TForm1& f);
+
 // Shows or hides controls (a control's caption follows it).
 void Sichtbar(std::initializer_list<QWidget*> ws, bool shown);
 // Calls a routine another window or part of this one offers, when it does.

@@ -13,7 +13,8 @@
 
 namespace qeb {
 
-double AnteilHeizung[13] = {};
+// The monthly heating shares are the module's: the window keeps no copy.
+double (&AnteilHeizung)[13] = Heizanteil;
 double AnteilKuehlung[13] = {};
 double AnteilFreecooling[13] = {};
 double SpezEntzugLeistung = 0.0;
@@ -116,7 +117,8 @@ void TForm1::AnteileAusMonatswerten() {
 void TForm1::SpezifischenEntzugZeigen() {
   const double n = Sondenlaenge * AnzahlSonden;
   SpezEntzugLeistung = 0.0;
-  if (n > 0.0 && COP_Volllast != 0.0) {
+  // A negative COP and length product gives no extraction, not a positive one.
+  if (COP_Volllast * n > 0.0) {
     const double q = Heizleistung_Vollast * 1000.0 * (COP_Volllast - 1.0) / (COP_Volllast * n);
     if (std::isfinite(q) && q > 0.0) SpezEntzugLeistung = q;
   }

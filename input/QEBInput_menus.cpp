@@ -120,6 +120,8 @@ void TForm1::Zoom2Click() {
   if (ScreenWidthAtStart == 0) ScreenWidthAtStart = s.monitorWidth;
   if (ScreenHeightAtStart == 0) ScreenHeightAtStart = s.monitorHeight;
   FormSkalieren(this, RoundToInt(ScreenWidthAtStart * 0.8), RoundToInt(ScreenHeightAtStart * 0.8));
+  // The window takes 0.8 x 0.8 of the monitor, whatever its design size.
+  resize(RoundToInt(ScreenWidthAtStart * 0.64), RoundToInt(ScreenHeightAtStart * 0.64));
   WindowScaleLevel = 3;
   Zoom2->setVisible(false);
 }
@@ -257,6 +259,18 @@ void TForm1::EGlattrohrClick() { Wellrohr1 = EGlattrohr->itemIndex() == 1; }
 void TForm1::SondenfeldGrafikjahr1Click() { SondenfeldGrafikjahr = true; }
 void TForm1::ZoomSondenfeld1Click() { Schnellstart = true; }
 void TForm1::Mac1Click() { MacModus = true; }
+void TForm1::Win101Click() { Win10Modus = true; }
+void TForm1::Win11SnippingToolon1Click() {
+  DruckTasteSetzen(true);
+  DruckTasteAlt = 1;
+}
+void TForm1::Win11SnippingTooloff1Click() { DruckTasteSetzen(false); }
+
+void TForm1::Button22Click() {
+  ToolButtonOeffnenClick();
+  // A system-simulation project is read a second time, as its dialogs need.
+  if (SystemProjektGelesen) ToolButtonOeffnenClick();
+}
 
 // ---------------- bindings ----------------
 
@@ -296,6 +310,13 @@ void ConnectMenuHandlers(TForm1* form) {
   menu(f.SondenfeldGrafikjahr1, &TForm1::SondenfeldGrafikjahr1Click);
   menu(f.ZoomSondenfeld1, &TForm1::ZoomSondenfeld1Click);
   menu(f.Mac1, &TForm1::Mac1Click);
+  menu(f.Win101, &TForm1::Win101Click);
+  menu(f.Win11SnippingToolon1, &TForm1::Win11SnippingToolon1Click);
+  menu(f.Win11SnippingTooloff1, &TForm1::Win11SnippingTooloff1Click);
+  QObject::connect(f.Button22, &QPushButton::clicked, &f, &TForm1::Button22Click);
+  // The button on the probe tab opens the field editor as its menu item does.
+  QObject::connect(f.Sondenfeld2, &QPushButton::clicked, &f, &TForm1::Sondenfeld1Click);
+  BeimVerlassen(f.EDimAxi, &f, [&f] { f.EFreecool1Change(); });
   // The pressure drop follows when the user turns to another tab.
   QObject::connect(f.PageControl1, &QTabWidget::tabBarClicked, &f, [&f](int i) {
     if (i >= 0 && i != f.PageControl1->currentIndex()) f.PageControl1Change();

@@ -161,7 +161,7 @@ void TForm1::EStationaerClick() {
 
 void TForm1::EAnfahrfileSchreibenClick() {
   if (Anzeigend()) return;
-  if (EAnfahrfileSchreiben->itemIndex() == 0) EStationaer->setItemIndex(1);
+  if (EAnfahrfileSchreiben->itemIndex() == 0) WahlSetzen(EStationaer, 1, [this] { EStationaerClick(); });
 }
 
 void TForm1::EHellstroemClick() {

@@ -314,6 +314,7 @@ void TForm1::Lastprofil1Click() {
   SetTabVisible(TabSheet5, false);
   Lastprofil2 = true;
   Lastprofil2erzeugen->setItemIndex(0);
+  Button9Click();  // the pressure drop at the flow of the new profile
   Wrmepumpe1->setVisible(false);
   Wrmepumpe2->setVisible(false);
   WP = false;

@@ -65,6 +65,12 @@ void BeiWahl(RadioGroup* r, QObject* context, std::function<void()> handler) {
   });
 }
 
+void WahlSetzen(RadioGroup* r, int item, const std::function<void()>& handler) {
+  if (r->itemIndex() == item) return;
+  r->setItemIndex(item);
+  handler();
+}
+
 namespace {
 
 // Shows a value with the decimals the edit itself is built with.
@@ -251,7 +257,7 @@ void TForm1::EDimAxiChange2() {
 
 void TForm1::ELaufzeit1Change() {
   if (Anzeigend()) return;
-  InputFileErzeugen->setItemIndex(0);
+  WahlSetzen(InputFileErzeugen, 0, [this] { InputFileErzeugenClick(); });
   DateiGewaehlt = false;
   for (int m = 1; m <= 12; ++m)
     Laufzeit[m] = I(findChild<QLineEdit*>(QStringLiteral("ELaufzeit") + QString::number(m)));
@@ -279,13 +285,19 @@ void TForm1::ECOP_WWChange() {
 
 // ---------------- monthly run times as energies or hours ----------------
 
+void LaufzeitEinheitZeigen(TForm1& f) {
+  const QString einheit = Durchschnittsentzug ? QStringLiteral("[kWh]") : QStringLiteral("[h/d]");
+  for (int m = 1; m <= 12; ++m)
+    if (auto* l = f.findChild<QLabel*>(QStringLiteral("LEinheitLaufzeit") + QString::number(m))) l->setText(einheit);
+}
+
 void TForm1::EDurchschnittClick() {
   if (Anzeigend()) {
     Durchschnittsentzug = EDurchschnitt->itemIndex() == 0;
     return;
   }
   Durchschnittsentzug = EDurchschnitt->itemIndex() == 0;
-  InputFileErzeugen->setItemIndex(0);
+  WahlSetzen(InputFileErzeugen, 0, [this] { InputFileErzeugenClick(); });
   static constexpr int kTage[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   std::array<QLineEdit*, 13> e{};
   for (int m = 1; m <= 12; ++m) e[m] = findChild<QLineEdit*>(QStringLiteral("ELaufzeit") + QString::number(m));
@@ -297,16 +309,15 @@ void TForm1::EDurchschnittClick() {
   // February's peak days carry the peak load; the rest of its days the design
   // extraction. A peak as long as the month leaves no ordinary days.
   const double peak = DauerLastSpitze * 24.0 * QSpitzeFeb;
-  const QString einheit = Durchschnittsentzug ? QStringLiteral("[kWh]") : QStringLiteral("[h/d]");
-  for (int m = 1; m <= 12; ++m)
-    if (auto* l = findChild<QLabel*>(QStringLiteral("LEinheitLaufzeit") + QString::number(m))) l->setText(einheit);
+  LaufzeitEinheitZeigen(*this);
   for (int m = 1; m <= 12; ++m) {
     const int v = Laufzeit[m];
     const double p = v >= 0 ? Auslegungsentzug : Einspeisung;
     const int tage = m == 2 ? std::max(0, 28 - DauerLastSpitze) : kTage[m];
     double neu = v;
     if (Durchschnittsentzug) {
-      if (v > -24 && v < 24) neu = m == 2 ? v * tage * p + peak : v * tage * p;
+      // A full day (24 h/d either way) is hours too; only 25 stays as it is.
+      if (v >= -24 && v <= 24) neu = m == 2 ? v * tage * p + peak : v * tage * p;
     } else if (std::abs(v) >= 26) {
       double rest = v;
       if (m == 2) rest -= RoundHalfEven(peak);
@@ -332,23 +343,28 @@ void TForm1::EFreecooling2Click() {
   EingabenAnzeigen();
 }
 
-void TForm1::EAufteilungClick() {
-  if (Anzeigend()) return;
-  Aufteilung = EAufteilung->itemIndex() == 0;
-  std::vector<QWidget*> frei{ETSink3, Label354};
+void AufteilungZeigen(TForm1& f) {
+  std::vector<QWidget*> frei{f.ETSink3, f.Label354, f.LKopfFreecool};
   for (int m = 1; m <= 12; ++m) {
-    frei.push_back(findChild<QWidget*>(QStringLiteral("EFreecool") + QString::number(m)));
-    frei.push_back(findChild<QWidget*>(QStringLiteral("TFreecool") + QString::number(m)));
+    frei.push_back(f.findChild<QWidget*>(QStringLiteral("EFreecool") + QString::number(m)));
+    frei.push_back(f.findChild<QWidget*>(QStringLiteral("TFreecool") + QString::number(m)));
   }
   for (QWidget* w : frei)
     if (w != nullptr) w->setHidden(!Aufteilung);
+  Sichtbar({f.EHeizbandlast, f.EKuehlbandlast}, !Aufteilung);
+}
+
+void TForm1::EAufteilungClick() {
+  if (Anzeigend()) return;
+  Aufteilung = EAufteilung->itemIndex() == 0;
+  AufteilungZeigen(*this);
   if (Aufteilung) {
+    // Cleared as typing 0 would clear them: the months lose their band part.
     Heizbandlast = Kuehlbandlast = 0.0;
-    const QSignalBlocker a(EHeizbandlast), b(EKuehlbandlast);
     EHeizbandlast->setText(FixedText(0.0, 0));
     EKuehlbandlast->setText(FixedText(0.0, 0));
+    EJahresheizlastChange();
   }
-  Sichtbar({EHeizbandlast, EKuehlbandlast}, !Aufteilung);
 }
 
 void TForm1::EFeld1Click() { Feld1 = EFeld1->itemIndex() == 0; }

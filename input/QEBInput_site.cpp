@@ -14,6 +14,7 @@
 #include "calc/QEBMOD_plant.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_handlers.h"
+#include "input/QEBInput_trt.h"
 #include "platform/Platform.h"
 #include "shell/QEB.h"
 #include "widgets/Typing.h"
@@ -188,13 +189,13 @@ void TForm1::UebernehmClick() {
   Zeige(Emit_Waermefluss, mit_Waermefluss, 3);
   ETempProfil->setItemIndex(0);
   TempProfil = true;
-  Sichtbar({EJahresmitteltemp, EBodenerwaermung, T31, EStandorthoehe, Label402, Label403}, false);
+  Sichtbar({EJahresmitteltemp, EBodenerwaermung, T31, T32, EStandorthoehe, Label401, Label402, Label403}, false);
 }
 
 void TForm1::Button16Click() {
   mit_Waermefluss = mit_Waermefluss == 1.0 ? 0.0 : 1.0;
   mit_Standorthoehe = 0.0;
-  Sichtbar({EStandorthoehe, Label402}, false);
+  Sichtbar({EStandorthoehe, Label401, Label402}, false);
   const std::vector<QWidget*> profil = Profilfelder(*this);
   if (mit_Waermefluss == 1.0) {
     // The heat-flux profile is taken over with its own button.
@@ -219,7 +220,7 @@ void TForm1::Aus_StandorthoeheClick() {
   Zeige(Emit_Waermefluss, mit_Waermefluss, 3);
   Sichtbar({EWaermefluss, Label361, EJahresmitteltemp, EBodenerwaermung, T31, T32}, false);
   const bool an = mit_Standorthoehe == 1.0;
-  Sichtbar({EStandorthoehe, Label402, Label403}, an);
+  Sichtbar({EStandorthoehe, Label401, Label402, Label403}, an);
   if (!an) Sichtbar({EJahresmitteltemp, EBodenerwaermung, T31, T32}, true);
   ZeigeAlle(Profilfelder(*this), true);
 }
@@ -231,7 +232,9 @@ void TForm1::EHoehChange() {
   Hoeh = R(EHoeh);
   if (Hoeh == 0.0) Hoeh = 553.0;
   EingabenAnzeigen();
-  // Back at the reference the weather of an earlier altitude is undone.
+  // An imported year belongs to its own site: it stays while the import
+  // holds. Back at the reference the weather of an earlier altitude is undone.
+  if (MeteonormGeladen) return;
   if (std::fabs(Hoeh - kReferenzhoehe) > 0.01 || hoehenKorrektur) StandortWetterjahr();
 }
 
@@ -248,6 +251,13 @@ void ConnectSiteHandlers(TForm1* form) {
   QObject::connect(f.Button13, &QPushButton::clicked, &f, &TForm1::Button13Click);
   BeiAenderung(f.EzSchicht1, &f, [&f] { f.EzSchicht1Change(); });
   for (QLineEdit* e : {f.EzSchicht2, f.EzSchicht3, f.EzSchicht4}) BeiAenderung(e, &f, [&f] { f.Button13Click(); });
+  // Every groundwater input refreshes the fields derived from them (flow
+  // areas, Darcy velocities).
+  for (QLineEdit* e : {f.ENiveau, f.EIsohypse1, f.EIsohypse2, f.EDruckgradient, f.EMittlerer_Abstand,
+                       f.EDurchlaessigkeit1, f.EDurchlaessigkeit2, f.EDurchlaessigkeit3, f.EPorositaet1,
+                       f.EPorositaet2, f.EPorositaet3, f.EAmplitude, f.EPhasenverschiebung, f.ETempKellerSommer,
+                       f.ETempKellerWinter, f.EUWertKeller, f.EKellerflaeche})
+    BeiAenderung(e, &f, [&f] { f.Button13Click(); });
   BeiAenderung(f.EHoeh, &f, [&f] { f.EHoehChange(); });
   menu(f.Grundwasser1, &TForm1::Grundwasser1Click);
   menu(f.Grundwasser2, &TForm1::Grundwasser2Click);

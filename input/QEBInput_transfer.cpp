@@ -10,11 +10,12 @@
 #include "input/system2.h"
 #include "results/Grafik.h"
 #include "platform/Platform.h"
+#include "widgets/Typing.h"
 
 namespace qeb {
 
-double TForm1::R(const QLineEdit* e) const { return ValReal(e->text(), Fehlercode); }
-int TForm1::I(const QLineEdit* e) const { return ValInt(e->text(), Fehlercode); }
+double TForm1::R(const QLineEdit* e) const { return EditReal(e, Fehlercode); }
+int TForm1::I(const QLineEdit* e) const { return EditInt(e, Fehlercode); }
 
 void TForm1::RaGrenzeMelden() { Warning(" Max Ra = 4 x Rb ! "); }
 
@@ -321,7 +322,11 @@ void TForm1::EingabenUebernehmen() {
   COP_Volllast = R(ECOP_Volllast);
   COP_Heizlast = R(ECOP_Heizlast);
   COP_WW = R(ECOP_WW);
-  EER_Kuehllast = R(EEER_Kuehllast);
+  {
+    // An EER of 0 would let the cooling loads' heat vanish: the held one stays.
+    const double eer = R(EEER_Kuehllast);
+    if (eer != 0.0) EER_Kuehllast = eer;
+  }
   Jahresheizlast = R(EJahresheizlast);
   Jahreskuehllast = R(EJahresKuehllast);
   HeizlastWW = R(EHeizlastWW);

@@ -10,6 +10,7 @@
 #include "calc/QEBMOD.h"
 #include "input/QEBInput.h"
 #include "widgets/Controls.h"
+#include "widgets/Typing.h"
 
 namespace qeb {
 
@@ -102,7 +103,7 @@ template <class F>
 void ReadSystemEdits(F* f) {
   const auto r = [](QLineEdit* e) {
     e->setModified(false);
-    return ValReal(e->text(), Fehlercode);
+    return EditReal(e, Fehlercode);
   };
   TaMax = r(f->ETaMax);
   TaMin = r(f->ETaMin);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "calc/QEBMOD.h"
+#include "input/QEBInput_handlers.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "results/Result.h"
@@ -85,7 +86,7 @@ void TForm8::WPAnzeigen() {
 void TForm8::WPEinlesen() {
   WP = EWP->itemIndex() == 0;
   bivalent = Ebivalent->itemIndex() == 0;
-  const auto lies = [](const QLineEdit* e) { return ValReal(e->text(), Fehlercode); };
+  const auto lies = [](const QLineEdit* e) { return EditReal(e, Fehlercode); };
   COP_5 = lies(ECOP_5);
   COP_0 = lies(ECOP_0);
   COP5 = lies(ECOP5);
@@ -126,6 +127,21 @@ void TForm8::ChangeEntzug() {
   }
   WPEinlesen();
   const bool ja = EWP->itemIndex() == 0;
+  // The second load profile sets the probe's power from its own heat pump and
+  // switches this choice off in every transfer: say so now, rather than let
+  // the run and the saved project drop the choice without a word.
+  if (ja && Form1 != nullptr && Form1->Lastprofil2erzeugen->itemIndex() == 0) {
+    EWP->setItemIndex(1);
+    WP = false;
+    // The menu as the engineer sees it, in the language in force.
+    const auto text = [](const QAction* a) { return a->text().remove(QLatin1Char('&')).toStdString(); };
+    const std::string menue = "\"" + text(Form1->Bearbeiten1) + " / " + text(Form1->Entzug1) + "\"";
+    Message("Lastprofil 2 ist eingeschaltet und gilt: die Sondenleistung wird nicht aus den "
+            "Wärmepumpen-Kennwerten berechnet. Umschalten mit Menü " + menue + ".  /  "
+            "Load profile 2 is on and holds: the probe power is not derived from the heat pump data. "
+            "To switch, choose " + menue + ".");
+    return;
+  }
   if (COP_0 == 0.0 && WPHeizleistung > 0.0 && ja) {
     COP_0 = FehlenderCOP0(COP_5, COP5, COP10, COP15);
     ECOP_0->setText(FixedText(COP_0, 1));
@@ -139,7 +155,9 @@ void TForm8::ChangeEntzug() {
   const bool laufzeit = Ask("Sondenlaufzeit der neuen Leistung anpassen ?") == kJa;
   const int durchschnitt = Form1->EDurchschnitt->itemIndex();
   if (Ask("Entzugsleistung Sonde auf " + pText + " kW ändern?") != kJa) return;
-  if (laufzeit) Form1->EDurchschnitt->setItemIndex(0);
+  // Every change of the run-time unit converts the run times as a pick would.
+  const auto einheit = [](int item) { WahlSetzen(Form1->EDurchschnitt, item, [] { Form1->EDurchschnittClick(); }); };
+  if (laufzeit) einheit(0);
   Auslegungsentzug = p;
   Form1->EAuslegungsentzug->setText(FixedText(Auslegungsentzug, 1));
   if (DauerLastSpitze > 0 && Ask("Dauerbetrieb Sonde Februar ausschalten (empfohlen)?") == kJa) {
@@ -157,8 +175,8 @@ void TForm8::ChangeEntzug() {
     }
   }
   if (laufzeit) {
-    Form1->EDurchschnitt->setItemIndex(1);
-    Form1->EDurchschnitt->setItemIndex(durchschnitt);
+    einheit(1);
+    einheit(durchschnitt);
   }
 }
 

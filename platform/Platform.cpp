@@ -38,6 +38,12 @@ class DesktopInteraction : public Interaction {
                     Parent());
     return box.exec() == QMessageBox::Yes ? kJa : kNein;
   }
+  int AskCancel(const std::string& text) override {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("QEB"), Q(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Parent());
+    const int r = box.exec();
+    return r == QMessageBox::Yes ? kJa : (r == QMessageBox::No ? kNein : kAbbrechen);
+  }
   std::string InputBox(const std::string& caption, const std::string& prompt, const std::string& def) override {
     bool ok = false;
     const QString r = QInputDialog::getText(Parent(), Q(caption), Q(prompt), QLineEdit::Normal, Q(def), &ok);
@@ -215,6 +221,10 @@ int ScriptedInteraction::Ask(const std::string& text) {
   const int a = asks_.front();
   asks_.pop_front();
   return a;
+}
+int ScriptedInteraction::AskCancel(const std::string& text) {
+  cancelOffered_.push_back(text);
+  return Ask(text);
 }
 std::string ScriptedInteraction::InputBox(const std::string& caption, const std::string& prompt,
                                           const std::string&) {

@@ -18,6 +18,8 @@ namespace qeb {
 // Answer codes of a yes/no question, as the windows compare them.
 inline constexpr int kJa = 6;
 inline constexpr int kNein = 7;
+// The third answer of a question that also offers Cancel.
+inline constexpr int kAbbrechen = 2;
 
 // Every modal interaction with the user. Texts are UTF-8.
 class Interaction {
@@ -29,6 +31,8 @@ class Interaction {
   virtual void Warning(const std::string& text) { Message(text); }
   // Yes/No question: returns kJa or kNein.
   virtual int Ask(const std::string& text) = 0;
+  // Yes/No/Cancel question: returns kJa, kNein or kAbbrechen.
+  virtual int AskCancel(const std::string& text) { return Ask(text); }
   // Input box; returns the default when cancelled.
   virtual std::string InputBox(const std::string& caption, const std::string& prompt, const std::string& def) = 0;
   // File dialogs; an empty result means cancelled.
@@ -69,6 +73,7 @@ Interaction* SetInteraction(Interaction* ui);
 inline void Message(const std::string& text) { UI().Message(text); }
 inline void Warning(const std::string& text) { UI().Warning(text); }
 inline int Ask(const std::string& text) { return UI().Ask(text); }
+inline int AskCancel(const std::string& text) { return UI().AskCancel(text); }
 
 // A script of answers for tests: every text shown is recorded; a question or
 // dialog that nobody scripted fails the test by throwing UnscriptedInteraction.
@@ -106,6 +111,9 @@ class ScriptedInteraction : public Interaction {
   void Message(const std::string& text) override;
   void Warning(const std::string& text) override;
   int Ask(const std::string& text) override;
+  // Recorded as an "ask"; CancelOffered() lists the questions that offered Cancel.
+  int AskCancel(const std::string& text) override;
+  const std::vector<std::string>& CancelOffered() const { return cancelOffered_; }
   std::string InputBox(const std::string& caption, const std::string& prompt, const std::string& def) override;
   std::string OpenFileName(const std::string& filter, const std::string& dir) override;
   std::string SaveFileName(const std::string& filter, const std::string& dir, const std::string& name) override;
@@ -121,6 +129,7 @@ class ScriptedInteraction : public Interaction {
   std::vector<Shown> shown_;
   std::vector<std::string> dirs_;
   std::deque<int> asks_;
+  std::vector<std::string> cancelOffered_;
   std::deque<std::string> inputs_;
   std::deque<std::string> files_;
   std::deque<bool> prints_;

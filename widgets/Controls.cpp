@@ -133,6 +133,8 @@ QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
         e->setFocusPolicy(Qt::ClickFocus);
       }
       if (!(c.flags & (ctl::TXT | ctl::WIDE))) e->setAlignment(Qt::AlignRight);
+      // What a typed text must be: 1 a number, 2 a whole number, 0 any text.
+      e->setProperty("qebZahl", (c.flags & (ctl::TXT | ctl::WIDE)) ? 0 : ((c.flags & ctl::INT) ? 2 : 1));
       e->setProperty("decimals", c.decimals);
       w = e;
       break;
@@ -399,7 +401,10 @@ void ShowTab(QWidget* page) {
 
 // ---------------- numbers ----------------
 double ValReal(const QString& text, int& code) {
-  const std::string s = text.toStdString();
+  // Engineers here type a decimal comma: it reads as the point ("3,8" is 3.8).
+  std::string s = text.toStdString();
+  for (char& c : s)
+    if (c == ',') c = '.';
   size_t i = 0;
   while (i < s.size() && s[i] == ' ') ++i;
   if (i == s.size()) {

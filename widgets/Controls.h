@@ -123,8 +123,8 @@ bool TabVisible(const QWidget* page);
 void ShowTab(QWidget* page);
 
 // ---- numbers in edits ----
-// Text to number the way every input of the windows is read: "." only,
-// leading blanks allowed. `code` gets the position (1-based) of the first bad
+// Text to number the way every input of the windows is read: "." or a
+// decimal comma, leading blanks allowed. `code` gets the position (1-based) of the first bad
 // character, 0 when the whole text is a number; a bad text yields 0.
 double ValReal(const QString& text, int& code);
 int ValInt(const QString& text, int& code);

@@ -22,8 +22,18 @@ void EditFertigstellen(QWidget* window);
 
 // Makes every push button and menu or tool action of `window` finish the edit
 // in progress before its own handlers run. Call once, after the window's
-// controls exist and before its handlers are connected.
-void BefehleFertigstellenZuerst(QWidget* window);
+// controls exist and before its handlers are connected. It also makes the
+// window's number edits refuse a typed text that is no number (and, with
+// `mitBereich`, a value outside the range of the project file's variable of
+// the same name): when the edit is left or a command finishes it, one message
+// names the field and the edit shows its last good value again.
+void BefehleFertigstellenZuerst(QWidget* window, bool mitBereich = false);
+
+// An edit's number as the window reads it: while the user has typed a text
+// that is no number into it, its last good value (never 0 for a typo).
+// `code` gets the position of the first bad character of the text shown.
+double EditReal(const QLineEdit* e, int& code);
+int EditInt(const QLineEdit* e, int& code);
 
 // A display pass of a window: counts as the display guard while it lives,
 // and puts back the text, cursor and typed state of the edit the user is
@@ -39,6 +49,7 @@ class Anzeigedurchgang {
   int& zaehler_;
   QLineEdit* edit_ = nullptr;
   int cursor_ = 0;
+  bool sichtbar_ = false;
   struct Text;
   Text* text_ = nullptr;
 };

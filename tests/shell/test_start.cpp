@@ -45,10 +45,10 @@ TEST_F(StartDialog, StartsWithTheStartDialogAsMainWindow) {
   EXPECT_EQ(Utf8ToWin1252(Form1->windowTitle().toStdString()), LanguageText(840, "S"));
   EXPECT_EQ(Form3->ButtonBeenden->text().toStdString(), LanguageText(13, "S"));
   EXPECT_EQ(Form3->ButtonLaden->text().toStdString(), LanguageText(10, "S"));
-  // A decimal comma is no number, whatever the desktop's locale.
+  // A decimal comma reads as the point, whatever the desktop's locale.
   int code = 0;
-  EXPECT_EQ(ValReal(QStringLiteral("2,5"), code), 0.0);
-  EXPECT_EQ(code, 2);
+  EXPECT_EQ(ValReal(QStringLiteral("2,5"), code), 2.5);
+  EXPECT_EQ(code, 0);
 }
 
 TEST_F(StartDialog, LanguageFileLetterEGivesEnglish) {
