@@ -125,6 +125,24 @@ class ExtremeDerLetztenRechnung {
   bool gemerkt_ = false;
 };
 
+// The inputs a calculation changes for itself while it sets up its passes
+// (the year count and input file of the generated load file, the step
+// length, the load flags of a plant pass, the length being sized), kept
+// when it starts: a calculation that is refused or stopped puts them back,
+// so the project is as it was before it.
+class LaufEingaben {
+ public:
+  LaufEingaben();
+  // `laenge`: the probe length too (the calculation was sizing it).
+  void Zurueck(bool laenge) const;
+
+ private:
+  int lastYear_, zeitschritt_;
+  bool system_, leistung_, leistungsinput_, lasteinlesen_;
+  std::string inputfile_;
+  double sondenlaenge_;
+};
+
 class LaufWache {
  public:
   LaufWache();

@@ -155,6 +155,15 @@ void TResultat::showEvent(QShowEvent* e) {
   aktuell();
 }
 
+void TResultat::setVisible(bool visible) {
+  const bool offen = visible && isVisible();
+  QWidget::setVisible(visible);
+  if (offen && !inAktuell_) {
+    automatischeLaeufe_ = 0;
+    aktuell();
+  }
+}
+
 void TResultat::hideEvent(QHideEvent* e) {
   QWidget::hideEvent(e);
   if (!e->spontaneous()) automatischeLaeufe_ = 0;
