@@ -523,7 +523,8 @@ void TForm1::ResultatClick() {
   QWidget* resultat = FensterNamens("Resultat");
   if (resultat == nullptr) return;
   resultat->show();
-  const bool bedarf = Lastprofil2 || WP;
+  // A run of the whole plant reports the heat it took out, not a profile's demand.
+  const bool bedarf = (Lastprofil2 && !Systemsimulation) || WP;
   if (auto* l = resultat->findChild<QLabel*>(QStringLiteral("Waermebedarf"))) l->setVisible(bedarf);
   if (auto* l = resultat->findChild<QLabel*>(QStringLiteral("Waermeentzug"))) l->setVisible(!bedarf);
 }
