@@ -1,6 +1,8 @@
 // The language menu of the project input window.
 #include <QAction>
+#include <QLayout>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <algorithm>
 
@@ -45,15 +47,27 @@ void TForm1::BreiteAnTexteAnpassen() {
                                                            : nullptr;
   const int platz = (aktuell != nullptr ? aktuell->viewport()->width() : PageControl1->width() - 20) -
                     (width() - g_grundbreite);
+  const int hoehe = aktuell != nullptr ? aktuell->viewport()->height() : PageControl1->height();
   int noetig = 0;
   for (int i = 0; i < PageControl1->count(); ++i) {
     auto* scroll = PageControl1->widget(i)->findChild<QScrollArea*>();
     if (scroll == nullptr || scroll->widget() == nullptr) continue;
-    noetig = std::max(noetig, scroll->widget()->minimumSizeHint().width());
+    // A tab never shown has not been polished yet: its captions would
+    // measure in another font than they will show in.
+    scroll->widget()->ensurePolished();
+    if (scroll->widget()->layout() != nullptr) scroll->widget()->layout()->activate();
+    const QSize inhalt = scroll->widget()->minimumSizeHint();
+    // A tab taller than the page scrolls: its vertical bar takes width too.
+    const int balken = inhalt.height() > hoehe ? scroll->verticalScrollBar()->sizeHint().width() : 0;
+    noetig = std::max(noetig, inhalt.width() + balken);
   }
+  // A tab measures a few pixels short until it has been shown (its
+  // captions wrap when laid out at their width): a small allowance.
+  constexpr int kZugabe = 16;
   const int fehlt = noetig - platz;
   const int grenze = static_cast<int>(Screen().width * 0.95);
-  const int breite = fehlt > 0 ? std::min(g_grundbreite + fehlt + 4, std::max(g_grundbreite, grenze)) : g_grundbreite;
+  const int breite =
+      fehlt > 0 ? std::min(g_grundbreite + fehlt + kZugabe, std::max(g_grundbreite, grenze)) : g_grundbreite;
   if (breite != width()) resize(breite, height());
   g_angepasst = width();
 }

@@ -162,6 +162,9 @@ void TResultat::setVisible(bool visible) {
   if (offen && !inAktuell_) {
     automatischeLaeufe_ = 0;
     aktuell();
+    // Asked for again, it comes to the front where the user looks for it.
+    raise();
+    activateWindow();
   }
 }
 
