@@ -45,7 +45,8 @@ void TForm1::BreiteAnTexteAnpassen() {
   // scroll area, so the page on screen gives the room every tab has.
   auto* aktuell = PageControl1->currentWidget() != nullptr ? PageControl1->currentWidget()->findChild<QScrollArea*>()
                                                            : nullptr;
-  const int platz = (aktuell != nullptr ? aktuell->viewport()->width() : PageControl1->width() - 20) -
+  // (Its width without a scroll bar: the page shown may scroll.)
+  const int platz = (aktuell != nullptr ? aktuell->maximumViewportSize().width() : PageControl1->width() - 20) -
                     (width() - g_grundbreite);
   const int hoehe = aktuell != nullptr ? aktuell->viewport()->height() : PageControl1->height();
   int noetig = 0;
