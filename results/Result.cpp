@@ -267,7 +267,9 @@ void TResultat::aktuell() {
   Zahl(ETSinkMin, TSinkMin, 1);
   Zahl(ETSinkMax, TSinkMax, 1);
   Zahl(EQIstMax, profil ? MaxEntzugsleistung : QIstMax, 1);
-  Zahl(EQIstMin, profil ? MaxEinspeiseleistung : QIstMin, 1);
+  // The probes' largest cooling power, an amount: the module counts heat put
+  // in negative.
+  Zahl(EQIstMin, 0.0 - (profil ? MaxEinspeiseleistung : QIstMin), 1);
   Zahl(EQSollMax, profil ? MaxHeizleistung : QSollMax, 1);
   Zahl(EQSollMin, profil ? MaxKuehlleistung : QSollMin, 1);
   Zahl(EEtaWRG, EtaWRG, 2);

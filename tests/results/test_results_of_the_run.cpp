@@ -73,10 +73,11 @@ TEST_F(ResultsOfTheRun, AWholePlantRunShowsItsOwnFiguresWithTheirCaptionsSigns) 
 
   // The run's hours: what it took out, its largest hour and its largest flow.
   const double meter = 200.0;
-  double entzug = 0.0, spitze = 0.0, mMax = 0.0;
+  double entzug = 0.0, spitze = 0.0, kuehlen = 0.0, mMax = 0.0;
   for (int h = 1; h <= 8760; ++h) {
     if (QStunde[h] > 0.0) entzug += QStunde[h];
     spitze = std::max(spitze, QStunde[h]);
+    kuehlen = std::max(kuehlen, -QStunde[h]);
     mMax = std::max(mMax, MassenstromStunde[h]);
   }
   EXPECT_NEAR(Zahl(r.ESummeQHeiz), entzug, 0.5);
@@ -90,6 +91,9 @@ TEST_F(ResultsOfTheRun, AWholePlantRunShowsItsOwnFiguresWithTheirCaptionsSigns) 
   EXPECT_GT(Zahl(r.ESummeQKuehl), 0.0);
   EXPECT_NEAR(Zahl(r.ESummeQKuehl), -QKuehlSumme, 0.5);
   EXPECT_GE(Zahl(r.EQTABS), 0.0);
+  EXPECT_GT(kuehlen, 0.0);
+  EXPECT_NEAR(Zahl(r.EQIstMin), kuehlen, 0.05 + 1e-9);
+  EXPECT_NEAR(Zahl(r.EQIstMax), spitze, 0.05 + 1e-9);
   // The pressure drop at the plant's own flow, far below the design flow's.
   bool lam = false;
   EXPECT_NEAR(Zahl(r.EDruckabfallSonde), CircuitPressureDropAt(mMax, 200.0, &lam), 0.5);
