@@ -205,7 +205,7 @@ bool TForm1::Rechnen() {
   if (!ok) {
     // A refused or stopped calculation leaves the project as it was, and
     // the graph window shows no curves of an earlier one.
-    eingaben.Zurueck(laengeAlt);
+    eingaben.Zurueck();
     if (Form4 != nullptr) Form4->LeereAchsen();
   }
   Laenge_berechnen = laengeAlt;

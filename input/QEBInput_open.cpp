@@ -128,12 +128,12 @@ std::vector<std::string> NachgeleseneWerte(const std::string& datei) {
 
 namespace {
 
-// Reads the file over the project in hand: the module puts back everything a
-// file it refuses had changed, so a damaged file leaves the project as it
-// was. One message names the fault.
 // The file the open command has just tried (Einlesen need not try it again).
 std::string g_geprueft;
 
+// Reads the file over the project in hand: the module puts back everything a
+// file it refuses had changed, so a damaged file leaves the project as it
+// was. One message names the fault.
 bool Probelesen(const std::string& datei) {
   if (!g_geprueft.empty() && datei == g_geprueft) {
     g_geprueft.clear();
@@ -142,19 +142,18 @@ bool Probelesen(const std::string& datei) {
   g_geprueft.clear();
   const std::string inputAlt = Inputfile;
   const bool keep = readfile;
+  bool gelesen = true;
   try {
     Inputfile = datei;
     readfile = true;
     Simulate(-2);
   } catch (const CalcError& e) {
-    Inputfile = inputAlt;
-    readfile = keep;
     Message(Win1252ToUtf8(e.what()));
-    return false;
+    gelesen = false;
   }
   Inputfile = inputAlt;
   readfile = keep;
-  return true;
+  return gelesen;
 }
 
 }  // namespace
@@ -244,8 +243,12 @@ void TForm1::ToolButtonOeffnenClick() {
     }
   }
   // A file the module refuses changes nothing: not the project, not its
-  // folder, pictures or companion names.
+  // folder, pictures or companion names. It is tried as the one opened, so
+  // that its stored hourly rows are tried too.
+  const std::string geoeffnetAlt = GeoeffneteDatei;
+  GeoeffneteDatei = file;
   if (!Probelesen(file)) {
+    GeoeffneteDatei = geoeffnetAlt;
     Messung = messungAlt;
     MesswerteAusProjekt = messwerteAlt;
     return;

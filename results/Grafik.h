@@ -127,20 +127,18 @@ class ExtremeDerLetztenRechnung {
 
 // The inputs a calculation changes for itself while it sets up its passes
 // (the year count and input file of the generated load file, the step
-// length, the load flags of a plant pass, the length being sized), kept
-// when it starts: a calculation that is refused or stopped puts them back,
-// so the project is as it was before it.
+// length, the load flags of a plant pass), kept when it starts: a
+// calculation that is refused or stopped puts them back, so the project is
+// as it was before it (the sized length the calculation puts back itself).
 class LaufEingaben {
  public:
   LaufEingaben();
-  // `laenge`: the probe length too (the calculation was sizing it).
-  void Zurueck(bool laenge) const;
+  void Zurueck() const;
 
  private:
   int lastYear_, zeitschritt_;
   bool system_, leistung_, leistungsinput_, lasteinlesen_;
   std::string inputfile_;
-  double sondenlaenge_;
 };
 
 class LaufWache {

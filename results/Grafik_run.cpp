@@ -320,10 +320,9 @@ LaufEingaben::LaufEingaben()
       leistung_(Leistung),
       leistungsinput_(Leistungsinput),
       lasteinlesen_(Lasteinlesen),
-      inputfile_(Inputfile),
-      sondenlaenge_(Sondenlaenge) {}
+      inputfile_(Inputfile) {}
 
-void LaufEingaben::Zurueck(bool laenge) const {
+void LaufEingaben::Zurueck() const {
   LastYear = lastYear_;
   Zeitschritt = zeitschritt_;
   Systemsimulation = system_;
@@ -331,7 +330,6 @@ void LaufEingaben::Zurueck(bool laenge) const {
   Leistungsinput = leistungsinput_;
   Lasteinlesen = lasteinlesen_;
   Inputfile = inputfile_;
-  if (laenge) Sondenlaenge = sondenlaenge_;
 }
 
 // ---- re-reading the project before a pass ----
@@ -618,7 +616,7 @@ bool TForm4::Start() {
     Form1->ESondenlaenge->setText(laengeText);
   }
   // A refused or stopped calculation leaves the project as it was.
-  if (Abbruch || fehler) eingaben.Zurueck(laengeAlt);
+  if (Abbruch || fehler) eingaben.Zurueck();
   Laenge_berechnen = laengeAlt;
   ProjektGeoeffnet = false;
   if (fehler) {
