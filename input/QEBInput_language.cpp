@@ -1,6 +1,5 @@
 // The language menu of the project input window.
 #include <QAction>
-#include <QLayout>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -48,15 +47,11 @@ void TForm1::BreiteAnTexteAnpassen() {
   // (Its width without a scroll bar: the page shown may scroll.)
   const int platz = (aktuell != nullptr ? aktuell->maximumViewportSize().width() : PageControl1->width() - 20) -
                     (width() - g_grundbreite);
-  const int hoehe = aktuell != nullptr ? aktuell->viewport()->height() : PageControl1->height();
+  const int hoehe = aktuell != nullptr ? aktuell->maximumViewportSize().height() : PageControl1->height();
   int noetig = 0;
   for (int i = 0; i < PageControl1->count(); ++i) {
     auto* scroll = PageControl1->widget(i)->findChild<QScrollArea*>();
     if (scroll == nullptr || scroll->widget() == nullptr) continue;
-    // A tab never shown has not been polished yet: its captions would
-    // measure in another font than they will show in.
-    scroll->widget()->ensurePolished();
-    if (scroll->widget()->layout() != nullptr) scroll->widget()->layout()->activate();
     const QSize inhalt = scroll->widget()->minimumSizeHint();
     // A tab taller than the page scrolls: its vertical bar takes width too.
     const int balken = inhalt.height() > hoehe ? scroll->verticalScrollBar()->sizeHint().width() : 0;
