@@ -19,6 +19,7 @@
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "results/Result.h"
+#include "shell/Exp.h"
 #include "shell/start.h"
 #include "tests/support/ui_project.h"
 
@@ -99,6 +100,37 @@ TEST_F(OpenSave, ADamagedFileLeavesTheOpenProjectAsItWasWithOneMessage) {
   // And it calculates as that project.
   EXPECT_TRUE(f.Button14Click());
   EXPECT_EQ(Sondenlaenge, 133.3);
+}
+
+TEST_F(OpenSave, AFileCutInItsStoredHourlyRowsLeavesTheProjectAsItWas) {
+  ScriptedInteraction ui;
+  // The solar example keeps its weather and loads as rows behind the header.
+  f.Beispiel61->trigger();
+  BeispielFenster(6)->Button1Click();
+  ASSERT_TRUE(solar);
+  Tippe(f.ELastyear2, "1");
+  for (int i = 0; i < 10; ++i) ui.AnswerAsk(kNein);
+  f.Button14->click();
+  const std::string datei = Speichern(ui, "solar.txt");
+  ASSERT_TRUE(fs::exists(datei));
+  int zeilen = 0;
+  {
+    std::ifstream in(datei, std::ios::binary);
+    std::string z;
+    while (std::getline(in, z)) ++zeilen;
+  }
+  ASSERT_GT(zeilen, 1000 + 8760);
+  const QString laenge = f.ESondenlaenge->text();
+  const QString kollektor = f.EKollektor->text();
+  const std::string kaputt = Abgeschnitten(datei, zeilen - 2000, dir + "/solar_kaputt.txt");
+  ui.Clear();
+  ui.AnswerFile(kaputt);
+  f.Oeffnen1->trigger();
+  EXPECT_EQ(ui.Texts("message").size(), 1u);
+  EXPECT_EQ(f.ESondenlaenge->text(), laenge);
+  EXPECT_EQ(f.EKollektor->text(), kollektor);
+  EXPECT_TRUE(solar);
+  EXPECT_EQ(Projektdateiname, datei);
 }
 
 TEST_F(OpenSave, OpenAlwaysLetsChooseAndReplacingAskedToSaveFirst) {
