@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QShowEvent>
+#include <cmath>
 
 #include "calc/QEBMOD.h"
 #include "widgets/Typing.h"
@@ -131,11 +132,29 @@ void TForm7::LFBox1Change() {
 
 void TForm7::EFahrplanClick() { LFahrplan = EFahrplan->itemIndex() > 0; }
 
+namespace {
+
+// The year's air flow is this sheet's week (its bands and weekday choices
+// unrolled): the schedule was taken from this sheet, and it comes back so.
+bool ProfilVomBlatt() {
+  for (int h = 1; h <= kStunden; ++h) {
+    const int w = (h - 1) % 168;
+    const int d = w / 24 + 1;
+    const int s = LFNr[d] == 2 ? 2 : 1;
+    int b = 0;
+    for (int bis = kBandStunden[0]; w % 24 >= bis && b < 9;) bis += kBandStunden[++b];
+    if (std::fabs(Lueftungsprofil[h] - LF[10 * s + b]) > 1e-9) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 void TForm7::showEvent(QShowEvent* e) {
   if (!e->spontaneous()) {
     fuellen_ = true;
     FillScheduleForm();
-    EFahrplan->setItemIndex(LFahrplan ? 1 : 0);
+    EFahrplan->setItemIndex(LFahrplan ? (ProfilVomBlatt() ? 2 : 1) : 0);
     EmZul->setText(FixedText(mZul, 0));
     EmZul2->setText(FixedText(mZul2, 0));
     fuellen_ = false;

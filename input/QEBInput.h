@@ -162,7 +162,13 @@ class TForm1 : public QMainWindow {
 
   // Opening a project.
   void ToolButtonOeffnenClick();
-  void Einlesen(const std::string& fileName);
+  // Reads the project file into the shared state and shows it; a file the
+  // module refuses leaves the project as it was (one message, false).
+  bool Einlesen(const std::string& fileName);
+  // Before a command replaces the project on screen: asks "Speichern?" when
+  // it holds unsaved changes and saves on Yes. False when that save was
+  // cancelled or failed (the project stays).
+  bool VorErsetzenSpeichern();
 
   // The second load profile's tab.
   void Lastprofil1Click();

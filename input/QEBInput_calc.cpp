@@ -149,6 +149,7 @@ bool TForm1::Rechnen() {
   const double laengeEingabe = Sondenlaenge;
   const QString laengeText = ESondenlaenge->text();
   ExtremeDerLetztenRechnung extreme;
+  const LaufEingaben eingaben;
 
   bool ok = true;
   do {
@@ -175,7 +176,9 @@ bool TForm1::Rechnen() {
         if (!ok) break;
         if (Laenge_berechnen) {
           const double d = TSinkMin - MinSondentemp;
-          if (std::fabs(d) < 0.03)
+          // The graph window's sizing tolerance: a length it found meets the
+          // limit here too, and a save keeps it.
+          if (std::fabs(d) < 0.05)
             Laenge_berechnen = false;
           else
             Sondenlaenge *= Laengenfaktor(d);
@@ -195,9 +198,15 @@ bool TForm1::Rechnen() {
     }
   } while (Laenge_im_Feld && Sondengrafik && i <= Zaehler && i <= 600);
 
-  if (Abbruch && laengeAlt) {
+  if ((Abbruch || !ok) && laengeAlt) {
     Sondenlaenge = laengeEingabe;
     ESondenlaenge->setText(laengeText);
+  }
+  if (!ok) {
+    // A refused or stopped calculation leaves the project as it was, and
+    // the graph window shows no curves of an earlier one.
+    eingaben.Zurueck();
+    if (Form4 != nullptr) Form4->LeereAchsen();
   }
   Laenge_berechnen = laengeAlt;
   pb2->hide();
@@ -514,7 +523,8 @@ void TForm1::ResultatClick() {
   QWidget* resultat = FensterNamens("Resultat");
   if (resultat == nullptr) return;
   resultat->show();
-  const bool bedarf = Lastprofil2 || WP;
+  // A run of the whole plant reports the heat it took out, not a profile's demand.
+  const bool bedarf = (Lastprofil2 && !Systemsimulation) || WP;
   if (auto* l = resultat->findChild<QLabel*>(QStringLiteral("Waermebedarf"))) l->setVisible(bedarf);
   if (auto* l = resultat->findChild<QLabel*>(QStringLiteral("Waermeentzug"))) l->setVisible(!bedarf);
 }

@@ -1,6 +1,7 @@
 // The language menu of the project input window.
 #include <QAction>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <algorithm>
 
@@ -23,23 +24,48 @@ void Switch(TForm1* form, const char* letter) {
 }
 }  // namespace
 
+namespace {
+// The width the user gave the window (or its design width), and the width
+// the language last widened it to: a window the user has not resized since
+// goes back to the user's width when the captions need no more.
+int g_grundbreite = 0;
+int g_angepasst = 0;
+}  // namespace
+
 void TForm1::BreiteAnTexteAnpassen() {
   // Longer captions (French, Italian) would push a tab's right column under
   // a scroll bar: the window grows by what its widest tab lacks, as far as
-  // the screen allows. It never shrinks below what the user made it.
+  // the screen allows, and no further; shorter captions give the width back
+  // down to what the user made it.
   // Only a window on the screen has laid out its tabs.
   if (!isVisible()) return;
-  int fehlt = 0;
+  if (g_angepasst == 0 || width() != g_angepasst) g_grundbreite = width();
+  // The tabs share one page size; a page not shown yet has not laid out its
+  // scroll area, so the page on screen gives the room every tab has.
+  auto* aktuell = PageControl1->currentWidget() != nullptr ? PageControl1->currentWidget()->findChild<QScrollArea*>()
+                                                           : nullptr;
+  // (Its width without a scroll bar: the page shown may scroll.)
+  const int platz = (aktuell != nullptr ? aktuell->maximumViewportSize().width() : PageControl1->width() - 20) -
+                    (width() - g_grundbreite);
+  const int hoehe = aktuell != nullptr ? aktuell->maximumViewportSize().height() : PageControl1->height();
+  int noetig = 0;
   for (int i = 0; i < PageControl1->count(); ++i) {
     auto* scroll = PageControl1->widget(i)->findChild<QScrollArea*>();
     if (scroll == nullptr || scroll->widget() == nullptr) continue;
-    const int noetig = scroll->widget()->minimumSizeHint().width();
-    fehlt = std::max(fehlt, noetig - scroll->viewport()->width());
+    const QSize inhalt = scroll->widget()->minimumSizeHint();
+    // A tab taller than the page scrolls: its vertical bar takes width too.
+    const int balken = inhalt.height() > hoehe ? scroll->verticalScrollBar()->sizeHint().width() : 0;
+    noetig = std::max(noetig, inhalt.width() + balken);
   }
-  if (fehlt <= 0) return;
+  // A tab measures a few pixels short until it has been shown (its
+  // captions wrap when laid out at their width): a small allowance.
+  constexpr int kZugabe = 16;
+  const int fehlt = noetig - platz;
   const int grenze = static_cast<int>(Screen().width * 0.95);
-  const int breite = std::min(width() + fehlt + 4, std::max(width(), grenze));
-  if (breite > width()) resize(breite, height());
+  const int breite =
+      fehlt > 0 ? std::min(g_grundbreite + fehlt + kZugabe, std::max(g_grundbreite, grenze)) : g_grundbreite;
+  if (breite != width()) resize(breite, height());
+  g_angepasst = width();
 }
 
 void TForm1::Deutsch1Click() { Switch(this, "D"); }

@@ -13,6 +13,7 @@
 #include "field/Sondenfeld.h"
 #include "input/Bildfenster.h"
 #include "input/QEBInput.h"
+#include "input/QEBInput_project.h"
 #include "input/QEBInput_catalog.h"
 #include "input/QEBInput_handlers.h"
 #include "input/QEBInput_trt.h"
@@ -224,7 +225,7 @@ void TForm1::ESondeNrChange() {
 }
 
 void TForm1::NeuClick() {
-  if (Ask(" Alles löschen? / Delete all? / Effacer tous?") == kJa) {
+  if (Ask(" Alles löschen? / Delete all? / Effacer tous?") == kJa && VorErsetzenSpeichern()) {
     try {
       ResetToDefaults();
     } catch (const CalcError& e) {
@@ -239,6 +240,7 @@ void TForm1::NeuClick() {
     KlimadatenAus1->setVisible(false);
     EingabenAnzeigen();
     EingabenAnzeigen();
+    ProjektStandMerken();
   }
   while (QApplication::overrideCursor() != nullptr) QApplication::restoreOverrideCursor();
 }

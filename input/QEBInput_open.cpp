@@ -45,9 +45,15 @@ std::string GespeichertUnter;
 
 namespace {
 const std::vector<std::string>* g_argumente = nullptr;
+// The command-line project is opened once without a dialog (at start-up);
+// later "Öffnen" commands let the engineer choose, starting at it.
+bool g_kommandozeileGeoeffnet = false;
 }
 
-void SetKommandozeile(const std::vector<std::string>* argumente) { g_argumente = argumente; }
+void SetKommandozeile(const std::vector<std::string>* argumente) {
+  g_argumente = argumente;
+  g_kommandozeileGeoeffnet = false;
+}
 
 std::string KommandozeilenProjekt() {
   std::string erstes;
@@ -121,7 +127,43 @@ std::vector<std::string> NachgeleseneWerte(const std::string& datei) {
   return keys;
 }
 
-void TForm1::Einlesen(const std::string& fileName) {
+namespace {
+
+// The file the open command has just tried (Einlesen need not try it again).
+std::string g_geprueft;
+
+// Reads the file over the project in hand: the module puts back everything a
+// file it refuses had changed, so a damaged file leaves the project as it
+// was. One message names the fault.
+bool Probelesen(const std::string& datei) {
+  if (!g_geprueft.empty() && datei == g_geprueft) {
+    g_geprueft.clear();
+    return true;
+  }
+  g_geprueft.clear();
+  const std::string inputAlt = Inputfile;
+  const bool keep = readfile;
+  bool gelesen = true;
+  try {
+    Inputfile = datei;
+    readfile = true;
+    Simulate(-2);
+  } catch (const CalcError& e) {
+    Message(Win1252ToUtf8(e.what()));
+    gelesen = false;
+  }
+  Inputfile = inputAlt;
+  readfile = keep;
+  return gelesen;
+}
+
+}  // namespace
+
+bool TForm1::Einlesen(const std::string& fileName) {
+  // The defaults come first (a file of an older version leaves the rest at
+  // them): only a file the module takes may replace the project.
+  if (DateiGewaehlt && !Probelesen(fileName)) return false;
+  bool gelesen = true;
   try {
     Simulate(-3);
     GespeichertUnter.clear();
@@ -152,6 +194,7 @@ void TForm1::Einlesen(const std::string& fileName) {
     }
   } catch (const CalcError& e) {
     Message(Win1252ToUtf8(e.what()));
+    gelesen = false;
   }
   EingabenAnzeigen();
   // The plant dialogs are read by every later transfer: they show the
@@ -162,21 +205,35 @@ void TForm1::Einlesen(const std::string& fileName) {
     Message("File " + Win1252ToUtf8(StaoFile) + " not found!");
     Reserve27 = false;
   }
+  return gelesen;
 }
 
 void TForm1::ToolButtonOeffnenClick() {
+  // Unsaved work is offered for saving before another project replaces it.
+  if (!VorErsetzenSpeichern()) return;
   // 1.
+  const double messungAlt = Messung;
+  const bool messwerteAlt = MesswerteAusProjekt;
   Messung = 0.0;
   MesswerteAusProjekt = true;
   if (Form4 != nullptr) Form4->close();
 
-  // 2. The project named on the command line, else the one the user picks.
-  std::string file = KommandozeilenProjekt();
+  // 2. The project named on the command line is opened at start-up; every
+  // later open lets the engineer choose, starting at it.
+  std::string file;
+  const std::string kommandozeile = KommandozeilenProjekt();
+  if (!kommandozeile.empty() && !g_kommandozeileGeoeffnet) {
+    file = kommandozeile;
+    g_kommandozeileGeoeffnet = true;
+  }
   if (file.empty()) {
     for (;;) {
-      file = UI().OpenFileName(Beschriftung(888, "Textdateien") + " (*.txt)", Programmverzeichnis);
+      file = UI().OpenFileName(Beschriftung(888, "Textdateien") + " (*.txt)",
+                               kommandozeile.empty() ? Programmverzeichnis : kommandozeile);
       if (file.empty()) {
         // Cancelled: nothing is opened.
+        Messung = messungAlt;
+        MesswerteAusProjekt = messwerteAlt;
         if (Lastprofil2) {
           Lastprofil1Click();
           ShowTab(TabSheet1);
@@ -187,6 +244,18 @@ void TForm1::ToolButtonOeffnenClick() {
       Message(" kein Eingabefile gewählt ");
     }
   }
+  // A file the module refuses changes nothing: not the project, not its
+  // folder, pictures or companion names. It is tried as the one opened, so
+  // that its stored hourly rows are tried too.
+  const std::string geoeffnetAlt = GeoeffneteDatei;
+  GeoeffneteDatei = file;
+  if (!Probelesen(file)) {
+    GeoeffneteDatei = geoeffnetAlt;
+    Messung = messungAlt;
+    MesswerteAusProjekt = messwerteAlt;
+    return;
+  }
+  g_geprueft = file;
 
   // 3.
   Programmverzeichnis = VerzeichnisVon(file);
@@ -237,9 +306,8 @@ void TForm1::ToolButtonOeffnenClick() {
   DateiGewaehlt = true;
   GeoeffneteDatei = file;
   const bool feldGeladen = ProjektfeldGeladen;
-  Einlesen(file);
-  if (!Systemsimulation) Einlesen(file);
-  ProjektGeoeffnet = true;
+  const bool gelesen = Einlesen(file);
+  ProjektGeoeffnet = gelesen;
   ProjektfeldGeladen = feldGeladen;
 
   // 6.
@@ -307,6 +375,7 @@ void TForm1::ToolButtonOeffnenClick() {
 
   // 11.
   if (Systemsimulation && Form6 != nullptr) Form6->show();
+  if (gelesen) ProjektStandMerken();
 }
 
 void TForm1::Lastprofil1Click() {

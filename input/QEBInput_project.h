@@ -61,6 +61,15 @@ void SetKommandozeile(const std::vector<std::string>* argumente);
 // Returns the keys taken.
 std::vector<std::string> NachgeleseneWerte(const std::string& datei);
 
+// The project as opened, saved or started: taken now, and compared with the
+// project on screen (its file's values and the input window's controls).
+// Nothing taken (after quitting the window): no unsaved changes.
+void ProjektStandMerken();
+void ProjektStandVergessen();
+bool UngespeicherteAenderungen();
+// Taken and unchanged since (so nothing needs saving).
+bool ProjektUnveraendert();
+
 // Height of the picture thumbnail on the info tab; a higher picture makes it
 // round(345 x width / height) wide and is stretched into it.
 inline constexpr int kVorschauHoehe = 345;

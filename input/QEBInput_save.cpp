@@ -253,6 +253,8 @@ bool TForm1::ToolButtonSpeichernClick() {
   PulldownErde();
   Sprache = sprache;
   MesswerteSpeichern = false;
+  // What was saved is the project from which later changes count.
+  if (gespeichert) ProjektStandMerken();
   return gespeichert;
 }
 
@@ -263,14 +265,18 @@ void TForm1::Button1Click() {
                      "Exit the program QEB ?", "¿Abandonar el programa QEB ?", "Abbandonare il programma QEB?")) != kJa)
     return;
   // A save that is cancelled or fails keeps the program open: the work is
-  // not lost.
-  if (Ask(Sprachtext("Speichern?", "Sauvgarder ?", "Save ?", "¿Guardar?", "Salva ?")) == kJa &&
+  // not lost. Right after a save with nothing changed since there is
+  // nothing to save.
+  if (!ProjektUnveraendert() &&
+      Ask(Sprachtext("Speichern?", "Sauvgarder ?", "Save ?", "¿Guardar?", "Salva ?")) == kJa &&
       !ToolButtonSpeichernClick())
     return;
   if (Form4 != nullptr) Form4->close();
   if (Form3 != nullptr) Form3->show();
   hide();
   DruckTasteZurueck();
+  // The project has left the screen: nothing of it is lost by the next one.
+  ProjektStandVergessen();
   if (Form3 != nullptr) Form3->ButtonBeendenClick();
 }
 

@@ -125,6 +125,22 @@ class ExtremeDerLetztenRechnung {
   bool gemerkt_ = false;
 };
 
+// The inputs a calculation changes for itself while it sets up its passes
+// (the year count and input file of the generated load file, the step
+// length, the load flags of a plant pass), kept when it starts: a
+// calculation that is refused or stopped puts them back, so the project is
+// as it was before it (the sized length the calculation puts back itself).
+class LaufEingaben {
+ public:
+  LaufEingaben();
+  void Zurueck() const;
+
+ private:
+  int lastYear_, zeitschritt_;
+  bool system_, leistung_, leistungsinput_, lasteinlesen_;
+  std::string inputfile_;
+};
+
 class LaufWache {
  public:
   LaufWache();

@@ -317,6 +317,27 @@ void ExtremeDerLetztenRechnung::OhneStundenZurueck() const {
   }
 }
 
+// ---- the inputs a calculation changes for itself ----
+
+LaufEingaben::LaufEingaben()
+    : lastYear_(LastYear),
+      zeitschritt_(Zeitschritt),
+      system_(Systemsimulation),
+      leistung_(Leistung),
+      leistungsinput_(Leistungsinput),
+      lasteinlesen_(Lasteinlesen),
+      inputfile_(Inputfile) {}
+
+void LaufEingaben::Zurueck() const {
+  LastYear = lastYear_;
+  Zeitschritt = zeitschritt_;
+  Systemsimulation = system_;
+  Leistung = leistung_;
+  Leistungsinput = leistungsinput_;
+  Lasteinlesen = lasteinlesen_;
+  Inputfile = inputfile_;
+}
+
 // ---- re-reading the project before a pass ----
 
 void EingabeNeuLesen(int lastYear, bool eigeneRechnung) {
@@ -552,6 +573,7 @@ bool TForm4::Start() {
   const double laengeEingabe = Sondenlaenge;
   const QString laengeText = Form1->ESondenlaenge->text();
   ExtremeDerLetztenRechnung extreme;
+  const LaufEingaben eingaben;
 
   bool fehler = false;
   do {
@@ -596,18 +618,24 @@ bool TForm4::Start() {
     }
   } while (Laenge_im_Feld && Sondengrafik && i <= Zaehler && i <= 600);
 
-  if (Abbruch && laengeAlt) {
+  if ((Abbruch || fehler) && laengeAlt) {
     Sondenlaenge = laengeEingabe;
     Form1->ESondenlaenge->setText(laengeText);
   }
+  // A refused or stopped calculation leaves the project as it was.
+  if (Abbruch || fehler) eingaben.Zurueck();
   Laenge_berechnen = laengeAlt;
   ProjektGeoeffnet = false;
   if (fehler) {
     LetztesLaufergebnis = Laufergebnis::Fehler;
     // The curves of an earlier run would read as the result of this one.
     LeereAchsen();
-  } else if (Abbruch)
+  } else if (Abbruch) {
     LetztesLaufergebnis = Laufergebnis::Abgebrochen;
+    // An abandoned sizing has no result: the pass it stopped in drew curves
+    // and a lowest temperature of a length that is no longer the project's.
+    if (laengeAlt) LeereAchsen();
+  }
   return LetztesLaufergebnis == Laufergebnis::Fertig;
 }
 

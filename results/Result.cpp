@@ -1,6 +1,7 @@
 #include "results/Result.h"
 
 #include <QHideEvent>
+#include <QLabel>
 #include <QMetaObject>
 #include <QShowEvent>
 #include <algorithm>
@@ -156,6 +157,18 @@ void TResultat::showEvent(QShowEvent* e) {
   aktuell();
 }
 
+void TResultat::setVisible(bool visible) {
+  const bool offen = visible && isVisible();
+  QWidget::setVisible(visible);
+  if (offen && !inAktuell_) {
+    automatischeLaeufe_ = 0;
+    aktuell();
+    // Asked for again, it comes to the front where the user looks for it.
+    raise();
+    activateWindow();
+  }
+}
+
 void TResultat::hideEvent(QHideEvent* e) {
   QWidget::hideEvent(e);
   if (!e->spontaneous()) automatischeLaeufe_ = 0;
@@ -195,6 +208,12 @@ void TResultat::aktuell() {
     ResultatScalePending = false;
   }
   LaufergebnisseUebernehmen();
+  // The figures of the load profile belong to a run of that profile; a run
+  // of the whole plant reports its own hours.
+  const bool profil = Lastprofil2 && !Systemsimulation;
+  const bool bedarf = profil || WP;
+  if (auto* l = findChild<QLabel*>(QStringLiteral("Waermebedarf"))) l->setVisible(bedarf);
+  if (auto* l = findChild<QLabel*>(QStringLiteral("Waermeentzug"))) l->setVisible(!bedarf);
 
   // 2. Identification.
   // The project the engineer opened or saved, not the run's scratch input.
@@ -234,7 +253,7 @@ void TResultat::aktuell() {
   }
 
   // 6., 7. Heat and electricity.
-  Zahl(EQWaerme, WP ? QWaermeWP : (Lastprofil2 ? JahresheizlastTotal : QHeizSumme), 0);
+  Zahl(EQWaerme, WP ? QWaermeWP : (profil ? JahresheizlastTotal : QHeizSumme), 0);
   Zahl(EQStrom, QStromWP, 0);
   COPmittel = QStromWP != 0.0 ? QHeizSumme / QStromWP + 1.0 : 0.0;
   JAZ = QStromWP != 0.0 ? Anteil(QHeizSumme, QStromWP + QStromSondenpumpe) + 1.0 : 0.0;
@@ -242,15 +261,18 @@ void TResultat::aktuell() {
   Zahl(EJAZ, JAZ, 2);
 
   // 8. Ground and loads.
-  Zahl(ESummeQKuehl, QKuehlSumme, 0);
+  // Heat put into the probes, as its caption says: the module counts it negative.
+  Zahl(ESummeQKuehl, 0.0 - QKuehlSumme, 0);
   Zahl(EEnergieKaeltemaschine, EnergieKaeltemaschine, 0);
   Zahl(ESummeQHeiz, QHeizSumme, 0);
   Zahl(ETSinkMin, TSinkMin, 1);
   Zahl(ETSinkMax, TSinkMax, 1);
-  Zahl(EQIstMax, Lastprofil2 ? MaxEntzugsleistung : QIstMax, 1);
-  Zahl(EQIstMin, Lastprofil2 ? MaxEinspeiseleistung : QIstMin, 1);
-  Zahl(EQSollMax, Lastprofil2 ? MaxHeizleistung : QSollMax, 1);
-  Zahl(EQSollMin, Lastprofil2 ? MaxKuehlleistung : QSollMin, 1);
+  Zahl(EQIstMax, profil ? MaxEntzugsleistung : QIstMax, 1);
+  // The probes' largest cooling power, an amount: the module counts heat put
+  // in negative.
+  Zahl(EQIstMin, 0.0 - (profil ? MaxEinspeiseleistung : QIstMin), 1);
+  Zahl(EQSollMax, profil ? MaxHeizleistung : QSollMax, 1);
+  Zahl(EQSollMin, profil ? MaxKuehlleistung : QSollMin, 1);
   Zahl(EEtaWRG, EtaWRG, 2);
   Zahl(EEnergieWRG, EnergieWRG, 0);
   Zahl(EDTVenti, DTVenti, 1);
@@ -261,9 +283,16 @@ void TResultat::aktuell() {
   const double meter = AnzahlSonden * Sondenlaenge;
   Zahl(EBelastung,
        meter > 0.0 ? (MonatsenergieSonde[7] + MonatsenergieSonde[8]) / 62.0 / 24.0 * 1000.0 / meter : 0.0, 1);
-  // Specific extraction of the design, as the input window shows it.
-  Zahl(ESpez_Entzug, SpecificExtractionPower(), 2);
-  Zahl(ESpez_Entzug_kWh, SpecificExtractionEnergy(), 1);
+  // Specific extraction: of the load profile's design, as the input window
+  // shows it, when the run was that profile's; else of the run itself (its
+  // extraction power, or the plant's largest hour, and the heat it took out).
+  if (profil) {
+    Zahl(ESpez_Entzug, SpecificExtractionPower(), 2);
+    Zahl(ESpez_Entzug_kWh, SpecificExtractionEnergy(), 1);
+  } else {
+    Zahl(ESpez_Entzug, meter > 0.0 ? (Systemsimulation ? QIstMax : Auslegungsentzug) * 1000.0 / meter : 0.0, 2);
+    Zahl(ESpez_Entzug_kWh, meter > 0.0 ? QHeizSumme / meter : 0.0, 1);
+  }
 
   // 10., 11. Probes and run time.
   Zahl(ESondenlaenge, Sondenlaenge, 1);
@@ -277,8 +306,16 @@ void TResultat::aktuell() {
   // The empty edit goes with its captions.
   SetShown({EVollaststunden, L_EVollaststunden, U_EVollaststunden}, !Lastprofil2);
 
-  // 12., 13. Pressure drop, spacing, probe diameter.
-  if (Druck) Zahl(EDruckabfallSonde, DruckabfallSonde, 0);
+  // 12., 13. Pressure drop, spacing, probe diameter. The plant's run sets
+  // its own flow hour by hour: its pressure drop is that of its largest flow.
+  bool laminarer = laminar;
+  if (Druck && Systemsimulation && AnzahlSonden > 0) {
+    double mMax = 0.0;
+    for (int h = 1; h <= kStunden; ++h) mMax = std::max(mMax, MassenstromStunde[h]);
+    Zahl(EDruckabfallSonde, CircuitPressureDropAt(mMax / AnzahlSonden, Sondenlaenge, &laminarer), 0);
+  } else if (Druck) {
+    Zahl(EDruckabfallSonde, DruckabfallSonde, 0);
+  }
   if (AnzahlSonden <= 1 || Sondengrafik) {
     ESondenabstand->clear();
   } else {
@@ -288,7 +325,8 @@ void TResultat::aktuell() {
 
   // 14., 15. Plant simulation or design loads; cooling shares.
   if (Systemsimulation) {
-    Zahl(EQTABS, QTABS, 0);
+    // The cooling network's energy, as its caption says: cooling counts negative.
+    Zahl(EQTABS, 0.0 - QTABS, 0);
     for (QLineEdit* e : {EAuslegungsentzug, EEinspeisung, EDauerlastspitze, EQSpitzeFeb}) e->clear();
     if (MaxQ) {
       Zahl(EKuehlbedarf, Kuehlbedarf, 0);
@@ -309,7 +347,7 @@ void TResultat::aktuell() {
     }
   }
   // 16. The profile's cooling demand, held as injection (negative), shown as a demand.
-  if (Lastprofil2) Zahl(EKuehlbedarf, JahreskuehllastTotal, 0);
+  if (profil) Zahl(EKuehlbedarf, JahreskuehllastTotal, 0);
 
   // 17. No results yet: one calculation per showing, then what there is.
   if (QKuehlSumme == 0.0 && QHeizSumme == 0.0 && automatischeLaeufe_ == 0) {
@@ -378,7 +416,7 @@ void TResultat::aktuell() {
            !Lastprofil2);
 
   // 23. Flow in the probe.
-  Elaminar->setText(laminar ? QStringLiteral("laminar") : QStringLiteral("turbulent"));
+  Elaminar->setText(laminarer ? QStringLiteral("laminar") : QStringLiteral("turbulent"));
 }
 
 }  // namespace qeb

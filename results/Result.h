@@ -57,6 +57,9 @@ class TResultat : public QWidget {
 
   // Automatic calculations started since the window was last shown.
   int AutomatischeLaeufe() const { return automatischeLaeufe_; }
+  // Shown again while open (a results request after another run): the
+  // texts are rebuilt from the last run as on a first showing.
+  void setVisible(bool visible) override;
 
  public slots:
   // Rebuilds every text and visibility from the shared state (on show).

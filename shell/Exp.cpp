@@ -10,6 +10,7 @@
 #include "calc/QEBMOD.h"
 #include "calc/QEBMOD_plant.h"
 #include "calc/TextIO.h"
+#include "input/QEBInput_project.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "shell/QEB.h"
@@ -213,10 +214,16 @@ void TBeispielFenster::Button1Click() {
   TForm1& f = *Form1;
   const std::string sprache = Sprache;
   const int k = k_;
+  // Unsaved work is offered for saving before the example replaces it.
+  if (!f.VorErsetzenSpeichern()) return;
   // Read twice (the first display's handlers then see the whole project),
   // except the outdoor-air example.
   for (int mal = 0; mal < (k == 10 ? 1 : 2); ++mal)
     if (!BeispielLaden(k)) return;
+  // The example as set up below is the project from which changes count.
+  struct StandMerken {
+    ~StandMerken() { ProjektStandMerken(); }
+  } standMerken;
   Aufrufen(&f, "Rckkhler1Click");
   auto ohneTauscher = [&] {
     f.ESolar->setItemIndex(1);

@@ -10,6 +10,7 @@
 
 #include "calc/QEBMOD.h"
 #include "input/Cooling.h"
+#include "input/QEBInput_project.h"
 #include "widgets/TableData.h"
 #include "shell/Info.h"
 #include "shell/QEB.h"
@@ -84,6 +85,8 @@ void TForm3::ButtonNeuClick() {
   hide();
   SetLanguage(Sprache);
   Form1->EingabenAnzeigen();
+  // The new project's changes count from here.
+  ProjektStandMerken();
 }
 
 void TForm3::ButtonLadenClick() {

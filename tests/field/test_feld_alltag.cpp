@@ -150,6 +150,7 @@ TEST_F(FeldAlltag, MapOfAnOpenedProjectUsesItsOwnLoads) {
   QKuehlSumme = -100.0;
   FeldeditorInitialisieren();
   mitPlan = false;
+  ui.AnswerAsk(kNein);  // the field cleared above is not to be saved
   ui.AnswerFile(projekt);
   Form1->ToolButtonOeffnen->click();
   ASSERT_EQ(Zaehler, 12);

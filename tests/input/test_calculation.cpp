@@ -112,6 +112,7 @@ TEST_F(Calculation, SavedProjectOpensWithEveryInputAsSaved) {
 
   // The program state from scratch, then the project opened through the dialog.
   ResetToDefaults();
+  ProjektStandVergessen();
   f.EingabenAnzeigen();
   ASSERT_EQ(f.EAuslegungsentzug->text().toStdString(), "1.00");
   ui.AnswerFile(datei);

@@ -1,7 +1,9 @@
 // A new user's walk through the main road, end to end: a new project typed
 // in, calculated, sized, its results read, saved under a name without a
-// suffix, the program quit with saving, and the project reopened from the
-// start dialog with every value as it was entered.
+// suffix, calculated again with more heating while the results stay open,
+// saved again, a damaged copy opened over it without harm, the program quit
+// right after the save, and the project reopened from the start dialog with
+// every value as it was entered.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -9,9 +11,11 @@
 #include <QtTest/QTest>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 
 #include "calc/ErdsondenModel.h"
 #include "calc/QEBMOD.h"
+#include "calc/TextIO.h"
 #include "input/QEBInput.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
@@ -74,12 +78,13 @@ TEST(NewUserWalk, TypeCalculateSizeSaveQuitReopen) {
   EXPECT_NE(gesized, QStringLiteral("150.0"));
   EXPECT_GT(Sondenlaenge, 20.0);
 
-  // The results, with the SIA 384/6 line of a 50-year run.
+  // The results, with the SIA 384/6 line of a 50-year run; they stay open.
   ui.AnswerAsk(kNein);  // "New calculation?"
   f.Result->click();
   ASSERT_TRUE(Resultat->isVisible());
   EXPECT_TRUE(Sichtbar(Resultat->LSIA384_6));
-  Resultat->hide();
+  const double heizErste = QHeizSumme;
+  EXPECT_EQ(Resultat->ESummeQHeiz->text(), FixedText(heizErste, 0));
 
   // Saved under a name without a suffix.
   ui.AnswerInput("Einfamilienhaus");
@@ -89,13 +94,47 @@ TEST(NewUserWalk, TypeCalculateSizeSaveQuitReopen) {
   const std::string datei = dir + "/Einfamilienhaus.txt";
   ASSERT_TRUE(std::filesystem::exists(datei));
 
-  // Quit, saving once more.
-  ui.AnswerAsk(kJa);  // quit QEB?
-  ui.AnswerAsk(kJa);  // save?
+  // More heating, calculated again: the open results window shows this run.
+  Tippe(f.EJahresheizlast, "21000");
+  f.Button14->click();
+  EXPECT_EQ(LetztesLaufergebnis, Laufergebnis::Fertig);
+  EXPECT_NEAR(TSinkMin, -1.5, 0.05);
+  const QString gesized2 = f.ESondenlaenge->text();
+  EXPECT_GT(gesized2.toDouble(), gesized.toDouble());
+  ui.AnswerAsk(kNein);  // "New calculation?"
+  f.Result->click();
+  EXPECT_EQ(Resultat->ESummeQHeiz->text(), FixedText(QHeizSumme, 0));
+  EXPECT_GT(QHeizSumme, heizErste * 1.1);
+  EXPECT_EQ(Resultat->ESondenlaenge->text(), gesized2);
+  Resultat->hide();
+
+  // Saved again onto its own file: nothing more asked, the length stays.
   ui.AnswerFile(datei);
+  f.ToolButtonSpeichern->click();
+  EXPECT_EQ(f.ESondenlaenge->text(), gesized2);
+
+  // A copy cut short, opened over the project: one message, nothing lost.
+  const std::string kaputt = dir + "/Einfamilienhaus_kaputt.txt";
+  {
+    std::ifstream in(datei, std::ios::binary);
+    std::ofstream out(kaputt, std::ios::binary | std::ios::trunc);
+    std::string z;
+    for (int i = 0; i < 500 && std::getline(in, z); ++i) out << z << '\n';
+  }
+  ui.AnswerFile(kaputt);
+  f.ToolButtonOeffnen->click();
+  ASSERT_EQ(ui.Texts("message").size(), 3u);
+  EXPECT_NE(ui.Texts("message")[2].find("501"), std::string::npos) << ui.Texts("message")[2];
+  EXPECT_EQ(f.ESondenlaenge->text(), gesized2);
+  EXPECT_EQ(f.EJahresheizlast->text(), QStringLiteral("21000"));
+  EXPECT_EQ(LastYear, 50);
+
+  // Quit right after the save: only "quit?" is asked.
+  ui.AnswerAsk(kJa);  // quit QEB?
   f.Button1->click();
   EXPECT_FALSE(f.isVisible());
   EXPECT_TRUE(ui.AllAnswersUsed()) << "unanswered script left";
+  EXPECT_EQ(ui.Texts("ask").size(), 3u);
 
   // Reopen from the start dialog: every value as entered.
   ResetToDefaults();
@@ -103,10 +142,10 @@ TEST(NewUserWalk, TypeCalculateSizeSaveQuitReopen) {
   ui.AnswerFile(datei);
   Form3->show();
   Form3->ButtonLadenClick();
-  EXPECT_EQ(f.ESondenlaenge->text(), gesized);
+  EXPECT_EQ(f.ESondenlaenge->text(), gesized2);
   EXPECT_EQ(f.EHeizleistung_Vollast->text(), QStringLiteral("10.0"));
   EXPECT_EQ(f.ECOP_Volllast->text(), QStringLiteral("4.20"));
-  EXPECT_EQ(f.EJahresheizlast->text(), QStringLiteral("18000"));
+  EXPECT_EQ(f.EJahresheizlast->text(), QStringLiteral("21000"));
   EXPECT_EQ(f.ELastyear2->text(), QStringLiteral("50"));
   EXPECT_EQ(f.ELastyear->text(), QStringLiteral("50"));
   EXPECT_EQ(f.EMinSondentemp->text().toDouble(), -1.5);
@@ -114,8 +153,9 @@ TEST(NewUserWalk, TypeCalculateSizeSaveQuitReopen) {
   // Shown again later, the window asks for no project anew.
   f.hide();
   f.show();
-  EXPECT_EQ(ui.Texts("open").size(), 1u);
-  // Nothing but the two confirmations of the saves was said.
+  EXPECT_EQ(ui.Texts("open").size(), 2u);  // the damaged copy, the reopening
+  // Nothing but the two confirmations of the saves and the damaged file's
+  // line was said.
   // French and English all the way: no German caption left.
   for (auto [click, letter] : {std::pair{&TForm1::Franzsisch1Click, "F"}, std::pair{&TForm1::Englisch1Click, "E"}}) {
     (f.*click)();
@@ -123,9 +163,9 @@ TEST(NewUserWalk, TypeCalculateSizeSaveQuitReopen) {
       ADD_FAILURE() << letter << ": " << c;
   }
   f.Deutsch1Click();
-  for (const auto& s : ui.Texts("message"))
-    EXPECT_EQ(s, " Berechnung unter dem Namen \"" + datei + "\" gespeichert! ");
-  EXPECT_EQ(ui.Texts("message").size(), 2u);
+  const auto meldungen = ui.Texts("message");
+  ASSERT_EQ(meldungen.size(), 3u);
+  for (size_t i : {0u, 1u}) EXPECT_EQ(meldungen[i], " Berechnung unter dem Namen \"" + datei + "\" gespeichert! ");
   Form4->hide();
 }
 

@@ -7,6 +7,7 @@
 #include "calc/QEBMOD_plant.h"
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
+#include "input/QEBInput_project.h"
 #include "input/system2.h"
 #include "shell/QEB.h"
 
@@ -19,6 +20,8 @@ inline void NeuesProjektInDenFenstern() {
   Form6->FillSystemForm();
   system_2->FillSystemForm();
   Form1->EingabenAnzeigen();
+  // A program just started has no project whose changes could be lost.
+  ProjektStandVergessen();
 }
 
 }  // namespace qeb

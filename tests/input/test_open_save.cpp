@@ -1,0 +1,295 @@
+// Open, save and results as an engineer relies on them: a damaged file or a
+// refused save loses nothing, unsaved work is offered for saving before it is
+// replaced, a save keeps a sized length, and the results window shows the
+// run it reports.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QRadioButton>
+#include <QtTest/QTest>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "calc/ErdsondenModel.h"
+#include "calc/QEBMOD.h"
+#include "calc/TextIO.h"
+#include "input/QEBInput.h"
+#include "input/QEBInput_project.h"
+#include "platform/Platform.h"
+#include "results/Grafik.h"
+#include "results/Result.h"
+#include "shell/Exp.h"
+#include "shell/start.h"
+#include "tests/support/ui_project.h"
+
+namespace fs = std::filesystem;
+
+namespace qeb {
+namespace {
+
+void Tippe(QLineEdit* e, const char* keys) {
+  e->setFocus();
+  e->selectAll();
+  QTest::keyClicks(e, QString::fromUtf8(keys));
+}
+
+class OpenSave : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    NeuesProjektInDenFenstern();
+    SetEscapeProbe(nullptr);
+    Form3->show();
+    Form3->ButtonNeuClick();
+    dir = fs::current_path().string();
+  }
+  void TearDown() override {
+    SetEscapeProbe(nullptr);
+    Form4->hide();
+    if (Resultat != nullptr) Resultat->hide();
+  }
+  // A small project of one borehole, ten years, calculated once.
+  void Projekt(const char* laenge) {
+    Tippe(f.ESondenlaenge, laenge);
+    Tippe(f.EHeizleistung_Vollast, "10");
+    Tippe(f.ECOP_Volllast, "4.2");
+    Tippe(f.EJahresheizlast, "18000");
+    Tippe(f.ELastyear2, "10");
+  }
+  // Saved the first time: the name and description are asked.
+  std::string Speichern(ScriptedInteraction& ui, const std::string& name) {
+    ui.AnswerInput("Haus");
+    ui.AnswerInput("Variante");
+    ui.AnswerFile(dir + "/" + name);
+    f.ToolButtonSpeichern->click();
+    return dir + "/" + name;
+  }
+  TForm1& f = *(CreateApplicationWindows(), Form1);
+  std::string dir;
+};
+
+// The first `n` lines of a project file, as a copy cut short would hold them.
+std::string Abgeschnitten(const std::string& datei, int n, const std::string& kopie) {
+  std::ifstream in(datei, std::ios::binary);
+  std::ofstream out(kopie, std::ios::binary | std::ios::trunc);
+  std::string z;
+  for (int i = 0; i < n && std::getline(in, z); ++i) out << z << '\n';
+  return kopie;
+}
+
+TEST_F(OpenSave, ADamagedFileLeavesTheOpenProjectAsItWasWithOneMessage) {
+  ScriptedInteraction ui;
+  Projekt("133.3");
+  const std::string datei = Speichern(ui, "gut.txt");
+  ASSERT_TRUE(fs::exists(datei));
+  ui.Clear();
+  const std::string kaputt = Abgeschnitten(datei, 500, dir + "/kaputt.txt");
+
+  ui.AnswerFile(kaputt);
+  f.Oeffnen1->trigger();
+  EXPECT_TRUE(ui.AllAnswersUsed());
+  ASSERT_EQ(ui.Texts("message").size(), 1u);
+  EXPECT_NE(ui.Texts("message")[0].find("501"), std::string::npos) << ui.Texts("message")[0];
+  // The project on screen and in the state is the one opened before.
+  EXPECT_EQ(f.ESondenlaenge->text(), QStringLiteral("133.3"));
+  EXPECT_EQ(Sondenlaenge, 133.3);
+  EXPECT_EQ(f.EJahresheizlast->text(), QStringLiteral("18000"));
+  EXPECT_EQ(LastYear, 10);
+  EXPECT_EQ(Projekttitel2, "Haus");
+  EXPECT_EQ(Projektdateiname, datei);
+  // And it calculates as that project.
+  EXPECT_TRUE(f.Button14Click());
+  EXPECT_EQ(Sondenlaenge, 133.3);
+}
+
+TEST_F(OpenSave, AFileCutInItsStoredHourlyRowsLeavesTheProjectAsItWas) {
+  ScriptedInteraction ui;
+  // The solar example keeps its weather and loads as rows behind the header.
+  f.Beispiel61->trigger();
+  BeispielFenster(6)->Button1Click();
+  ASSERT_TRUE(solar);
+  Tippe(f.ELastyear2, "1");
+  for (int i = 0; i < 10; ++i) ui.AnswerAsk(kNein);
+  f.Button14->click();
+  const std::string datei = Speichern(ui, "solar.txt");
+  ASSERT_TRUE(fs::exists(datei));
+  int zeilen = 0;
+  {
+    std::ifstream in(datei, std::ios::binary);
+    std::string z;
+    while (std::getline(in, z)) ++zeilen;
+  }
+  ASSERT_GT(zeilen, 1000 + 8760);
+  const QString laenge = f.ESondenlaenge->text();
+  const QString kollektor = f.EKollektor->text();
+  const std::string kaputt = Abgeschnitten(datei, zeilen - 2000, dir + "/solar_kaputt.txt");
+  ui.Clear();
+  ui.AnswerFile(kaputt);
+  f.Oeffnen1->trigger();
+  EXPECT_EQ(ui.Texts("message").size(), 1u);
+  EXPECT_EQ(f.ESondenlaenge->text(), laenge);
+  EXPECT_EQ(f.EKollektor->text(), kollektor);
+  EXPECT_TRUE(solar);
+  EXPECT_EQ(Projektdateiname, datei);
+}
+
+TEST_F(OpenSave, OpenAlwaysLetsChooseAndReplacingAskedToSaveFirst) {
+  ScriptedInteraction ui;
+  Projekt("144.4");
+  const std::string datei = Speichern(ui, "kommandozeile.txt");
+  ProjektStandVergessen();
+  ResetToDefaults();
+  f.EingabenAnzeigen();
+  ui.Clear();
+
+  // Started as "QEB kommandozeile.txt": that project is open at once.
+  const std::vector<std::string> args{"QEB", datei};
+  SetKommandozeile(&args);
+  f.hide();
+  Form3->show();
+  Form3->Button6Click();
+  EXPECT_TRUE(ui.Texts("open").empty());
+  EXPECT_EQ(f.ESondenlaenge->text(), QStringLiteral("144.4"));
+
+  // A change, then "Öffnen": the save question, then the dialog, starting at
+  // the command-line project; cancelling it keeps the change.
+  Tippe(f.ESondenlaenge, "155.5");
+  ui.AnswerAsk(kNein);  // save?
+  ui.AnswerFile("");
+  f.ToolButtonOeffnen->click();
+  EXPECT_TRUE(ui.AllAnswersUsed());
+  ASSERT_EQ(ui.Texts("ask").size(), 1u);
+  EXPECT_EQ(ui.Texts("ask")[0], "¿Guardar?");
+  ASSERT_EQ(ui.DialogDirs().size(), 1u);
+  EXPECT_EQ(ui.DialogDirs()[0], datei);
+  EXPECT_EQ(f.ESondenlaenge->text(), QStringLiteral("155.5"));
+
+  // "Neu" asks too; No to saving clears the project as asked.
+  ui.Clear();
+  ui.AnswerAsk(kJa);    // delete all?
+  ui.AnswerAsk(kNein);  // save?
+  f.Neu->trigger();
+  EXPECT_TRUE(ui.AllAnswersUsed());
+  EXPECT_EQ(Sondenlaenge, 20.0);
+  // A new project unchanged: opening asks nothing before the dialog.
+  ui.Clear();
+  ui.AnswerFile(datei);
+  f.Oeffnen1->trigger();
+  EXPECT_TRUE(ui.AllAnswersUsed());
+  EXPECT_TRUE(ui.Texts("ask").empty());
+  EXPECT_EQ(f.ESondenlaenge->text(), QStringLiteral("144.4"));
+  SetKommandozeile(nullptr);
+}
+
+TEST_F(OpenSave, ARefusedSaveLeavesTheProjectsInputsAndNoEarlierCurves) {
+  ScriptedInteraction ui;
+  Projekt("150");
+  f.Button14->click();
+  ASSERT_EQ(LetztesLaufergebnis, Laufergebnis::Fertig);
+  // A value no window shows, out of its range: the module refuses the
+  // project when the save's calculation generates its load file.
+  const double raum = TRaum;
+  TRaum = 1e6;
+  ui.Clear();
+  ui.AnswerInput("Haus");
+  ui.AnswerInput("Variante");
+  ui.AnswerFile(dir + "/abgelehnt.txt");
+  f.ToolButtonSpeichern->click();
+  EXPECT_FALSE(fs::exists(dir + "/abgelehnt.txt"));
+  ASSERT_EQ(ui.Texts("message").size(), 1u);
+  EXPECT_NE(ui.Texts("message")[0].find("TRaum"), std::string::npos) << ui.Texts("message")[0];
+  // The years of the project, not the one year of the load file.
+  EXPECT_EQ(LastYear, 10);
+  EXPECT_EQ(f.ELastyear->text(), QStringLiteral("10"));
+  EXPECT_EQ(f.ELastyear2->text(), QStringLiteral("10"));
+  // The graph window holds no curves of the earlier calculation.
+  const QImage nachher = Form4->Bild.copy();
+  Form4->LeereAchsen();
+  EXPECT_EQ(nachher, Form4->Bild);
+  // The next calculation runs the project's ten years.
+  TRaum = raum;
+  f.Button14->click();
+  EXPECT_EQ(LetztesLaufergebnis, Laufergebnis::Fertig);
+  EXPECT_EQ(LastYear, 10);
+}
+
+TEST_F(OpenSave, ASaveKeepsTheSizedLengthAndQuittingAfterItAsksNoMore) {
+  ScriptedInteraction ui;
+  Projekt("150");
+  f.ELaenge_berechnen->button(0)->click();
+  Tippe(f.EMinSondentemp, "-1.5");
+  f.Button14->click();
+  ASSERT_EQ(LetztesLaufergebnis, Laufergebnis::Fertig);
+  const QString gesized = f.ESondenlaenge->text();
+  const double laenge = Sondenlaenge;
+  // Met within the sizing's tolerance, but not exactly.
+  ASSERT_LT(std::fabs(TSinkMin - MinSondentemp), 0.05);
+  ASSERT_GE(std::fabs(TSinkMin - MinSondentemp), 0.03) << "the case of the fault needs a length met loosely";
+
+  const std::string datei = Speichern(ui, "gesized.txt");
+  ASSERT_TRUE(fs::exists(datei));
+  EXPECT_EQ(f.ESondenlaenge->text(), gesized);
+  EXPECT_EQ(Sondenlaenge, laenge);
+
+  // Quitting right after: only "quit?" is asked.
+  ui.Clear();
+  ui.AnswerAsk(kJa);
+  f.Button1->click();
+  EXPECT_TRUE(ui.AllAnswersUsed());
+  EXPECT_EQ(ui.Texts("ask").size(), 1u);
+  EXPECT_FALSE(f.isVisible());
+  // The file holds the sized length.
+  ResetToDefaults();
+  Inputfile = datei;
+  readfile = true;
+  Simulate(-2);
+  EXPECT_NEAR(Sondenlaenge, laenge, 1e-9);
+}
+
+TEST_F(OpenSave, TheOpenResultsWindowShowsTheNextRun) {
+  ScriptedInteraction ui;
+  Projekt("150");
+  f.Button14->click();
+  ui.AnswerAsk(kNein);  // new calculation?
+  f.Result->click();
+  ASSERT_TRUE(Resultat->isVisible());
+  const QString erste = Resultat->ESummeQHeiz->text();
+  EXPECT_EQ(erste, FixedText(QHeizSumme, 0));
+
+  // More heating, calculated again, results asked again: the window is open.
+  Tippe(f.EJahresheizlast, "24000");
+  f.Button14->click();
+  const double zweite = QHeizSumme;
+  ui.AnswerAsk(kNein);
+  f.Result->click();
+  EXPECT_EQ(Resultat->ESummeQHeiz->text(), FixedText(zweite, 0));
+  EXPECT_GT(zweite, erste.toDouble() * 1.2);
+  EXPECT_EQ(Resultat->ETSinkMin->text(), FixedText(TSinkMin, 1));
+  EXPECT_TRUE(ui.AllAnswersUsed());
+}
+
+TEST_F(OpenSave, AStoppedSizingLeavesNoCurvesOfTheRunItAbandoned) {
+  ScriptedInteraction ui;
+  Projekt("150");
+  f.Button14->click();
+  ASSERT_EQ(LetztesLaufergebnis, Laufergebnis::Fertig);
+  // Sizing stopped in its second pass.
+  f.ELaenge_berechnen->button(0)->click();
+  Tippe(f.EMinSondentemp, "-1.5");
+  int passe = 0;
+  SetEscapeProbe([&passe] {
+    if (Jahr == 1 && Schrittzaehler == 1) ++passe;
+    return passe == 3 && Jahr == 1 && Schrittzaehler == 4000;  // pre-run, first pass, second pass
+  });
+  ui.AnswerAsk(kJa);  // stop?
+  f.Button14->click();
+  EXPECT_TRUE(ui.AllAnswersUsed());
+  EXPECT_EQ(LetztesLaufergebnis, Laufergebnis::Abgebrochen);
+  EXPECT_EQ(f.ESondenlaenge->text(), QStringLiteral("150.0"));
+  const QImage nachher = Form4->Bild.copy();
+  Form4->LeereAchsen();
+  EXPECT_EQ(nachher, Form4->Bild);
+}
+
+}  // namespace
+}  // namespace qeb
