@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <cstdlib>
 #include <filesystem>
@@ -143,6 +144,45 @@ TEST_F(Lesbarkeit, BerichtMitLangemNamenUndTurbulentemDruckabfall) {
   if (std::getenv("QEB_BILDER") != nullptr) {
     Ausgabe("pdftoppm -r 60 -png '" + pdf + "' '" + dir + "/seite'");
     Ausgabe("pdftoppm -r 60 -png '" + dir + "/verlauf.pdf' '" + dir + "/verlauf'");
+  }
+  Form9->close();
+  Form4->close();
+}
+
+
+// The course graph's curves stay inside their frame: no curve colour above
+// the scale's top line, for the last year's hourly and daily graphs and the
+// brine graph, in the window as in the report.
+TEST_F(Lesbarkeit, VerlaufsgrafikHaeltJedeKurve) {
+  // Heating and cooling by a load profile: in cooling the source runs warmer
+  // than any probe return of the running hours.
+  Form1->Lastprofil1->trigger();
+  Tippen(Form1->ELastyear, QStringLiteral("2"));
+  Tippen(Form1->ESondenlaenge, QStringLiteral("150"));
+  Tippen(Form1->EHeizleistung_Vollast, QStringLiteral("14"));
+  Tippen(Form1->EKuehlleistung, QStringLiteral("0"));
+  {
+    ScriptedInteraction ui;
+    for (int i = 0; i < 10; ++i) ui.AnswerAsk(kNein);
+    ASSERT_TRUE(Form1->Button14Click());
+  }
+  Form1->GrafikSimulationsdauer1Click();
+  ASSERT_TRUE(Form9->isVisible());
+  for (QPushButton* knopf : {Form9->Button9, Form9->Button10, Form9->Button7, Form9->Button3}) {
+    knopf->click();
+    const QImage& b = VerlaufBitmap;
+    const int oben = VerlaufYKoord(0.9) - 3;
+    int ausserhalb = 0;
+    for (int y = 0; y < oben; ++y)
+      for (int x = 0; x < b.width(); ++x) {
+        const QColor c(b.pixel(x, y));
+        if (c.saturation() > 128) ++ausserhalb;
+      }
+    EXPECT_EQ(ausserhalb, 0) << knopf->objectName().toStdString();
+  }
+  if (const char* d = std::getenv("QEB_BILDER")) {
+    Form9->Button10->click();
+    VerlaufBitmap.save(QString::fromLocal8Bit(d) + QStringLiteral("/verlauf_tage.png"));
   }
   Form9->close();
   Form4->close();
