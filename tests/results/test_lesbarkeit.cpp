@@ -4,6 +4,9 @@
 // whole.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -20,8 +23,10 @@
 #include "platform/Print.h"
 #include "results/Bericht.h"
 #include "results/Grafik.h"
+#include "results/Molasse.h"
 #include "results/verlauf.h"
 #include "shell/Sprachen.h"
+#include "tests/support/captions.h"
 #include "tests/support/pdf.h"
 #include "tests/support/ui_project.h"
 
@@ -186,6 +191,62 @@ TEST_F(Lesbarkeit, VerlaufsgrafikHaeltJedeKurve) {
   }
   Form9->close();
   Form4->close();
+}
+
+// A text shows whole in its control.
+bool Ganz(QWidget* w) {
+  if (auto* e = qobject_cast<QLineEdit*>(w)) return e->fontMetrics().horizontalAdvance(e->text()) <= e->width() - 8;
+  if (auto* l = qobject_cast<QLabel*>(w)) {
+    for (const QString& zeile : l->text().split(QLatin1Char('\n')))
+      if (l->fontMetrics().horizontalAdvance(zeile) > l->width()) return false;
+  }
+  return true;
+}
+
+// The pressure summary in each language: its captions as the text table words
+// them (in German the summary's own wording, on one line each), the drop of
+// each component at the circuit's flow said in its group's title, and every
+// value whole, a six-figure total included.
+TEST_F(Lesbarkeit, DruckfensterInJederSprache) {
+  const char* const deutsch[] = {"Nenndruckabfall Verdampfer  [Pa]", "Nenndruckverlust Verteiler  [Pa]",
+                                 "Nenndruckverlust Wärmezähler  [Pa]", "Nenndruckverlust Ventil  [Pa]",
+                                 "Horizontale Sondenverlängerung [m]", "Länge Zuleitungen  [m]", "Anzahl Bögen"};
+  const char* const felder[] = {"EpVerdampfer1", "EpVerteiler1", "EpMessung1", "EpVentil1",
+                                "ESondenverlaengerung", "EZuleitung", "EBogen"};
+  for (const char* sprache : {"D", "E", "F", "I", "S"}) {
+    SCOPED_TRACE(sprache);
+    SetLanguage(sprache);
+    Sprache = sprache;
+    Form1->Button20->click();
+    QApplication::processEvents();
+    AuslegungsDruckabfall_Sondenkreis = 112450.381;
+    Form29->DruckShow();
+    EXPECT_EQ(Form29->windowTitle(), FromBytes(LanguageText(901, sprache)));
+    for (int i = 0; i < 7; ++i) {
+      auto* l = Form29->findChild<QLabel*>(QStringLiteral("L_") + QLatin1String(felder[i]));
+      ASSERT_NE(l, nullptr) << felder[i];
+      EXPECT_EQ(l->text(), FromBytes(LanguageText(902 + i, sprache)));
+      if (std::string(sprache) == "D") {
+        EXPECT_EQ(l->text().toStdString(), deutsch[i]);
+      }
+    }
+    EXPECT_EQ(Form29->findChild<QGroupBox*>(QStringLiteral("grp_g_Druck_Teile"))->title(),
+              FromBytes(LanguageText(909, sprache)));
+    if (std::string(sprache) != "D") {
+      const auto reste = DeutscheBeschriftungen({Form29}, sprache);
+      EXPECT_TRUE(reste.empty()) << reste.front();
+    }
+    EXPECT_EQ(Form29->EDruckabfallSonde1->text(), QStringLiteral("Total = 112.45 kPa"));
+    for (QWidget* w : Form29->findChildren<QWidget*>())
+      if (w->isVisible()) {
+        EXPECT_TRUE(Ganz(w)) << w->objectName().toStdString();
+      }
+    if (const char* d = std::getenv("QEB_BILDER"))
+      Form29->grab().save(QString::fromLocal8Bit(d) + QStringLiteral("/Druck_%1.png").arg(QLatin1String(sprache)));
+    Form29->close();
+  }
+  SetLanguage("D");
+  Sprache = "D";
 }
 
 }  // namespace
