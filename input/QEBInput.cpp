@@ -206,8 +206,11 @@ void TForm1::showEvent(QShowEvent* e) {
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
-  if (closeBoxGreyed_ && e->spontaneous()) {
+  if (e->spontaneous()) {
+    // The title bar's close box is the window's own "Schliessen": it asks
+    // whether to quit (and to save); No keeps the window open.
     e->ignore();
+    if (!closeBoxGreyed_) Button1Click();
     return;
   }
   Zu();

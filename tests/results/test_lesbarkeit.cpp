@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QtTest/qtestspontaneevent.h>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -247,6 +250,44 @@ TEST_F(Lesbarkeit, DruckfensterInJederSprache) {
   }
   SetLanguage("D");
   Sprache = "D";
+}
+
+// The input window's close box asks the quit question: No keeps the window
+// open, Yes (without saving) leaves it. Escape during a run stops the run and
+// asks nothing.
+TEST_F(Lesbarkeit, SchliessfeldFragtWieSchliessen) {
+  Form1->SetCloseBoxGreyed(false);
+  Form1->show();
+  auto schliessfeld = [] {
+    QCloseEvent ev;
+    QSpontaneKeyEvent::setSpontaneous(&ev);
+    static_cast<QObject*>(Form1)->event(&ev);  // as the title bar delivers it
+  };
+  {
+    ScriptedInteraction ui;
+    ui.AnswerAsk(kNein);
+    schliessfeld();
+    EXPECT_EQ(ui.Texts("ask").size(), 1u);
+    EXPECT_TRUE(Form1->isVisible());
+  }
+  {
+    SetEscapeProbe(nullptr);
+    ScriptedInteraction ui;
+    LaufWache wache;
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(Form1, &esc);
+    EXPECT_TRUE(EscapeGedrueckt());
+    EXPECT_TRUE(ui.Shown_().empty());
+    EXPECT_TRUE(Form1->isVisible());
+  }
+  {
+    ScriptedInteraction ui;
+    ui.AnswerAsk(kJa);
+    ui.AnswerAsk(kNein);
+    schliessfeld();
+    EXPECT_EQ(ui.Texts("ask").size(), 2u);
+    EXPECT_FALSE(Form1->isVisible());
+  }
 }
 
 }  // namespace
