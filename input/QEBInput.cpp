@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFile>
 #include <QMenuBar>
 #include <QScreen>
@@ -17,6 +18,7 @@
 
 #include "calc/QEBMOD.h"
 #include "input/QEBInput_project.h"
+#include "widgets/Controls.h"
 #include "widgets/TableData.h"
 #include "widgets/Typing.h"
 #include "platform/Jpeg.h"
@@ -131,6 +133,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ConnectSiteHandlers(this);
   ConnectCollectorHandlers(this);
   ConnectMenuHandlers(this);
+  // The catalogues and the fluids show their whole item.
+  for (QComboBox* c : {WahlSondendurchmesser, ComboFluid, CKollektorwahl}) GanzeEintraegeZeigen(c, 360);
 }
 
 // ---------------- lifecycle ----------------

@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTabWidget>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QtTest/qtestspontaneevent.h>
@@ -198,6 +202,13 @@ TEST_F(Lesbarkeit, VerlaufsgrafikHaeltJedeKurve) {
 
 // A text shows whole in its control.
 bool Ganz(QWidget* w) {
+  if (auto* c = qobject_cast<QComboBox*>(w)) {
+    QStyleOptionComboBox opt;
+    opt.initFrom(c);
+    opt.editable = c->isEditable();
+    const QRect feld = c->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, c);
+    return c->fontMetrics().horizontalAdvance(c->currentText()) <= feld.width();
+  }
   if (auto* e = qobject_cast<QLineEdit*>(w)) return e->fontMetrics().horizontalAdvance(e->text()) <= e->width() - 8;
   if (auto* l = qobject_cast<QLabel*>(w)) {
     for (const QString& zeile : l->text().split(QLatin1Char('\n')))
@@ -288,6 +299,52 @@ TEST_F(Lesbarkeit, SchliessfeldFragtWieSchliessen) {
     EXPECT_EQ(ui.Texts("ask").size(), 2u);
     EXPECT_FALSE(Form1->isVisible());
   }
+}
+
+// The main window at its design size shows every value whole: a six-figure
+// pressure total, a large specific extraction, the months of an annual
+// energy of 1e308, and the fluid and probe catalogues' items.
+TEST_F(Lesbarkeit, EingabefensterZeigtJedenWertGanz) {
+  Form1->Lastprofil1->trigger();
+  Form1->resize(838, 602);
+  Form1->show();
+  ScriptedInteraction ui;
+  for (int i = 0; i < 10; ++i) ui.AnswerAsk(kNein);
+  Tippen(Form1->ESondenlaenge, QStringLiteral("150"));
+  Tippen(Form1->EHeizleistung_Vollast, QStringLiteral("14"));
+  Form1->PageControl1->setCurrentWidget(Form1->TabSheet8);
+  Form1->Button9->click();
+  QApplication::processEvents();
+  ASSERT_GT(AuslegungsDruckabfall_Sondenkreis, 100000.0);
+  for (QLineEdit* e : Form1->TabSheet8->findChildren<QLineEdit*>())
+    if (e->isVisible()) {
+      EXPECT_TRUE(Ganz(e)) << e->objectName().toStdString() << " " << e->text().toStdString();
+    }
+  Form1->PageControl1->setCurrentWidget(Form1->Lastprofil);
+  Tippen(Form1->ESondenlaenge, QStringLiteral("20"));
+  Tippen(Form1->EHeizleistung_Vollast, QStringLiteral("5000"));
+  QApplication::processEvents();
+  EXPECT_GT(SpezEntzugLeistung, 100000.0);
+  EXPECT_TRUE(Ganz(Form1->ESpez_Entzug)) << Form1->ESpez_Entzug->text().toStdString();
+  Tippen(Form1->EJahresheizlast, QStringLiteral("1e308"));
+  QApplication::processEvents();
+  for (QLineEdit* e : Form1->Lastprofil->findChildren<QLineEdit*>())
+    if (e->isVisible()) {
+      EXPECT_TRUE(Ganz(e)) << e->objectName().toStdString() << " " << e->text().left(30).toStdString();
+    }
+  Form1->PageControl1->setCurrentWidget(Form1->TabSheet2);
+  for (int i = 0; i < Form1->ComboFluid->count(); ++i) {
+    Form1->ComboFluid->setCurrentIndex(i);
+    QApplication::processEvents();
+    EXPECT_TRUE(Ganz(Form1->ComboFluid)) << Form1->ComboFluid->currentText().toStdString();
+  }
+  Form1->PageControl1->setCurrentWidget(Form1->TabSheet1);
+  for (int i = 0; i < Form1->WahlSondendurchmesser->count(); ++i) {
+    Form1->WahlSondendurchmesser->setCurrentIndex(i);
+    QApplication::processEvents();
+    EXPECT_TRUE(Ganz(Form1->WahlSondendurchmesser)) << Form1->WahlSondendurchmesser->currentText().toStdString();
+  }
+  Form1->hide();
 }
 
 }  // namespace
