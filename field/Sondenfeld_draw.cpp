@@ -239,7 +239,7 @@ bool TFeld::Auswerten() {
     }
     return true;
   } catch (const CalcError& err) {
-    if (!auswertungFehler_) Message(err.what());
+    if (!auswertungFehler_) Message(Win1252ToUtf8(err.what()));
     auswertungFehler_ = true;
     return false;
   }
@@ -327,7 +327,7 @@ void TFeld::Gitter() {
     try {
       dT = FieldTemperatureResponse(JahrGrafik) + StaoTemperaturaenderung;
     } catch (const CalcError& err) {
-      Message(err.what());
+      Message(Win1252ToUtf8(err.what()));
     }
     const QColor silber(192, 192, 192);
     p.setPen(QPen(silber, 1));
@@ -462,7 +462,7 @@ void TFeld::Button1Click() {
       try {
         FeldGWerte();
       } catch (const CalcError& err) {
-        Message(err.what());
+        Message(Win1252ToUtf8(err.what()));
       }
     }
     if (Form1 != nullptr) {

@@ -129,7 +129,7 @@ void TForm5::ZeichneGfunc() {
   try {
     Zeichne();
   } catch (const CalcError& err) {
-    Message(err.what());
+    Message(Win1252ToUtf8(err.what()));
   }
   zeichnet_ = false;
 }

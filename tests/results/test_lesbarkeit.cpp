@@ -31,6 +31,7 @@
 #include "results/Bericht.h"
 #include "results/Grafik.h"
 #include "results/Molasse.h"
+#include "results/gfunc.h"
 #include "results/verlauf.h"
 #include "shell/Sprachen.h"
 #include "tests/support/captions.h"
@@ -345,6 +346,29 @@ TEST_F(Lesbarkeit, EingabefensterZeigtJedenWertGanz) {
     EXPECT_TRUE(Ganz(Form1->WahlSondendurchmesser)) << Form1->WahlSondendurchmesser->currentText().toStdString();
   }
   Form1->hide();
+}
+
+// A module's message reaches the screen converted: the g-function window's
+// refusal reads "ungültig", not a broken byte.
+TEST_F(Lesbarkeit, ModultexteInDerGFunktion) {
+  ScriptedInteraction ui;
+  TRTModus = false;
+  const char* g[5] = {"4.820", "5.690", "6.290", "6.570", "6.600"};
+  QLineEdit* e[5] = {Form1->Eg1, Form1->Eg2, Form1->Eg3, Form1->Eg4, Form1->Eg5};
+  for (int k = 0; k < 5; ++k) e[k]->setText(QString::fromLatin1(g[k]));
+  Form1->ESondenabstand->setText(QStringLiteral("5.00"));
+  Form1->Eg_Sondenabstand->setText(QStringLiteral("5.00"));
+  Form1->Button8Click();
+  Form1->ESondenabstand->setText(QStringLiteral("10.00"));
+  Form1->Eg5->setText(QStringLiteral("6.500"));
+  Form1->Eg3->setText(QStringLiteral("6.500"));
+  Form5->ZeichneGfunc();
+  const auto texte = ui.Texts("message");
+  ASSERT_EQ(texte.size(), 1u);
+  const QString text = QString::fromUtf8(texte[0].c_str());
+  EXPECT_FALSE(text.contains(QChar(QChar::ReplacementCharacter))) << texte[0];
+  EXPECT_TRUE(text.contains(QStringLiteral("ungültig"))) << texte[0];
+  Form5->hide();
 }
 
 }  // namespace
