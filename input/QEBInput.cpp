@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QGroupBox>
@@ -135,6 +136,16 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ConnectMenuHandlers(this);
   // The catalogues and the fluids show their whole item.
   for (QComboBox* c : {WahlSondendurchmesser, ComboFluid, CKollektorwahl}) GanzeEintraegeZeigen(c, 360);
+  // One "Info" menu: the options menu (languages, examples, zoom, display
+  // modes) follows the documents in it, below a separator, instead of a
+  // second menu of the same name.
+  if (QMenu* info = findChild<QMenu*>(QStringLiteral("Info1_menu"))) {
+    if (QMenu* optionen = findChild<QMenu*>(QStringLiteral("Optionen1_menu"))) {
+      info->addSeparator();
+      info->addActions(optionen->actions());
+      Optionen1->setVisible(false);
+    }
+  }
 }
 
 // ---------------- lifecycle ----------------

@@ -15,6 +15,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <cstdlib>
@@ -31,6 +33,7 @@
 #include "results/Bericht.h"
 #include "results/Grafik.h"
 #include "results/Molasse.h"
+#include "results/Result.h"
 #include "results/gfunc.h"
 #include "results/verlauf.h"
 #include "shell/Sprachen.h"
@@ -369,6 +372,38 @@ TEST_F(Lesbarkeit, ModultexteInDerGFunktion) {
   EXPECT_FALSE(text.contains(QChar(QChar::ReplacementCharacter))) << texte[0];
   EXPECT_TRUE(text.contains(QStringLiteral("ungültig"))) << texte[0];
   Form5->hide();
+}
+
+// The results window shows the balance ratio with its label and unit, or
+// none of the three.
+TEST_F(Lesbarkeit, FBheMitBeschriftung) {
+  Tippen(Form1->ELastyear, QStringLiteral("50"));
+  ScriptedInteraction ui;
+  for (int i = 0; i < 10; ++i) ui.AnswerAsk(kNein);
+  ASSERT_TRUE(Form1->Button14Click());
+  Resultat->show();
+  QApplication::processEvents();
+  EXPECT_TRUE(Resultat->LSIA384_6->isVisible());
+  EXPECT_EQ(Resultat->ER1_4->isVisible(), Resultat->EReg->isVisible());
+  EXPECT_EQ(Resultat->U_EReg->isVisible(), Resultat->EReg->isVisible());
+  Resultat->hide();
+  Form4->close();
+}
+
+// One "Info" menu in the menu bar; the display options are in it.
+TEST_F(Lesbarkeit, EinInfoMenue) {
+  int info = 0;
+  QMenu* menue = nullptr;
+  for (QAction* a : Form1->menuBar()->actions())
+    if (a->isVisible() && a->text().remove(QLatin1Char('&')) == QStringLiteral("Info")) {
+      ++info;
+      menue = a->menu();
+    }
+  EXPECT_EQ(info, 1);
+  ASSERT_NE(menue, nullptr);
+  EXPECT_TRUE(menue->actions().contains(Form1->Mac1));
+  EXPECT_TRUE(menue->actions().contains(Form1->Win101));
+  EXPECT_TRUE(menue->actions().contains(Form1->Handbuch1));
 }
 
 }  // namespace
