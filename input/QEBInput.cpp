@@ -146,6 +146,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
       Optionen1->setVisible(false);
     }
   }
+  // A group whose inputs are all hidden is not shown as an empty frame.
+  LeereGruppenVerbergen(this);
 }
 
 // ---------------- lifecycle ----------------

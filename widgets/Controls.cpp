@@ -414,6 +414,49 @@ class GanzeEintraege : public QObject {
 
 void GanzeEintraegeZeigen(QComboBox* cb, int breitester) { new GanzeEintraege(cb, breitester); }
 
+namespace {
+// Hides a group box while none of its inputs is shown (only captions would
+// stand in an empty frame), and shows it again when one is; a group that the
+// code itself hid stays hidden.
+class LeereGruppe : public QObject {
+ public:
+  explicit LeereGruppe(QGroupBox* box) : QObject(box), box_(box) {
+    for (QWidget* w : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      if (qobject_cast<QLabel*>(w) == nullptr) w->installEventFilter(this);
+    Pruefen();
+  }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent) Pruefen();
+    return false;
+  }
+
+ private:
+  void Pruefen() {
+    bool inhalt = false;
+    for (QWidget* w : box_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      if (qobject_cast<QLabel*>(w) == nullptr && w->isVisibleTo(box_)) inhalt = true;
+    if (!inhalt && !box_->isHidden()) {
+      box_->setProperty("leerVerborgen", true);
+      box_->hide();
+    } else if (inhalt && box_->property("leerVerborgen").toBool()) {
+      box_->setProperty("leerVerborgen", false);
+      box_->show();
+    }
+  }
+  QGroupBox* box_;
+};
+}  // namespace
+
+void LeereGruppenVerbergen(QWidget* fenster) {
+  for (QGroupBox* box : fenster->findChildren<QGroupBox*>()) {
+    if (qobject_cast<RadioGroup*>(box) != nullptr) continue;
+    bool eingaben = false;
+    for (QWidget* w : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      if (qobject_cast<QLabel*>(w) == nullptr) eingaben = true;
+    if (eingaben) new LeereGruppe(box);
+  }
+}
+
 int EditDecimals(const QLineEdit* e) {
   const QVariant v = e->property("decimals");
   return v.isValid() ? v.toInt() : -1;

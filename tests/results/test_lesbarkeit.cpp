@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QPushButton>
 #include <QTest>
 #include <cstdlib>
@@ -404,6 +405,28 @@ TEST_F(Lesbarkeit, EinInfoMenue) {
   EXPECT_TRUE(menue->actions().contains(Form1->Mac1));
   EXPECT_TRUE(menue->actions().contains(Form1->Win101));
   EXPECT_TRUE(menue->actions().contains(Form1->Handbuch1));
+}
+
+// A group whose inputs are all hidden is not shown; it comes back with them.
+TEST_F(Lesbarkeit, LeereGruppenVerborgen) {
+  Form1->resize(838, 602);
+  Form1->show();
+  Form1->PageControl1->setCurrentWidget(Form1->TabSheet2);
+  auto* profil = Form1->findChild<QGroupBox*>(QStringLiteral("grp_g_Sole_Profil"));
+  ASSERT_NE(profil, nullptr);
+  Form1->ETempProfil->button(1)->click();
+  QApplication::processEvents();
+  EXPECT_FALSE(profil->isVisible());
+  Form1->ETempProfil->button(0)->click();
+  QApplication::processEvents();
+  EXPECT_TRUE(profil->isVisible());
+  Form1->ETempProfil->button(1)->click();
+  QApplication::processEvents();
+  EXPECT_FALSE(profil->isVisible());
+  Form1->Lastprofil1->trigger();
+  QApplication::processEvents();
+  EXPECT_FALSE(Form1->findChild<QGroupBox*>(QStringLiteral("grp_g_Last_Kuehlspitze"))->isVisible());
+  Form1->hide();
 }
 
 }  // namespace
