@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QDialog>
+#include <QTimer>
 #include <QRadioButton>
 #include <QPushButton>
 #include <QTest>
@@ -427,6 +429,23 @@ TEST_F(Lesbarkeit, LeereGruppenVerborgen) {
   QApplication::processEvents();
   EXPECT_FALSE(Form1->findChild<QGroupBox*>(QStringLiteral("grp_g_Last_Kuehlspitze"))->isVisible());
   Form1->hide();
+}
+
+// A message with a 309-digit number keeps to the screen: its box breaks the
+// number into lines.
+TEST_F(Lesbarkeit, MeldungMitLangerZahlPasstAufDenSchirm) {
+  Interaction* vorher = SetInteraction(nullptr);  // the desktop's own message box
+  int breite = 0;
+  QTimer::singleShot(100, [&] {
+    if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      breite = box->width();
+      box->done(0);
+    }
+  });
+  Message(" Eingabe ungültig  /  invalid value : " + std::string(309, '9') + " ");
+  SetInteraction(vorher);
+  EXPECT_GT(breite, 0);
+  EXPECT_LT(breite, 800);
 }
 
 }  // namespace
