@@ -150,6 +150,12 @@ TEST_F(Lesbarkeit, BerichtMitLangemNamenUndTurbulentemDruckabfall) {
     }
     Lesbar(pdf, seite);
   }
+  // In French, whose captions run longer, the lines keep to their places too.
+  Sprache = "F";
+  ui.AnswerFile(dir + "/rapport.pdf");
+  ASSERT_TRUE(Form1->ToolButtonDruckenClick());
+  for (int seite : {1, 2}) Lesbar(dir + "/rapport.pdf", seite);
+  Sprache = "D";
   // The course report prints the same block; "Dauerbetrieb Ende Februar" once.
   Form1->GrafikSimulationsdauer1Click();
   ui.AnswerFile(dir + "/verlauf.pdf");
@@ -163,6 +169,7 @@ TEST_F(Lesbarkeit, BerichtMitLangemNamenUndTurbulentemDruckabfall) {
   if (std::getenv("QEB_BILDER") != nullptr) {
     Ausgabe("pdftoppm -r 60 -png '" + pdf + "' '" + dir + "/seite'");
     Ausgabe("pdftoppm -r 60 -png '" + dir + "/verlauf.pdf' '" + dir + "/verlauf'");
+    Ausgabe("pdftoppm -r 60 -png '" + dir + "/rapport.pdf' '" + dir + "/rapport'");
   }
   Form9->close();
   Form4->close();
