@@ -167,10 +167,16 @@ TEST_F(Lesbarkeit, BerichtMitLangemNamenUndTurbulentemDruckabfall) {
   EXPECT_NE(text.find("Dauerbetrieb Ende Februar = "), std::string::npos);
   EXPECT_EQ(text.find("Dauerentzug Ende Februar"), std::string::npos);
   Lesbar(dir + "/verlauf.pdf", 1);
+  // And the graph window's report.
+  ui.AnswerFile(dir + "/grafik.pdf");
+  Form4->Drucken->click();
+  EXPECT_NE(Folge(WortBoxen(dir + "/grafik.pdf", 1, b, h)).find(Folge(name)), std::string::npos);
+  Lesbar(dir + "/grafik.pdf", 1);
   if (std::getenv("QEB_BILDER") != nullptr) {
     Ausgabe("pdftoppm -r 60 -png '" + pdf + "' '" + dir + "/seite'");
     Ausgabe("pdftoppm -r 60 -png '" + dir + "/verlauf.pdf' '" + dir + "/verlauf'");
     Ausgabe("pdftoppm -r 60 -png '" + dir + "/rapport.pdf' '" + dir + "/rapport'");
+    Ausgabe("pdftoppm -r 60 -png '" + dir + "/grafik.pdf' '" + dir + "/grafik'");
   }
   Form9->close();
   Form4->close();
