@@ -1,7 +1,9 @@
-// What a user reads: the printed report with a long project name and a
-// turbulent pressure drop lays every line whole in its column and page, the
-// course graph holds every curve it draws, and the windows show their values
-// whole.
+// What a user reads: the printed reports with a long project name and a
+// turbulent pressure drop lay every line whole in its column and page, the
+// course graph holds every curve it draws, the pressure summary speaks each
+// language in its own wording, the windows show their values whole and hide
+// empty groups, module texts arrive converted, and the input window's close
+// box asks before it closes.
 #include <gtest/gtest.h>
 
 #include <QApplication>
