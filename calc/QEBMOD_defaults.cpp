@@ -120,7 +120,7 @@ void SetDefaults() {
   BuRelativ = Bu / Bohrdurchmesser;
 
   // 12. Titles.
-  Projekttitel1 = "Programm QEB, Ver 5.5 mit Default-Werten";
+  Projekttitel1 = "Programm QEB, Ver 5.6 mit Default-Werten";
   Projekttitel2 = "Projekt Erdwaermesonden";
   Projekttitel3.clear();
   Projekttitel4.clear();

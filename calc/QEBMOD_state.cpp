@@ -787,7 +787,7 @@ void ApplyDictionaryDefaults() {
     Standorthoehe = 700;
     mit_Standorthoehe = 0;
     x_CH_Koord = 600000;
-    Projekttitel1 = "Programm QEB, Ver 5.5 mit Default-Werten";
+    Projekttitel1 = "Programm QEB, Ver 5.6 mit Default-Werten";
     Projekttitel2 = "Projekt Erdwaermesonden";
     Projekttitel3 = "";
     Projekttitel4 = "";

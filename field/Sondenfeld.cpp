@@ -406,7 +406,7 @@ void TFeld::FormMouseDown(Qt::MouseButton Button, Qt::MouseButtons, int X, int Y
     try {
       dT = FieldTemperatureResponse(JahrGrafik);
     } catch (const CalcError& err) {
-      Message(err.what());
+      Message(Win1252ToUtf8(err.what()));
     }
     Beschriftung(p,
                  QStringLiteral(" Stao : ") + FromBytes(FormatFixed(x_Stao_CH, 0, 1)) + QStringLiteral(" : ") +

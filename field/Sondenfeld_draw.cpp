@@ -241,7 +241,7 @@ bool TFeld::Auswerten() {
     }
     return true;
   } catch (const CalcError& err) {
-    if (!auswertungFehler_) Message(err.what());
+    if (!auswertungFehler_) Message(Win1252ToUtf8(err.what()));
     auswertungFehler_ = true;
     return false;
   }
@@ -336,7 +336,7 @@ void TFeld::Gitter() {
     try {
       dT = FieldTemperatureResponse(JahrGrafik) + StaoTemperaturaenderung;
     } catch (const CalcError& err) {
-      Message(err.what());
+      Message(Win1252ToUtf8(err.what()));
     }
     const QColor silber(192, 192, 192);
     p.setPen(QPen(silber, 1));
@@ -471,7 +471,7 @@ bool FeldUebergeben() {
     try {
       FeldGWerte();
     } catch (const CalcError& err) {
-      Message(err.what());
+      Message(Win1252ToUtf8(err.what()));
       ok = false;
     }
   }

@@ -96,7 +96,7 @@ void TFeld::Farb3Click() {
     e.A = FeldTemperatur();
   } catch (const CalcError& err) {
     QApplication::restoreOverrideCursor();
-    Message(err.what());
+    Message(Win1252ToUtf8(err.what()));
     return;
   }
   if (E == 0) {

@@ -5,7 +5,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFile>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QGroupBox>
@@ -17,6 +19,7 @@
 
 #include "calc/QEBMOD.h"
 #include "input/QEBInput_project.h"
+#include "widgets/Controls.h"
 #include "widgets/TableData.h"
 #include "widgets/Typing.h"
 #include "platform/Jpeg.h"
@@ -132,6 +135,20 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   ConnectSiteHandlers(this);
   ConnectCollectorHandlers(this);
   ConnectMenuHandlers(this);
+  // The catalogues and the fluids show their whole item.
+  for (QComboBox* c : {WahlSondendurchmesser, ComboFluid, CKollektorwahl}) GanzeEintraegeZeigen(c, 360);
+  // One "Info" menu: the options menu (languages, examples, zoom, display
+  // modes) follows the documents in it, below a separator, instead of a
+  // second menu of the same name.
+  if (QMenu* info = findChild<QMenu*>(QStringLiteral("Info1_menu"))) {
+    if (QMenu* optionen = findChild<QMenu*>(QStringLiteral("Optionen1_menu"))) {
+      info->addSeparator();
+      info->addActions(optionen->actions());
+      Optionen1->setVisible(false);
+    }
+  }
+  // A group whose inputs are all hidden is not shown as an empty frame.
+  LeereGruppenVerbergen(this);
 }
 
 // ---------------- lifecycle ----------------
@@ -207,8 +224,11 @@ void TForm1::showEvent(QShowEvent* e) {
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
-  if (closeBoxGreyed_ && e->spontaneous()) {
+  if (e->spontaneous()) {
+    // The title bar's close box is the window's own "Schliessen": it asks
+    // whether to quit (and to save); No keeps the window open.
     e->ignore();
+    if (!closeBoxGreyed_) Button1Click();
     return;
   }
   Zu();

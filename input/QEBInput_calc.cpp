@@ -519,7 +519,7 @@ void TForm1::WPdirekt_oeffnen() {
 // ---------------- navigation ----------------
 
 void TForm1::ResultatClick() {
-  if (Ask("New calculation? / Neuberechnung ? / Nouveau calcule?") == kJa) Button14Click();
+  if (Ask("New calculation? / Neuberechnung ? / Nouveau calcul ?") == kJa) Button14Click();
   QWidget* resultat = FensterNamens("Resultat");
   if (resultat == nullptr) return;
   resultat->show();

@@ -184,7 +184,7 @@ void TForm1::ESondenabstandChange() {
   if (EditInArbeit(this) != ESondenlaenge && R(ESondenlaenge) < 3.0) {
     Sondenlaenge = 3.0;
     ESondenlaenge->setText(FixedText(3.0, 1));
-    Message(" Minimal borehole depth is 3m / Minimale Bohrtief ist 3m ");
+    Message(" Minimal borehole depth is 3m / Minimale Bohrtiefe ist 3m ");
   }
   Sondenabstand = R(ESondenabstand);
   Bohrdurchmesser = R(EBohrdurchmesser);

@@ -171,7 +171,7 @@ bool Tsystem_2::BerechnenClick() {
     Form1->EingabenAnzeigen();
     System2Erstlauf = false;
   } catch (const CalcError& e) {
-    Message(e.what());
+    Message(Win1252ToUtf8(e.what()));
     return false;
   }
   return ok;

@@ -23,18 +23,34 @@ std::string S(const QString& s) { return s.toUtf8().toStdString(); }
 
 QWidget* Parent() { return QApplication::activeWindow(); }
 
+// A message's text may break inside a long run without blanks (a long number,
+// a path): the box keeps to the screen and shows it whole.
+QString Umbrechbar(const std::string& text) {
+  QString s = Q(text), out;
+  int lauf = 0;
+  for (const QChar c : s) {
+    lauf = c.isSpace() ? 0 : lauf + 1;
+    if (lauf > 40) {
+      out += QChar(0x200B);
+      lauf = 1;
+    }
+    out += c;
+  }
+  return out;
+}
+
 class DesktopInteraction : public Interaction {
  public:
   void Message(const std::string& text) override {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("QEB"), Q(text), QMessageBox::Ok, Parent());
+    QMessageBox box(QMessageBox::Information, QStringLiteral("QEB"), Umbrechbar(text), QMessageBox::Ok, Parent());
     box.exec();
   }
   void Warning(const std::string& text) override {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("QEB"), Q(text), QMessageBox::Ok, Parent());
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("QEB"), Umbrechbar(text), QMessageBox::Ok, Parent());
     box.exec();
   }
   int Ask(const std::string& text) override {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("QEB"), Q(text), QMessageBox::Yes | QMessageBox::No,
+    QMessageBox box(QMessageBox::Question, QStringLiteral("QEB"), Umbrechbar(text), QMessageBox::Yes | QMessageBox::No,
                     Parent());
     return box.exec() == QMessageBox::Yes ? kJa : kNein;
   }

@@ -93,7 +93,8 @@ const std::vector<Berichtszeile> kZeilen = {
     // Result block, left column.
     {0.08, 0.875, kAlle, KeineSimulation, 320, "", " ", FELD(EAuslegungsentzug), " kW"},
     {0.08, 0.89, kHauptbericht, KeinProfil, 319, "", " ", [] { return Zahl(DauerLastSpitze, 0); }, " d"},
-    {0.08, 0.89, kFensterberichte, KeineSimulation, 319, "", " ", [] { return Zahl(DauerLastSpitze, 0); }, " d"},
+    // With a load profile the right column's "Dauerbetrieb Ende Februar" says the same: printed once.
+    {0.08, 0.89, kFensterberichte, KeinProfil, 319, "", " ", [] { return Zahl(DauerLastSpitze, 0); }, " d"},
     {0.08, 0.93, kAlle, [] { return KeinProfil() && QKuehlSumme > 1.0; }, 264, "", " = -", FELD(EEinspeisung), " kW"},
     {0.08, 0.65, kAlle, nullptr, 314, "", " ", FELD(ESondenlaenge), " m"},
     {0.08, 0.665, kAlle, nullptr, 313, "", " ", FELD(EAnzahlSonden), ""},
@@ -158,6 +159,44 @@ const std::vector<Berichtszeile> kZeilen = {
 
 int Px(double f, double groesse) { return static_cast<int>(std::lround(f * groesse)); }
 
+// Writes `text` at the top left of `feld` so that it stays inside: in the
+// painter's font when it fits on one line, else in a smaller font, first on
+// one line, then (for a long title) broken at blanks into the lines the
+// field's height holds. The text is never cut.
+void TextImFeld(QPainter& p, const QRectF& feld, const QString& text) {
+  const QFont alt = p.font();
+  if (p.fontMetrics().horizontalAdvance(text) <= feld.width()) {
+    TextAus(p, feld.left(), feld.top(), text);
+    return;
+  }
+  QFont f = alt;
+  const bool punkte = alt.pointSizeF() > 0;
+  const double groesse = punkte ? alt.pointSizeF() : alt.pixelSize();
+  for (double s = 0.95;; s *= 0.95) {
+    if (punkte) f.setPointSizeF(groesse * s);
+    else f.setPixelSize(std::max(1, static_cast<int>(groesse * s)));
+    p.setFont(f);
+    const QFontMetricsF fm(f);
+    if (fm.horizontalAdvance(text) <= feld.width()) {
+      TextAus(p, feld.left(), feld.top(), text);
+      break;
+    }
+    // Below three quarters of the size a long text rather breaks into lines.
+    const QRectF noetig = fm.boundingRect(QRectF(0, 0, feld.width(), 1e9), Qt::TextWordWrap, text);
+    if ((s < 0.75 && noetig.height() <= feld.height() && noetig.width() <= feld.width()) || s < 0.05) {
+      p.drawText(QRectF(feld.left(), feld.top(), feld.width(), noetig.height()), Qt::TextWordWrap, text);
+      break;
+    }
+  }
+  p.setFont(alt);
+}
+
+// A header line at (x, y) that ends before the next line at `bis` (fractions
+// of H) and before `rechts` (fraction of W).
+void FeldZeile(QPainter& p, double W, double H, double x, double y, double bis, double rechts, const QString& text) {
+  TextImFeld(p, QRectF(Px(x, W), Px(y, H), Px(rechts, W) - Px(x, W), Px(bis, H) - Px(y, H)), text);
+}
+
 QString Datum() { return QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")); }
 QString DatumZeit() {
   const QDateTime jetzt = QDateTime::currentDateTime();
@@ -167,8 +206,12 @@ QString DatumZeit() {
 // q = height / width of a picture; 1 for a picture 1 pixel wide or less.
 double Verhaeltnis(QSize s) { return s.width() <= 1 ? 1.0 : static_cast<double>(s.height()) / s.width(); }
 
+bool MitLogo() { return Form1 != nullptr && LogoGeladen && !Form1->Logobild.isNull(); }
+// The right end of the header lines: left of the logo when one is printed.
+double KopfRechts() { return MitLogo() ? 0.83 : 1.0; }
+
 void Logo(QPainter& p, double W, double H) {
-  if (Form1 == nullptr || !LogoGeladen || Form1->Logobild.isNull()) return;
+  if (!MitLogo()) return;
   // The proportions from the logo itself (also on a page that drew no picture).
   const double q = Verhaeltnis(Form1->Logobild.size());
   const double lx = q > 1 ? 1 / q : 1, ly = q > 1 ? 1 : q;
@@ -181,8 +224,8 @@ QString Adresszeile() {
          QStringLiteral(" m.ü.M.");
 }
 
-// The red title of the main report.
-void Titel(QPainter& p, double x, double y, int pixel) {
+// The red title of the main report, down to `bis` (fraction of H).
+void Titel(QPainter& p, double W, double H, double y, double bis, int pixel) {
   const QFont alt = p.font();
   const QPen altPen = p.pen();
   if (pixel > 0) {
@@ -191,7 +234,7 @@ void Titel(QPainter& p, double x, double y, int pixel) {
     p.setFont(f);
   }
   p.setPen(Qt::red);
-  TextAus(p, x, y, FromBytes(Projekttitel2));
+  FeldZeile(p, W, H, 0.08, y, bis, KopfRechts(), FromBytes(Projekttitel2));
   p.setFont(alt);
   p.setPen(altPen);
 }
@@ -209,30 +252,33 @@ void Seite1(QPainter& p, QPrinter& pr, bool bitmapErlaubt) {
   // at this printer's resolution.
   const int titelPixel = std::max(1, static_cast<int>(std::lround(128.0 * pr.resolution() / 600.0)));
   const bool adresse = !Projektstrasse.empty();
-  Titel(p, Px(0.08, W), Px(adresse ? 0.028 : 0.035, H), titelPixel);
-  if (adresse) TextAus(p, Px(0.08, W), Px(0.056, H), Adresszeile());
-  TextAus(p, Px(0.08, W), Px(0.074, H), FromBytes(Projekttitel1));
-  TextAus(p, Px(0.08, W), Px(0.092, H), FromBytes(Projekttitel4));
-  TextAus(p, Px(0.08, W), Px(0.11, H), FromBytes(Projekttitel3));
+  // Each header line keeps to the room down to the next one.
+  const double r = KopfRechts();
+  Titel(p, W, H, adresse ? 0.028 : 0.035, adresse ? 0.056 : 0.074, titelPixel);
+  if (adresse) FeldZeile(p, W, H, 0.08, 0.056, 0.074, r, Adresszeile());
+  FeldZeile(p, W, H, 0.08, 0.074, 0.092, r, FromBytes(Projekttitel1));
+  FeldZeile(p, W, H, 0.08, 0.092, 0.11, r, FromBytes(Projekttitel4));
+  FeldZeile(p, W, H, 0.08, 0.11, 0.13, r, FromBytes(Projekttitel3));
   ErgebnisblockDrucken(p, W, H, kHauptbericht);
   TextAus(p, Px(0.08, W), Px(0.96, H), Kennzeile());
-  TextAus(p, Px(0.55, W), Px(0.96, H), FromBytes(Projekttitel3) + QStringLiteral(" / ") + Datum());
+  FeldZeile(p, W, H, 0.55, 0.96, 1.0, 1.0, FromBytes(Projekttitel3) + QStringLiteral(" / ") + Datum());
 }
 
 void Seite2(QPainter& p, QPrinter& pr) {
   const double W = pr.width(), H = pr.height();
   const double x = Px(0.08, W);
+  const double r = KopfRechts();
   if (!Projektstrasse.empty()) {
-    Titel(p, x, Px(0.028, H), 0);
-    TextAus(p, x, Px(0.048, H), Adresszeile());
-    TextAus(p, x, Px(0.066, H), FromBytes(Projekttitel1));
-    TextAus(p, x, Px(0.084, H), FromBytes(Projekttitel4));
-    TextAus(p, x, Px(0.102, H), FromBytes(Projekttitel3));
+    Titel(p, W, H, 0.028, 0.048, 0);
+    FeldZeile(p, W, H, 0.08, 0.048, 0.066, r, Adresszeile());
+    FeldZeile(p, W, H, 0.08, 0.066, 0.084, r, FromBytes(Projekttitel1));
+    FeldZeile(p, W, H, 0.08, 0.084, 0.102, r, FromBytes(Projekttitel4));
+    FeldZeile(p, W, H, 0.08, 0.102, 0.12, r, FromBytes(Projekttitel3));
   } else {
-    Titel(p, x, Px(0.04, H), 0);
-    TextAus(p, x, Px(0.06, H), FromBytes(Projekttitel1));
-    TextAus(p, x, Px(0.08, H), FromBytes(Projekttitel4));
-    TextAus(p, x, Px(0.1, H), FromBytes(Projekttitel3));
+    Titel(p, W, H, 0.04, 0.06, 0);
+    FeldZeile(p, W, H, 0.08, 0.06, 0.08, r, FromBytes(Projekttitel1));
+    FeldZeile(p, W, H, 0.08, 0.08, 0.1, r, FromBytes(Projekttitel4));
+    FeldZeile(p, W, H, 0.08, 0.1, 0.12, r, FromBytes(Projekttitel3));
   }
   if (SiaZeile()) TextAus(p, x, Px(0.12, H), BerichtText(719) + QStringLiteral(" ") + SiaKurz());
   // Both course graphs, also for a project without a picture of its own.
@@ -249,15 +295,15 @@ void Seite2(QPainter& p, QPrinter& pr) {
   if (Form9 != nullptr) Form9->close();
   TextAus(p, x, Px(0.96, H), Kennzeile());
   TextAus(p, Px(0.5, W), Px(0.96, H), QStringLiteral("2"));
-  TextAus(p, Px(0.55, W), Px(0.96, H), FromBytes(Projekttitel3) + QStringLiteral(" / ") + Datum());
+  FeldZeile(p, W, H, 0.55, 0.96, 1.0, 1.0, FromBytes(Projekttitel3) + QStringLiteral(" / ") + Datum());
 }
 
 // The window reports' title lines.
 void Fenstertitel(QPainter& p, double W, double H) {
-  TextAus(p, Px(0.08, W), Px(0.05, H), FromBytes(Projekttitel2));
-  TextAus(p, Px(0.08, W), Px(0.075, H), FromBytes(Projekttitel1));
-  TextAus(p, Px(0.08, W), Px(0.1, H), FromBytes(Projekttitel4));
-  TextAus(p, Px(0.08, W), Px(0.125, H), FromBytes(Projekttitel3));
+  FeldZeile(p, W, H, 0.08, 0.05, 0.075, 1.0, FromBytes(Projekttitel2));
+  FeldZeile(p, W, H, 0.08, 0.075, 0.1, 1.0, FromBytes(Projekttitel1));
+  FeldZeile(p, W, H, 0.08, 0.1, 0.125, 1.0, FromBytes(Projekttitel4));
+  FeldZeile(p, W, H, 0.08, 0.125, 0.15, 1.0, FromBytes(Projekttitel3));
 }
 
 }  // namespace
@@ -270,10 +316,40 @@ QString Zeilentext(const Berichtszeile& z) {
 }
 
 void ErgebnisblockDrucken(QPainter& p, double W, double H, int art) {
+  // The lines the report prints, each in its column; a line whose place a
+  // line before it already holds (plant options that share a place) takes
+  // the next free place of its column, so no two lines print over one another.
+  constexpr double kAbstand = 0.015;
+  struct Platz {
+    double x, y;
+    QString text;
+  };
+  std::vector<Platz> plaetze;
+  auto belegt = [&](double x, double y) {
+    for (const Platz& q : plaetze)
+      if ((q.x < 0.5) == (x < 0.5) && std::fabs(q.y - y) < kAbstand * 0.9) return true;
+    return false;
+  };
   for (const Berichtszeile& z : kZeilen) {
     if ((z.berichte & art) == 0) continue;
     if (z.bedingung != nullptr && !z.bedingung()) continue;
-    TextAus(p, Px(z.x, W), Px(z.y, H), Zeilentext(z));
+    double y = z.y;
+    if (belegt(z.x, y)) {
+      double frei = y;
+      while (frei <= 0.95 && belegt(z.x, frei)) frei += kAbstand;
+      if (frei > 0.95)
+        for (frei = y; belegt(z.x, frei);) frei -= kAbstand;
+      y = frei;
+    }
+    plaetze.push_back({z.x, y, Zeilentext(z)});
+  }
+  for (const Platz& q : plaetze) {
+    // A left line ends before the right column where that holds a line beside it.
+    double rechts = 1.0;
+    if (q.x < 0.5)
+      for (const Platz& r : plaetze)
+        if (r.x >= 0.5 && std::fabs(r.y - q.y) < kAbstand * 0.9) rechts = r.x - 0.01;
+    FeldZeile(p, W, H, q.x, q.y, q.y + kAbstand, rechts, q.text);
   }
 }
 
@@ -313,7 +389,7 @@ bool VerlaufBerichtDrucken() {
         Fenstertitel(p, W, H);
         ErgebnisblockDrucken(p, W, H, kVerlaufbericht);
         TextAus(p, Px(0.08, W), Px(0.96, H), Kennzeile());
-        TextAus(p, Px(0.6, W), Px(0.96, H), FromBytes(Projekttitel3) + QStringLiteral(" / ") + DatumZeit());
+        FeldZeile(p, W, H, 0.6, 0.96, 1.0, 1.0, FromBytes(Projekttitel3) + QStringLiteral(" / ") + DatumZeit());
       },
       PrintDialogKind::Setup);
 }
@@ -349,7 +425,7 @@ bool GrafikBerichtDrucken() {
         ErgebnisblockDrucken(p, W, H, kGrafikbericht);
         Fenstertitel(p, W, H);
         TextAus(p, Px(0.08, W), Px(0.97, H), Kennzeile());
-        TextAus(p, Px(0.6, W), Px(0.97, H), FromBytes(Projekttitel3) + QStringLiteral(" / ") + DatumZeit());
+        FeldZeile(p, W, H, 0.6, 0.97, 1.0, 1.0, FromBytes(Projekttitel3) + QStringLiteral(" / ") + DatumZeit());
       },
       PrintDialogKind::Setup);
 }

@@ -213,7 +213,7 @@ void TForm10::Button1Click() {
   // Axes.
   p.setBrush(Qt::white);
   p.setPen(QPen(Qt::black, 1));
-  p.drawRect(QRect(QPoint(PlotX(0.01), PlotY(0.99)), QPoint(PlotX(0.2), PlotY(0.01))));
+  // The side panel left of the frame holds nothing: it is not drawn.
   p.drawRect(QRect(QPoint(PlotX(0.21), PlotY(0.99)), QPoint(PlotX(0.99), PlotY(0.01))));
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(Qt::black, 2));

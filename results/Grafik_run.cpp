@@ -192,9 +192,9 @@ void RunSimulationLoop(int& stunde, int schritteProStunde, const LaufArt& art) {
     if (art.still && Rechenstatus >= 2 && Rechenstatus <= 4) Rechenstatus = 1;
     if (Rechenstatus >= 2 && Rechenstatus <= 4) {
       static const char* const kFrage[] = {
-          " Keine Konvergenz. Auslegungsmassenstrom, Sondenlaeng und Entzugsleistung ueberpruefen. Berechnung "
+          " Keine Konvergenz. Auslegungsmassenstrom, Sondenlaenge und Entzugsleistung ueberpruefen. Berechnung "
           "abbrechen? ",
-          " Zu hohe/tiefe Ruecklauftemperatur. Auslegungsmassenstrom, Sondenlaeng und Entzugsleistung ueberpruefen. "
+          " Zu hohe/tiefe Ruecklauftemperatur. Auslegungsmassenstrom, Sondenlaenge und Entzugsleistung ueberpruefen. "
           "Berechnung abbrechen? ",
           " Keine Konvergenz. Kollektordurchsatz zu klein. Berechnung abbrechen?      Collector flowrate too low. Stop "
           "calculation?"};
@@ -541,7 +541,7 @@ bool TForm4::EinLauf(int& durchgang) {
 
   // 5.11
   if (!DezemberGezeichnet && Hauptlauf)
-    ZeichneZeitraum(Sprungantwort ? GrafikText::Sprungantwort() : std::string("Simulationsperode"));
+    ZeichneZeitraum(Sprungantwort ? GrafikText::Sprungantwort() : std::string("Simulationsperiode"));
   // 5.12
   double groesste = 0.0;
   for (int h = 2; h <= 8758; ++h) {

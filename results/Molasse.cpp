@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -9,6 +10,8 @@
 
 #include "calc/QEBMOD.h"
 #include "input/QEBInput_pressure.h"
+#include "shell/Sprachen.h"
+#include "widgets/Controls.h"
 #include "widgets/TableData.h"
 
 namespace qeb {
@@ -39,7 +42,12 @@ TForm29::TForm29(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(QStringLiteral("Druck"));
   BuildFromTables(this, Tables(), nullptr, nullptr);
 #include "widgets/WindowBinding.inc"
-  for (QLineEdit* e : {EProjektname, EAnmerkungen}) e->setMinimumWidth(320);
+  for (QLineEdit* e : {EProjektname, EAnmerkungen}) e->setMinimumWidth(470);
+  // The captions read on one line each, as worded (the window is wide enough).
+  for (QLabel* l : findChildren<QLabel*>()) {
+    l->setProperty("wrapWidth", QVariant());
+    l->setText(l->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
+  }
   connect(Button10, &QPushButton::clicked, this, &TForm29::Button10Click);
   connect(Copy, &QPushButton::clicked, this, &TForm29::CopyClick);
   DruckShow();
@@ -51,6 +59,8 @@ void TForm29::showEvent(QShowEvent* e) {
 }
 
 void TForm29::DruckShow() {
+  const std::string titel = LanguageText(901, Sprache);
+  setWindowTitle(titel.empty() ? QStringLiteral("Druck") : FromBytes(titel));
   EDruckSonde1->setText(Z(DruckabfallSonde1, 0) + QStringLiteral(" Pa"));
   DruckVerdampfer = Komponentendruck(NenndruckVerdampfer, NenndurchsatzVerdampfer, VolumenstromKreis);
   DruckVerdampfer2 = DruckVerdampfer;
@@ -79,8 +89,11 @@ void TForm29::DruckShow() {
   EAnmerkungen->setText(FromBytes(Projekttitel2 + "  /  " + Projekttitel3));
   EDurchmesserAnschluss->setText(IntText(AnzahlParallel) + QStringLiteral(" x Di = ") +
                                  Z(DurchmesserAnschluss * 1000.0, 1) + QStringLiteral(" mm"));
-  // A text longer than its field shows its beginning.
-  for (QLineEdit* e : findChildren<QLineEdit*>()) e->setCursorPosition(0);
+  // A text longer than its field shows its beginning, and the whole text as its tip.
+  for (QLineEdit* e : findChildren<QLineEdit*>()) {
+    e->setCursorPosition(0);
+    e->setToolTip(e->text());
+  }
 }
 
 void TForm29::Button10Click() { close(); }

@@ -403,7 +403,9 @@ void TResultat::aktuell() {
                                                  DeltaVerdampfer) == 1;
     ESIA384_6_ja->setVisible(erfuellt);
     ESIA384_6_nein->setVisible(!erfuellt);
-    if (!erfuellt) ER1_4->setVisible(false);
+    // The balance ratio reads whole, "f_BHE = value %", or not at all.
+    const bool fBHE = erfuellt && Lastprofil2 && !Lasteinlesen && !Aufteilung;
+    SetShown({ER1_4, EReg, U_EReg}, fBHE);
   } else {
     SetShown({LSIA384_6, EAnforderung, ER1_4, U_EReg, ER1_4, ESIA384_6_ja, ESIA384_6_nein, EReg}, false);
   }

@@ -134,7 +134,7 @@ void TForm5::ZeichneGfunc() {
   } catch (const CalcError& err) {
     if (gemeldet_ != err.what()) {
       gemeldet_ = err.what();
-      Message(err.what());
+      Message(Win1252ToUtf8(err.what()));
     }
   }
   zeichnet_ = false;

@@ -63,6 +63,13 @@ QString Zahl(double v, int breite, int dezimalen) {
   return QString::fromStdString(FormatFixed(std::isfinite(v) ? v : 0.0, breite, dezimalen));
 }
 
+// The heights (fractions) every curve point of a drawing reached.
+double HoeheMin = 0.0, HoeheMax = 0.0;
+void Hoehe(double y) {
+  HoeheMin = std::min(HoeheMin, y);
+  HoeheMax = std::max(HoeheMax, y);
+}
+
 // A polyline that a point joins only when it exists: the pen starts at the
 // first existing point, and a missing point leaves the pen where it was.
 class Linie {
@@ -70,6 +77,7 @@ class Linie {
   Linie(QPainter& p, const QColor& farbe, int breite) : p_(p) { p_.setPen(QPen(farbe, breite)); }
   void Punkt(double x, double y) {
     if (!std::isfinite(x) || !std::isfinite(y)) return;
+    Hoehe(y);
     const QPoint q(VerlaufXKoord(x), VerlaufYKoord(y));
     if (begonnen_) p_.drawLine(letzter_, q);
     letzter_ = q;
@@ -78,6 +86,7 @@ class Linie {
   // Moves the pen without drawing (the first point of a curve).
   void Start(double x, double y) {
     if (!std::isfinite(x) || !std::isfinite(y)) return;
+    Hoehe(y);
     letzter_ = QPoint(VerlaufXKoord(x), VerlaufYKoord(y));
     begonnen_ = true;
   }
@@ -110,7 +119,7 @@ void VerlaufAchsen(QPainter& p, const Skala& s, const QString& titel, const QStr
   const int n = VerlaufLetztesJahr ? 12 : jahre;
   p.setBrush(Qt::white);
   p.setPen(QPen(Qt::black, 1));
-  Rechteck(p, 0.01, 0.01, 0.13, 0.99);
+  // The side panel left of the frame holds nothing: it is not drawn.
   Rechteck(p, 0.14, 0.01, 0.97, 0.99);
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(Qt::black, 2));
@@ -368,6 +377,22 @@ void TForm9::ZeichneGfunc() {
 
   Skala s{};
   VerlaufSkala(Jahre(), s.ymin, s.ymax);
+  {
+    // The yearly statistics count the running hours only; the hourly, daily
+    // and brine curves can reach beyond them. A trial drawing finds every
+    // curve's range, and the scale widens (rounded the same way) to hold it.
+    QImage probe(1, 1, QImage::Format_RGB32);
+    QPainter q(&probe);
+    HoeheMin = 0.1;
+    HoeheMax = 0.9;
+    if (ModusJahresMinMax) ZeichneJahresMinMax(q, s);
+    if (ModusMin || ModusMax || ModusMittel || ModusBrine) ZeichneMonatswerte(q, s);
+    const double tief = s.ymin + (HoeheMin - 0.1) / 0.8 * (s.ymax - s.ymin);
+    const double hoch = s.ymin + (HoeheMax - 0.1) / 0.8 * (s.ymax - s.ymin);
+    // A placeholder of the statistics (beyond ±900) is no temperature to scale to.
+    if (std::isfinite(hoch) && hoch > s.ymax && hoch < 900) s.ymax = std::trunc(hoch / 10 + 1) * 10;
+    if (std::isfinite(tief) && tief < s.ymin && tief > -900) s.ymin = std::trunc(tief / 10 - 1) * 10;
+  }
   // The captions follow the chosen language.
   auto text = [](int n, const char* deutsch) { return QString::fromStdString(GrafikText::Tabellentext(n, deutsch)); };
   QString titel, xText = text(849, "Jahre [a]");

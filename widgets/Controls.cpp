@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <charconv>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -123,7 +124,14 @@ QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
       } else {
         // Numbers in exponent form or with many decimals ("0.0000035") need
         // the wider edit to be read whole.
-        e->setFixedWidth((c.flags & ctl::EXP) || c.decimals >= 5 ? 86 : 66);
+        const int breite = (c.flags & ctl::EXP) || c.decimals >= 5 ? 86 : 66;
+        e->setFixedWidth(breite);
+        // A value longer than the field widens it (up to twice its width), so
+        // a six-figure pressure or a large extraction is read whole.
+        QObject::connect(e, &QLineEdit::textChanged, e, [e, breite](const QString& t) {
+          const int noetig = e->fontMetrics().horizontalAdvance(t) + 12;
+          e->setFixedWidth(std::clamp(noetig, breite, 2 * breite));
+        });
       }
       if (c.flags & ctl::RO) {
         e->setReadOnly(true);
@@ -258,6 +266,11 @@ void BuildFromTables(QWidget* body, const FormTables& t, QMenuBar* menuBar, QTab
       GroupBuild& gb = git->second;
       if (gb.layout == ctl::GRID) {
         if (auto* cb = qobject_cast<QComboBox*>(w)) cb->setMinimumContentsLength(9);
+      } else if (auto* cb = qobject_cast<QComboBox*>(w)) {
+        // A catalogue or fluid shows its whole item ("32 mm doppel-U-Sonde").
+        cb->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+      }
+      if (gb.layout == ctl::GRID) {
         // Table headings and row names wrap too, headings narrower than names.
         if (auto* lab = qobject_cast<QLabel*>(w)) {
           lab->setProperty("wrapWidth", c.row == 0 ? kHeadingWidth : kCaptionWidth);
@@ -374,6 +387,78 @@ void SetCaption(QLabel* label, const QString& text) {
   label->setText(w.isValid() ? WrapCaption(text, label->fontMetrics(), w.toInt()) : text);
 }
 
+namespace {
+// Keeps a combo box at least as wide as its longest item (up to `breitester`
+// pixels), also when its items are filled or translated later; the layout
+// cannot squeeze it.
+class GanzeEintraege : public QObject {
+ public:
+  GanzeEintraege(QComboBox* cb, int breitester) : QObject(cb), cb_(cb), breitester_(breitester) {
+    cb->installEventFilter(this);
+    auto anpassen = [this] { cb_->setMinimumWidth(std::min(cb_->sizeHint().width(), breitester_)); };
+    connect(cb->model(), &QAbstractItemModel::rowsInserted, this, anpassen);
+    connect(cb->model(), &QAbstractItemModel::dataChanged, this, anpassen);
+    connect(cb->model(), &QAbstractItemModel::modelReset, this, anpassen);
+    anpassen();
+  }
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (o == cb_ && (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange))
+      cb_->setMinimumWidth(std::min(cb_->sizeHint().width(), breitester_));
+    return false;
+  }
+
+ private:
+  QComboBox* cb_;
+  int breitester_;
+};
+
+}  // namespace
+
+void GanzeEintraegeZeigen(QComboBox* cb, int breitester) { new GanzeEintraege(cb, breitester); }
+
+namespace {
+// Hides a group box while none of its inputs is shown (only captions would
+// stand in an empty frame), and shows it again when one is; a group that the
+// code itself hid stays hidden.
+class LeereGruppe : public QObject {
+ public:
+  explicit LeereGruppe(QGroupBox* box) : QObject(box), box_(box) {
+    for (QWidget* w : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      if (qobject_cast<QLabel*>(w) == nullptr) w->installEventFilter(this);
+    Pruefen();
+  }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent) Pruefen();
+    return false;
+  }
+
+ private:
+  void Pruefen() {
+    bool inhalt = false;
+    for (QWidget* w : box_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      if (qobject_cast<QLabel*>(w) == nullptr && w->isVisibleTo(box_)) inhalt = true;
+    if (!inhalt && !box_->isHidden()) {
+      box_->setProperty("leerVerborgen", true);
+      box_->hide();
+    } else if (inhalt && box_->property("leerVerborgen").toBool()) {
+      box_->setProperty("leerVerborgen", false);
+      box_->show();
+    }
+  }
+  QGroupBox* box_;
+};
+}  // namespace
+
+void LeereGruppenVerbergen(QWidget* fenster) {
+  for (QGroupBox* box : fenster->findChildren<QGroupBox*>()) {
+    if (qobject_cast<RadioGroup*>(box) != nullptr) continue;
+    bool eingaben = false;
+    for (QWidget* w : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      if (qobject_cast<QLabel*>(w) == nullptr) eingaben = true;
+    if (eingaben) new LeereGruppe(box);
+  }
+}
+
 int EditDecimals(const QLineEdit* e) {
   const QVariant v = e->property("decimals");
   return v.isValid() ? v.toInt() : -1;
@@ -452,6 +537,9 @@ int ValInt(const QString& text, int& code) {
 QString FixedText(double v, int decimals) {
   if (!std::isfinite(v)) v = 0.0;
   if (decimals < 0) decimals = 0;
+  // Beyond a thousand billion the fixed form runs to hundreds of digits that
+  // no field can show: such a value reads in exponent form.
+  if (std::fabs(v) >= 1e15) return QString::number(v, 'g', 6);
   return QString::fromStdString(FormatFixed(v, 0, decimals));
 }
 QString IntText(long long v) { return QString::fromStdString(FormatInt(v)); }

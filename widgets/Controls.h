@@ -113,6 +113,12 @@ QString WrapCaption(const QString& text, const QFontMetrics& fm, int width);
 // Sets a label's text, wrapped when the label is a caption of the tables.
 void SetCaption(QLabel* label, const QString& text);
 
+// Keeps a combo box wide enough for its longest item, up to `breitester` pixels.
+void GanzeEintraegeZeigen(QComboBox* cb, int breitester);
+
+// Hides every group box of `fenster` that shows none of its inputs, for as long as it shows none.
+void LeereGruppenVerbergen(QWidget* fenster);
+
 // The decimals an edit shows (from its table line), -1 when not fixed-point.
 int EditDecimals(const QLineEdit* e);
 

@@ -136,7 +136,7 @@ TEST_F(Defaults, ProbeFluidAndGroundFigures) {
   EXPECT_EQ(Outputfile, "Ausgabe.qeb");
   EXPECT_EQ(StaoFile, "stao.qeb");
   EXPECT_EQ(Sprache, "S");
-  EXPECT_EQ(Projekttitel1, "Programm QEB, Ver 5.5 mit Default-Werten");
+  EXPECT_EQ(Projekttitel1, "Programm QEB, Ver 5.6 mit Default-Werten");
 }
 
 TEST_F(Defaults, MonthlyEnergiesFollowFromShares) {
@@ -606,7 +606,7 @@ constexpr Row kRows[] = {
     {"StaoWert8", 0, 0, Kind::NotReset, ""},
     {"TRTOption", 0, 0, Kind::Bool, "TRUE"},
     {"TRTAuto", 0, 0, Kind::Bool, "TRUE"},
-    {"Projekttitel1", 0, 0, Kind::Str, "Programm QEB, Ver 5.5 mit Default-Werten"},
+    {"Projekttitel1", 0, 0, Kind::Str, "Programm QEB, Ver 5.6 mit Default-Werten"},
     {"Projekttitel2", 0, 0, Kind::Str, "Projekt Erdwaermesonden"},
     {"Projekttitel3", 0, 0, Kind::Str, ""},
     {"Projekttitel4", 0, 0, Kind::Str, ""},

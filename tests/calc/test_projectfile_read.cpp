@@ -323,7 +323,7 @@ TEST_F(ProjectRead, LfOnlyLineEndsReadLikeCrLf) {
   std::string next = Read("pr_lf.qeb");
   EXPECT_EQ(next, "1\t0.5\t10.0\t3.0");
   EXPECT_EQ(Sprache, "e") << "no CR left in a text value";
-  EXPECT_EQ(Projekttitel1, "Programm QEB, Ver 5.5 mit Default-Werten");
+  EXPECT_EQ(Projekttitel1, "Programm QEB, Ver 5.6 mit Default-Werten");
   Lines read = StateText();
   for (int l = 6; l <= 1000; ++l) {
     if (l == 75 || l == 85 || l == 298 || (l >= 129 && l <= 152 && l != 149) || l == 187 || (l >= 196 && l <= 200))

@@ -468,7 +468,7 @@ TEST_F(ProjectWrite, DefaultsGiveTheLayoutLineByLine) {
   auto L = Write();
   ASSERT_EQ(L.size(), 1002u) << "exactly 1001 lines";
   EXPECT_EQ(L[1], "28.0 Version des Ausgabefiles, Programm QEB");
-  EXPECT_EQ(L[2], "Programm QEB, Ver 5.5 mit Default-Werten");
+  EXPECT_EQ(L[2], "Programm QEB, Ver 5.6 mit Default-Werten");
   EXPECT_EQ(L[3], "Projekt Erdwaermesonden");
   EXPECT_EQ(L[4], "");
   EXPECT_EQ(L[5], "");

@@ -200,7 +200,7 @@ TEST_F(StepTableTEarth, HeaderDescribesTheGrid) {
   ASSERT_EQ(l.size(), 16u);
   EXPECT_EQ(l[0], "Ausgabefile TEarth.qeb mit allen berechneten Erdtemperaturen");
   EXPECT_EQ(l[1], "");
-  EXPECT_EQ(l[2], "Programm QEB, Ver 5.5 mit Default-Werten");
+  EXPECT_EQ(l[2], "Programm QEB, Ver 5.6 mit Default-Werten");
   EXPECT_EQ(l[6], "1\t" + Labeltabelle[6]);
   EXPECT_EQ(l[7], "100.00\t" + Labeltabelle[7]);
   EXPECT_EQ(l[8], "2\t\tDimAxi");

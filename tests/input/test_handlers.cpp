@@ -126,9 +126,9 @@ TEST_F(Handlers, ProbeInputsCorrectWhatWasTypedWhenTheEditIsLeft) {
 
   // A probe of 2 m: the message and 3.0 once the length is left.
   Tippe(f.ESondenlaenge, "2");
-  EXPECT_EQ(ui.Count("message", " Minimal borehole depth is 3m / Minimale Bohrtief ist 3m "), 0);
+  EXPECT_EQ(ui.Count("message", " Minimal borehole depth is 3m / Minimale Bohrtiefe ist 3m "), 0);
   Verlasse(f.ESondenlaenge);
-  EXPECT_EQ(ui.Count("message", " Minimal borehole depth is 3m / Minimale Bohrtief ist 3m "), 1);
+  EXPECT_EQ(ui.Count("message", " Minimal borehole depth is 3m / Minimale Bohrtiefe ist 3m "), 1);
   EXPECT_EQ(Sondenlaenge, 3.0);
   EXPECT_EQ(T(f.ESondenlaenge), "3.0");
 

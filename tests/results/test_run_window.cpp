@@ -208,7 +208,7 @@ TEST_F(RunWindow, ConvergenceQuestionAnsweredYesStopsTheWholeCalculation) {
   EXPECT_FALSE(Form4->Start());
   EXPECT_TRUE(Abbruch);
   EXPECT_EQ(LetztesLaufergebnis, Laufergebnis::Abgebrochen);
-  EXPECT_EQ(ui.Count("ask", " Keine Konvergenz. Auslegungsmassenstrom, Sondenlaeng und Entzugsleistung "
+  EXPECT_EQ(ui.Count("ask", " Keine Konvergenz. Auslegungsmassenstrom, Sondenlaenge und Entzugsleistung "
                             "ueberpruefen. Berechnung abbrechen? "),
             1);
   // The status of step 301 is asked before step 302: the run ended there.
@@ -223,7 +223,7 @@ TEST_F(RunWindow, ConvergenceQuestionAnsweredYesStopsTheWholeCalculation) {
   });
   ui.AnswerAsk(kNein);
   EXPECT_TRUE(Form4->Start());
-  EXPECT_EQ(ui.Count("ask", " Zu hohe/tiefe Ruecklauftemperatur. Auslegungsmassenstrom, Sondenlaeng und "
+  EXPECT_EQ(ui.Count("ask", " Zu hohe/tiefe Ruecklauftemperatur. Auslegungsmassenstrom, Sondenlaenge und "
                             "Entzugsleistung ueberpruefen. Berechnung abbrechen? "),
             1);
   EXPECT_TRUE(DezemberGezeichnet);
