@@ -56,7 +56,7 @@ TForm8::TForm8(QWidget* parent) : QWidget(parent, Qt::Window) {
     }
   connect(EWP, &RadioGroup::click, this, &TForm8::ChangeEntzug);
   // Leaving the choice (focus moves from its buttons to anything else) checks the COP data.
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* alt, QWidget* neu) {
+  fokus_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* alt, QWidget* neu) {
     const auto inEWP = [this](QWidget* w) { return w != nullptr && (w == EWP || EWP->isAncestorOf(w)); };
     if (inEWP(alt) && !inEWP(neu)) COPTest();
   });
@@ -64,6 +64,10 @@ TForm8::TForm8(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(Button2, &QPushButton::clicked, this, &TForm8::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TForm8::Button3Click);
 }
+
+// The focus leaves the dialog's edits while they are destroyed: the dialog
+// is no longer there to check its choice.
+TForm8::~TForm8() { disconnect(fokus_); }
 
 void TForm8::WPAnzeigen() {
   fuellen_ = true;

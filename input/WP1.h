@@ -23,6 +23,7 @@ class TForm8 : public QWidget {
 
  public:
   explicit TForm8(QWidget* parent = nullptr);
+  ~TForm8() override;
 #define QEB_TABLE_FILE "input/WP1_controls.inc"
 #include "widgets/WindowMembers.inc"
 #undef QEB_TABLE_FILE
@@ -46,6 +47,7 @@ class TForm8 : public QWidget {
  private:
   bool Lauf(bool resultate);
   bool fuellen_ = false;  // the controls are being filled from the shared state
+  QMetaObject::Connection fokus_;
 };
 
 extern TForm8* Form8;

@@ -180,6 +180,9 @@ class NachDemVerlassen : public QObject {
   explicit NachDemVerlassen(QLineEdit* e) : QObject(e), e_(e) { e->installEventFilter(this); }
   bool eventFilter(QObject* o, QEvent* ev) override {
     if (o != e_ || aktiv_) return false;
+    // A focus change while the edit is being destroyed reaches it as a plain
+    // widget: there is nothing left to leave.
+    if (qobject_cast<QLineEdit*>(o) == nullptr) return false;
     const bool verlassen =
         ev->type() == QEvent::FocusOut ||
         (ev->type() == QEvent::KeyPress && (static_cast<QKeyEvent*>(ev)->key() == Qt::Key_Return ||
