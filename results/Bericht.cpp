@@ -96,7 +96,11 @@ const std::vector<Berichtszeile> kZeilen = {
     {0.08, 0.13, kHauptbericht, SiaZeile, 719, "", " ", SiaLang, ""},
     {0.08, 0.15, kFensterberichte, SiaZeile, 719, "", "  ", [] { return BerichtText(SiaErfuellt() ? 6 : 7); }, ""},
     // Result block, left column.
-    {0.08, 0.875, kAlle, KeineSimulation, 320, "", " ", FELD(EAuslegungsentzug), " kW"},
+    // The power of the continuous extraction whose days the next line counts,
+    // as the results window names it: February's peak of the design loads; a
+    // load profile's design extraction is its full-load one.
+    {0.08, 0.875, kAlle, KeineSimulation, 320, "", " ",
+     [] { return Lastprofil2 ? FELD(EAuslegungsentzug)() : FELD(EQSpitzeFeb)(); }, " kW"},
     {0.08, 0.89, kHauptbericht, KeinProfil, 319, "", " ", [] { return Zahl(DauerLastSpitze, 0); }, " d"},
     // With a load profile the right column's "Dauerbetrieb Ende Februar" says the same: printed once.
     {0.08, 0.89, kFensterberichte, KeinProfil, 319, "", " ", [] { return Zahl(DauerLastSpitze, 0); }, " d"},
