@@ -76,8 +76,8 @@ bool Profil() { return Lastprofil2 && !Systemsimulation; }
 bool Kuehlspitzen() { return Profil() && TageVollastKuehlung > 0; }
 bool Aufgeteilt() { return Profil() && Aufteilung; }
 bool NichtAufgeteilt() { return Profil() && !Aufteilung && TageVollastKuehlung > 0; }
-// Heat put into the probes and cooling energy are printed as amounts, as the
-// results window shows them: the module counts both negative.
+// Heat put into the probes is printed as an amount, as the results window
+// shows it: the module counts it negative, as it counts cooling energy.
 double Eintrag() { return 0.0 - QKuehlSumme; }
 bool Rueckkuehler() { return mitRueckkuehler; }
 bool Solar() { return solar; }
