@@ -83,7 +83,7 @@ bool EigenerDurchgang(TForm1& f) {
 
   const bool systemAlt = Systemsimulation;
   const int lastYearAlt = LastYear;
-  if (f.InputFileErzeugen->itemIndex() == 0 && !Systemsimulation) {
+  if ((f.InputFileErzeugen->itemIndex() == 0 && !Systemsimulation) || EingabedateiFehlt()) {
     if (!Sprungantwort) {
       Zeitschritt = 60;
       f.EZeitschritt->setText(QStringLiteral("60"));
@@ -92,6 +92,9 @@ bool EigenerDurchgang(TForm1& f) {
     f.EingabenUebernehmen();
     Inputfile = Inputfile2;
     LastYear = 1;
+    // Written as a run of the loads writes it: its rows are the loads', not
+    // the plant's; the plant is switched on again after the re-read.
+    Systemsimulation = false;
     Simulate(-6);
   }
   EingabeNeuLesen(lastYearAlt, true);

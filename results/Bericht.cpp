@@ -70,10 +70,15 @@ QString SiaKurz() { return SiaKlassentext() + QStringLiteral("    ") + BerichtTe
 bool Simulation() { return Systemsimulation; }
 bool KeineSimulation() { return !Systemsimulation; }
 bool KeinProfil() { return !Systemsimulation && !Lastprofil2; }
-bool Profil() { return Lastprofil2; }
-bool Kuehlspitzen() { return Lastprofil2 && TageVollastKuehlung > 0; }
-bool Aufgeteilt() { return Lastprofil2 && Aufteilung; }
-bool NichtAufgeteilt() { return Lastprofil2 && !Aufteilung && TageVollastKuehlung > 0; }
+// The load profile's figures belong to a run of that profile, as in the
+// results window: a run of the whole plant has its own.
+bool Profil() { return Lastprofil2 && !Systemsimulation; }
+bool Kuehlspitzen() { return Profil() && TageVollastKuehlung > 0; }
+bool Aufgeteilt() { return Profil() && Aufteilung; }
+bool NichtAufgeteilt() { return Profil() && !Aufteilung && TageVollastKuehlung > 0; }
+// Heat put into the probes is printed as an amount, as the results window
+// shows it: the module counts it negative, as it counts cooling energy.
+double Eintrag() { return 0.0 - QKuehlSumme; }
 bool Rueckkuehler() { return mitRueckkuehler; }
 bool Solar() { return solar; }
 // Measured weather carries a tilt of 44.9: its orientation is the site's own.
@@ -91,11 +96,15 @@ const std::vector<Berichtszeile> kZeilen = {
     {0.08, 0.13, kHauptbericht, SiaZeile, 719, "", " ", SiaLang, ""},
     {0.08, 0.15, kFensterberichte, SiaZeile, 719, "", "  ", [] { return BerichtText(SiaErfuellt() ? 6 : 7); }, ""},
     // Result block, left column.
-    {0.08, 0.875, kAlle, KeineSimulation, 320, "", " ", FELD(EAuslegungsentzug), " kW"},
+    // The power of the continuous extraction whose days the next line counts,
+    // as the results window names it: February's peak of the design loads; a
+    // load profile's design extraction is its full-load one.
+    {0.08, 0.875, kAlle, KeineSimulation, 320, "", " ",
+     [] { return Lastprofil2 ? FELD(EAuslegungsentzug)() : FELD(EQSpitzeFeb)(); }, " kW"},
     {0.08, 0.89, kHauptbericht, KeinProfil, 319, "", " ", [] { return Zahl(DauerLastSpitze, 0); }, " d"},
     // With a load profile the right column's "Dauerbetrieb Ende Februar" says the same: printed once.
     {0.08, 0.89, kFensterberichte, KeinProfil, 319, "", " ", [] { return Zahl(DauerLastSpitze, 0); }, " d"},
-    {0.08, 0.93, kAlle, [] { return KeinProfil() && QKuehlSumme > 1.0; }, 264, "", " = -", FELD(EEinspeisung), " kW"},
+    {0.08, 0.93, kAlle, [] { return KeinProfil() && Eintrag() > 1.0; }, 264, "", " = ", FELD(EEinspeisung), " kW"},
     {0.08, 0.65, kAlle, nullptr, 314, "", " ", FELD(ESondenlaenge), " m"},
     {0.08, 0.665, kAlle, nullptr, 313, "", " ", FELD(EAnzahlSonden), ""},
     {0.08, 0.68, kAlle, [] { return AnzahlSonden > 1 && !Sondengrafik; }, 315, "", " ", FELD(ESondenabstand), " m"},
@@ -113,11 +122,11 @@ const std::vector<Berichtszeile> kZeilen = {
     {0.08, 0.8, kAlle, nullptr, 339, "", " ", [] { return Zahl(TSinkMin, 1); }, " °C"},
     {0.08, 0.815, kAlle, nullptr, 340, "", " ", [] { return Zahl(TSinkMax, 1); }, " °C"},
     {0.08, 0.83, kAlle, nullptr, 222, "", " = ", FELD(ELastyear), ""},
-    {0.08, 0.845, kAlle, nullptr, 334, "", " ", [] { return Zahl(QKuehlSumme, 1); }, " kWh"},
+    {0.08, 0.845, kAlle, nullptr, 334, "", " ", [] { return Zahl(Eintrag(), 1); }, " kWh"},
     {0.08, 0.86, kAlle, nullptr, 335, "", " ", [] { return Zahl(QHeizSumme, 1); }, " kWh"},
     {0.08, 0.905, kAlle, [] { return Freecooling; }, 340, "", " ", [] { return Zahl(TSink, 1); }, " °C"},
     {0.08, 0.875, kAlle, Simulation, 0, "Jahres-Kühlenergie des Kältenetzes (TABS) = ", "",
-     [] { return Zahl(QTABS, 1); }, " kWh"},
+     [] { return Zahl(0.0 - QTABS, 1); }, " kWh"},
     {0.08, 0.89, kAlle, [] { return Systemsimulation && MaxQ; }, 0, "Jahres-Kühlenergiebedarf total = ", "",
      [] { return Zahl(Kuehlbedarf, 1); }, " kWh"},
     // Right column: the load profile's figures.

@@ -161,6 +161,9 @@ class LaufWache {
 // keeps the names of the user's ground materials, probe type, fluid and
 // language.
 void EingabeNeuLesen(int lastYear, bool eigeneRechnung);
+// A plant run re-reads the project from the input file that a run of the
+// loads writes; a project never calculated has none yet.
+bool EingabedateiFehlt();
 
 // ---- the graph window ----
 class TForm4 : public QWidget {

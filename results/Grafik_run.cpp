@@ -340,6 +340,8 @@ void LaufEingaben::Zurueck() const {
 
 // ---- re-reading the project before a pass ----
 
+bool EingabedateiFehlt() { return Systemsimulation && !Lasteinlesen && !FileCanBeOpened(Inputfile); }
+
 void EingabeNeuLesen(int lastYear, bool eigeneRechnung) {
   // What re-reading the input file must not change.
   const double dtVenti = DTVenti;
@@ -503,7 +505,7 @@ bool TForm4::EinLauf(int& durchgang) {
   const bool systemAlt = Systemsimulation;
   const bool leistungAlt = Leistung;
   const int lastYearAlt = LastYear;
-  if (Form1->InputFileErzeugen->itemIndex() == 0 && !Systemsimulation) {
+  if ((Form1->InputFileErzeugen->itemIndex() == 0 && !Systemsimulation) || EingabedateiFehlt()) {
     if (!Sprungantwort) {
       Zeitschritt = 60;
       Form1->EZeitschritt->setText(QStringLiteral("60"));
@@ -512,6 +514,9 @@ bool TForm4::EinLauf(int& durchgang) {
     if (!DirektkuehlungWP) Form1->EingabenUebernehmen();
     Inputfile = Inputfile2;
     LastYear = 1;
+    // Written as a run of the loads writes it: its rows are the loads', not
+    // the plant's; the plant is switched on again after the re-read.
+    Systemsimulation = false;
     Simulate(-6);
   }
   // 5.3

@@ -281,8 +281,10 @@ void TResultat::aktuell() {
 
   // 9. Mean probe load of July and August (62 days), W/m; no probe metres, no load.
   const double meter = AnzahlSonden * Sondenlaenge;
+  // A load, an amount: in a summer of cooling the probes take heat in, which
+  // the module counts negative.
   Zahl(EBelastung,
-       meter > 0.0 ? (MonatsenergieSonde[7] + MonatsenergieSonde[8]) / 62.0 / 24.0 * 1000.0 / meter : 0.0, 1);
+       meter > 0.0 ? std::fabs(MonatsenergieSonde[7] + MonatsenergieSonde[8]) / 62.0 / 24.0 * 1000.0 / meter : 0.0, 1);
   // Specific extraction: of the load profile's design, as the input window
   // shows it, when the run was that profile's; else of the run itself (its
   // extraction power, or the plant's largest hour, and the heat it took out).
@@ -338,7 +340,9 @@ void TResultat::aktuell() {
   } else {
     for (QLineEdit* e : {EQTABS, EKuehlbedarf, EDeckungsbeitrag}) e->clear();
     Zahl(EAuslegungsentzug, Lastprofil2 ? QSondeTeillast : Auslegungsentzug, 1);
-    Zahl(EEinspeisung, Lastprofil2 ? QSondeKuehlung : Einspeisung, 1);
+    // The power the probes take back, as its caption says: the profile
+    // holds it as injection (negative).
+    Zahl(EEinspeisung, Lastprofil2 ? 0.0 - QSondeKuehlung : Einspeisung, 1);
     Ganz(EDauerlastspitze, Lastprofil2 ? TageVollast : DauerLastSpitze);
     Zahl(EQSpitzeFeb, Lastprofil2 ? QSondeVollast : QSpitzeFeb, 1);
     if (Freecooling) {

@@ -110,7 +110,7 @@ class Bericht : public ::testing::Test {
         "Minimale Sondenrücklauftemperatur = " + Z(TSinkMin, 1) + " °C",
         "Maximale Sondenrücklauftemperatur = " + Z(TSinkMax, 1) + " °C",
         "Simulationsdauer [Jahre] = " + T(f.ELastyear),
-        "Wärmeeintrag in Erdwärmesonden = " + Z(QKuehlSumme, 1) + " kWh",
+        "Wärmeeintrag in Erdwärmesonden = " + Z(0.0 - QKuehlSumme, 1) + " kWh",
         "Wärmeentzug aus Erdwärmesonden = " + Z(QHeizSumme, 1) + " kWh",
         "Entzugsleistung im Dauerbetrieb = " + T(f.EAuslegungsentzug) + " kW",
         "Dauerentzug Ende Februar = " + std::to_string(DauerLastSpitze) + " d"};
