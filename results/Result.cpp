@@ -2,6 +2,7 @@
 
 #include <QHideEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMetaObject>
 #include <QShowEvent>
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "results/Sia.h"
+#include "shell/Sprachen.h"
 
 namespace qeb {
 
@@ -418,7 +420,16 @@ void TResultat::aktuell() {
            !Lastprofil2);
 
   // 23. Flow in the probe.
-  Elaminar->setText(laminarer ? QStringLiteral("laminar") : QStringLiteral("turbulent"));
+  Elaminar->setText(QString::fromStdString(laminarer ? Beschriftung(976, "laminar") : Beschriftung(977, "turbulent")));
+  // A value or word wider than its field has widened it: the rows lay out
+  // anew, inner layouts first, so no caption beside it is squeezed.
+  const QList<QWidget*> teile = findChildren<QWidget*>();
+  for (auto it = teile.rbegin(); it != teile.rend(); ++it)
+    if (QLayout* l = (*it)->layout()) {
+      l->invalidate();
+      l->activate();
+    }
+  if (layout() != nullptr) layout()->invalidate();
 }
 
 }  // namespace qeb
