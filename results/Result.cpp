@@ -423,12 +423,7 @@ void TResultat::aktuell() {
   Elaminar->setText(QString::fromStdString(laminarer ? Beschriftung(976, "laminar") : Beschriftung(977, "turbulent")));
   // A value or word wider than its field has widened it: the rows lay out
   // anew, inner layouts first, so no caption beside it is squeezed.
-  const QList<QWidget*> teile = findChildren<QWidget*>();
-  for (auto it = teile.rbegin(); it != teile.rend(); ++it)
-    if (QLayout* l = (*it)->layout()) {
-      l->invalidate();
-      l->activate();
-    }
+  SeitenNeuAuslegen(this);
   if (layout() != nullptr) layout()->invalidate();
 }
 
