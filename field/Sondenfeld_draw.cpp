@@ -380,14 +380,15 @@ void TFeld::Gitter() {
 void TFeld::Button19Click() { Gitter(); }
 
 void TFeld::Button2Click() {
-  Multiplikator *= 1.5;
+  // The zoom stops at the scales the module keeps, as a measured scale does.
+  if (MassstabFehler(Multiplikator * 1.5).empty()) Multiplikator *= 1.5;
   FeldPruefen();
   Refresh();
   FeldNeuZeichnen();
 }
 
 void TFeld::Button3Click() {
-  Multiplikator /= 1.5;
+  if (MassstabFehler(Multiplikator / 1.5).empty()) Multiplikator /= 1.5;
   FeldPruefen();
   Refresh();
   FeldNeuZeichnen();

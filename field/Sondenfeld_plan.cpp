@@ -213,7 +213,7 @@ void TFeld::PlanklClickgr() {
     Plangr->hide();
     return;
   }
-  if (PlanFaktor < 1.6) {
+  if (PlanFaktor < 1.6 && MassstabFehler(Multiplikator * 0.9090909).empty()) {
     PlanFaktor *= 1.1;
     Multiplikator *= 0.9090909;
   }
@@ -228,7 +228,8 @@ void TFeld::PlanklClick() {
     Plangr->hide();
     return;
   }
-  if (PlanFaktor > 0.2) {
+  // Plan and scale step together, within the scales the module keeps.
+  if (PlanFaktor > 0.2 && MassstabFehler(Multiplikator * 1.1).empty()) {
     PlanFaktor *= 0.9090909;
     Multiplikator *= 1.1;
   }
@@ -286,6 +287,8 @@ void TFeld::Kartenzoom(int schritt) {
   // A step whose picture would be empty or too large is refused: the scale
   // would be divided by nothing or the memory exhausted.
   if (neu.isNull() || p <= -100) return;
+  // A step whose scale the module would not keep is refused the same way.
+  if (!MassstabFehler(Grundmassstab / (p / 100.0 + 1.0)).empty()) return;
   KartenZoomStufe = stufe;
   PlanBild = neu;
   Multiplikator = Grundmassstab / (p / 100.0 + 1.0);

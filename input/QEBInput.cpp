@@ -220,7 +220,10 @@ void TForm1::Beenden3Click() { Schliessen(); }
 
 void TForm1::showEvent(QShowEvent* e) {
   QMainWindow::showEvent(e);
-  if (!e->spontaneous()) Zeigen();
+  if (!e->spontaneous()) {
+    SeitenNeuAuslegen(this);
+    Zeigen();
+  }
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {

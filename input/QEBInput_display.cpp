@@ -7,6 +7,7 @@
 #include "calc/QEBMOD.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_handlers.h"
+#include "shell/Sprachen.h"
 #include "widgets/Typing.h"
 
 namespace qeb {
@@ -199,7 +200,8 @@ void TForm1::EingabenAnzeigenDurchgang() {
   Show(EDruckabfallSonde3, DruckSondeKreis[3]);
 
   // 11. flow regime
-  const QString lam = QStringLiteral("laminar"), turb = QStringLiteral("turbulent");
+  const QString lam = QString::fromStdString(Beschriftung(976, "laminar")),
+                turb = QString::fromStdString(Beschriftung(977, "turbulent"));
   Elaminar->setText(laminar ? lam : turb);
   ELaminar1->setText(laminar ? lam : turb);
   Elaminar2->setText(Laminar2 ? lam : turb);

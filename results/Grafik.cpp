@@ -269,6 +269,7 @@ void TForm4::Achsen(const std::string& titel, const std::string& legende, double
 }
 
 void TForm4::LeereAchsen() {
+  ansicht_ = -1;
   Achsen("", GrafikText::QuellenRuecklauf(), 0, 31, -20, 20, GrafikText::Tage(), GrafikText::TemperaturAchse());
   BildZeigen();
 }
@@ -373,7 +374,27 @@ void TForm4::ZeichneMonat(int monat, const std::string& titel, int tage, int ers
     p.drawText(X(0.8), Y(0.925), U(GrafikText::Tabellentext(483, "Kollektoren")));
   }
   ZeichneGrafik(tage, ersteStunde, ymin, ymax);
+  ansicht_ = monat;
+  ansichtSprung_ = monat == 0 && titel == GrafikText::Sprungantwort();
+  ansichtTitel_ = titel;
+  ansichtTage_ = tage;
+  ansichtStunde_ = ersteStunde;
   emit Gezeichnet(monat, ersteStunde);
+}
+
+void TForm4::BildInSprache() {
+  if (Bild.isNull()) return;
+  if (ansicht_ >= 1 && ansicht_ <= 12) {
+    ZeichneMonat(ansicht_, GrafikText::Monat(ansicht_), ansichtTage_, ansichtStunde_);
+  } else if (ansicht_ == 0) {
+    ZeichneMonat(0, ansichtSprung_ ? GrafikText::Sprungantwort() : ansichtTitel_, ansichtTage_, ansichtStunde_);
+  } else if (ansicht_ == -1) {
+    LeereAchsen();
+  } else if (ansicht_ == -3) {
+    Achsen(GrafikText::Tabellentext(848, "Berechnung gestartet"), GrafikText::QuellenRuecklauf(), 0, 31, -20, 20,
+           GrafikText::Tabellentext(847, "Tag"), GrafikText::TemperaturAchse());
+  }
+  BildZeigen();
 }
 
 void TForm4::ZeichneZeitraum(const std::string& titel) { ZeichneMonat(0, titel, Sprungantwort ? 4 : 365, 1); }

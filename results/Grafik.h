@@ -254,6 +254,9 @@ class TForm4 : public QWidget {
   void BildZeigen();
   // Empty axes in place of the picture: a refused run shows no curves.
   void LeereAchsen();
+  // Draws what the picture shows again, in the language now in force (its
+  // axis texts and title were drawn in the language of their time).
+  void BildInSprache();
 
  signals:
   // A month (0 for the whole period) has just been drawn.
@@ -269,6 +272,13 @@ class TForm4 : public QWidget {
 
  private:
   bool EinLauf(int& durchgang);  // one pass; false on failure
+  // What the picture shows: a month (1..12), the whole period (0), empty
+  // axes (-1), the run's start (-3), nothing drawn yet (-2).
+  int ansicht_ = -2;
+  bool ansichtSprung_ = false;  // the period's title is the step response's
+  std::string ansichtTitel_;
+  int ansichtTage_ = 0;
+  int ansichtStunde_ = 1;
   bool groesseGewaehlt_ = false;
   void KurvenLoeschen();
   void Polylinie(const double* werte, int n, double ymin, double ymax, const QColor& farbe, int breite);

@@ -496,6 +496,7 @@ bool TForm4::EinLauf(int& durchgang) {
     QStunde[h] = 0.0;
   }
   if (Hauptlauf) {
+    ansicht_ = -3;
     Achsen(GrafikText::Tabellentext(848, "Berechnung gestartet"), GrafikText::QuellenRuecklauf(), 0, 31, -20, 20,
            GrafikText::Tabellentext(847, "Tag"), GrafikText::TemperaturAchse());
     BildZeigen();

@@ -80,7 +80,7 @@ void TForm29::DruckShow() {
                                 Z(DruckabfallVerlaengerung, 0) + QStringLiteral(" Pa"));
   EDruckabfallSonde1->setText(QStringLiteral("Total = ") + Z(AuslegungsDruckabfall_Sondenkreis / 1000.0, 2) +
                               QStringLiteral(" kPa"));
-  ELaminar1->setText(laminar ? QStringLiteral("laminar") : QStringLiteral("turbulent"));
+  ELaminar1->setText(QString::fromStdString(laminar ? Beschriftung(976, "laminar") : Beschriftung(977, "turbulent")));
   EMassenstrom->setText(QStringLiteral("m = ") + Z(Auslegungsmassenstrom * 3.6, 2) + QStringLiteral(" m3/h"));
   ESondenlaenge->setText(IntText(AnzahlSonden) + QStringLiteral(" x ") + Z(Sondenlaenge, 1) + QStringLiteral(" m x ") +
                          Z(Sondendurchmesser * 1000.0, 0) + QStringLiteral(" mm"));

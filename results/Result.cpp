@@ -2,6 +2,7 @@
 
 #include <QHideEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMetaObject>
 #include <QShowEvent>
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "results/Sia.h"
+#include "shell/Sprachen.h"
 
 namespace qeb {
 
@@ -422,7 +424,11 @@ void TResultat::aktuell() {
            !Lastprofil2);
 
   // 23. Flow in the probe.
-  Elaminar->setText(laminarer ? QStringLiteral("laminar") : QStringLiteral("turbulent"));
+  Elaminar->setText(QString::fromStdString(laminarer ? Beschriftung(976, "laminar") : Beschriftung(977, "turbulent")));
+  // A value or word wider than its field has widened it: the rows lay out
+  // anew, inner layouts first, so no caption beside it is squeezed.
+  SeitenNeuAuslegen(this);
+  if (layout() != nullptr) layout()->invalidate();
 }
 
 }  // namespace qeb

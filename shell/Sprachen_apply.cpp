@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMetaObject>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVariant>
@@ -225,6 +226,11 @@ void ApplyLanguage(const std::string& letter) {
     // Back to German: the German names, not those of the language applied last.
     for (int i = 1; i <= 40; ++i) Erdname[i] = LanguageText(170 + i, letter);
   }
+  // A picture drawn in the previous language (the run's graph, which the
+  // report prints) is drawn again in this one.
+  for (QWidget* w : ApplicationWindows())
+    if (w != nullptr && w->metaObject()->indexOfMethod("BildInSprache()") >= 0)
+      QMetaObject::invokeMethod(w, "BildInSprache", Qt::DirectConnection);
 }
 
 }  // namespace qeb

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -448,6 +449,20 @@ class LeereGruppe : public QObject {
   QGroupBox* box_;
 };
 }  // namespace
+
+void SeitenNeuAuslegen(QWidget* fenster) {
+  const QList<QWidget*> teile = fenster->findChildren<QWidget*>();
+  for (auto it = teile.rbegin(); it != teile.rend(); ++it)
+    if (QLayout* l = (*it)->layout()) {
+      l->invalidate();
+      l->activate();
+    }
+  for (QScrollArea* s : fenster->findChildren<QScrollArea*>())
+    if (s->widget() != nullptr && s->widgetResizable()) {
+      QEvent neu(QEvent::LayoutRequest);
+      QCoreApplication::sendEvent(s->widget(), &neu);
+    }
+}
 
 void LeereGruppenVerbergen(QWidget* fenster) {
   for (QGroupBox* box : fenster->findChildren<QGroupBox*>()) {

@@ -118,6 +118,10 @@ void GanzeEintraegeZeigen(QComboBox* cb, int breitester);
 
 // Hides every group box of `fenster` that shows none of its inputs, for as long as it shows none.
 void LeereGruppenVerbergen(QWidget* fenster);
+// Lays a window's pages out anew, inner layouts first, and lets each scroll
+// area size its page to them: inputs shown, hidden or relabelled while the
+// window was hidden would otherwise keep the rows' old heights.
+void SeitenNeuAuslegen(QWidget* fenster);
 
 // The decimals an edit shows (from its table line), -1 when not fixed-point.
 int EditDecimals(const QLineEdit* e);
