@@ -547,7 +547,7 @@ bool TForm4::EinLauf(int& durchgang) {
 
   // 5.11
   if (!DezemberGezeichnet && Hauptlauf)
-    ZeichneZeitraum(Sprungantwort ? GrafikText::Sprungantwort() : std::string("Simulationsperiode"));
+    ZeichneZeitraum(Sprungantwort ? GrafikText::Sprungantwort() : GrafikText::Tabellentext(990, "Simulationsperiode"));
   // 5.12
   double groesste = 0.0;
   for (int h = 2; h <= 8758; ++h) {
