@@ -467,7 +467,9 @@ void TForm4::ZeichneGrafik(int tage, int ersteStunde, double ymin, double ymax) 
     const double fy = 0.1 + 0.8 * (TZulSoll - ymin) / (ymax - ymin);
     if (fy >= 0.1 && fy <= 0.9) p.drawLine(X(0.3), Y(fy), X(0.95), Y(fy));
   }
-  {
+  // Until the run has found its extremes they hold the statistics' start
+  // values (1000 / -1000 °C): no figure rather than a false one.
+  if (TSinkMin <= TSinkMax) {
     QPainter p(&Bild);
     QFont f = p.font();
     f.setPixelSize(std::max(8, RoundToInt(15 * GrafikZoom)));

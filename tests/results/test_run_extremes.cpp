@@ -8,6 +8,7 @@
 #include <cmath>
 #include <vector>
 
+#include "calc/ErdsondenModel.h"
 #include "calc/QEBMOD.h"
 #include "input/QEBInput.h"
 #include "platform/Platform.h"
@@ -74,6 +75,31 @@ TEST(RunExtremes, TheYearsExtremesAreThoseOfAllItsRunningHours) {
     EXPECT_LE(TSinkMinJahr[1], TSinkMinMonat[k]) << m;
     EXPECT_GE(TSinkMaxJahr[1], TSinkMaxMonat[k]) << m;
   }
+}
+
+// Until a run has found its extremes they hold the statistics' start values
+// (1000 / -1000 °C); a month drawn meanwhile shows no such figures beside
+// its curves.
+TEST(RunExtremes, AMonthDrawnBeforeTheExtremesAreKnownShowsNone) {
+  NeuesProjektInDenFenstern();
+  Form4->show();
+  auto dunkel = [] {
+    const QImage& b = Form4->Bild;
+    int n = 0;
+    for (int y = std::max(0, Form4->Y(0.63)); y <= std::min(b.height() - 1, Form4->Y(0.55)); ++y)
+      for (int x = std::max(0, Form4->X(0.02)); x <= std::min(b.width() - 1, Form4->X(0.2)); ++x)
+        if (qGray(b.pixel(x, y)) < 128) ++n;
+    return n;
+  };
+  TSinkMin = -1.49;
+  TSinkMax = 12.5;
+  Form4->Februar->click();
+  EXPECT_GT(dunkel(), 0);  // the place looked at is where the extremes stand
+  TSinkMin = 1000.0;
+  TSinkMax = -1000.0;
+  Form4->Februar->click();
+  EXPECT_EQ(dunkel(), 0);
+  Form4->hide();
 }
 
 }  // namespace
