@@ -22,6 +22,7 @@
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/ui_typing.h"
 #include "widgets/Controls.h"
 
 namespace fs = std::filesystem;
@@ -34,15 +35,6 @@ std::string M(int h) { return FormatFixed(0.150 + 0.001 * (h % 400), 0, 3); }
 std::string T(int h) { return FormatFixed(1.0 + 0.001 * h, 0, 3); }
 std::string Q(int h) { return FormatFixed(-1.0 + 0.001 * (h % 2000), 0, 3); }
 double V(const std::string& s) { return ParseReal(s).value(); }
-
-void Tippe(QLineEdit* e, const char* keys) {
-  e->setFocus();
-  e->selectAll();
-  QTest::keyClicks(e, QString::fromUtf8(keys));
-  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(e, &out);
-  e->clearFocus();
-}
 
 std::vector<std::vector<std::string>> StepTable(const std::string& path) {
   std::ifstream f(path, std::ios::binary);
@@ -138,14 +130,14 @@ TEST_P(MeasuredYears, EveryMeasuredYearRunsSavesAndReopensWithTheMeasuredHours) 
   const bool power = GetParam();
   TForm1& f = *Form1;
   ScriptedInteraction ui;
-  Tippe(f.ELastyear, "4");
+  TippeUndVerlasse(f.ELastyear, "4");
   f.ELeistung->button(power ? 0 : 1)->click();
   for (int i = 0; i < 5; ++i) ui.AnswerAsk(7);
   ui.AnswerFile(dir + "/mess.txt");
   f.Messwerteeinlesen1->trigger();
   ASSERT_TRUE(MessungAn());
   // Measured from year 2 on: years 2, 3 and 4.
-  Tippe(f.ELastyear1, "2");
+  TippeUndVerlasse(f.ELastyear1, "2");
   f.EStartStundenwerte->button(1)->click();
 
   ExpectMeasuredYears(Rechnen(), power);

@@ -21,6 +21,7 @@
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/ui_typing.h"
 #include "widgets/Controls.h"
 
 namespace fs = std::filesystem;
@@ -50,15 +51,6 @@ std::vector<Row> StepTable(const std::string& path) {
 
 double Num(const Row& r, size_t col) { return col < r.size() ? ParseReal(r[col]).value_or(NAN) : NAN; }
 
-void Tippe(QLineEdit* e, const char* keys) {
-  e->setFocus();
-  e->selectAll();
-  QTest::keyClicks(e, QString::fromUtf8(keys));
-  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(e, &out);
-  e->clearFocus();
-}
-
 class SavedYears : public ::testing::TestWithParam<int> {
  protected:
   void SetUp() override {
@@ -83,7 +75,7 @@ TEST_P(SavedYears, RecoolerRowsComeBackAtTheirOwnHours) {
   const int years = GetParam();
   TForm1& f = *Form1;
   ScriptedInteraction ui;
-  Tippe(f.ELastyear, std::to_string(years).c_str());
+  TippeUndVerlasse(f.ELastyear, std::to_string(years).c_str());
   f.Rckkhler1->trigger();
   f.ERueckkuehler->button(0)->click();
   ASSERT_TRUE(mitRueckkuehler);

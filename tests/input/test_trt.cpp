@@ -25,6 +25,7 @@
 #include "input/QEBInput_trt.h"
 #include "platform/Platform.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/ui_typing.h"
 
 namespace fs = std::filesystem;
 
@@ -652,16 +653,6 @@ TEST_F(TRTTest, QuietRecordsBeforeTheHeating) {
 namespace qeb {
 namespace {
 
-// Selects what the edit holds, types the keys and leaves it as Tab would.
-void Tippen(QLineEdit* e, const char* keys) {
-  e->setFocus();
-  e->selectAll();
-  QTest::keyClicks(e, QString::fromUtf8(keys));
-  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(e, &out);
-  e->clearFocus();
-}
-
 // Each sensor with its own Gaussian noise of sigma K.
 std::vector<Record> Verrauscht(std::vector<Record> r, double sigma, unsigned seed) {
   std::mt19937 g(seed);
@@ -795,7 +786,7 @@ TEST_F(TRTTest, ALengthNoProbeHasStaysOutOfTheProject) {
   for (const char* text : {"abc", "0", "-5", "1e9"}) {
     SCOPED_TRACE(text);
     ScriptedInteraction ui;
-    Tippen(f.ELaenge, text);
+    TippeUndVerlasse(f.ELaenge, text);
     EXPECT_EQ(ui.Texts("message").size(), 1u);
     EXPECT_EQ(Sondenlaenge, 100.0);
     EXPECT_EQ(f.ESondenlaenge->text(), "100.0");
@@ -805,7 +796,7 @@ TEST_F(TRTTest, ALengthNoProbeHasStaysOutOfTheProject) {
   // A length the range allows but whose conductivity no ground has: the
   // evaluation fails and the length in force stays.
   ScriptedInteraction ui;
-  Tippen(f.ELaenge, "9000");
+  TippeUndVerlasse(f.ELaenge, "9000");
   EXPECT_EQ(ui.Texts("message").size(), 1u);
   EXPECT_EQ(Sondenlaenge, 100.0);
   EXPECT_EQ(f.ESondenlaenge->text(), "100.0");
