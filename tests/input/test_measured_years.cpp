@@ -22,6 +22,7 @@
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/step_table.h"
 #include "tests/support/ui_typing.h"
 #include "widgets/Controls.h"
 
@@ -35,23 +36,6 @@ std::string M(int h) { return FormatFixed(0.150 + 0.001 * (h % 400), 0, 3); }
 std::string T(int h) { return FormatFixed(1.0 + 0.001 * h, 0, 3); }
 std::string Q(int h) { return FormatFixed(-1.0 + 0.001 * (h % 2000), 0, 3); }
 double V(const std::string& s) { return ParseReal(s).value(); }
-
-std::vector<std::vector<std::string>> StepTable(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  const std::string text = ss.str();
-  std::vector<std::vector<std::string>> rows;
-  size_t a = 0;
-  int line = 0;
-  while (a < text.size()) {
-    size_t e = text.find("\r\n", a);
-    if (e == std::string::npos) e = text.size();
-    if (++line > 1001) rows.push_back(SplitTabs(text.substr(a, e - a)));
-    a = e + 2;
-  }
-  return rows;
-}
 
 struct Hour {
   int jahr, stunde;

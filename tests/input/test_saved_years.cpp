@@ -21,6 +21,7 @@
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/step_table.h"
 #include "tests/support/ui_typing.h"
 #include "widgets/Controls.h"
 
@@ -30,24 +31,6 @@ namespace qeb {
 namespace {
 
 using Row = std::vector<std::string>;
-
-// The rows behind the 1001-line header, split into their fields.
-std::vector<Row> StepTable(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  const std::string text = ss.str();
-  std::vector<Row> rows;
-  size_t a = 0;
-  int line = 0;
-  while (a < text.size()) {
-    size_t e = text.find("\r\n", a);
-    if (e == std::string::npos) e = text.size();
-    if (++line > 1001) rows.push_back(SplitTabs(text.substr(a, e - a)));
-    a = e + 2;
-  }
-  return rows;
-}
 
 double Num(const Row& r, size_t col) { return col < r.size() ? ParseReal(r[col]).value_or(NAN) : NAN; }
 
