@@ -34,6 +34,7 @@
 #include "results/gfunc.h"
 #include "results/gfunc_fit.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/scratch.h"
 
 namespace qeb {
 namespace {
@@ -80,10 +81,7 @@ class FeldAlltag : public ::testing::Test {
  protected:
   void SetUp() override {
     NeuesProjektInDenFenstern();
-    dir = (fs::current_path() / ("alltag_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-              .string();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = FrischerOrdner("alltag_");
     for (const char* f : {"plan.qeb", "temp.bmp", "blend1.map", "blend2.map", "blend3.map"}) fs::remove(f, ec);
     Hauptlauf = true;
     Projektdateiname.clear();

@@ -26,6 +26,7 @@
 #include "shell/QEB.h"
 #include "shell/start.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/scratch.h"
 
 namespace fs = std::filesystem;
 
@@ -48,10 +49,7 @@ class Calculation : public ::testing::Test {
     Projektdateiname.clear();
     GespeichertUnter.clear();
     GeoeffneteDatei.clear();
-    dir = (fs::current_path() / ("calc_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-              .string();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = FrischerOrdner("calc_");
     Type(f.ELastyear, "1");
     Type(f.EProjektname, "Wohnhaus Rain");
     Type(f.EBeschreibung, "Variante A");

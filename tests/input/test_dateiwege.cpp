@@ -28,6 +28,7 @@
 #include "platform/Jpeg.h"
 #include "platform/Platform.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/scratch.h"
 
 namespace qeb {
 namespace {
@@ -106,10 +107,7 @@ class Dateiwege : public ::testing::Test {
  protected:
   void SetUp() override {
     NeuesProjektInDenFenstern();
-    dir = (fs::current_path() / ("dw_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-              .string();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = FrischerOrdner("dw_");
     Programmverzeichnis = dir + "/";
     mitReferenzpunkt = false;
     x_CH_Koord = y_CH_Koord = x_Ref = y_Ref = 0;

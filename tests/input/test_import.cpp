@@ -17,6 +17,7 @@
 #include "input/QEBInput_trt.h"
 #include "platform/Platform.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/scratch.h"
 
 namespace fs = std::filesystem;
 
@@ -55,10 +56,7 @@ class Imports : public ::testing::Test {
   void SetUp() override {
     NeuesProjektInDenFenstern();
     MeteonormGeladen = false;
-    dir = (fs::current_path() / ("imp_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-              .string();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = FrischerOrdner("imp_");
   }
   TForm1& f = *(CreateApplicationWindows(), Form1);
   std::string dir;

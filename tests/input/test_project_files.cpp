@@ -25,6 +25,7 @@
 #include "shell/QEB.h"
 #include "shell/start.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/scratch.h"
 #include "widgets/Controls.h"
 
 namespace fs = std::filesystem;
@@ -64,10 +65,7 @@ class ProjectFiles : public ::testing::Test {
     Projektdateiname.clear();
     GespeichertUnter.clear();
     GeoeffneteDatei.clear();
-    dir = (fs::current_path() / ("files_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-              .string();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = FrischerOrdner("files_");
     Type(f.ELastyear, "1");
     Type(f.EProjektname, "Wohnhaus Rain");
     Type(f.EBeschreibung, "Variante A");

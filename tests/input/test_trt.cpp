@@ -26,6 +26,7 @@
 #include "platform/Platform.h"
 #include "tests/support/ui_project.h"
 #include "tests/support/ui_typing.h"
+#include "tests/support/scratch.h"
 
 namespace fs = std::filesystem;
 
@@ -146,10 +147,7 @@ class TRTTest : public ::testing::Test {
     TRTProjektXls.clear();
     TRTAusgewertet = false;
     TRTModus = false;
-    dir = (fs::current_path() / ("trt_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-              .string();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = FrischerOrdner("trt_");
     f.ESondenlaenge->setText("100");
     f.ETRT_Methode->setText("0");
     f.EHell->setItemIndex(1);

@@ -31,6 +31,7 @@
 #include "shell/Sprachen.h"
 #include "tests/support/pdf.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/scratch.h"
 
 namespace fs = std::filesystem;
 
@@ -71,10 +72,7 @@ class Bericht : public ::testing::Test {
     Form1->EingabenAnzeigen();
     SetPrinterOverride(0);
     Sprache = "D";
-    dir = (fs::current_path() / ("bericht_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-              .string();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = FrischerOrdner("bericht_");
     Form1->EProjektname->setText(QStringLiteral("Wohnhaus Rain"));
     Form1->EBeschreibung->setText(QStringLiteral("Variante A"));
     Form1->EErsteller->setText(QStringLiteral("Büro Muster"));

@@ -46,6 +46,7 @@
 #include "tests/support/captions.h"
 #include "tests/support/pdf.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/scratch.h"
 
 namespace fs = std::filesystem;
 
@@ -69,10 +70,7 @@ class Lesbarkeit : public ::testing::Test {
     Form1->EingabenAnzeigen();
     SetPrinterOverride(0);
     Sprache = "D";
-    dir = (fs::current_path() / ("lesbar_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-              .string();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = FrischerOrdner("lesbar_");
   }
   void TearDown() override {
     if (const char* d = std::getenv("QEB_BILDER"))
