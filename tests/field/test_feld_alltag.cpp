@@ -33,23 +33,15 @@
 #include "results/Grafik.h"
 #include "results/gfunc.h"
 #include "results/gfunc_fit.h"
-#include "tests/support/ui_project.h"
 #include "tests/support/scratch.h"
+#include "tests/support/ui_feld.h"
+#include "tests/support/ui_project.h"
 
 namespace qeb {
 namespace {
 
 namespace fs = std::filesystem;
 
-void Maus(QEvent::Type t, int x, int y, Qt::MouseButton b, Qt::MouseButtons gehalten) {
-  QWidget* w = Feld->Zeichenflaeche;
-  QMouseEvent e(t, QPointF(x, y), w->mapToGlobal(QPointF(x, y)), b, gehalten, Qt::NoModifier);
-  QApplication::sendEvent(w, &e);
-}
-void Klick(int x, int y) {
-  Maus(QEvent::MouseButtonPress, x, y, Qt::LeftButton, Qt::LeftButton);
-  Maus(QEvent::MouseButtonRelease, x, y, Qt::LeftButton, Qt::NoButton);
-}
 void Tippen(QLineEdit* e, const char* text) {
   e->setFocus();
   e->selectAll();

@@ -19,8 +19,8 @@
 #include "input/QEBInput_project.h"
 #include "platform/Platform.h"
 #include "results/gfunc_fit.h"
-#include "tests/support/ui_project.h"
 #include "tests/support/scratch.h"
+#include "tests/support/ui_project.h"
 
 namespace qeb {
 namespace {

@@ -27,8 +27,8 @@
 #include "input/QEBInput_project.h"
 #include "platform/Jpeg.h"
 #include "platform/Platform.h"
-#include "tests/support/ui_project.h"
 #include "tests/support/scratch.h"
+#include "tests/support/ui_project.h"
 
 namespace qeb {
 namespace {

@@ -18,8 +18,8 @@
 #include "platform/Mail.h"
 #include "platform/Platform.h"
 #include "shell/Info.h"
-#include "tests/support/ui_project.h"
 #include "tests/support/scratch.h"
+#include "tests/support/ui_project.h"
 
 namespace qeb {
 namespace {

@@ -24,8 +24,8 @@
 #include "results/Grafik.h"
 #include "shell/QEB.h"
 #include "shell/start.h"
-#include "tests/support/ui_project.h"
 #include "tests/support/scratch.h"
+#include "tests/support/ui_project.h"
 #include "widgets/Controls.h"
 
 namespace fs = std::filesystem;

@@ -24,9 +24,9 @@
 #include "input/QEBInput_project.h"
 #include "input/QEBInput_trt.h"
 #include "platform/Platform.h"
+#include "tests/support/scratch.h"
 #include "tests/support/ui_project.h"
 #include "tests/support/ui_typing.h"
-#include "tests/support/scratch.h"
 
 namespace fs = std::filesystem;
 

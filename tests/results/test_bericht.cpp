@@ -30,8 +30,8 @@
 #include "results/verlauf.h"
 #include "shell/Sprachen.h"
 #include "tests/support/pdf.h"
-#include "tests/support/ui_project.h"
 #include "tests/support/scratch.h"
+#include "tests/support/ui_project.h"
 
 namespace fs = std::filesystem;
 

@@ -45,8 +45,8 @@
 #include "shell/start.h"
 #include "tests/support/captions.h"
 #include "tests/support/pdf.h"
-#include "tests/support/ui_project.h"
 #include "tests/support/scratch.h"
+#include "tests/support/ui_project.h"
 
 namespace fs = std::filesystem;
 
