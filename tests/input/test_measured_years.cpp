@@ -21,6 +21,7 @@
 #include "input/QEBInput_project.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
+#include "tests/support/run_hours.h"
 #include "tests/support/ui_project.h"
 #include "tests/support/step_table.h"
 #include "tests/support/ui_typing.h"
@@ -36,11 +37,6 @@ std::string M(int h) { return FormatFixed(0.150 + 0.001 * (h % 400), 0, 3); }
 std::string T(int h) { return FormatFixed(1.0 + 0.001 * h, 0, 3); }
 std::string Q(int h) { return FormatFixed(-1.0 + 0.001 * (h % 2000), 0, 3); }
 double V(const std::string& s) { return ParseReal(s).value(); }
-
-struct Hour {
-  int jahr, stunde;
-  double tSink, m, q;
-};
 
 class MeasuredYears : public ::testing::TestWithParam<bool> {
  protected:
@@ -68,13 +64,7 @@ class MeasuredYears : public ::testing::TestWithParam<bool> {
   // counters at step 0 of the next).
   std::vector<Hour> Rechnen() {
     std::vector<Hour> hours;
-    SetEscapeProbe([&hours] {
-      if (Schrittzaehler > 0)
-        hours.push_back({Jahr, Schrittzaehler, TSink, Massenstrom, QSource});
-      else if (Jahr > 1)
-        hours.push_back({Jahr - 1, 8760, TSink, Massenstrom, QSource});
-      return false;
-    });
+    StundenAufzeichnen(hours);
     Form4->show();
     const bool ok = Form4->Start();
     SetEscapeProbe(nullptr);
