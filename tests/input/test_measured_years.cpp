@@ -50,15 +50,7 @@ class MeasuredYears : public ::testing::TestWithParam<bool> {
     for (int h = 1; h <= 8760; ++h) s += std::to_string(h) + "\t" + M(h) + "\t" + T(h) + "\t" + Q(h) + "\r\n";
     std::ofstream(dir + "/mess.txt", std::ios::binary) << s;
   }
-  static void NeuesProjekt() {
-    NeuesProjektInDenFenstern();
-    Hauptlauf = true;
-    Projektdateiname.clear();
-    GespeichertUnter.clear();
-    GeoeffneteDatei.clear();
-    Form1->EProjektname->setText(QStringLiteral("Schulhaus"));
-    Form1->EBeschreibung->setText(QStringLiteral("Messung"));
-  }
+  static void NeuesProjekt() { NeuesProjektOhneDatei("Schulhaus", "Messung"); }
   // One calculation from the graph window; every step's result as the test
   // saw it between the steps (the step that closes a year leaves the
   // counters at step 0 of the next).

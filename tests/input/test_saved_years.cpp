@@ -42,15 +42,7 @@ class SavedYears : public ::testing::TestWithParam<int> {
     fs::remove_all(dir);
     fs::create_directories(dir);
   }
-  static void NeuesProjekt() {
-    NeuesProjektInDenFenstern();
-    Hauptlauf = true;
-    Projektdateiname.clear();
-    GespeichertUnter.clear();
-    GeoeffneteDatei.clear();
-    Form1->EProjektname->setText(QStringLiteral("Halle Nord"));
-    Form1->EBeschreibung->setText(QStringLiteral("Rueckkuehler"));
-  }
+  static void NeuesProjekt() { NeuesProjektOhneDatei("Halle Nord", "Rueckkuehler"); }
   std::string dir;
 };
 

@@ -4,11 +4,13 @@
 #pragma once
 
 #include "calc/QEBMOD.h"
+#include "calc/QEBMOD_file.h"
 #include "calc/QEBMOD_plant.h"
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
 #include "input/system2.h"
+#include "results/Grafik.h"
 #include "shell/QEB.h"
 
 namespace qeb {
@@ -22,6 +24,18 @@ inline void NeuesProjektInDenFenstern() {
   Form1->EingabenAnzeigen();
   // A program just started has no project whose changes could be lost.
   ProjektStandVergessen();
+}
+
+// A new project that no file names yet, calculated as the main run, with the
+// name and description typed for it.
+inline void NeuesProjektOhneDatei(const char* name, const char* beschreibung) {
+  NeuesProjektInDenFenstern();
+  Hauptlauf = true;
+  Projektdateiname.clear();
+  GespeichertUnter.clear();
+  GeoeffneteDatei.clear();
+  Form1->EProjektname->setText(QString::fromUtf8(name));
+  Form1->EBeschreibung->setText(QString::fromUtf8(beschreibung));
 }
 
 }  // namespace qeb
