@@ -25,6 +25,7 @@
 #include "results/Grafik.h"
 #include "shell/QEB.h"
 #include "shell/start.h"
+#include "tests/support/files.h"
 #include "tests/support/scratch.h"
 #include "tests/support/ui_project.h"
 
@@ -32,14 +33,6 @@ namespace fs = std::filesystem;
 
 namespace qeb {
 namespace {
-
-std::string Lies(const std::string& f) {
-  std::ifstream in(f, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-void Schreib(const std::string& f, const std::string& text) { std::ofstream(f, std::ios::binary) << text; }
 
 class Calculation : public ::testing::Test {
  protected:

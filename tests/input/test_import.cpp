@@ -16,6 +16,7 @@
 #include "input/QEBInput_project.h"
 #include "input/QEBInput_trt.h"
 #include "platform/Platform.h"
+#include "tests/support/files.h"
 #include "tests/support/scratch.h"
 #include "tests/support/ui_project.h"
 
@@ -23,8 +24,6 @@ namespace fs = std::filesystem;
 
 namespace qeb {
 namespace {
-
-void Schreib(const std::string& f, const std::string& text) { std::ofstream(f, std::ios::binary) << text; }
 
 // An hourly year: temperature, humidity and radiation as functions of the hour.
 double Ta(int h) { return 8.0 + 10.0 * std::sin(h * 0.01); }

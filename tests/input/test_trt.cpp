@@ -24,6 +24,7 @@
 #include "input/QEBInput_project.h"
 #include "input/QEBInput_trt.h"
 #include "platform/Platform.h"
+#include "tests/support/files.h"
 #include "tests/support/scratch.h"
 #include "tests/support/ui_project.h"
 #include "tests/support/ui_typing.h"
@@ -130,13 +131,6 @@ std::string Zeichen(const std::vector<Record>& r) {
   return s;
 }
 
-void Schreib(const std::string& f, const std::string& text) { std::ofstream(f, std::ios::binary) << text; }
-std::string Lies(const std::string& f) {
-  std::ifstream in(f, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 class TRTTest : public ::testing::Test {
  protected:
