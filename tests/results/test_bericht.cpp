@@ -64,14 +64,7 @@ std::string T(QLineEdit* e) { return e->text().toStdString(); }
 class Bericht : public ::testing::Test {
  protected:
   void SetUp() override {
-    NeuesProjektInDenFenstern();
-    // A new project keeps a recooler of an earlier one in this process: off,
-    // so that the plant's lines do not print over the result block.
-    mitRueckkuehler = false;
-    solar = false;
-    Form1->EingabenAnzeigen();
-    SetPrinterOverride(0);
-    Sprache = "D";
+    NeuesProjektFuerDenBericht();
     dir = FrischerOrdner("bericht_");
     Form1->EProjektname->setText(QStringLiteral("Wohnhaus Rain"));
     Form1->EBeschreibung->setText(QStringLiteral("Variante A"));

@@ -64,12 +64,7 @@ void Tippen(QLineEdit* e, const QString& text) {
 class Lesbarkeit : public ::testing::Test {
  protected:
   void SetUp() override {
-    NeuesProjektInDenFenstern();
-    mitRueckkuehler = false;
-    solar = false;
-    Form1->EingabenAnzeigen();
-    SetPrinterOverride(0);
-    Sprache = "D";
+    NeuesProjektFuerDenBericht();
     dir = FrischerOrdner("lesbar_");
   }
   void TearDown() override {

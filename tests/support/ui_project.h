@@ -10,6 +10,7 @@
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
 #include "input/system2.h"
+#include "platform/Print.h"
 #include "results/Grafik.h"
 #include "shell/QEB.h"
 
@@ -36,6 +37,19 @@ inline void NeuesProjektOhneDatei(const char* name, const char* beschreibung) {
   GeoeffneteDatei.clear();
   Form1->EProjektname->setText(QString::fromUtf8(name));
   Form1->EBeschreibung->setText(QString::fromUtf8(beschreibung));
+}
+
+// A new project for the printed report, in German, on a desktop without a
+// printer. A new project keeps a recooler or solar part of an earlier one in
+// this process: both off, so that the plant's lines do not print over the
+// result block.
+inline void NeuesProjektFuerDenBericht() {
+  NeuesProjektInDenFenstern();
+  mitRueckkuehler = false;
+  solar = false;
+  Form1->EingabenAnzeigen();
+  SetPrinterOverride(0);
+  Sprache = "D";
 }
 
 }  // namespace qeb
