@@ -6,6 +6,7 @@
 #include "calc/QEBMOD.h"
 #include "calc/QEBMOD_file.h"
 #include "calc/QEBMOD_plant.h"
+#include "calc/QEBMOD_run.h"
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
@@ -50,6 +51,17 @@ inline void NeuesProjektFuerDenBericht() {
   Form1->EingabenAnzeigen();
   SetPrinterOverride(0);
   Sprache = "D";
+}
+
+// Five g-function values for a probe spacing of 5 m, typed into the input
+// window outside the response-test mode.
+inline void GFunktionEintragen() {
+  TRTModus = false;
+  const char* g[5] = {"4.820", "5.690", "6.290", "6.570", "6.600"};
+  QLineEdit* e[5] = {Form1->Eg1, Form1->Eg2, Form1->Eg3, Form1->Eg4, Form1->Eg5};
+  for (int k = 0; k < 5; ++k) e[k]->setText(QString::fromLatin1(g[k]));
+  Form1->ESondenabstand->setText(QStringLiteral("5.00"));
+  Form1->Eg_Sondenabstand->setText(QStringLiteral("5.00"));
 }
 
 }  // namespace qeb
