@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 #include <vector>
 
 #include "calc/QEBMOD.h"
@@ -66,11 +67,11 @@ bool Zeilen(const std::string& datei, std::vector<std::string>& z) {
 
 // The fields of a borehole file's line: numbers separated by blanks or TABs
 // (a comma or semicolon is no separator there, and no decimal point either).
-std::vector<std::string> Spalten(const std::string& zeile) {
+std::vector<std::string> Spalten(const std::string& zeile, std::string_view trenner = "\t ") {
   std::vector<std::string> f;
   std::string cur;
   for (char c : zeile) {
-    if (c == '\t' || c == ' ') {
+    if (trenner.find(c) != std::string_view::npos) {
       if (!cur.empty()) f.push_back(cur);
       cur.clear();
     } else {
@@ -81,20 +82,7 @@ std::vector<std::string> Spalten(const std::string& zeile) {
   return f;
 }
 
-std::vector<std::string> Felder(const std::string& zeile) {
-  std::vector<std::string> f;
-  std::string cur;
-  for (char c : zeile) {
-    if (c == '\t' || c == ' ' || c == ';' || c == ',') {
-      if (!cur.empty()) f.push_back(cur);
-      cur.clear();
-    } else {
-      cur += c;
-    }
-  }
-  if (!cur.empty()) f.push_back(cur);
-  return f;
-}
+std::vector<std::string> Felder(const std::string& zeile) { return Spalten(zeile, "\t ;,"); }
 
 // Writes the text beside the target, checks it and puts it in place; the
 // target stays as it was on any failure.

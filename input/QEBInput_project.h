@@ -44,6 +44,8 @@ extern std::string GespeichertUnter;
 std::string ProjektBasis(const std::string& projekt);
 // Directory of a file, with a trailing "/".
 std::string VerzeichnisVon(const std::string& datei);
+// The text of the language `Sprache` (English for any other letter).
+const char* Sprachtext(const char* d, const char* f, const char* e, const char* s, const char* i);
 // Copies `von` onto `nach` so that `nach` is never left half written: a file
 // copied onto itself is left alone, and otherwise the copy goes to a
 // temporary file beside the target that then replaces it. False (with the

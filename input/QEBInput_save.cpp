@@ -69,6 +69,10 @@ bool BildSchreiben(const QImage& bild, const std::string& ziel, bool jpeg) {
   return f.commit();
 }
 
+bool GleicheDatei(const std::string& a, const std::string& b) { return !a.empty() && !b.empty() && SameFile(a, b); }
+
+}  // namespace
+
 const char* Sprachtext(const char* d, const char* f, const char* e, const char* s, const char* i) {
   if (Sprache == "D") return d;
   if (Sprache == "F") return f;
@@ -76,10 +80,6 @@ const char* Sprachtext(const char* d, const char* f, const char* e, const char* 
   if (Sprache == "I") return i;
   return e;
 }
-
-bool GleicheDatei(const std::string& a, const std::string& b) { return !a.empty() && !b.empty() && SameFile(a, b); }
-
-}  // namespace
 
 bool BegleitdateiKopieren(const std::string& von, const std::string& nach, std::string* grund) {
   auto fehler = [grund](const std::string& g) {

@@ -49,14 +49,6 @@ std::string FensterStand() {
   return s;
 }
 
-const char* Sprachtext(const char* d, const char* f, const char* e, const char* s, const char* i) {
-  if (Sprache == "D") return d;
-  if (Sprache == "F") return f;
-  if (Sprache == "S") return s;
-  if (Sprache == "I") return i;
-  return e;
-}
-
 }  // namespace
 
 void ProjektStandMerken() { g_gemerkt = DateiStand() + FensterStand(); }

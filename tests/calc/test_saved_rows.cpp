@@ -13,30 +13,12 @@
 
 #include "calc/QEBMOD.h"
 #include "calc/TextIO.h"
+#include "tests/support/step_table.h"
 
 namespace qeb {
 namespace {
 
 using Row = std::vector<std::string>;
-
-// The step table of an output file: entry i is the i-th row behind the
-// 1001-line header, split into its fields.
-std::vector<Row> StepTable(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  const std::string text = ss.str();
-  std::vector<Row> rows;
-  size_t a = 0;
-  int line = 0;
-  while (a < text.size()) {
-    size_t e = text.find("\r\n", a);
-    if (e == std::string::npos) e = text.size();
-    if (++line > 1001) rows.push_back(SplitTabs(text.substr(a, e - a)));
-    a = e + 2;
-  }
-  return rows;
-}
 
 double Num(const Row& r, size_t col) {
   if (col >= r.size()) return NAN;

@@ -33,6 +33,8 @@
 #include "results/Grafik.h"
 #include "results/gfunc.h"
 #include "results/gfunc_fit.h"
+#include "tests/support/scratch.h"
+#include "tests/support/ui_feld.h"
 #include "tests/support/ui_project.h"
 
 namespace qeb {
@@ -40,15 +42,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Maus(QEvent::Type t, int x, int y, Qt::MouseButton b, Qt::MouseButtons gehalten) {
-  QWidget* w = Feld->Zeichenflaeche;
-  QMouseEvent e(t, QPointF(x, y), w->mapToGlobal(QPointF(x, y)), b, gehalten, Qt::NoModifier);
-  QApplication::sendEvent(w, &e);
-}
-void Klick(int x, int y) {
-  Maus(QEvent::MouseButtonPress, x, y, Qt::LeftButton, Qt::LeftButton);
-  Maus(QEvent::MouseButtonRelease, x, y, Qt::LeftButton, Qt::NoButton);
-}
 void Tippen(QLineEdit* e, const char* text) {
   e->setFocus();
   e->selectAll();
@@ -80,10 +73,7 @@ class FeldAlltag : public ::testing::Test {
  protected:
   void SetUp() override {
     NeuesProjektInDenFenstern();
-    dir = (fs::current_path() / ("alltag_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-              .string();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = FrischerOrdner("alltag_");
     for (const char* f : {"plan.qeb", "temp.bmp", "blend1.map", "blend2.map", "blend3.map"}) fs::remove(f, ec);
     Hauptlauf = true;
     Projektdateiname.clear();

@@ -25,6 +25,7 @@
 #include "platform/Platform.h"
 #include "shell/Sprachen.h"
 #include "results/gfunc_fit.h"
+#include "tests/support/ui_feld.h"
 #include "tests/support/ui_project.h"
 
 namespace qeb {
@@ -32,20 +33,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Maus(QEvent::Type t, int x, int y, Qt::MouseButton b, Qt::MouseButtons gehalten) {
-  QWidget* w = Feld->Zeichenflaeche;
-  QMouseEvent e(t, QPointF(x, y), w->mapToGlobal(QPointF(x, y)), b, gehalten, Qt::NoModifier);
-  QApplication::sendEvent(w, &e);
-}
 void Ziehen(int x0, int y0, int x1, int y1) {
   Maus(QEvent::MouseButtonPress, x0, y0, Qt::LeftButton, Qt::LeftButton);
   Maus(QEvent::MouseMove, (x0 + x1) / 2, (y0 + y1) / 2, Qt::NoButton, Qt::LeftButton);
   Maus(QEvent::MouseMove, x1, y1, Qt::NoButton, Qt::LeftButton);
   Maus(QEvent::MouseButtonRelease, x1, y1, Qt::LeftButton, Qt::NoButton);
-}
-void Klick(int x, int y) {
-  Maus(QEvent::MouseButtonPress, x, y, Qt::LeftButton, Qt::LeftButton);
-  Maus(QEvent::MouseButtonRelease, x, y, Qt::LeftButton, Qt::NoButton);
 }
 QColor Leinwand(int x, int y) { return QColor(Feld->Zeichenflaeche->Bild.pixel(x, y)); }
 

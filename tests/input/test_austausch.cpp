@@ -19,6 +19,7 @@
 #include "input/QEBInput_project.h"
 #include "platform/Platform.h"
 #include "results/gfunc_fit.h"
+#include "tests/support/scratch.h"
 #include "tests/support/ui_project.h"
 
 namespace qeb {
@@ -53,10 +54,7 @@ class Austausch : public ::testing::Test {
  protected:
   void SetUp() override {
     NeuesProjektInDenFenstern();
-    dir = (fs::current_path() / ("aus_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-              .string();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = FrischerOrdner("aus_");
     Form1->EProjektname->setText(QStringLiteral("Wohnhaus Rain"));
     Form1->EBeschreibung->setText(QStringLiteral("Variante Süd"));
     Form1->EErsteller->setText(QStringLiteral("Ing."));

@@ -25,20 +25,14 @@
 #include "results/Grafik.h"
 #include "shell/QEB.h"
 #include "shell/start.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch.h"
 #include "tests/support/ui_project.h"
 
 namespace fs = std::filesystem;
 
 namespace qeb {
 namespace {
-
-std::string Lies(const std::string& f) {
-  std::ifstream in(f, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-void Schreib(const std::string& f, const std::string& text) { std::ofstream(f, std::ios::binary) << text; }
 
 class Calculation : public ::testing::Test {
  protected:
@@ -48,10 +42,7 @@ class Calculation : public ::testing::Test {
     Projektdateiname.clear();
     GespeichertUnter.clear();
     GeoeffneteDatei.clear();
-    dir = (fs::current_path() / ("calc_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-              .string();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = FrischerOrdner("calc_");
     Type(f.ELastyear, "1");
     Type(f.EProjektname, "Wohnhaus Rain");
     Type(f.EBeschreibung, "Variante A");

@@ -27,6 +27,8 @@
 #include "input/QEBInput_project.h"
 #include "platform/Jpeg.h"
 #include "platform/Platform.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch.h"
 #include "tests/support/ui_project.h"
 
 namespace qeb {
@@ -34,13 +36,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Lesen(const std::string& datei) {
-  std::ifstream in(datei, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-void Schreiben(const std::string& datei, const std::string& text) { std::ofstream(datei, std::ios::binary) << text; }
 
 // Messages and questions scripted, file dialogs the desktop's own.
 class EchteDialoge : public ScriptedInteraction {
@@ -106,10 +101,7 @@ class Dateiwege : public ::testing::Test {
  protected:
   void SetUp() override {
     NeuesProjektInDenFenstern();
-    dir = (fs::current_path() / ("dw_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-              .string();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = FrischerOrdner("dw_");
     Programmverzeichnis = dir + "/";
     mitReferenzpunkt = false;
     x_CH_Koord = y_CH_Koord = x_Ref = y_Ref = 0;
@@ -136,7 +128,7 @@ TEST_F(Dateiwege, FileDialogsListTheFilesOfTheirFiltersAndASaveAddsTheSuffix) {
   EXPECT_TRUE(fs::exists(dir + "/feld.qeb"));
   EXPECT_FALSE(fs::exists(dir + "/feld"));
   // "Import Sonden" lists the file (and nothing its filter does not name).
-  Schreiben(dir + "/notiz.txt", "x");
+  Schreib(dir + "/notiz.txt", "x");
   Zaehler = 0;
   {
     Dialogantwort antwort(QStringLiteral("feld.qeb"), QStringLiteral("feld.qeb"));
@@ -174,7 +166,7 @@ TEST_F(Dateiwege, BoreholeRowsThatDoNotParseOrLieOutsideTheRangesAreRefusedWithT
   const std::string datei = dir + "/sonden.qeb";
   ui.AnswerFile(datei);
   Form1->ExportSonden1->trigger();
-  const std::string gut = Lesen(datei);
+  const std::string gut = Lies(datei);
   const std::string kopf = gut.substr(0, gut.find("1\t10.00"));
   const std::string kopfFern = kopf.substr(0, kopf.find("0.000\t0.000\tNullpunkt:")) + "1.7e308\t0.000\tNullpunkt:" +
                                kopf.substr(kopf.find("\tNullpunkt:") + 11);
@@ -190,7 +182,7 @@ TEST_F(Dateiwege, BoreholeRowsThatDoNotParseOrLieOutsideTheRangesAreRefusedWithT
       {kopf + "1\t1.0\t2.0\t0.5\t0.5\r\n", "line 11"},  // the flag is 0 or 1
   };
   for (const Fall& f : faelle) {
-    Schreiben(datei, f.text);
+    Schreib(datei, f.text);
     ui.Clear();
     ui.AnswerFile(datei);
     Form1->ImportSonden1->trigger();
@@ -205,7 +197,7 @@ TEST_F(Dateiwege, BoreholeRowsThatDoNotParseOrLieOutsideTheRangesAreRefusedWithT
     EXPECT_FALSE(Nachbarsonde[1]);
   }
   // Blanks between the fields are the format's too.
-  Schreiben(datei, kopf + "1  12.5 3.0 1  0.250\r\n");
+  Schreib(datei, kopf + "1  12.5 3.0 1  0.250\r\n");
   ui.Clear();
   ui.AnswerFile(datei);
   Form1->ImportSonden1->trigger();
@@ -227,7 +219,7 @@ TEST_F(Dateiwege, ARefusedSiteFileDoesNotBecomeTheProjectsSiteFileAndSaysWhy) {
       {"heiss.stao", "Titel\r\nYear\tx\ty\tdT\r\n0\t1.5\t2.5\t0.00\r\n1\t1.5\t2.5\t900\r\n", "line 4"},
   };
   for (const Fall& f : faelle) {
-    Schreiben(dir + "/" + f.name, f.text);
+    Schreib(dir + "/" + f.name, f.text);
     ui.Clear();
     ui.AnswerFile(dir + "/" + f.name);
     Form1->ImportTempStao1->trigger();
@@ -277,7 +269,7 @@ TEST_F(Dateiwege, TheSitePointHasOneNationalCoordinateInTheEditorTheSiteFileAndT
   ui.AnswerFile(stao);
   Form1->ExportTempStao1->trigger();
   ASSERT_EQ(ui.Count("message", " Daten geschrieben / output done "), 1);
-  const std::string text = Lesen(stao);
+  const std::string text = Lies(stao);
   EXPECT_NE(text.find("\r\n0\t2600030.0\t1199980.0\t0.00\r\n"), std::string::npos) << text.substr(0, 120);
   EXPECT_DOUBLE_EQ(y_Stao_CH, 1199980.0);  // the editor's label stays as it was
   // The project saved and opened again: the module's site, too.
@@ -308,11 +300,11 @@ TEST_F(Dateiwege, PicturesBeyondThePlansLimitAreRefusedBeforeDecodingWithAMessag
   QImage klein(16, 16, QImage::Format_RGB32);
   klein.fill(Qt::gray);
   ASSERT_TRUE(SaveJpeg(klein, dir + "/haus.jpg"));
-  std::string jpeg = Lesen(dir + "/haus.jpg");
+  std::string jpeg = Lies(dir + "/haus.jpg");
   const size_t sof = jpeg.find("\xFF\xC0");
   ASSERT_NE(sof, std::string::npos);
   jpeg.replace(sof + 5, 4, "\xFF\xDC\xFF\xDC");
-  Schreiben(dir + "/haus.jpg", jpeg);
+  Schreib(dir + "/haus.jpg", jpeg);
   ASSERT_LT(jpeg.size(), 2000u);
   QImage breit(kMaxPlanSeite + 600, 2, QImage::Format_RGB32);
   breit.fill(Qt::white);

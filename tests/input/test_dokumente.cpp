@@ -18,6 +18,7 @@
 #include "platform/Mail.h"
 #include "platform/Platform.h"
 #include "shell/Info.h"
+#include "tests/support/scratch.h"
 #include "tests/support/ui_project.h"
 
 namespace qeb {
@@ -29,10 +30,7 @@ class Dokumente : public ::testing::Test {
  protected:
   void SetUp() override {
     NeuesProjektInDenFenstern();
-    dir = (fs::current_path() / ("dok_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-              .string();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = FrischerOrdner("dok_");
     alt = SetMailprogramm(&post);
   }
   void TearDown() override { SetMailprogramm(alt); }

@@ -30,6 +30,7 @@
 #include "results/Grafik.h"
 #include "results/Result.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/ui_typing.h"
 #include "widgets/Typing.h"
 
 namespace qeb {
@@ -67,20 +68,7 @@ class Handlers : public ::testing::Test {
     Offset = 0;
     UseBuiltInWeather();
   }
-  static void Tippe(QLineEdit* e, const char* keys) {
-    e->setFocus();
-    e->selectAll();
-    QTest::keyClicks(e, QString::fromUtf8(keys));
-  }
-  static void Verlasse(QLineEdit* e) {
-    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(e, &out);
-    e->clearFocus();
-  }
-  static void Eingabe(QLineEdit* e, const char* keys) {
-    Tippe(e, keys);
-    Verlasse(e);
-  }
+  static void Eingabe(QLineEdit* e, const char* keys) { TippeUndVerlasse(e, keys); }
   static void Waehle(RadioGroup* r, int i) { r->button(i)->click(); }
   static std::string T(const QLineEdit* e) { return e->text().toStdString(); }
   // The built-in year as the module gives it with an offset.

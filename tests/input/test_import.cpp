@@ -16,14 +16,14 @@
 #include "input/QEBInput_project.h"
 #include "input/QEBInput_trt.h"
 #include "platform/Platform.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch.h"
 #include "tests/support/ui_project.h"
 
 namespace fs = std::filesystem;
 
 namespace qeb {
 namespace {
-
-void Schreib(const std::string& f, const std::string& text) { std::ofstream(f, std::ios::binary) << text; }
 
 // An hourly year: temperature, humidity and radiation as functions of the hour.
 double Ta(int h) { return 8.0 + 10.0 * std::sin(h * 0.01); }
@@ -55,10 +55,7 @@ class Imports : public ::testing::Test {
   void SetUp() override {
     NeuesProjektInDenFenstern();
     MeteonormGeladen = false;
-    dir = (fs::current_path() / ("imp_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-              .string();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = FrischerOrdner("imp_");
   }
   TForm1& f = *(CreateApplicationWindows(), Form1);
   std::string dir;

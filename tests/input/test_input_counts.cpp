@@ -25,6 +25,7 @@
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/ui_typing.h"
 #include "widgets/Controls.h"
 
 namespace qeb {
@@ -41,24 +42,10 @@ class InputCounts : public ::testing::Test {
     Form8->hide();
     Form1->hide();
   }
-  static void Tippe(QLineEdit* e, const char* keys) {
-    e->setFocus();
-    e->selectAll();
-    QTest::keyClicks(e, QString::fromUtf8(keys));
-  }
   static void Leere(QLineEdit* e) {
     e->setFocus();
     e->selectAll();
     QTest::keyClick(e, Qt::Key_Backspace);
-  }
-  static void Verlasse(QLineEdit* e) {
-    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(e, &out);
-    e->clearFocus();
-  }
-  static void Eingabe(QLineEdit* e, const char* keys) {
-    Tippe(e, keys);
-    Verlasse(e);
   }
   static std::string T(const QLineEdit* e) { return e->text().toStdString(); }
   static double Summe(const double* m) {
@@ -68,7 +55,7 @@ class InputCounts : public ::testing::Test {
   }
   // One simulated year through the window's calculation command.
   static void EinJahrRechnen() {
-    Eingabe(Form1->ELastyear, "1");
+    TippeUndVerlasse(Form1->ELastyear, "1");
     ASSERT_TRUE(Form4->Start());
   }
 };
@@ -79,7 +66,7 @@ TEST_F(InputCounts, ADecimalCommaCountsAndTextThatIsNoNumberIsRefusedByItsCaptio
   ScriptedInteraction ui;
   Form1->Lastprofil1Click();
   // "3,8" is the COP 3.8: the run calculates with it.
-  Eingabe(Form1->ECOP_Volllast, "3,8");
+  TippeUndVerlasse(Form1->ECOP_Volllast, "3,8");
   EXPECT_TRUE(ui.Texts("message").empty());
   EinJahrRechnen();
   EXPECT_EQ(COP_Volllast, 3.8);
@@ -87,13 +74,13 @@ TEST_F(InputCounts, ADecimalCommaCountsAndTextThatIsNoNumberIsRefusedByItsCaptio
   const double tMinKomma = TSinkMin;
   std::printf("COP \"3,8\": COP %.2f, design flow %.3f kg/s, lowest fluid temperature %.2f C\n", COP_Volllast,
               Auslegungsmassenstrom, tMinKomma);
-  Eingabe(Form1->ECOP_Volllast, "3.8");
+  TippeUndVerlasse(Form1->ECOP_Volllast, "3.8");
   EinJahrRechnen();
   EXPECT_EQ(TSinkMin, tMinKomma);
 
   // Letters, two points, an emptied length: one message naming the field,
   // the last good value back, nothing calculated with 0.
-  Eingabe(Form1->ESondenlaenge, "150,5");
+  TippeUndVerlasse(Form1->ESondenlaenge, "150,5");
   EXPECT_EQ(Sondenlaenge, 150.5);
   for (const char* schlecht : {"abc", "1.2.3", ""}) {
     ui.Clear();
@@ -114,7 +101,7 @@ TEST_F(InputCounts, ADecimalCommaCountsAndTextThatIsNoNumberIsRefusedByItsCaptio
   }
 
   // Emptying the annual heating energy keeps the months; leaving it refuses it.
-  Eingabe(Form1->EJahresheizlast, "18000");
+  TippeUndVerlasse(Form1->EJahresheizlast, "18000");
   const double monate = Summe(Heizlast);
   ui.Clear();
   Leere(Form1->EJahresheizlast);
@@ -126,7 +113,7 @@ TEST_F(InputCounts, ADecimalCommaCountsAndTextThatIsNoNumberIsRefusedByItsCaptio
 
   // A value outside the project's range is refused at leave, not at the run.
   ui.Clear();
-  Eingabe(Form1->EJahresheizlast, "1e308");
+  TippeUndVerlasse(Form1->EJahresheizlast, "1e308");
   ASSERT_EQ(ui.Texts("message").size(), 1u);
   EXPECT_NE(ui.Texts("message")[0].find("1e+308"), std::string::npos) << ui.Texts("message")[0];
   EXPECT_EQ(T(Form1->EJahresheizlast), "18000");
@@ -151,7 +138,7 @@ TEST_F(InputCounts, ARunTimeTypedMakesTheRunGenerateTheLoadsInsteadOfReadingTheF
   Form1->InputFileErzeugen->button(1)->click();  // loads from a file
   Form1->EingabenUebernehmen();
   ASSERT_TRUE(Lasteinlesen);
-  Eingabe(Form1->findChild<QLineEdit*>(QStringLiteral("ELaufzeit1")), "12");
+  TippeUndVerlasse(Form1->findChild<QLineEdit*>(QStringLiteral("ELaufzeit1")), "12");
   Form1->EingabenUebernehmen();
   EXPECT_FALSE(Lasteinlesen);
   EXPECT_EQ(Laufzeit[1], 12);
@@ -161,10 +148,10 @@ TEST_F(InputCounts, ARunTimeTypedMakesTheRunGenerateTheLoadsInsteadOfReadingTheF
 TEST_F(InputCounts, TheHeatPumpsNewPowerConvertsTheRunTimesInHoursPerDay) {
   ScriptedInteraction ui;
   Form1->Entzug1Click();
-  Eingabe(Form1->EAuslegungsentzug, "4");
-  Eingabe(Form1->EDauerLastSpitze, "0");
+  TippeUndVerlasse(Form1->EAuslegungsentzug, "4");
+  TippeUndVerlasse(Form1->EDauerLastSpitze, "0");
   Form1->EDurchschnitt->button(1)->click();  // hours per day
-  for (int m = 1; m <= 12; ++m) Eingabe(Form1->findChild<QLineEdit*>(QStringLiteral("ELaufzeit%1").arg(m)), "10");
+  for (int m = 1; m <= 12; ++m) TippeUndVerlasse(Form1->findChild<QLineEdit*>(QStringLiteral("ELaufzeit%1").arg(m)), "10");
   Form1->Button5->click();  // "Wärmepumpe"
   Form8->EWP->button(1)->click();
   Tippe(Form8->EWPHeizleistung, "10");
@@ -216,8 +203,8 @@ TEST_F(InputCounts, TheOutdoorAirExchangerClearsTheSolarHotWaterItSwitchesOff) {
 TEST_F(InputCounts, TheLoadSplitTakesTheBandLoadsOutOfTheMonthsAndReopensAsSaved) {
   ScriptedInteraction ui;
   Form1->Lastprofil1Click();
-  Eingabe(Form1->EJahresheizlast, "18000");
-  Eingabe(Form1->EHeizbandlast, "3650");
+  TippeUndVerlasse(Form1->EJahresheizlast, "18000");
+  TippeUndVerlasse(Form1->EHeizbandlast, "3650");
   Form1->EingabenUebernehmen();
   ASSERT_NEAR(Summe(Heizlast), 21650.0, 6.0);
   Form1->EAufteilung->button(0)->click();
@@ -253,12 +240,12 @@ TEST_F(InputCounts, TheLoadSplitTakesTheBandLoadsOutOfTheMonthsAndReopensAsSaved
 TEST_F(InputCounts, AFullDayOfRunTimeBecomesTheMonthsEnergy) {
   ScriptedInteraction ui;
   Form1->Entzug1Click();
-  Eingabe(Form1->EAuslegungsentzug, "8");
-  Eingabe(Form1->EEinspeisung, "5");
-  Eingabe(Form1->EDauerLastSpitze, "0");
+  TippeUndVerlasse(Form1->EAuslegungsentzug, "8");
+  TippeUndVerlasse(Form1->EEinspeisung, "5");
+  TippeUndVerlasse(Form1->EDauerLastSpitze, "0");
   Form1->EDurchschnitt->button(1)->click();  // hours per day
-  Eingabe(Form1->findChild<QLineEdit*>(QStringLiteral("ELaufzeit1")), "24");
-  Eingabe(Form1->findChild<QLineEdit*>(QStringLiteral("ELaufzeit7")), "-24");
+  TippeUndVerlasse(Form1->findChild<QLineEdit*>(QStringLiteral("ELaufzeit1")), "24");
+  TippeUndVerlasse(Form1->findChild<QLineEdit*>(QStringLiteral("ELaufzeit7")), "-24");
   Form1->EDurchschnitt->button(0)->click();  // energy
   Form1->EingabenUebernehmen();
   EXPECT_EQ(Laufzeit[1], 24 * 31 * 8);   // January at 8 kW all day
@@ -268,14 +255,14 @@ TEST_F(InputCounts, AFullDayOfRunTimeBecomesTheMonthsEnergy) {
 TEST_F(InputCounts, ACoolingEerOfZeroKeepsTheHeldOneAndANegativeCopExtractsNothing) {
   ScriptedInteraction ui;
   Form1->Lastprofil1Click();
-  Eingabe(Form1->EJahresKuehllast, "10000");
-  Eingabe(Form1->EEER_Kuehllast, "4");
-  Eingabe(Form1->EEER_Kuehllast, "0");
+  TippeUndVerlasse(Form1->EJahresKuehllast, "10000");
+  TippeUndVerlasse(Form1->EEER_Kuehllast, "4");
+  TippeUndVerlasse(Form1->EEER_Kuehllast, "0");
   EXPECT_EQ(T(Form1->EEER_Kuehllast), "4.00");
   Form1->EingabenUebernehmen();
   EXPECT_EQ(EER_Kuehllast, 4.0);
 
-  Eingabe(Form1->EHeizleistung_Vollast, "10");
+  TippeUndVerlasse(Form1->EHeizleistung_Vollast, "10");
   // While typed, a negative COP shows no extraction; left, the range refuses it.
   Tippe(Form1->ECOP_Volllast, "-2");
   EXPECT_EQ(COP_Volllast, -2.0);
@@ -300,7 +287,7 @@ TEST_F(InputCounts, AnAltitudeTypedForTheExchangerKeepsTheImportedWeatherYear) {
   Form1->Wetterdaten->click();
   ASSERT_TRUE(MeteonormGeladen);
   Form1->Rckkhler1->trigger();
-  Eingabe(Form1->EHoeh, "1053");
+  TippeUndVerlasse(Form1->EHoeh, "1053");
   EXPECT_EQ(Hoeh, 1053.0);
   // The run's weather hour is the imported one.
   EXPECT_EQ(Aussentemperatur[100], 5.0);
@@ -337,7 +324,7 @@ TEST_F(InputCounts, TheHeatPumpChoiceIsRefusedAloudUnderLoadProfileTwoAndOtherwi
   // Without the second load profile the choice holds: run, save and reopen.
   ui.Clear();
   Form1->Entzug1Click();
-  Eingabe(Form1->EAuslegungsentzug, "4");
+  TippeUndVerlasse(Form1->EAuslegungsentzug, "4");
   Form1->Button5->click();
   Form8->EWP->button(1)->click();
   ui.AnswerAsk(kNein);  // run time
@@ -412,8 +399,8 @@ TEST_F(InputCounts, TheLastMenusButtonsAndCaptionsDoWhatTheySay) {
 
   // The groundwater inputs refresh their derived fields.
   Form1->Grundwasser1->trigger();
-  Eingabe(Form1->EDruckgradient, "0.01");
-  Eingabe(Form1->EDurchlaessigkeit1, "0.002");
+  TippeUndVerlasse(Form1->EDruckgradient, "0.01");
+  TippeUndVerlasse(Form1->EDurchlaessigkeit1, "0.002");
   EXPECT_NEAR(Darcy[1], 0.01 * 0.002, 1e-15);
   EXPECT_EQ(Form1->EDarcy1->text(), ShortExpText(0.01 * 0.002));
 
@@ -505,8 +492,8 @@ TEST_F(InputCounts, RunTimeUnitsZoomAndSharesFollowTheState) {
 
   // The monthly shares a typed month gives are the module's.
   Form1->Lastprofil1Click();
-  Eingabe(Form1->EJahresheizlast, "18000");
-  Eingabe(Form1->findChild<QLineEdit*>(QStringLiteral("EHeizlast1")), "5000");
+  TippeUndVerlasse(Form1->EJahresheizlast, "18000");
+  TippeUndVerlasse(Form1->findChild<QLineEdit*>(QStringLiteral("EHeizlast1")), "5000");
   EXPECT_GT(Jahresheizlast, 0.0);
   EXPECT_NEAR(Heizanteil[1], (5000.0 - 31.0 * Heizbandlast / 365.0) / Jahresheizlast, 1e-12);
 }
@@ -517,8 +504,8 @@ TEST_F(InputCounts, TheGroundLayerTableOfTheOutsideToolIsImportedOrRefusedWhole)
   ScriptedInteraction ui;
   const int homogenVorher = Form1->Ehomogen->itemIndex();
   const bool homogenStand = homogen;
-  Eingabe(Form1->ESondenlaenge, "100");
-  Eingabe(Form1->EDimAxi, "2");
+  TippeUndVerlasse(Form1->ESondenlaenge, "100");
+  TippeUndVerlasse(Form1->EDimAxi, "2");
   const auto dir = std::filesystem::current_path();
   auto schreib = [](const std::filesystem::path& p, const std::string& text) {
     std::ofstream(p, std::ios::binary) << text;

@@ -21,7 +21,10 @@
 #include "input/QEBInput_project.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
+#include "tests/support/run_hours.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/step_table.h"
+#include "tests/support/ui_typing.h"
 #include "widgets/Controls.h"
 
 namespace fs = std::filesystem;
@@ -35,37 +38,6 @@ std::string T(int h) { return FormatFixed(1.0 + 0.001 * h, 0, 3); }
 std::string Q(int h) { return FormatFixed(-1.0 + 0.001 * (h % 2000), 0, 3); }
 double V(const std::string& s) { return ParseReal(s).value(); }
 
-void Tippe(QLineEdit* e, const char* keys) {
-  e->setFocus();
-  e->selectAll();
-  QTest::keyClicks(e, QString::fromUtf8(keys));
-  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(e, &out);
-  e->clearFocus();
-}
-
-std::vector<std::vector<std::string>> StepTable(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  const std::string text = ss.str();
-  std::vector<std::vector<std::string>> rows;
-  size_t a = 0;
-  int line = 0;
-  while (a < text.size()) {
-    size_t e = text.find("\r\n", a);
-    if (e == std::string::npos) e = text.size();
-    if (++line > 1001) rows.push_back(SplitTabs(text.substr(a, e - a)));
-    a = e + 2;
-  }
-  return rows;
-}
-
-struct Hour {
-  int jahr, stunde;
-  double tSink, m, q;
-};
-
 class MeasuredYears : public ::testing::TestWithParam<bool> {
  protected:
   void SetUp() override {
@@ -78,27 +50,13 @@ class MeasuredYears : public ::testing::TestWithParam<bool> {
     for (int h = 1; h <= 8760; ++h) s += std::to_string(h) + "\t" + M(h) + "\t" + T(h) + "\t" + Q(h) + "\r\n";
     std::ofstream(dir + "/mess.txt", std::ios::binary) << s;
   }
-  static void NeuesProjekt() {
-    NeuesProjektInDenFenstern();
-    Hauptlauf = true;
-    Projektdateiname.clear();
-    GespeichertUnter.clear();
-    GeoeffneteDatei.clear();
-    Form1->EProjektname->setText(QStringLiteral("Schulhaus"));
-    Form1->EBeschreibung->setText(QStringLiteral("Messung"));
-  }
+  static void NeuesProjekt() { NeuesProjektOhneDatei("Schulhaus", "Messung"); }
   // One calculation from the graph window; every step's result as the test
   // saw it between the steps (the step that closes a year leaves the
   // counters at step 0 of the next).
   std::vector<Hour> Rechnen() {
     std::vector<Hour> hours;
-    SetEscapeProbe([&hours] {
-      if (Schrittzaehler > 0)
-        hours.push_back({Jahr, Schrittzaehler, TSink, Massenstrom, QSource});
-      else if (Jahr > 1)
-        hours.push_back({Jahr - 1, 8760, TSink, Massenstrom, QSource});
-      return false;
-    });
+    StundenAufzeichnen(hours);
     Form4->show();
     const bool ok = Form4->Start();
     SetEscapeProbe(nullptr);
@@ -138,14 +96,14 @@ TEST_P(MeasuredYears, EveryMeasuredYearRunsSavesAndReopensWithTheMeasuredHours) 
   const bool power = GetParam();
   TForm1& f = *Form1;
   ScriptedInteraction ui;
-  Tippe(f.ELastyear, "4");
+  TippeUndVerlasse(f.ELastyear, "4");
   f.ELeistung->button(power ? 0 : 1)->click();
   for (int i = 0; i < 5; ++i) ui.AnswerAsk(7);
   ui.AnswerFile(dir + "/mess.txt");
   f.Messwerteeinlesen1->trigger();
   ASSERT_TRUE(MessungAn());
   // Measured from year 2 on: years 2, 3 and 4.
-  Tippe(f.ELastyear1, "2");
+  TippeUndVerlasse(f.ELastyear1, "2");
   f.EStartStundenwerte->button(1)->click();
 
   ExpectMeasuredYears(Rechnen(), power);

@@ -22,17 +22,12 @@
 #include "shell/Exp.h"
 #include "shell/start.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/ui_typing.h"
 
 namespace fs = std::filesystem;
 
 namespace qeb {
 namespace {
-
-void Tippe(QLineEdit* e, const char* keys) {
-  e->setFocus();
-  e->selectAll();
-  QTest::keyClicks(e, QString::fromUtf8(keys));
-}
 
 class OpenSave : public ::testing::Test {
  protected:

@@ -21,15 +21,10 @@
 #include "results/Grafik.h"
 #include "shell/start.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/ui_typing.h"
 
 namespace qeb {
 namespace {
-
-void Tippe(QLineEdit* e, const char* keys) {
-  e->setFocus();
-  e->selectAll();
-  QTest::keyClicks(e, QString::fromUtf8(keys));
-}
 
 // The other item than the one shown (the last one for three items).
 void AnderesWaehlen(RadioGroup* r) {

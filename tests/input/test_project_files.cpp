@@ -24,6 +24,8 @@
 #include "results/Grafik.h"
 #include "shell/QEB.h"
 #include "shell/start.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch.h"
 #include "tests/support/ui_project.h"
 #include "widgets/Controls.h"
 
@@ -31,13 +33,6 @@ namespace fs = std::filesystem;
 
 namespace qeb {
 namespace {
-
-std::string Lies(const std::string& f) {
-  std::ifstream in(f, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 // The lines in which two files differ (the first ten), empty when equal.
 std::string Unterschiede(const std::string& a, const std::string& b) {
@@ -64,10 +59,7 @@ class ProjectFiles : public ::testing::Test {
     Projektdateiname.clear();
     GespeichertUnter.clear();
     GeoeffneteDatei.clear();
-    dir = (fs::current_path() / ("files_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-              .string();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = FrischerOrdner("files_");
     Type(f.ELastyear, "1");
     Type(f.EProjektname, "Wohnhaus Rain");
     Type(f.EBeschreibung, "Variante A");

@@ -21,6 +21,8 @@
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/step_table.h"
+#include "tests/support/ui_typing.h"
 #include "widgets/Controls.h"
 
 namespace fs = std::filesystem;
@@ -30,34 +32,7 @@ namespace {
 
 using Row = std::vector<std::string>;
 
-// The rows behind the 1001-line header, split into their fields.
-std::vector<Row> StepTable(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  const std::string text = ss.str();
-  std::vector<Row> rows;
-  size_t a = 0;
-  int line = 0;
-  while (a < text.size()) {
-    size_t e = text.find("\r\n", a);
-    if (e == std::string::npos) e = text.size();
-    if (++line > 1001) rows.push_back(SplitTabs(text.substr(a, e - a)));
-    a = e + 2;
-  }
-  return rows;
-}
-
 double Num(const Row& r, size_t col) { return col < r.size() ? ParseReal(r[col]).value_or(NAN) : NAN; }
-
-void Tippe(QLineEdit* e, const char* keys) {
-  e->setFocus();
-  e->selectAll();
-  QTest::keyClicks(e, QString::fromUtf8(keys));
-  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(e, &out);
-  e->clearFocus();
-}
 
 class SavedYears : public ::testing::TestWithParam<int> {
  protected:
@@ -67,15 +42,7 @@ class SavedYears : public ::testing::TestWithParam<int> {
     fs::remove_all(dir);
     fs::create_directories(dir);
   }
-  static void NeuesProjekt() {
-    NeuesProjektInDenFenstern();
-    Hauptlauf = true;
-    Projektdateiname.clear();
-    GespeichertUnter.clear();
-    GeoeffneteDatei.clear();
-    Form1->EProjektname->setText(QStringLiteral("Halle Nord"));
-    Form1->EBeschreibung->setText(QStringLiteral("Rueckkuehler"));
-  }
+  static void NeuesProjekt() { NeuesProjektOhneDatei("Halle Nord", "Rueckkuehler"); }
   std::string dir;
 };
 
@@ -83,7 +50,7 @@ TEST_P(SavedYears, RecoolerRowsComeBackAtTheirOwnHours) {
   const int years = GetParam();
   TForm1& f = *Form1;
   ScriptedInteraction ui;
-  Tippe(f.ELastyear, std::to_string(years).c_str());
+  TippeUndVerlasse(f.ELastyear, std::to_string(years).c_str());
   f.Rckkhler1->trigger();
   f.ERueckkuehler->button(0)->click();
   ASSERT_TRUE(mitRueckkuehler);

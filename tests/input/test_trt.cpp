@@ -24,7 +24,10 @@
 #include "input/QEBInput_project.h"
 #include "input/QEBInput_trt.h"
 #include "platform/Platform.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/ui_typing.h"
 
 namespace fs = std::filesystem;
 
@@ -128,13 +131,6 @@ std::string Zeichen(const std::vector<Record>& r) {
   return s;
 }
 
-void Schreib(const std::string& f, const std::string& text) { std::ofstream(f, std::ios::binary) << text; }
-std::string Lies(const std::string& f) {
-  std::ifstream in(f, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 class TRTTest : public ::testing::Test {
  protected:
@@ -145,10 +141,7 @@ class TRTTest : public ::testing::Test {
     TRTProjektXls.clear();
     TRTAusgewertet = false;
     TRTModus = false;
-    dir = (fs::current_path() / ("trt_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-              .string();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = FrischerOrdner("trt_");
     f.ESondenlaenge->setText("100");
     f.ETRT_Methode->setText("0");
     f.EHell->setItemIndex(1);
@@ -652,16 +645,6 @@ TEST_F(TRTTest, QuietRecordsBeforeTheHeating) {
 namespace qeb {
 namespace {
 
-// Selects what the edit holds, types the keys and leaves it as Tab would.
-void Tippen(QLineEdit* e, const char* keys) {
-  e->setFocus();
-  e->selectAll();
-  QTest::keyClicks(e, QString::fromUtf8(keys));
-  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(e, &out);
-  e->clearFocus();
-}
-
 // Each sensor with its own Gaussian noise of sigma K.
 std::vector<Record> Verrauscht(std::vector<Record> r, double sigma, unsigned seed) {
   std::mt19937 g(seed);
@@ -795,7 +778,7 @@ TEST_F(TRTTest, ALengthNoProbeHasStaysOutOfTheProject) {
   for (const char* text : {"abc", "0", "-5", "1e9"}) {
     SCOPED_TRACE(text);
     ScriptedInteraction ui;
-    Tippen(f.ELaenge, text);
+    TippeUndVerlasse(f.ELaenge, text);
     EXPECT_EQ(ui.Texts("message").size(), 1u);
     EXPECT_EQ(Sondenlaenge, 100.0);
     EXPECT_EQ(f.ESondenlaenge->text(), "100.0");
@@ -805,7 +788,7 @@ TEST_F(TRTTest, ALengthNoProbeHasStaysOutOfTheProject) {
   // A length the range allows but whose conductivity no ground has: the
   // evaluation fails and the length in force stays.
   ScriptedInteraction ui;
-  Tippen(f.ELaenge, "9000");
+  TippeUndVerlasse(f.ELaenge, "9000");
   EXPECT_EQ(ui.Texts("message").size(), 1u);
   EXPECT_EQ(Sondenlaenge, 100.0);
   EXPECT_EQ(f.ESondenlaenge->text(), "100.0");

@@ -17,6 +17,7 @@
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/ui_typing.h"
 #include "widgets/Typing.h"
 
 namespace qeb {
@@ -31,18 +32,6 @@ class Typing : public ::testing::Test {
   }
   void TearDown() override { Form4->hide(); }
 
-  // Clicks into the edit, selects what it holds and types the keys.
-  static void Tippe(QLineEdit* e, const char* keys) {
-    e->setFocus();
-    e->selectAll();
-    QTest::keyClicks(e, QString::fromUtf8(keys));
-  }
-  // Leaves the edit as the Tab key would.
-  static void Verlasse(QLineEdit* e) {
-    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(e, &out);
-    e->clearFocus();
-  }
   static std::string Zeile(const std::string& file, const std::string& key) {
     std::ifstream in(file, std::ios::binary);
     std::string line;

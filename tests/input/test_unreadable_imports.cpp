@@ -18,14 +18,13 @@
 #include "input/QEBInput_project.h"
 #include "input/QEBInput_trt.h"
 #include "platform/Platform.h"
+#include "tests/support/files.h"
 #include "tests/support/ui_project.h"
 
 namespace fs = std::filesystem;
 
 namespace qeb {
 namespace {
-
-void Schreib(const std::string& f, const std::string& text) { std::ofstream(f, std::ios::binary) << text; }
 
 // A weather year in the meteo layout (temperature 7, humidity 8, radiation 11).
 std::string Wetter(int zeile, int spalte, const std::string& wert) {

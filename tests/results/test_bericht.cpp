@@ -30,6 +30,7 @@
 #include "results/verlauf.h"
 #include "shell/Sprachen.h"
 #include "tests/support/pdf.h"
+#include "tests/support/scratch.h"
 #include "tests/support/ui_project.h"
 
 namespace fs = std::filesystem;
@@ -63,18 +64,8 @@ std::string T(QLineEdit* e) { return e->text().toStdString(); }
 class Bericht : public ::testing::Test {
  protected:
   void SetUp() override {
-    NeuesProjektInDenFenstern();
-    // A new project keeps a recooler of an earlier one in this process: off,
-    // so that the plant's lines do not print over the result block.
-    mitRueckkuehler = false;
-    solar = false;
-    Form1->EingabenAnzeigen();
-    SetPrinterOverride(0);
-    Sprache = "D";
-    dir = (fs::current_path() / ("bericht_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-              .string();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    NeuesProjektFuerDenBericht();
+    dir = FrischerOrdner("bericht_");
     Form1->EProjektname->setText(QStringLiteral("Wohnhaus Rain"));
     Form1->EBeschreibung->setText(QStringLiteral("Variante A"));
     Form1->EErsteller->setText(QStringLiteral("Büro Muster"));

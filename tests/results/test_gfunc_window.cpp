@@ -48,12 +48,7 @@ class GfuncFenster : public ::testing::Test {
  protected:
   void SetUp() override {
     NeuesProjektInDenFenstern();
-    TRTModus = false;
-    const char* g[5] = {"4.820", "5.690", "6.290", "6.570", "6.600"};
-    QLineEdit* e[5] = {Form1->Eg1, Form1->Eg2, Form1->Eg3, Form1->Eg4, Form1->Eg5};
-    for (int k = 0; k < 5; ++k) e[k]->setText(QString::fromLatin1(g[k]));
-    Form1->ESondenabstand->setText(QStringLiteral("5.00"));
-    Form1->Eg_Sondenabstand->setText(QStringLiteral("5.00"));
+    GFunktionEintragen();
   }
   void TearDown() override {
     Form5->hide();

@@ -45,6 +45,7 @@
 #include "shell/start.h"
 #include "tests/support/captions.h"
 #include "tests/support/pdf.h"
+#include "tests/support/scratch.h"
 #include "tests/support/ui_project.h"
 
 namespace fs = std::filesystem;
@@ -63,16 +64,8 @@ void Tippen(QLineEdit* e, const QString& text) {
 class Lesbarkeit : public ::testing::Test {
  protected:
   void SetUp() override {
-    NeuesProjektInDenFenstern();
-    mitRueckkuehler = false;
-    solar = false;
-    Form1->EingabenAnzeigen();
-    SetPrinterOverride(0);
-    Sprache = "D";
-    dir = (fs::current_path() / ("lesbar_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-              .string();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    NeuesProjektFuerDenBericht();
+    dir = FrischerOrdner("lesbar_");
   }
   void TearDown() override {
     if (const char* d = std::getenv("QEB_BILDER"))
@@ -376,12 +369,7 @@ TEST_F(Lesbarkeit, EingabefensterZeigtJedenWertGanz) {
 // refusal reads "ungültig", not a broken byte.
 TEST_F(Lesbarkeit, ModultexteInDerGFunktion) {
   ScriptedInteraction ui;
-  TRTModus = false;
-  const char* g[5] = {"4.820", "5.690", "6.290", "6.570", "6.600"};
-  QLineEdit* e[5] = {Form1->Eg1, Form1->Eg2, Form1->Eg3, Form1->Eg4, Form1->Eg5};
-  for (int k = 0; k < 5; ++k) e[k]->setText(QString::fromLatin1(g[k]));
-  Form1->ESondenabstand->setText(QStringLiteral("5.00"));
-  Form1->Eg_Sondenabstand->setText(QStringLiteral("5.00"));
+  GFunktionEintragen();
   Form1->Button8Click();
   Form1->ESondenabstand->setText(QStringLiteral("10.00"));
   Form1->Eg5->setText(QStringLiteral("6.500"));

@@ -26,17 +26,12 @@
 #include "shell/start.h"
 #include "tests/support/pdf.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/ui_typing.h"
 
 namespace fs = std::filesystem;
 
 namespace qeb {
 namespace {
-
-void Tippe(QLineEdit* e, const char* keys) {
-  e->setFocus();
-  e->selectAll();
-  QTest::keyClicks(e, QString::fromUtf8(keys));
-}
 
 // The mean load of the probes in July and August from the run's hours, W/m:
 // the heat they exchanged over those 62 days, whichever way it went.

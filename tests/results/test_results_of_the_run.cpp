@@ -21,15 +21,10 @@
 #include "shell/Exp.h"
 #include "shell/start.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/ui_typing.h"
 
 namespace qeb {
 namespace {
-
-void Tippe(QLineEdit* e, const char* keys) {
-  e->setFocus();
-  e->selectAll();
-  QTest::keyClicks(e, QString::fromUtf8(keys));
-}
 
 double Zahl(QLineEdit* e) { return e->text().toDouble(); }
 

@@ -14,17 +14,13 @@
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "shell/QEB.h"
+#include "tests/support/run_hours.h"
 #include "tests/support/ui_project.h"
 
 namespace qeb {
 namespace {
 
 constexpr int kB[13] = {0, 744, 1416, 2160, 2880, 3624, 4344, 5088, 5832, 6552, 7296, 8016, 8760};
-
-struct Hour {
-  int jahr, stunde;
-  double tSink, m, q;
-};
 
 TEST(RunExtremes, TheYearsExtremesAreThoseOfAllItsRunningHours) {
   NeuesProjektInDenFenstern();
@@ -33,16 +29,8 @@ TEST(RunExtremes, TheYearsExtremesAreThoseOfAllItsRunningHours) {
   Outputfile = "Ausgabe_extremes.qeb";
   Form1->ELastyear->setText(QStringLiteral("2"));
   Form4->show();
-  // Each step's result, seen from the poll before the next step; the step
-  // that closes a year leaves the counters at step 0 of the next one.
   std::vector<Hour> hours;
-  SetEscapeProbe([&hours] {
-    if (Schrittzaehler > 0)
-      hours.push_back({Jahr, Schrittzaehler, TSink, Massenstrom, QSource});
-    else if (Jahr > 1)
-      hours.push_back({Jahr - 1, 8760, TSink, Massenstrom, QSource});
-    return false;
-  });
+  StundenAufzeichnen(hours);
   ScriptedInteraction ui;
   const bool ok = Form4->Start();
   SetEscapeProbe(nullptr);

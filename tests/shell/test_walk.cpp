@@ -23,15 +23,10 @@
 #include "shell/start.h"
 #include "tests/support/captions.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/ui_typing.h"
 
 namespace qeb {
 namespace {
-
-void Tippe(QLineEdit* e, const char* keys) {
-  e->setFocus();
-  e->selectAll();
-  QTest::keyClicks(e, QString::fromUtf8(keys));
-}
 
 bool Sichtbar(QWidget* w) { return w->isVisibleTo(w->window()); }
 
