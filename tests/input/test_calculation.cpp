@@ -12,7 +12,6 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <map>
 #include <sstream>
 #include <string>
@@ -314,10 +313,10 @@ TEST_F(Calculation, ASizingThatCannotReachItsLimitSaysSoAndKeepsTheTypedLength) 
   EXPECT_GE(kuerzeste, 3.0);
   const std::vector<std::string> meldungen = ui.Texts("message");
   ASSERT_EQ(meldungen.size(), 1u);
-  std::cout << "Berechnung: length " << f.ESondenlaenge->text().toStdString() << ", message:" << meldungen[0]
-            << "\n";
   EXPECT_NE(meldungen[0].find("-1.50"), std::string::npos);
   EXPECT_NE(meldungen[0].find("200.9"), std::string::npos);
+  // 200.9 m x 0.7^12 is below the shortest probe: the last length tried is 3 m.
+  EXPECT_NE(meldungen[0].find(" 3.0 m"), std::string::npos);
   EXPECT_EQ(f.ESondenlaenge->text(), QStringLiteral("200.9"));
   EXPECT_EQ(Sondenlaenge, 200.9);
   EXPECT_EQ(LetztesLaufergebnis, Laufergebnis::Fertig);
@@ -329,8 +328,6 @@ TEST_F(Calculation, ASizingThatCannotReachItsLimitSaysSoAndKeepsTheTypedLength) 
   f.ToolButtonSpeichern->click();
   const std::vector<std::string> gespeichert = ui.Texts("message");
   ASSERT_GE(gespeichert.size(), 1u);
-  std::cout << "Speichern: length " << f.ESondenlaenge->text().toStdString() << ", message:" << gespeichert[0]
-            << "\n";
   EXPECT_NE(gespeichert[0].find("-1.50"), std::string::npos);
   EXPECT_EQ(f.ESondenlaenge->text(), QStringLiteral("200.9"));
   EXPECT_EQ(Sondenlaenge, 200.9);
