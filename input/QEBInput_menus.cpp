@@ -226,6 +226,7 @@ void TForm1::ESondeNrChange() {
 
 void TForm1::NeuClick() {
   if (Ask(" Alles löschen? / Delete all? / Effacer tous?") == kJa && VorErsetzenSpeichern()) {
+    ErgebnisfensterSchliessen();
     try {
       ResetToDefaults();
     } catch (const CalcError& e) {

@@ -13,6 +13,7 @@
 
 #include "calc/QEBMOD.h"
 #include "calc/QEBMOD_file.h"
+#include "calc/QEBMOD_run.h"
 #include "calc/TextIO.h"
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
@@ -21,7 +22,12 @@
 #include "platform/Bild.h"
 #include "platform/Jpeg.h"
 #include "platform/Platform.h"
+#include "results/Gradient.h"
 #include "results/Grafik.h"
+#include "results/Molasse.h"
+#include "results/Result.h"
+#include "results/gfunc.h"
+#include "results/verlauf.h"
 #include "shell/Sprachen.h"
 
 namespace qeb {
@@ -159,6 +165,15 @@ bool Probelesen(const std::string& datei) {
 
 }  // namespace
 
+void ErgebnisfensterSchliessen() {
+  for (QWidget* w : std::initializer_list<QWidget*>{Form4, Resultat, Form9, Form5, Form10, Form29})
+    if (w != nullptr) w->close();
+  // The sums of the last run are the replaced project's: the summary, asked
+  // for again, calculates the new project instead of showing them.
+  QHeizSumme = 0.0;
+  QKuehlSumme = 0.0;
+}
+
 bool TForm1::Einlesen(const std::string& fileName) {
   // The defaults come first (a file of an older version leaves the rest at
   // them): only a file the module takes may replace the project.
@@ -256,6 +271,7 @@ void TForm1::ToolButtonOeffnenClick() {
     return;
   }
   g_geprueft = file;
+  ErgebnisfensterSchliessen();
 
   // 3.
   Programmverzeichnis = VerzeichnisVon(file);
