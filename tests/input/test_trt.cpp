@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QtTest/QTest>
 #include <cmath>
@@ -24,6 +25,7 @@
 #include "input/QEBInput_project.h"
 #include "input/QEBInput_trt.h"
 #include "platform/Platform.h"
+#include "shell/Exp.h"
 #include "tests/support/files.h"
 #include "tests/support/scratch.h"
 #include "tests/support/ui_project.h"
@@ -865,6 +867,73 @@ TEST_F(TRTTest, TimesAsTheRecordsGiveThem) {
   for (int i = 0; i < 10; ++i) ui.AnswerAsk(7);
   f.TRTFileClick();
   EXPECT_NE(Lies("TRT_Temp.txt").find("\r\nStart-Zeit TRT  =  28.02.2011 16:28:40\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qeb
+
+namespace qeb {
+namespace {
+
+// A sensor's error value (85 °C) held for one, two or three records, early,
+// in the middle and at the end of the fit window, in every layout, chosen
+// through the menu: the records are left out and named, and the
+// conductivity stays within 1 % of the clean file's.
+TEST_F(TRTTest, AnErrorValueHeldForUpToThreeRecordsIsLeftOut) {
+  Projektdateiname.clear();
+  const auto r = Verrauscht(Synthetisch(10, 96), 0.05, 5);
+  struct Layout {
+    const char* name;
+    std::function<std::string(const std::vector<Record>&)> text;
+    std::function<int(int)> zeile;  // the file's line of record i (from 0)
+  };
+  const Layout layouts[] = {
+      {"schmal.csv", [](const auto& k) { return Schmal(k); }, [](int i) { return 2 + 2 * i; }},
+      {"breit.txt", Breit, [](int i) { return 2 + 2 * i; }},
+      {"mess.xls", Tabelle, [](int i) { return 4 + 7 * i; }},
+      {"zeichen.qeb", Zeichen, [](int i) { return 2 + i; }}};
+  // Method 0 fits records 51 .. 410 of this file (indices 50 .. 409): runs
+  // at its start, inside it and at its end.
+  f.ETRT_Methode->setText("0");
+  f.EingabenUebernehmen();
+  int n = 0;
+  for (const Layout& l : layouts) {
+    double sauber = 0;
+    {
+      ScriptedInteraction ui;
+      ui.AnswerFile(Datei(std::string("sauber_") + l.name, l.text(r)));
+      f.TRT->trigger();
+      ASSERT_TRUE(ui.AllAnswersUsed());
+      EXPECT_TRUE(ui.Texts("message").empty()) << l.name;
+      sauber = TRTLambda;
+      EXPECT_NEAR(sauber, 2.5, 0.025) << l.name;
+    }
+    for (int lang = 1; lang <= 3; ++lang) {
+      for (int ort : {50, 200, 330, 410 - lang}) {
+        SCOPED_TRACE(std::string(l.name) + ": " + std::to_string(lang) + " records from index " + std::to_string(ort));
+        auto k = r;
+        for (int i = ort; i < ort + lang; ++i) (ort % 2 == 0 ? k[i].t1 : k[i].t2) = 85.0;
+        ScriptedInteraction ui;
+        ui.AnswerFile(Datei("glitch" + std::to_string(++n) + "_" + l.name, l.text(k)));
+        f.TRT->trigger();
+        ASSERT_TRUE(ui.AllAnswersUsed());
+        const auto texte = ui.Texts("message");
+        ASSERT_EQ(texte.size(), 1u);
+        std::string zeilen;
+        for (int i = ort; i < ort + lang; ++i) zeilen += (i > ort ? ", " : "") + std::to_string(l.zeile(i));
+        EXPECT_NE(texte[0].find("records left out (sensor error), Zeile / line " + zeilen), std::string::npos)
+            << texte[0];
+        std::printf("      %-11s %d record(s) from %3d: lambda %.4f of %.4f (%+.2f %%)\n", l.name, lang, ort, TRTLambda,
+                    sauber, 100 * (TRTLambda / sauber - 1));
+        EXPECT_NEAR(TRTLambda, sauber, 0.01 * sauber);
+        // Neither end of the window is a record left out.
+        for (int i = ort; i < ort + lang; ++i) {
+          EXPECT_NE(TRTFitStart, i + 1);
+          EXPECT_NE(TRTFitEnde, i + 1);
+        }
+      }
+    }
+  }
 }
 
 }  // namespace
