@@ -938,3 +938,52 @@ TEST_F(TRTTest, AnErrorValueHeldForUpToThreeRecordsIsLeftOut) {
 
 }  // namespace
 }  // namespace qeb
+
+namespace qeb {
+namespace {
+
+// The simulated test's file: each up-pipe heading names the layer whose
+// temperatures stand below it (the group runs from the bottom to the outlet).
+TEST_F(TRTTest, EachUpPipeHeadingNamesTheLayerItsColumnHolds) {
+  Projektdateiname.clear();
+  {
+    ScriptedInteraction ui;
+    ui.AnswerFile(Datei("test.csv", Schmal(Synthetisch(10, 96))));
+    f.TRT->trigger();
+    ASSERT_TRUE(TRTAusgewertet);
+  }
+  fs::remove("TRT_Temp.txt");
+  {
+    ScriptedInteraction ui;
+    for (int i = 0; i < 10; ++i) ui.AnswerAsk(7);
+    ASSERT_TRUE(f.Button12->isVisibleTo(&f) || f.Button12->isEnabled());
+    f.Button12->click();
+  }
+  const std::string text = Lies("TRT_Temp.txt");
+  std::vector<std::string> z;
+  for (size_t p = 0; p < text.size();) {
+    size_t q = text.find("\r\n", p);
+    if (q == std::string::npos) q = text.size();
+    z.push_back(text.substr(p, q - p));
+    p = q + 2;
+  }
+  ASSERT_EQ(z.size(), 145u);
+  const auto kopf = SplitTabs(z[23]);
+  const auto zeile = SplitTabs(z[25 + 59]);  // hour 60
+  ASSERT_EQ(zeile[0], "60");
+  const std::string grad = Utf8ToWin1252(" [°C]");
+  for (int schicht = 1; schicht <= 10; ++schicht) {
+    const std::string titel = "TUp Schicht" + std::to_string(schicht) + grad;
+    size_t spalte = 0;
+    while (spalte < kopf.size() && kopf[spalte] != titel) ++spalte;
+    ASSERT_LT(spalte, kopf.size()) << titel;
+    ASSERT_LT(spalte, zeile.size()) << titel;
+    EXPECT_EQ(zeile[spalte], FormatFixed(TRTFeld1[schicht][60], 0, 3)) << titel;
+  }
+  // The other groups keep their order, from the top layer down.
+  EXPECT_EQ(kopf[2], "TDown Schicht1" + grad);
+  EXPECT_EQ(kopf[11], "TDown Schicht10" + grad);
+}
+
+}  // namespace
+}  // namespace qeb
