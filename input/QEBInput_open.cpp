@@ -17,6 +17,7 @@
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
+#include "input/QEBInput_trt.h"
 #include "input/system2.h"
 #include "platform/Bild.h"
 #include "platform/Jpeg.h"
@@ -166,6 +167,7 @@ bool TForm1::Einlesen(const std::string& fileName) {
   bool gelesen = true;
   try {
     Simulate(-3);
+    ResponseTestBeenden(*this);
     GespeichertUnter.clear();
     auto inDir = [](const std::string& name) {
       std::string d = Programmverzeichnis;

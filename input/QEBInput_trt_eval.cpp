@@ -685,6 +685,14 @@ void TForm1::EMitteltemChange() {
   Button14Click();
 }
 
+void ResponseTestBeenden(TForm1& f) {
+  TRTModus = false;
+  bool ohneTest = false;
+  f.MitteltemperaturZeigen(ohneTest);
+  f.Eb->clear();
+  f.Ea->clear();
+}
+
 void ConnectTRTHandlers(TForm1* f) {
   // A date and time fit in full.
   for (QLineEdit* e : {f->ETRTStart, f->ETRTEnd}) e->setMinimumWidth(e->fontMetrics().horizontalAdvance("28/12/2011 16:28") + 12);

@@ -942,6 +942,76 @@ TEST_F(TRTTest, AnErrorValueHeldForUpToThreeRecordsIsLeftOut) {
 namespace qeb {
 namespace {
 
+// A project without a response test shows none of a test evaluated before
+// it, on the tab "Simulation": neither an example loaded from the menu nor a
+// project opened. What a program just started shows there stays: the
+// captions of slope and intercept over empty fields.
+TEST_F(TRTTest, AProjectWithoutATestShowsNoFiguresOfAnEarlierTest) {
+  Projektdateiname.clear();
+  auto* gruppe = f.findChild<QGroupBox*>(QStringLiteral("grp_g_Sim_TRT"));
+  ASSERT_NE(gruppe, nullptr);
+  auto auswerten = [&] {
+    // The synthetic test's probe, evaluated by method 0.
+    f.ESondenlaenge->setText("100");
+    f.ETRT_Methode->setText("0");
+    f.EingabenUebernehmen();
+    ScriptedInteraction ui;
+    ui.AnswerFile(Datei("test.csv", Schmal(Synthetisch(10, 96))));
+    f.TRT->trigger();
+    ASSERT_TRUE(TRTAusgewertet);
+    EXPECT_EQ(f.Eb->text(), "1.910");
+    EXPECT_TRUE(f.LTRT4->isVisibleTo(gruppe));
+    EXPECT_TRUE(f.LHell->isVisibleTo(gruppe));
+  };
+  auto ohneTest = [&](const char* wo) {
+    SCOPED_TRACE(wo);
+    int gezeigt = 0;
+    for (QWidget* w : gruppe->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (w == f.LTRTb || w == f.Eb || w == f.LTRTa || w == f.Ea) continue;
+      if (w->isVisibleTo(gruppe)) {
+        ++gezeigt;
+        ADD_FAILURE() << w->objectName().toStdString() << " shown";
+      }
+    }
+    EXPECT_EQ(gezeigt, 0);
+    EXPECT_EQ(f.Eb->text(), "");
+    EXPECT_EQ(f.Ea->text(), "");
+    EXPECT_EQ(f.ETRT->itemIndex(), 1);
+  };
+  // A project saved before any test.
+  const std::string projekt = dir + "/ohne_test.txt";
+  {
+    ScriptedInteraction ui;
+    ui.AnswerInput("Haus");
+    ui.AnswerInput("Variante");
+    ui.AnswerFile(projekt);
+    f.ToolButtonSpeichern->click();
+    ASSERT_TRUE(fs::exists(projekt));
+  }
+  auswerten();
+  // Example 9 from the menu; the evaluated project is not saved.
+  {
+    ScriptedInteraction ui;
+    for (int i = 0; i < 10; ++i) ui.AnswerAsk(7);
+    f.Beispiele1->trigger();
+    f.Beispiel91->trigger();
+    BeispielFenster(9)->Button1->click();
+    ohneTest("example 9");
+  }
+  // The project saved before opened after another test (whose measurement
+  // went beside it, and is taken away again).
+  auswerten();
+  fs::remove(dir + "/ohne_test.trt");
+  {
+    ScriptedInteraction ui;
+    for (int i = 0; i < 10; ++i) ui.AnswerAsk(7);
+    ui.AnswerFile(projekt);
+    f.ToolButtonOeffnen->click();
+    ASSERT_EQ(Projektdateiname, projekt);
+    ohneTest("project opened");
+  }
+}
+
 // The simulated test's file: each up-pipe heading names the layer whose
 // temperatures stand below it (the group runs from the bottom to the outlet).
 TEST_F(TRTTest, EachUpPipeHeadingNamesTheLayerItsColumnHolds) {
