@@ -918,11 +918,13 @@ TEST_F(TRTTest, AnErrorValueHeldForUpToThreeRecordsIsLeftOut) {
         f.TRT->trigger();
         ASSERT_TRUE(ui.AllAnswersUsed());
         const auto texte = ui.Texts("message");
-        ASSERT_EQ(texte.size(), 1u);
+        EXPECT_EQ(texte.size(), 1u);
         std::string zeilen;
         for (int i = ort; i < ort + lang; ++i) zeilen += (i > ort ? ", " : "") + std::to_string(l.zeile(i));
-        EXPECT_NE(texte[0].find("records left out (sensor error), Zeile / line " + zeilen), std::string::npos)
-            << texte[0];
+        if (!texte.empty()) {
+          EXPECT_NE(texte[0].find("records left out (sensor error), Zeile / line " + zeilen), std::string::npos)
+              << texte[0];
+        }
         std::printf("      %-11s %d record(s) from %3d: lambda %.4f of %.4f (%+.2f %%)\n", l.name, lang, ort, TRTLambda,
                     sauber, 100 * (TRTLambda / sauber - 1));
         EXPECT_NEAR(TRTLambda, sauber, 0.01 * sauber);
