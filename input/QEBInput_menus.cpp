@@ -232,6 +232,7 @@ void TForm1::NeuClick() {
     } catch (const CalcError& e) {
       Message(Win1252ToUtf8(e.what()));
     }
+    ResponseTestBeenden(*this);
     // A new project starts from the built-in weather year, not from an
     // imported or shifted one.
     MeteonormGeladen = false;

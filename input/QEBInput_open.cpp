@@ -18,6 +18,7 @@
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
+#include "input/QEBInput_trt.h"
 #include "input/system2.h"
 #include "platform/Bild.h"
 #include "platform/Jpeg.h"
@@ -181,6 +182,7 @@ bool TForm1::Einlesen(const std::string& fileName) {
   bool gelesen = true;
   try {
     Simulate(-3);
+    ResponseTestBeenden(*this);
     GespeichertUnter.clear();
     auto inDir = [](const std::string& name) {
       std::string d = Programmverzeichnis;
