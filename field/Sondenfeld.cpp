@@ -253,6 +253,9 @@ void TFeld::FeldPruefen() {
   // A scale that is not a positive number (a file, a zoom pushed too far)
   // would put every borehole at one pixel or none: back to the default.
   if (!(Multiplikator > 0.0) || !std::isfinite(Multiplikator)) Multiplikator = kStandardMassstab;
+  // One kept by an older file beyond the scales the editor draws comes to
+  // the nearest one it draws, where the zoom can take it on.
+  Multiplikator = std::clamp(Multiplikator, kKleinsterMassstab, kGroessterMassstab);
   // The borehole tables end at 600.
   Zaehler = std::clamp(Zaehler, 0, kMaxSonden);
 }
@@ -260,6 +263,8 @@ void TFeld::FeldPruefen() {
 std::string MassstabFehler(double massstab) {
   std::string grund = RangeReason("Multiplikator", massstab);
   if (grund.empty() && !(massstab > 0.0)) grund = "nicht positiv / not positive";
+  if (grund.empty() && (massstab < kKleinsterMassstab || massstab > kGroessterMassstab))
+    grund = "ausserhalb / outside " + FormatRangeNumber(kKleinsterMassstab) + " .. " + FormatRangeNumber(kGroessterMassstab);
   if (grund.empty()) return grund;
   return " Massstab / scale " + FormatRangeNumber(massstab) + " m/Pixel: " + grund +
          "; nicht uebernommen / not taken ";

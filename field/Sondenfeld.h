@@ -86,8 +86,14 @@ double FeldTemperatur();
 
 // The scale the editor starts with and falls back to (m per pixel).
 inline constexpr double kStandardMassstab = 0.05;
+// The scales an engineer can draw at (m per pixel): a tenth of a millimetre
+// to a kilometre a pixel. Beyond them the grid and the boreholes collapse
+// into a pixel or spread past every screen.
+inline constexpr double kKleinsterMassstab = 1.0e-4;
+inline constexpr double kGroessterMassstab = 1.0e3;
 // Why a scale (m per pixel) cannot be taken: empty when it is a positive
-// number within the module's range for the multiplier.
+// number within the module's range for the multiplier and within the
+// scales the editor draws.
 std::string MassstabFehler(double massstab);
 inline constexpr const char* kKeineEigeneSonde =
     " Keine eigene Sonde im Feld, keine Karte  /  no borehole of the plant in the field, no map ";

@@ -380,16 +380,16 @@ void TFeld::Gitter() {
 void TFeld::Button19Click() { Gitter(); }
 
 void TFeld::Button2Click() {
-  // The zoom stops at the scales the module keeps, as a measured scale does.
-  if (MassstabFehler(Multiplikator * 1.5).empty()) Multiplikator *= 1.5;
+  // The zoom stops at the scales the editor draws, as a measured scale does.
   FeldPruefen();
+  if (MassstabFehler(Multiplikator * 1.5).empty()) Multiplikator *= 1.5;
   Refresh();
   FeldNeuZeichnen();
 }
 
 void TFeld::Button3Click() {
-  if (MassstabFehler(Multiplikator / 1.5).empty()) Multiplikator /= 1.5;
   FeldPruefen();
+  if (MassstabFehler(Multiplikator / 1.5).empty()) Multiplikator /= 1.5;
   Refresh();
   FeldNeuZeichnen();
 }

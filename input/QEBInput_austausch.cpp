@@ -221,6 +221,13 @@ bool SondenDateiLesen(const std::string& datei, std::string& fehler) {
         return false;
       }
     }
+    // A share below zero would turn a borehole that extracts into one that
+    // injects.
+    if (lasten[k] < 0.0) {
+      fehler = zeile + z[10 + k] + "\nSondenbelastung: Wert / value " + FormatRangeNumber(lasten[k]) +
+               " negativ / negative";
+      return false;
+    }
   }
   for (int i = 1; i <= kMaxSonden; ++i) {
     SondeX[i] = SondeY[i] = 0;

@@ -440,11 +440,14 @@ void TForm1::EingabenAnzeigenDurchgang() {
   Show(EReserve25, x_Stao);
   Show(EReserve26, y_Stao);
 
-  // 21. recooler height
-  const bool hoehe = mitRueckkuehler && std::fabs(Hoeh - 553.1) >= 0.01;
-  Label388->setHidden(!hoehe);
-  Label389->setHidden(!hoehe);
-  EHoeh->setHidden(!hoehe);
+  // 21. recooler height. While the user types the altitude it stays where
+  // the keys go; its visibility follows when it is left.
+  if (!GetipptImDurchgang(EHoeh)) {
+    const bool hoehe = mitRueckkuehler && std::fabs(Hoeh - 553.1) >= 0.01;
+    Label388->setHidden(!hoehe);
+    Label389->setHidden(!hoehe);
+    EHoeh->setHidden(!hoehe);
+  }
 
   // 22. site file
   ExportTempStao1->setVisible(x_Stao > 1.0);

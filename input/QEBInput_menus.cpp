@@ -320,7 +320,8 @@ void ConnectMenuHandlers(TForm1* form) {
   QObject::connect(f.Button22, &QPushButton::clicked, &f, &TForm1::Button22Click);
   // The button on the probe tab opens the field editor as its menu item does.
   QObject::connect(f.Sondenfeld2, &QPushButton::clicked, &f, &TForm1::Sondenfeld1Click);
-  BeimVerlassen(f.EDimAxi, &f, [&f] { f.EFreecool1Change(); });
+  // The layer rows follow every key typed into the segment count.
+  BeiAenderung(f.EDimAxi, &f, [&f] { f.EFreecool1Change(); });
   // The pressure drop follows when the user turns to another tab.
   QObject::connect(f.PageControl1, &QTabWidget::tabBarClicked, &f, [&f](int i) {
     if (i >= 0 && i != f.PageControl1->currentIndex()) f.PageControl1Change();

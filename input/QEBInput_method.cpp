@@ -223,7 +223,13 @@ void TForm1::ECpSoleChange() {
 
 void TForm1::EFreecool1Change() {
   if (Anzeigend()) return;
-  DimAxi = std::clamp(I(EDimAxi), 1, 10);
+  // The rows follow each key; a count the table does not hold (0, 500, a
+  // text on its way) keeps the count in force until the field is left and
+  // brought into range there.
+  int code = 0;
+  const int n = EditInt(EDimAxi, code);
+  if (code != 0 || n < 1 || n > 10) return;
+  DimAxi = n;
   SchichtenZeilenZeigen();
 }
 

@@ -155,6 +155,9 @@ void TForm1::EAnzahlSondenChange() {
     Sichtbar({TBHeff, EBH}, gfunction);
     if (CWahlgfunction->currentIndex() > 1) Zeige(Eg_Sondenabstand, BHgfunction * Sondenlaenge, Stellen(Eg_Sondenabstand));
   }
+  // The preset list belongs to a field: it follows the count as the
+  // g-function option shows it.
+  Sichtbar({CWahlgfunction}, gfunction && AnzahlSonden > 1);
   SpezifischenEntzugZeigen();
 }
 

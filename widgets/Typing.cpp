@@ -266,6 +266,8 @@ std::vector<QPointer<QWidget>> ZeilenBeschriftung(QLineEdit* e) {
 }
 }  // namespace
 
+bool GetipptImDurchgang(const QWidget* w) { return w != nullptr && w->property("qebImDurchgang").toBool(); }
+
 Anzeigedurchgang::Anzeigedurchgang(QWidget* window, int& zaehler) : zaehler_(zaehler) {
   ++zaehler_;
   edit_ = zaehler_ == 1 ? EditInArbeit(window) : nullptr;

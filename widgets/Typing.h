@@ -54,6 +54,10 @@ class Anzeigedurchgang {
   Text* text_ = nullptr;
 };
 
+// Whether `w` is the edit the user is typing in while a display pass of its
+// window runs: the pass leaves its visibility alone.
+bool GetipptImDurchgang(const QWidget* w);
+
 // Binds an edit's "change" handler: it runs on every change of the text (by
 // the user or by code) and once more when the user leaves the edit after
 // typing in it (or a command finishes it), then with the modified flag clear,

@@ -269,6 +269,39 @@ TEST_F(FeldAlltag, AnAbsurdScaleIsRefused) {
   EXPECT_DOUBLE_EQ(Multiplikator, 0.1);
 }
 
+// A true distance of 1e-300 m over 200 pixels would make the field a single
+// pixel: refused with the message of every scale that cannot be kept, the
+// field stays as it was drawn. Neither zoom button leaves the scales the
+// editor draws (0.1 mm to 1 km a pixel) however often it is clicked.
+TEST_F(FeldAlltag, AVanishingScaleIsRefusedAndTheZoomStopsBothWays) {
+  Form1->Sondenfeld1->trigger();
+  Klick(200, 100);
+  ASSERT_DOUBLE_EQ(SondeX[1], 10.0);
+  Feld->Messen->click();
+  Tippen(Feld->EDistanz, "1e-300");
+  Klick(100, 300);
+  Klick(300, 300);
+  ASSERT_EQ(ui.Texts("message").size(), 1u);
+  EXPECT_NE(ui.Texts("message")[0].find("m/Pixel"), std::string::npos) << ui.Texts("message")[0];
+  EXPECT_DOUBLE_EQ(Multiplikator, kStandardMassstab);
+  EXPECT_DOUBLE_EQ(SondeX[1], 10.0);
+  Klick(500, 300);  // the measurement ends as usual
+  // "->" narrows the view by 1.5 a click: 0.05 m a pixel passes 0.1 mm
+  // after 16 clicks.
+  for (int i = 0; i < 40; ++i) Feld->Button3->click();
+  EXPECT_GE(Multiplikator, 1.0e-4);
+  EXPECT_LT(Multiplikator, 1.5e-4);
+  // "<-" takes the view back click by click, and stops at 1 km a pixel.
+  const double unten = Multiplikator;
+  Feld->Button2->click();
+  EXPECT_DOUBLE_EQ(Multiplikator, unten * 1.5);
+  for (int i = 0; i < 60; ++i) Feld->Button2->click();
+  EXPECT_LE(Multiplikator, 1.0e3);
+  EXPECT_GT(Multiplikator, 1.0e3 / 1.5);
+  EXPECT_DOUBLE_EQ(SondeX[1], 10.0);
+  EXPECT_EQ(ui.Texts("message").size(), 1u);
+}
+
 // The site's temperature change written for 200 years grows with the
 // years when the field's spacing differs from the spacing its g-values
 // belong to: the spacing correction shrinks the field's excess instead of

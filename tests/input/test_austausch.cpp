@@ -206,6 +206,31 @@ TEST_F(Austausch, DamagedOversizedOrEmptyFilesChangeNothing) {
   EXPECT_DOUBLE_EQ(SondeX[600], 600.0);
 }
 
+// A load share of -5 would make a borehole that extracts inject: the row is
+// refused by its line like every other bad row, and the field stays.
+TEST_F(Austausch, ANegativeLoadShareIsRefusedByItsLine) {
+  const std::string datei = dir + "/sonden.qeb";
+  Exportieren(datei);
+  std::vector<std::string> z = Zeilen(datei);
+  ASSERT_EQ(z.size(), 13u);
+  z[11] = "2\t18.25\t9.00\t0\t-5";  // line 12: the second borehole
+  std::string text;
+  for (const std::string& l : z) text += l + "\r\n";
+  Schreiben(datei, text);
+  Leeren();
+  Zaehler = 2;
+  SondeX[1] = 12.5;
+  Importieren(datei);
+  ASSERT_EQ(ui.Texts("message").size(), 1u);
+  const std::string m = ui.Texts("message")[0];
+  EXPECT_NE(m.find("Zeile / line 12"), std::string::npos) << m;
+  EXPECT_NE(m.find("-5"), std::string::npos) << m;
+  EXPECT_EQ(ui.Count("message", " Daten eingelesen / input done "), 0);
+  EXPECT_EQ(Zaehler, 2);
+  EXPECT_DOUBLE_EQ(SondeX[1], 12.5);
+  EXPECT_DOUBLE_EQ(Sondenbelastung[2], 0.5);
+}
+
 TEST_F(Austausch, SiteTemperaturesWrittenAndReadFromAnyFolder) {
   Form1->ESondenlaenge->setText(QStringLiteral("150.0"));
   Form1->EingabenUebernehmen();

@@ -56,6 +56,15 @@ class InputCounts : public ::testing::Test {
     for (int i = 1; i <= 12; ++i) s += m[i];
     return s;
   }
+  // The window takes the keys, and Tab leaves a field as on the desktop. A
+  // window shown again after a hide gets no new activation from the
+  // offscreen platform.
+  static void Aktivieren() {
+    Form1->activateWindow();
+    (void)QTest::qWaitForWindowActive(Form1);
+    if (!Form1->isActiveWindow()) QApplication::setActiveWindow(Form1);
+    ASSERT_TRUE(Form1->isActiveWindow());
+  }
   // One simulated year through the window's calculation command.
   static void EinJahrRechnen() {
     TippeUndVerlasse(Form1->ELastyear, "1");
@@ -98,7 +107,7 @@ TEST_F(InputCounts, ADecimalCommaCountsAndTextThatIsNoNumberIsRefusedByItsCaptio
     const std::string feld =
         Form1->findChild<QLabel*>(QStringLiteral("L_ESondenlaenge"))->text().simplified().toStdString();
     EXPECT_NE(ui.Texts("message")[0].find(feld + " ist keine Zahl"), std::string::npos) << ui.Texts("message")[0];
-    EXPECT_EQ(ui.Count("message", " Minimal borehole depth is 3m / Minimale Bohrtief ist 3m "), 0);
+    EXPECT_EQ(ui.Count("message", " Minimal borehole depth is 3m / Minimale Bohrtiefe ist 3m "), 0);
     EXPECT_EQ(T(Form1->ESondenlaenge), "150,5");
     EXPECT_EQ(Sondenlaenge, 150.5);
   }
@@ -447,6 +456,89 @@ TEST_F(InputCounts, TheAltitudeBeingTypedStaysWhereTheKeysGo) {
   EXPECT_EQ(Form1->EOffset->text(), offset);
   Form1->AussenluftTauscheraus1->trigger();
   UseBuiltInWeather();
+}
+
+// Exchanger on, the altitude typed as 553.1 (the reference): no key hides
+// the field, moves the focus or leaves it; the real Tab then hides it with
+// its labels, as the reference altitude asks.
+TEST_F(InputCounts, TheReferenceAltitudeTypedHidesTheFieldOnlyWhenItIsLeft) {
+  ScriptedInteraction ui;
+  Aktivieren();
+  Form1->Rckkhler1->trigger();  // "Aussenluft-Tauscher"
+  Form1->ERueckkuehler->button(0)->click();
+  ASSERT_TRUE(mitRueckkuehler);
+  ASSERT_FALSE(Form1->EHoeh->isHidden());
+  int verlassen = 0, fokuswechsel = 0;
+  QObject::connect(Form1->EHoeh, &QLineEdit::editingFinished, Form1, [&verlassen] { ++verlassen; });
+  QObject::connect(qApp, &QApplication::focusChanged, Form1, [&fokuswechsel] { ++fokuswechsel; });
+  Form1->EHoeh->setFocus();
+  Form1->EHoeh->selectAll();
+  fokuswechsel = 0;
+  for (const char* k = "553.1"; *k != 0; ++k) {
+    QTest::keyClicks(Form1->focusWidget(), QString(QLatin1Char(*k)));
+    EXPECT_EQ(fokuswechsel, 0) << "at the key " << *k;
+    EXPECT_EQ(verlassen, 0) << "at the key " << *k;
+    EXPECT_FALSE(Form1->EHoeh->isHidden()) << "at the key " << *k;
+  }
+  EXPECT_EQ(Form1->focusWidget(), Form1->EHoeh);
+  EXPECT_EQ(T(Form1->EHoeh), "553.1");
+  EXPECT_EQ(Hoeh, 553.1);
+  QTest::keyClick(Form1->EHoeh, Qt::Key_Tab);
+  EXPECT_NE(Form1->focusWidget(), Form1->EHoeh);
+  EXPECT_EQ(verlassen, 1);
+  EXPECT_TRUE(Form1->EHoeh->isHidden());
+  EXPECT_TRUE(Form1->Label388->isHidden());
+  EXPECT_TRUE(Form1->Label389->isHidden());
+  EXPECT_TRUE(ui.Texts("message").empty()) << ::testing::PrintToString(ui.Texts("message"));
+  QObject::disconnect(qApp, &QApplication::focusChanged, Form1, nullptr);
+  Form1->AussenluftTauscheraus1->trigger();
+  UseBuiltInWeather();
+}
+
+// The layer rows follow each key typed into "Anzahl Segmente / Schichten",
+// before the field is left.
+TEST_F(InputCounts, TheLayerRowsFollowEachKeyOfTheSegmentCount) {
+  ScriptedInteraction ui;
+  Aktivieren();
+  ShowTab(Form1->TabSheet3);
+  ASSERT_EQ(DimAxi, 1);
+  auto zeile = [](int k) { return Form1->findChild<QLineEdit*>(QStringLiteral("ELambdaerde") + QString::number(k)); };
+  ASSERT_TRUE(zeile(2)->isHidden());
+  Tippe(Form1->EDimAxi, "4");
+  EXPECT_EQ(Form1->focusWidget(), Form1->EDimAxi);
+  EXPECT_EQ(DimAxi, 4);
+  for (int k = 2; k <= 4; ++k) EXPECT_FALSE(zeile(k)->isHidden()) << k;
+  EXPECT_TRUE(zeile(5)->isHidden());
+  Tippe(Form1->EDimAxi, "2");
+  EXPECT_FALSE(zeile(2)->isHidden());
+  EXPECT_TRUE(zeile(3)->isHidden());
+  QTest::keyClick(Form1->EDimAxi, Qt::Key_Tab);
+  EXPECT_EQ(DimAxi, 2);
+  EXPECT_FALSE(zeile(2)->isHidden());
+  EXPECT_TRUE(zeile(3)->isHidden());
+  EXPECT_TRUE(ui.Texts("message").empty()) << ::testing::PrintToString(ui.Texts("message"));
+}
+
+// One borehole with "g-Funktion verwenden" on, then 4 typed into "Anzahl
+// Sonden": the preset list "Sondenanordnung" comes with the field, and goes
+// again with a single borehole.
+TEST_F(InputCounts, TheLayoutPresetsFollowTheBoreholeCount) {
+  ScriptedInteraction ui;
+  Aktivieren();
+  ShowTab(Form1->TabSheet1);
+  ASSERT_EQ(AnzahlSonden, 1);
+  Form1->Egfunction->button(1)->click();  // "nein"
+  Form1->Egfunction->button(0)->click();  // "ja"
+  ASSERT_TRUE(gfunction);
+  EXPECT_TRUE(Form1->CWahlgfunction->isHidden());
+  Tippe(Form1->EAnzahlSonden, "4");
+  QTest::keyClick(Form1->EAnzahlSonden, Qt::Key_Tab);
+  ASSERT_EQ(AnzahlSonden, 4);
+  EXPECT_FALSE(Form1->CWahlgfunction->isHidden());
+  Tippe(Form1->EAnzahlSonden, "1");
+  QTest::keyClick(Form1->EAnzahlSonden, Qt::Key_Tab);
+  ASSERT_EQ(AnzahlSonden, 1);
+  EXPECT_TRUE(Form1->CWahlgfunction->isHidden());
 }
 
 TEST_F(InputCounts, RunTimeUnitsZoomAndSharesFollowTheState) {
