@@ -62,7 +62,8 @@ bool ReadLocationFile(const std::string& name);
 // per-segment ground properties, their means and, with more than one layer,
 // `TGrad`, `Jahresmitteltemp`, `Bodenerwaermung` and `TErdoberflaeche`.
 // Raises CalcError (with the state unchanged) when the table is missing,
-// unreadable, holds no layer or the probe grid is invalid.
+// unreadable, holds no layer or a layer whose conductivity, heat capacity or
+// density is not above 0, or the probe grid is invalid.
 void ReadGroundLayerTable();
 inline void ReadPropertyTable() { ReadGroundLayerTable(); }
 

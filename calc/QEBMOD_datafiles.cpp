@@ -286,6 +286,12 @@ void ReadGroundLayerTable() {
       if (std::string what = RangeViolation(keys[k], v[k]); !what.empty())
         throw CalcError("Wert ung\xFCltig in / invalid value in " + name + ", Zeile / line " + std::to_string(li + 1) +
                         " (" + keys[k] + "): " + what);
+    // The run refuses ground without conductivity, heat capacity or density;
+    // the table is refused here, where the line that holds it is known.
+    for (size_t k = 2; k < 5; ++k)
+      if (!(v[k] > 0.0))
+        throw CalcError(" Erdeigenschaften m\xFCssen > 0 sein  /  ground properties must be > 0 : " + name +
+                        ", Zeile / line " + std::to_string(li + 1) + " (" + keys[k] + ")");
     ++n;
     rows[n] = LayerRow{v[0], v[1], v[2], v[3], v[4]};
   }

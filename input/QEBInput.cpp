@@ -228,10 +228,12 @@ void TForm1::showEvent(QShowEvent* e) {
 
 void TForm1::closeEvent(QCloseEvent* e) {
   if (e->spontaneous()) {
-    // The title bar's close box is the window's own "Schliessen": it asks
-    // whether to quit (and to save); No keeps the window open.
+    // A close request of the desktop (the close box, which window managers
+    // draw even where it is greyed, or Alt+F4) is the window's own
+    // "Schliessen": it asks whether to quit (and to save); No keeps the
+    // window open, Yes ends the program the way "Schliessen" does.
     e->ignore();
-    if (!closeBoxGreyed_) Button1Click();
+    Button1Click();
     return;
   }
   Zu();
@@ -239,7 +241,6 @@ void TForm1::closeEvent(QCloseEvent* e) {
 }
 
 void TForm1::SetCloseBoxGreyed(bool greyed) {
-  closeBoxGreyed_ = greyed;
   const bool shown = isVisible();
   setWindowFlag(Qt::WindowCloseButtonHint, !greyed);
   if (shown) show();  // changing the flags hides a shown window

@@ -140,7 +140,8 @@ class TForm1 : public QMainWindow {
   void Schliessen();
   void Beenden3Click();
   // The close box of the title bar: greyed while the start dialog is hidden,
-  // so the window is left through its own "Schliessen".
+  // so the window is left through its own "Schliessen" (a close request the
+  // desktop still sends asks the question of "Schliessen").
   void SetCloseBoxGreyed(bool greyed);
 
   // The load and heat-pump chain (QEBInput_loads.cpp).
@@ -444,7 +445,6 @@ class TForm1 : public QMainWindow {
   void JahreAusEdit(QLineEdit* e);
   void TSinkAusEdit(QLineEdit* e);
   bool raLimitPending_ = false;
-  bool closeBoxGreyed_ = false;
   bool inTransfer_ = false;
 };
 

@@ -148,13 +148,31 @@ bool TForm1::Rechnen() {
   pb2->setValue(0);
   pb2->show();
   Abbruch = false;
+  LetztesLaufergebnis = Laufergebnis::Fertig;
+  SizingNichtKonvergiert = false;
   LaufWache wache;
   const double laengeEingabe = Sondenlaenge;
   const QString laengeText = ESondenlaenge->text();
   ExtremeDerLetztenRechnung extreme;
   const LaufEingaben eingaben;
 
+  SizingOhneZiel ohneZiel;
   bool ok = true;
+  // One pass; false when it was refused or stopped.
+  auto lauf = [&]() {
+    extreme.Merken();
+    bool r = false;
+    try {
+      r = EigenerDurchgang(*this);
+    } catch (const CalcError& e) {
+      // The run's files are dropped; an earlier output stays as it was.
+      AbandonRun();
+      Message(CalcErrorText(e).toStdString());
+      r = false;
+    }
+    extreme.OhneStundenZurueck();
+    return r;
+  };
   do {
     int durchgang = 1;
     ++i;
@@ -165,31 +183,42 @@ bool TForm1::Rechnen() {
     pb2->setValue(std::min(pb2->maximum(), pb2->value() + 1));
     const bool nachbar = SondeNr > 0 && SondeNr <= 600 && Nachbarsonde[SondeNr];
     if (!nachbar) {
+      double gerechnet = Sondenlaenge, tGerechnet = TSinkMin;
+      bool amRand = false;
       do {
-        extreme.Merken();
-        try {
-          ok = EigenerDurchgang(*this);
-        } catch (const CalcError& e) {
-          // The run's files are dropped; an earlier output stays as it was.
-          AbandonRun();
-          Message(CalcErrorText(e).toStdString());
-          ok = false;
-        }
-        extreme.OhneStundenZurueck();
+        gerechnet = Sondenlaenge;
+        ok = lauf();
         if (!ok) break;
+        tGerechnet = TSinkMin;
         if (Laenge_berechnen) {
           const double d = TSinkMin - MinSondentemp;
           // The graph window's sizing tolerance: a length it found meets the
           // limit here too, and a save keeps it.
-          if (std::fabs(d) < 0.05)
+          if (std::fabs(d) < 0.05) {
             Laenge_berechnen = false;
-          else
-            Sondenlaenge *= Laengenfaktor(d);
+          } else if (!Laengenschritt(d)) {
+            // The next length would leave the lengths a probe can have.
+            amRand = true;
+            ++durchgang;
+            break;
+          }
         }
         ++durchgang;
         ESondenlaenge->setText(FixedText(Sondenlaenge, 1));
       } while (Laenge_berechnen && durchgang <= 22);
       if (!ok) break;
+      if (Laenge_berechnen) {
+        // The limit was not met: the project keeps the length entered, and
+        // the file this calculation writes is a run of that length, not of
+        // the last one the sizing tried.
+        SizingNichtKonvergiert = true;
+        SizingOhneZielMerken(ohneZiel, gerechnet, tGerechnet, durchgang - 1, amRand);
+        Laenge_berechnen = false;
+        Sondenlaenge = laengeEingabe;
+        ESondenlaenge->setText(laengeText);
+        ok = lauf();
+        if (!ok) break;
+      }
     }
     if (Laenge_im_Feld) {
       const int idx = SondeNr == 0 ? 0 : i;
@@ -207,9 +236,12 @@ bool TForm1::Rechnen() {
   }
   if (!ok) {
     // A refused or stopped calculation leaves the project as it was, and
-    // the graph window shows no curves of an earlier one.
+    // no window shows curves of it or of an earlier one.
     eingaben.Zurueck();
+    LetztesLaufergebnis = Abbruch ? Laufergebnis::Abgebrochen : Laufergebnis::Fehler;
     if (Form4 != nullptr) Form4->LeereAchsen();
+  } else if (ohneZiel.ja) {
+    Message(SizingOhneZielText(ohneZiel, laengeText));
   }
   Laenge_berechnen = laengeAlt;
   pb2->hide();

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "calc/QEBMOD.h"
+#include "calc/QEBMOD_data.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_catalog.h"
 #include "platform/Platform.h"
@@ -409,6 +410,14 @@ bool SwqebTabelle(const std::string& datei) {
   while (zeilen < 100 && std::getline(in, zeile)) ++zeilen;
   return zeilen < 100;
 }
+
+// The module leaves its normalised copy of the table in the working folder;
+// that copy goes, never the engineer's own table, which may carry its name.
+void ArbeitskopieLoeschen(const std::string& tabelle) {
+  std::error_code ec;
+  if (std::filesystem::equivalent(tabelle, kSwqebScratchFile, ec)) return;
+  std::filesystem::remove(kSwqebScratchFile, ec);
+}
 }  // namespace
 
 void TForm1::SwqebDatenEinlesen() {
@@ -421,50 +430,30 @@ void TForm1::SwqebDatenEinlesen() {
     Message(" Kein SwQEB-Stoffdatenfile ");
     return;
   }
-  // What the table sets; a table the module refuses leaves the project as it was.
-  struct Stand {
-    std::string datei;
-    bool ein;
-    int dimAxi, homogen;
-    bool homogenStand;
-    double lam[21], rho[21], cp[21];
-    double lambdaErd, rhoErd, cpErd, tGrad, jahresmittel, boden, oberflaeche;
-  };
-  Stand alt{SwqebFile, swqebinput, DimAxi, Ehomogen->itemIndex(), homogen, {}, {}, {},
-            lambdaErd, rhoErd, cpErd, TGrad, Jahresmitteltemp, Bodenerwaermung, TErdoberflaeche};
-  std::copy(lambdaErde, lambdaErde + 21, alt.lam);
-  std::copy(rhoErde, rhoErde + 21, alt.rho);
-  std::copy(cpErde, cpErde + 21, alt.cp);
-
+  // Only what the window itself sets before the read; the module leaves its
+  // own state as it was when it refuses a table. The choice of homogeneous
+  // ground or layers changes only with a table taken: its handler spreads
+  // the single values over the cells and clears those beyond them.
+  const std::string dateiAlt = SwqebFile;
+  const bool einAlt = swqebinput;
+  const int dimAxiAlt = DimAxi;
   SwqebFile = datei;
   swqebinput = true;
-  // The ground is the table's layers, not one homogeneous value.
-  Ehomogen->setItemIndex(1);
-  homogen = false;
   DimAxi = ValI(EDimAxi);
   try {
     Simulate(-5);
   } catch (const CalcError& e) {
-    SwqebFile = alt.datei;
-    swqebinput = alt.ein;
-    DimAxi = alt.dimAxi;
-    std::copy(alt.lam, alt.lam + 21, lambdaErde);
-    std::copy(alt.rho, alt.rho + 21, rhoErde);
-    std::copy(alt.cp, alt.cp + 21, cpErde);
-    lambdaErd = alt.lambdaErd;
-    rhoErd = alt.rhoErd;
-    cpErd = alt.cpErd;
-    TGrad = alt.tGrad;
-    Jahresmitteltemp = alt.jahresmittel;
-    Bodenerwaermung = alt.boden;
-    TErdoberflaeche = alt.oberflaeche;
-    homogen = alt.homogenStand;
-    Ehomogen->setItemIndex(alt.homogen);
-    std::filesystem::remove("test.swqeb");
+    SwqebFile = dateiAlt;
+    swqebinput = einAlt;
+    DimAxi = dimAxiAlt;
+    ArbeitskopieLoeschen(datei);
     Message(CalcErrorText(e).toStdString());
     return;
   }
-  std::filesystem::remove("test.swqeb");
+  ArbeitskopieLoeschen(datei);
+  // The ground is the table's layers, not one homogeneous value.
+  Ehomogen->setItemIndex(1);
+  homogen = false;
   EingabenAnzeigen();
   for (int k = std::max(DimAxi + 1, 1); k <= 20; ++k) lambdaErde[k] = cpErde[k] = rhoErde[k] = 0.0;
   Put(ECperd, cpErd, 0);

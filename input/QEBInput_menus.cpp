@@ -226,6 +226,7 @@ void TForm1::ESondeNrChange() {
 
 void TForm1::NeuClick() {
   if (Ask(" Alles löschen? / Delete all? / Effacer tous?") == kJa && VorErsetzenSpeichern()) {
+    ErgebnisfensterSchliessen();
     try {
       ResetToDefaults();
     } catch (const CalcError& e) {
@@ -234,6 +235,7 @@ void TForm1::NeuClick() {
     // The defaults keep the measured-value option for the file an open
     // reads next; a new project has no measurement of its own.
     SetMessung(false);
+    ResponseTestBeenden(*this);
     // A new project starts from the built-in weather year, not from an
     // imported or shifted one.
     MeteonormGeladen = false;

@@ -13,15 +13,22 @@
 
 #include "calc/QEBMOD.h"
 #include "calc/QEBMOD_file.h"
+#include "calc/QEBMOD_run.h"
 #include "calc/TextIO.h"
 #include "input/Cooling.h"
 #include "input/QEBInput.h"
 #include "input/QEBInput_project.h"
+#include "input/QEBInput_trt.h"
 #include "input/system2.h"
 #include "platform/Bild.h"
 #include "platform/Jpeg.h"
 #include "platform/Platform.h"
+#include "results/Gradient.h"
 #include "results/Grafik.h"
+#include "results/Molasse.h"
+#include "results/Result.h"
+#include "results/gfunc.h"
+#include "results/verlauf.h"
 #include "shell/Sprachen.h"
 
 namespace qeb {
@@ -165,6 +172,15 @@ bool Probelesen(const std::string& datei) {
 
 }  // namespace
 
+void ErgebnisfensterSchliessen() {
+  for (QWidget* w : std::initializer_list<QWidget*>{Form4, Resultat, Form9, Form5, Form10, Form29})
+    if (w != nullptr) w->close();
+  // The sums of the last run are the replaced project's: the summary, asked
+  // for again, calculates the new project instead of showing them.
+  QHeizSumme = 0.0;
+  QKuehlSumme = 0.0;
+}
+
 bool TForm1::Einlesen(const std::string& fileName) {
   // The defaults come first (a file of an older version leaves the rest at
   // them): only a file the module takes may replace the project.
@@ -172,6 +188,7 @@ bool TForm1::Einlesen(const std::string& fileName) {
   bool gelesen = true;
   try {
     Simulate(-3);
+    ResponseTestBeenden(*this);
     GespeichertUnter.clear();
     auto inDir = [](const std::string& name) {
       std::string d = Programmverzeichnis;
@@ -262,6 +279,7 @@ void TForm1::ToolButtonOeffnenClick() {
     return;
   }
   g_geprueft = file;
+  ErgebnisfensterSchliessen();
 
   // 3.
   Programmverzeichnis = VerzeichnisVon(file);

@@ -39,6 +39,13 @@ extern std::string Projektdateiname;
 // The file this project was last saved to; empty after the defaults.
 extern std::string GespeichertUnter;
 
+// A project that replaces the one on screen (open, new, an example) takes
+// every window that shows results of the replaced one off the screen: the
+// summary, the graph, the course, the g-function, the ground profile and the
+// pressure drop; and the sums of the last run go, so that the summary,
+// shown again, calculates the new project.
+void ErgebnisfensterSchliessen();
+
 // ---- helpers ----
 // The project file's name without its last four characters (".txt").
 std::string ProjektBasis(const std::string& projekt);

@@ -39,6 +39,9 @@ extern int OffsetVorMeteonorm;    // the weather offset before the first Meteono
 extern double QMessungStunde[8761];  // measured heat flow per hour, kW
 
 class TForm1;
+// A project read or begun anew has no response test: the test evaluated
+// before leaves the window with its figures, and the test mode ends.
+void ResponseTestBeenden(TForm1& form);
 // Binds the import menu items (weather, measured values, temperature files).
 void ConnectImportHandlers(TForm1* form);
 // Binds the example menu items and the access-number edit.

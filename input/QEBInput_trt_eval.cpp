@@ -80,7 +80,11 @@ Durchgang FitAb(const Ergebnis& x, int n, int f, double pmax) {
     d.grund = "Auswertefenster leer / empty fit window";
     return d;
   }
-  double tmax = x.aus[d.f] ? -HUGE_VAL : x.temp[d.f];
+  // A record left out neither starts nor ends the window: the window runs
+  // from the next record kept to the last one kept.
+  while (d.f < n && x.aus[d.f]) ++d.f;
+  while (n > d.f && x.aus[n]) --n;
+  double tmax = x.temp[d.f];
   d.L = 0;
   for (int j = d.f; j <= n; ++j) {
     if (x.aus[j]) continue;
@@ -181,21 +185,35 @@ bool Auswerten(const TRTMessreihe& m, Ergebnis& x, std::string& grund) {
     x.p[i] = m.p[i - 1];
   }
   x.temp[0] = x.temp[1];
-  // A single record that leaves both its neighbours by more than 5 K in one
-  // sensor is that sensor's error value (85 °C and the like), not the ground:
-  // it is left out of the fit and named.
+  // A sensor's error value (85 °C and the like) held for one to three
+  // records is no ground: a run of up to three records that leaves the
+  // records on both sides of it by more than 5 K, all the same way, in one
+  // sensor is left out of the fit and named. Each record of a held pair has
+  // the other as a neighbour, so the run is tested as a whole; a longer
+  // excursion is the test's own and stays.
   x.aus.assign(anzahl + 1, false);
-  for (int i = 2; i < anzahl; ++i) {
-    for (const std::vector<double>* t : {&m.t1, &m.t2}) {
-      const double a = (*t)[i - 2], b = (*t)[i - 1], c = (*t)[i];
-      if (std::fabs(b - a) > 5.0 && std::fabs(b - c) > 5.0 && (b - a) * (b - c) > 0.0) {
-        if (!x.aus[i]) {
-          if (!x.ausgelassen.empty()) x.ausgelassen += ", ";
-          x.ausgelassen += std::to_string(i <= static_cast<int>(m.zeile.size()) ? m.zeile[i - 1] : i);
+  for (const std::vector<double>* t : {&m.t1, &m.t2}) {
+    for (int i = 1; i + 1 < anzahl; ++i) {  // i: first record of the run, 0-based
+      const double a = (*t)[i - 1];
+      for (int lang = 1; lang <= 3 && i + lang < anzahl; ++lang) {
+        const double c = (*t)[i + lang];
+        bool lauf = true;
+        for (int j = i; j < i + lang && lauf; ++j) {
+          const double b = (*t)[j];
+          lauf = std::fabs(b - a) > 5.0 && std::fabs(b - c) > 5.0 && (b - a) * (b - c) > 0.0 &&
+                 (b - a) * ((*t)[i] - a) > 0.0;
         }
-        x.aus[i] = true;
+        if (!lauf) continue;
+        for (int j = i; j < i + lang; ++j) x.aus[j + 1] = true;
+        i += lang - 1;
+        break;
       }
     }
+  }
+  for (int i = 1; i <= anzahl; ++i) {
+    if (!x.aus[i]) continue;
+    if (!x.ausgelassen.empty()) x.ausgelassen += ", ";
+    x.ausgelassen += std::to_string(i <= static_cast<int>(m.zeile.size()) ? m.zeile[i - 1] : i);
   }
   // The line source counts time from the start of the heating, not from the
   // first record: a test file begins with quiet records for the undisturbed
@@ -665,6 +683,14 @@ void TForm1::EMitteltemChange() {
   Jahresmitteltemp = R(EMitteltem);
   EJahresmitteltemp->setText(FixedText(Jahresmitteltemp, 1));
   Button14Click();
+}
+
+void ResponseTestBeenden(TForm1& f) {
+  TRTModus = false;
+  bool ohneTest = false;
+  f.MitteltemperaturZeigen(ohneTest);
+  f.Eb->clear();
+  f.Ea->clear();
 }
 
 void ConnectTRTHandlers(TForm1* f) {

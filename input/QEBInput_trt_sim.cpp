@@ -137,7 +137,10 @@ void TForm1::TRTFileClick() {
   std::string kopf = "\t\t";
   const char* gruppen[] = {"TDown Schicht", "TFill Schicht", "TEarth1 Schicht", "TEarth5 Schicht", "TUp Schicht"};
   for (int g = 0; g < 5; ++g) {
-    for (int i = 1; i <= 10; ++i) kopf += std::string(gruppen[g]) + std::to_string(i) + " [" + Utf8ToWin1252("°C") + "]\t";
+    // The up-pipe group runs from the bottom layer to the outlet (see the
+    // rows below): each heading names the layer its column holds.
+    for (int i = 1; i <= 10; ++i)
+      kopf += std::string(gruppen[g]) + std::to_string(g == 4 ? 11 - i : i) + " [" + Utf8ToWin1252("°C") + "]\t";
     if (g < 4) kopf += "\t";
   }
   zeile(kopf);

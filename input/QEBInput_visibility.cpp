@@ -33,7 +33,7 @@ void TForm1::MitteltemperaturZeigen(bool& flag) {
     SetShown({EErdmitteltemp, ETRTStart, ETRTEnd, ETRTStart1, ETRTEnd1, LStart, LEnd, LTime, ETRT, ETRT_Auto,
               Label420, LTRT, ELambdaTRT, Label276, Label277, ELaenge, Label280, Label279, Label281, ERbTRT,
               Label282, Label283, Label284, EMitteltem, Label285, Label404, Label405, Label406, EHell,
-              ETRT_Methode, Button12},
+              ETRT_Methode, Button12, LTRT4, ETRT4, LHell},
              false);
     return;
   }
@@ -44,6 +44,8 @@ void TForm1::MitteltemperaturZeigen(bool& flag) {
   SetShown({Label283}, TGrad == 0.0);
   SetShown({Label282}, TGrad != 0.0);
   SetShown({Label285, Label404, Label405, Label406, EHell, ETRT_Methode, Button12}, true);
+  // Each option of the test with its caption, as the evaluation shows them.
+  SetShown({LTRT4, ETRT4, LHell}, true);
 }
 
 void TForm1::FuellungZeilenZeigen() {

@@ -330,6 +330,12 @@ void TForm4::Polylinie(const double* werte, int n, double ymin, double ymax, con
 
 void TForm4::ZeichneMonat(int monat, const std::string& titel, int tage, int ersteStunde) {
   if (!Hauptlauf) return;
+  // A stopped or refused calculation has no result: its hours, and the
+  // extremes beside them, are of a run that is not the project's.
+  if (LetztesLaufergebnis != Laufergebnis::Fertig) {
+    LeereAchsen();
+    return;
+  }
   const bool leistung = KurveLeistung || Kurve24h;
   double s = leistung ? Achsenmaximum : Temperaturskala(TSinkMax, TSinkMin);
   if (!(s > 0)) s = 5;

@@ -80,6 +80,28 @@ extern Laufergebnis LetztesLaufergebnis;
 // The sizing ran all its passes without meeting the target (last calculation).
 extern bool SizingNichtKonvergiert;
 
+// The shortest probe the input window takes, in m.
+inline constexpr double kKuerzesteSonde = 3.0;
+// A sizing that did not meet its limit: the length and lowest fluid
+// temperature of its last pass, and how many passes it made.
+struct SizingOhneZiel {
+  bool ja = false;
+  double laenge = 0.0;
+  double tMin = 0.0;
+  int laeufe = 0;
+  bool amRand = false;  // the next length would have left the probe's range
+};
+// One sizing step after a pass: the probe length times the band table's
+// factor for d = TSinkMin - MinSondentemp. False, the length unchanged, when
+// the length already stands at the shortest or longest probe and the table
+// asks to go beyond it (a length past it stops at the limit first).
+bool Laengenschritt(double d);
+// Keeps a pass that ends a sizing without meeting its limit.
+void SizingOhneZielMerken(SizingOhneZiel& s, double laenge, double tMin, int laeufe, bool amRand);
+// The message for a sizing that did not meet its limit; `eingabe` is the
+// length the engineer entered, which the project keeps.
+std::string SizingOhneZielText(const SizingOhneZiel& s, const QString& eingabe);
+
 // ---- the Escape poll ----
 // True when the Escape key was pressed since the last poll. By default it
 // reads the latch of the run's event filter (and lets the window repaint at

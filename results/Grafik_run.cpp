@@ -11,6 +11,7 @@
 
 #include "calc/Erdsonden.h"
 #include "calc/QEBMOD.h"
+#include "calc/QEBMOD_file.h"
 #include "calc/TextIO.h"
 #include "calc/WT.h"
 #include "input/Cooling.h"
@@ -70,6 +71,48 @@ double Laengenfaktor(double d) {
   if (d < -0.1) return 1.01;
   if (d < -0.01) return 1.003;
   return 1.0;
+}
+
+bool Laengenschritt(double d) {
+  const double f = Laengenfaktor(d);
+  const ValueRange* r = RangeOf("Sondenlaenge");
+  const double laengste = r != nullptr ? r->hi : 10000.0;
+  double neu = Sondenlaenge * f;
+  if (f < 1.0 && !(neu >= kKuerzesteSonde)) {
+    if (!(Sondenlaenge > kKuerzesteSonde)) return false;
+    neu = kKuerzesteSonde;
+  }
+  if (f > 1.0 && !(neu <= laengste)) {
+    if (!(Sondenlaenge < laengste)) return false;
+    neu = laengste;
+  }
+  Sondenlaenge = neu;
+  return true;
+}
+
+void SizingOhneZielMerken(SizingOhneZiel& s, double laenge, double tMin, int laeufe, bool amRand) {
+  // The first borehole that missed its limit is the one the message names.
+  if (s.ja) return;
+  s.ja = true;
+  s.laenge = laenge;
+  s.tMin = tMin;
+  s.laeufe = laeufe;
+  s.amRand = amRand;
+}
+
+std::string SizingOhneZielText(const SizingOhneZiel& s, const QString& eingabe) {
+  const std::string grenze = FormatFixed(MinSondentemp, 0, 2);
+  const std::string laenge = FormatFixed(s.laenge, 0, 1);
+  const std::string tMin = FormatFixed(s.tMin, 0, 2);
+  const std::string laeufe = std::to_string(s.laeufe);
+  const std::string h = eingabe.trimmed().toStdString();
+  const std::string randDe = s.amRand ? " (Grenze der Sondenlänge)" : "";
+  const std::string randEn = s.amRand ? " (limit of the borehole length)" : "";
+  return " Sondenlänge nicht gefunden: die Grenztemperatur " + grenze + " °C wird nach " + laeufe +
+         " Rechnungen nicht erreicht, zuletzt " + laenge + " m" + randDe + " mit TMin = " + tMin +
+         " °C. Die eingegebene Sondenlänge " + h + " m bleibt. / Borehole length not found: the limit of " + grenze +
+         " °C is not reached after " + laeufe + " runs, last length tried " + laenge + " m" + randEn +
+         " with TMin = " + tMin + " °C. The length entered, " + h + " m, is kept. ";
 }
 
 // ---- Escape ----
@@ -552,8 +595,8 @@ bool TForm4::EinLauf(int& durchgang) {
   readfile = true;
   Simulate(-4);
 
-  // 5.11
-  if (!DezemberGezeichnet && Hauptlauf)
+  // 5.11 (a stopped run has no period to show)
+  if (!DezemberGezeichnet && Hauptlauf && !Abbruch)
     ZeichneZeitraum(Sprungantwort ? GrafikText::Sprungantwort() : GrafikText::Tabellentext(990, "Simulationsperiode"));
   // 5.12
   double groesste = 0.0;
@@ -588,42 +631,70 @@ bool TForm4::Start() {
   ExtremeDerLetztenRechnung extreme;
   const LaufEingaben eingaben;
 
+  SizingOhneZiel ohneZiel;
   bool fehler = false;
+  int durchgang = 1;
+  // One pass; false when it was refused.
+  auto lauf = [&]() {
+    bool ok = false;
+    extreme.Merken();
+    try {
+      ok = EinLauf(durchgang);
+    } catch (const CalcError& e) {
+      // The run's files are dropped; an earlier output stays as it was.
+      AbandonRun();
+      Message(CalcErrorText(e).toStdString());
+    }
+    if (ok) extreme.OhneStundenZurueck();
+    return ok;
+  };
   do {
-    int durchgang = 1;
+    durchgang = 1;
     ++i;
     // Every borehole is sized from the length the user asked for.
     Laenge_berechnen = laengeAlt;
     if (Laenge_im_Feld) SondeNr = (Sondengrafik && i <= Zaehler && i <= 600) ? SondeNr + 1 : 0;
     Form1->ESondeNr->setText(IntText(SondeNr));
+    double gerechnet = Sondenlaenge, tGerechnet = TSinkMin;
+    bool amRand = false;
     do {
-      bool ok = false;
-      extreme.Merken();
-      try {
-        ok = EinLauf(durchgang);
-      } catch (const CalcError& e) {
-        // The run's files are dropped; an earlier output stays as it was.
-        AbandonRun();
-        Message(CalcErrorText(e).toStdString());
-      }
-      if (!ok) {
+      gerechnet = Sondenlaenge;
+      if (!lauf()) {
         fehler = true;
         break;
       }
-      extreme.OhneStundenZurueck();
       if (Abbruch) break;
+      tGerechnet = TSinkMin;
       if (Laenge_berechnen) {
         const double d = TSinkMin - MinSondentemp;
-        if (std::fabs(d) < 0.05)
+        if (std::fabs(d) < 0.05) {
           Laenge_berechnen = false;
-        else
-          Sondenlaenge *= Laengenfaktor(d);
+        } else if (!Laengenschritt(d)) {
+          // The next length would leave the lengths a probe can have.
+          amRand = true;
+          ++durchgang;
+          break;
+        }
       }
       ++durchgang;
       Form1->ESondenlaenge->setText(QString::fromStdString(FormatFixed(Sondenlaenge, 0, 1)));
     } while (Laenge_berechnen && durchgang <= 20);
     if (fehler || Abbruch) break;
-    if (Laenge_berechnen) SizingNichtKonvergiert = true;
+    if (Laenge_berechnen) {
+      // The limit was not met: the project keeps the length entered, and
+      // what the windows show is a run of that length, not of the last one
+      // the sizing tried.
+      SizingNichtKonvergiert = true;
+      SizingOhneZielMerken(ohneZiel, gerechnet, tGerechnet, durchgang - 1, amRand);
+      Laenge_berechnen = false;
+      Sondenlaenge = laengeEingabe;
+      Form1->ESondenlaenge->setText(laengeText);
+      if (!lauf()) {
+        fehler = true;
+        break;
+      }
+      if (Abbruch) break;
+    }
     if (Laenge_im_Feld) {
       const int idx = SondeNr == 0 ? 0 : i;
       SondenlaengeJeSonde[idx] = Sondenlaenge;
@@ -641,14 +712,15 @@ bool TForm4::Start() {
   ProjektGeoeffnet = false;
   if (fehler) {
     LetztesLaufergebnis = Laufergebnis::Fehler;
-    // The curves of an earlier run would read as the result of this one.
-    LeereAchsen();
   } else if (Abbruch) {
     LetztesLaufergebnis = Laufergebnis::Abgebrochen;
-    // An abandoned sizing has no result: the pass it stopped in drew curves
-    // and a lowest temperature of a length that is no longer the project's.
-    if (laengeAlt) LeereAchsen();
+  } else if (ohneZiel.ja) {
+    Message(SizingOhneZielText(ohneZiel, laengeText));
   }
+  // A stopped or refused calculation has no result: the curves and extremes
+  // of the pass it stopped in, or of an earlier calculation, would read as
+  // the project's.
+  if (fehler || Abbruch) LeereAchsen();
   return LetztesLaufergebnis == Laufergebnis::Fertig;
 }
 

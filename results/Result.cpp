@@ -423,6 +423,17 @@ void TResultat::aktuell() {
             U_EStromSondenpumpe, ESondenpumpe, L_ESondenpumpe, U_ESondenpumpe},
            !Lastprofil2);
 
+  // A stopped or refused calculation has no result: what its hours summed
+  // up, or what an earlier calculation left, is not the project's.
+  if (LetztesLaufergebnis != Laufergebnis::Fertig) {
+    for (QLineEdit* e : {ESummeQZusatz, ESummeQHilf, EQWaerme, EQStrom, ECOPmittel, EJAZ, ESummeQKuehl,
+                         EEnergieKaeltemaschine, ESummeQHeiz, ETSinkMin, ETSinkMax, EQIstMax, EQIstMin, EQSollMax,
+                         EQSollMin, EEnergieWRG, EBelastung, ESpez_Entzug_kWh, EStundenUeberSoll, EVollaststunden,
+                         EQTABS, EDeckungsbeitrag, EQWT, EQKoll, EQKollspez, EWWDeckung})
+      e->clear();
+    SetShown({ESIA384_6_ja, ESIA384_6_nein, ER1_4, EReg, U_EReg}, false);
+  }
+
   // 23. Flow in the probe.
   Elaminar->setText(QString::fromStdString(laminarer ? Beschriftung(976, "laminar") : Beschriftung(977, "turbulent")));
   // A value or word wider than its field has widened it: the rows lay out

@@ -375,9 +375,12 @@ void TForm9::ZeichneGfunc() {
   VerlaufBitmap = QImage(RoundToInt(VerlaufBreite * 0.8), RoundToInt(VerlaufHoehe * 0.8), QImage::Format_RGB32);
   VerlaufBitmap.fill(Qt::white);
 
+  // A stopped or refused calculation has no course to show: its years are
+  // not the project's, and neither are those of a calculation before it.
+  const bool ohneErgebnis = LetztesLaufergebnis != Laufergebnis::Fertig;
   Skala s{};
-  VerlaufSkala(Jahre(), s.ymin, s.ymax);
-  {
+  VerlaufSkala(ohneErgebnis ? 0 : Jahre(), s.ymin, s.ymax);
+  if (!ohneErgebnis) {
     // The yearly statistics count the running hours only; the hourly, daily
     // and brine curves can reach beyond them. A trial drawing finds every
     // curve's range, and the scale widens (rounded the same way) to hold it.
@@ -418,6 +421,7 @@ void TForm9::ZeichneGfunc() {
 
   QPainter p(&VerlaufBitmap);
   VerlaufAchsen(p, s, titel, xText);
+  if (ohneErgebnis) return;
   if (ModusJahresMinMax) ZeichneJahresMinMax(p, s);
   if (ModusMin || ModusMax || ModusMittel || ModusBrine) ZeichneMonatswerte(p, s);
 }

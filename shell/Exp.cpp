@@ -216,6 +216,7 @@ void TBeispielFenster::Button1Click() {
   const int k = k_;
   // Unsaved work is offered for saving before the example replaces it.
   if (!f.VorErsetzenSpeichern()) return;
+  ErgebnisfensterSchliessen();
   // Read twice (the first display's handlers then see the whole project),
   // except the outdoor-air example.
   for (int mal = 0; mal < (k == 10 ? 1 : 2); ++mal)

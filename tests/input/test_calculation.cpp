@@ -4,9 +4,11 @@
 // earlier project; the quiet calculation sizes to its own tolerance.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -28,6 +30,7 @@
 #include "tests/support/files.h"
 #include "tests/support/scratch.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/ui_typing.h"
 
 namespace fs = std::filesystem;
 
@@ -268,6 +271,74 @@ TEST_F(Calculation, BerechnungMakesAQuietPreRunThenTheMainRun) {
   ASSERT_TRUE(f.Button14Click());
   EXPECT_EQ(Aussentemperatur[100], 33.3);
   QObject::disconnect(conn);
+}
+
+// A run whose return temperature the load file fixes (20 °C: the plant's
+// loads left without a power input, "Leistungseingabe wählen?" answered
+// No) cannot be sized: no length changes its fluid temperature. The sizing
+// says so and keeps the length typed, through "Berechnung" and through
+// saving alike; it never writes a length below the shortest probe.
+TEST_F(Calculation, ASizingThatCannotReachItsLimitSaysSoAndKeepsTheTypedLength) {
+  ScriptedInteraction ui;
+  Form3->show();
+  Form3->ButtonNeuClick();
+  ASSERT_TRUE(f.isVisible());
+  TippeUndVerlasse(f.EProjektname, "Wohnhaus Rain");
+  TippeUndVerlasse(f.EBeschreibung, "Variante A");
+  TippeUndVerlasse(f.ESondenlaenge, "200.9");
+  TippeUndVerlasse(f.ELastyear, "1");
+  f.ELaenge_berechnen->button(0)->click();
+  TippeUndVerlasse(f.EMinSondentemp, "-1.5");
+  // "Anlage -> System": the whole system, calculated from the dialog, the
+  // power input declined; then the whole system off again.
+  if (!Leistung && !Lasteinlesen) ui.AnswerAsk(kNein);
+  f.Systemeinbindung->trigger();
+  ASSERT_TRUE(Form6->isVisible());
+  Form6->ESystem->button(0)->click();
+  ui.AnswerAsk(kNein);
+  Form6->Berechnen->click();
+  Form6->ESystem->button(1)->click();
+  Form6->Schliessen->click();
+  ui.Clear();
+  TippeUndVerlasse(f.ESondenlaenge, "200.9");
+
+  // "Berechnung", power input declined again.
+  ui.AnswerAsk(kNein);
+  ASSERT_FALSE(Leistung);
+  double kuerzeste = 1e9;
+  auto c = QObject::connect(f.ESondenlaenge, &QLineEdit::textChanged,
+                            [&](const QString& t) { kuerzeste = std::min(kuerzeste, t.toDouble()); });
+  f.Button14->click();
+  QObject::disconnect(c);
+  EXPECT_GE(kuerzeste, 3.0);
+  const std::vector<std::string> meldungen = ui.Texts("message");
+  ASSERT_EQ(meldungen.size(), 1u);
+  EXPECT_NE(meldungen[0].find("-1.50"), std::string::npos);
+  EXPECT_NE(meldungen[0].find("200.9"), std::string::npos);
+  // 200.9 m x 0.7^12 is below the shortest probe: the last length tried is 3 m.
+  EXPECT_NE(meldungen[0].find(" 3.0 m"), std::string::npos);
+  EXPECT_EQ(f.ESondenlaenge->text(), QStringLiteral("200.9"));
+  EXPECT_EQ(Sondenlaenge, 200.9);
+  EXPECT_EQ(LetztesLaufergebnis, Laufergebnis::Fertig);
+
+  // Saving calculates with the same sizing: the saved project keeps 200.9 m.
+  ui.Clear();
+  const std::string datei = dir + "/fest.txt";
+  ui.AnswerFile(datei);
+  f.ToolButtonSpeichern->click();
+  const std::vector<std::string> gespeichert = ui.Texts("message");
+  ASSERT_GE(gespeichert.size(), 1u);
+  EXPECT_NE(gespeichert[0].find("-1.50"), std::string::npos);
+  EXPECT_EQ(f.ESondenlaenge->text(), QStringLiteral("200.9"));
+  EXPECT_EQ(Sondenlaenge, 200.9);
+  ASSERT_TRUE(fs::exists(datei));
+  ResetToDefaults();
+  f.EingabenAnzeigen();
+  ui.AnswerAsk(kNein);  // the changes since the save are not to be saved
+  ui.AnswerFile(datei);
+  f.ToolButtonOeffnen->click();
+  EXPECT_EQ(f.ESondenlaenge->text(), QStringLiteral("200.9"));
+  EXPECT_TRUE(ui.AllAnswersUsed());
 }
 
 // A field of two boreholes with sizing in the field: the command calculates

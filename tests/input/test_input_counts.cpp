@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "calc/ErdsondenModel.h"
@@ -24,6 +26,7 @@
 #include "input/WP1.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
+#include "shell/start.h"
 #include "tests/support/ui_project.h"
 #include "tests/support/ui_typing.h"
 #include "widgets/Controls.h"
@@ -554,6 +557,123 @@ TEST_F(InputCounts, TheGroundLayerTableOfTheOutsideToolIsImportedOrRefusedWhole)
   swqebinput = false;
   homogen = homogenStand;
   Form1->Ehomogen->setItemIndex(homogenVorher);
+}
+
+// A new project's homogeneous ground (2.4 W/mK, 2600 kg/m3, 1000 J/kgK in
+// every cell) survives any table the import refuses; a layer without
+// conductivity, heat capacity or density is refused with its line.
+TEST_F(InputCounts, ARefusedGroundLayerTableLeavesEveryGroundValueAndChoice) {
+  ScriptedInteraction ui;
+  Form1->hide();
+  Form3->show();
+  Form3->ButtonNeuClick();
+  ASSERT_EQ(Form1->Ehomogen->itemIndex(), 0);
+  struct Boden {
+    double lam[21], rho[21], cp[21], lambdaErd, rhoErd, cpErd, tGrad;
+    int homogenWahl, erdauswahl[11];
+    bool homogen, ein;
+    std::string datei;
+  };
+  auto stand = [] {
+    Boden b{};
+    for (int k = 1; k <= 20; ++k) b.lam[k] = lambdaErde[k], b.rho[k] = rhoErde[k], b.cp[k] = cpErde[k];
+    b.lambdaErd = lambdaErd;
+    b.rhoErd = rhoErd;
+    b.cpErd = cpErd;
+    b.tGrad = TGrad;
+    b.homogenWahl = Form1->Ehomogen->itemIndex();
+    QComboBox* const wahl[] = {Form1->CErdauswahl1, Form1->CErdauswahl2, Form1->CErdauswahl3, Form1->CErdauswahl4,
+                               Form1->CErdauswahl5, Form1->CErdauswahl6, Form1->CErdauswahl7, Form1->CErdauswahl8,
+                               Form1->CErdauswahl9, Form1->CErdauswahl10};
+    for (int k = 1; k <= 10; ++k) b.erdauswahl[k] = wahl[k - 1]->currentIndex();
+    b.homogen = homogen;
+    b.ein = swqebinput;
+    b.datei = SwqebFile;
+    return b;
+  };
+  const Boden vorher = stand();
+  for (int k = 1; k <= 20; ++k) {
+    ASSERT_EQ(vorher.lam[k], 2.4) << k;
+    ASSERT_EQ(vorher.rho[k], 2600) << k;
+    ASSERT_EQ(vorher.cp[k], 1000) << k;
+  }
+
+  const std::string kopf = "\"Nr\";\"Name\";\"Dicke\";\"T\";\"Lambda\";\"cp\";\"rho\"\r\n";
+  const std::string gut = "\"1\";\"Kies\";30;10;1.0;900;2000\r\n";
+  struct Fall {
+    const char* name;
+    std::string text;
+    const char* meldung;  // what the message names
+  };
+  const Fall faelle[] = {
+      {"negativ.dat", kopf + "\"1\";\"Kies\";30;10;-1.0;900;2000\r\n", "Zeile / line 2"},
+      {"leer.dat", "", "leer.dat"},
+      {"text.dat", kopf + gut + "\"2\";\"Fels\";70;12;abc;800;2600\r\n", "Zeile / line 3"},
+      {"nan.dat", kopf + "\"1\";\"Kies\";30;10;NaN;900;2000\r\n", "Zeile / line 2"},
+      {"komma.dat", kopf + "\"1\";\"Kies\";30;10;1,5;900;2000\r\n", "Zeile / line 2"},
+      {"lambda0.dat", kopf + gut + "\"2\";\"Fels\";70;12;0;800;2600\r\n", "Zeile / line 3 (lambdaErde)"},
+      {"cp0.dat", kopf + "\"1\";\"Kies\";30;10;1.0;0;2000\r\n", "Zeile / line 2 (cpErde)"},
+      {"rho0.dat", kopf + gut + "\"2\";\"Fels\";70;12;3.0;800;0\r\n", "Zeile / line 3 (rhoErde)"},
+  };
+  for (const Fall& fall : faelle) {
+    std::ofstream(fall.name, std::ios::binary) << fall.text;
+    ui.Clear();
+    ui.AnswerFile((std::filesystem::current_path() / fall.name).string());
+    Form1->Button6->click();
+    ASSERT_EQ(ui.Texts("message").size(), 1u) << fall.name;
+    const std::string m = ui.Texts("message")[0];
+    EXPECT_NE(m.find(fall.meldung), std::string::npos) << fall.name << ": " << m;
+    const bool null = std::string(fall.name).find('0') != std::string::npos;
+    if (null) {
+      EXPECT_NE(m.find("Erdeigenschaften müssen > 0 sein"), std::string::npos) << m;
+    }
+    const Boden nachher = stand();
+    std::printf("%s: layers 2/20 after the refusal: %.2f/%.0f/%.0f, %.2f/%.0f/%.0f\n", fall.name, lambdaErde[2],
+                rhoErde[2], cpErde[2], lambdaErde[20], rhoErde[20], cpErde[20]);
+    for (int k = 1; k <= 20; ++k) {
+      EXPECT_EQ(nachher.lam[k], vorher.lam[k]) << fall.name << " layer " << k;
+      EXPECT_EQ(nachher.rho[k], vorher.rho[k]) << fall.name << " layer " << k;
+      EXPECT_EQ(nachher.cp[k], vorher.cp[k]) << fall.name << " layer " << k;
+    }
+    EXPECT_EQ(nachher.lambdaErd, vorher.lambdaErd) << fall.name;
+    EXPECT_EQ(nachher.rhoErd, vorher.rhoErd) << fall.name;
+    EXPECT_EQ(nachher.cpErd, vorher.cpErd) << fall.name;
+    EXPECT_EQ(nachher.tGrad, vorher.tGrad) << fall.name;
+    EXPECT_EQ(nachher.homogenWahl, vorher.homogenWahl) << fall.name;
+    EXPECT_EQ(nachher.homogen, vorher.homogen) << fall.name;
+    EXPECT_EQ(nachher.ein, vorher.ein) << fall.name;
+    EXPECT_EQ(nachher.datei, vorher.datei) << fall.name;
+    for (int k = 1; k <= 10; ++k) EXPECT_EQ(nachher.erdauswahl[k], vorher.erdauswahl[k]) << fall.name << " " << k;
+  }
+}
+
+// The engineer's own table may carry the name of the module's working copy:
+// it is read and stays as it was.
+TEST_F(InputCounts, TheChosenGroundLayerTableIsNeverDeleted) {
+  ScriptedInteraction ui;
+  Form1->hide();
+  Form3->show();
+  Form3->ButtonNeuClick();
+  TippeUndVerlasse(Form1->ESondenlaenge, "100");
+  TippeUndVerlasse(Form1->EDimAxi, "2");
+  const std::string tabelle =
+      "\"Nr\";\"Name\";\"Dicke\";\"T\";\"Lambda\";\"cp\";\"rho\"\r\n"
+      "\"1\";\"Kies\";30;10;1.0;900;2000\r\n\"2\";\"Fels\";70;12;3.0;800;2600\r\n";
+  const auto datei = std::filesystem::current_path() / "test.swqeb";
+  std::ofstream(datei, std::ios::binary) << tabelle;
+  ui.AnswerFile(datei.string());
+  Form1->Button6->click();
+  EXPECT_TRUE(ui.Texts("message").empty()) << ui.Texts("message")[0];
+  // 30 m at 1.0 and 20 m at 3.0 in the upper 50 m cell, 3.0 below.
+  EXPECT_NEAR(lambdaErde[1], 1.8, 1e-9);
+  EXPECT_NEAR(lambdaErde[2], 3.0, 1e-9);
+  ASSERT_TRUE(std::filesystem::exists(datei));
+  std::ifstream in(datei, std::ios::binary);
+  const std::string danach((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_EQ(danach, tabelle);
+  EXPECT_EQ(SwqebFile, datei.string());
+  std::filesystem::remove(datei);
+  swqebinput = false;
 }
 
 }  // namespace

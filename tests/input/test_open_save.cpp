@@ -22,7 +22,10 @@
 #include "input/QEBInput_project.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
+#include "results/Gradient.h"
+#include "results/Molasse.h"
 #include "results/Result.h"
+#include "results/verlauf.h"
 #include "shell/Exp.h"
 #include "shell/start.h"
 #include "tests/support/run_hours.h"
@@ -526,6 +529,57 @@ TEST_F(OpenSave, NewAndOpenLeaveNothingOfTheMeasuredValuesTheyReplace) {
   f.Oeffnen1->trigger();
   EXPECT_FALSE(MessungAn());
   menue(false);
+}
+
+// "Öffnen" and "Neu" replace the project on screen, and with it every window
+// that showed its results: none stays with the old figures under the new name.
+TEST_F(OpenSave, ReplacingTheProjectLeavesNoWindowWithItsResults) {
+  ScriptedInteraction ui;
+  Projekt("120");
+  const std::string andere = Speichern(ui, "andere.txt");
+  // On screen: 200 m with 3000 kWh of cooling, calculated, its results shown.
+  Tippe(f.ESondenlaenge, "200");
+  TippeUndVerlasse(f.EJahresKuehllast, "3000");
+  f.Button14->click();
+  ASSERT_EQ(LetztesLaufergebnis, Laufergebnis::Fertig);
+  auto alleZeigen = [&] {
+    ui.AnswerAsk(kNein);  // new calculation?
+    f.Result->click();
+    f.Button12->click();            // course
+    f.Button20->click();            // pressure drop
+    f.Temperaturgradient->click();  // ground profile
+    f.GrafikSimulationsdauer1->trigger();
+  };
+  const std::initializer_list<QWidget*> fenster = {Resultat, Form4, Form9, Form29, Form10};
+  alleZeigen();
+  for (QWidget* w : fenster) ASSERT_TRUE(w->isVisible()) << w->objectName().toStdString();
+  EXPECT_EQ(Resultat->ESondenlaenge->text(), QStringLiteral("200.0"));
+  const QString kuehlung = Resultat->ESummeQKuehl->text();
+  EXPECT_NE(kuehlung, FixedText(0.0, 0));
+
+  // "Öffnen" of the other project (the change is not saved).
+  ui.Clear();
+  ui.AnswerAsk(kNein);  // save?
+  ui.AnswerFile(andere);
+  f.ToolButtonOeffnen->click();
+  EXPECT_TRUE(ui.AllAnswersUsed());
+  ASSERT_EQ(f.ESondenlaenge->text(), QStringLiteral("120.0"));
+  for (QWidget* w : fenster) EXPECT_FALSE(w->isVisible()) << "after Öffnen: " << w->objectName().toStdString();
+  // Asked for again, the results are the opened project's.
+  ui.AnswerAsk(kNein);
+  f.Result->click();
+  EXPECT_EQ(Resultat->ESondenlaenge->text(), QStringLiteral("120.0"));
+  EXPECT_EQ(Resultat->ESummeQKuehl->text(), FixedText(0.0 - QKuehlSumme, 0));
+  EXPECT_NE(Resultat->ESummeQKuehl->text(), kuehlung);
+
+  // "Neu" the same way.
+  ui.Clear();
+  alleZeigen();
+  ui.AnswerAsk(kJa);    // delete all?
+  ui.AnswerAsk(kNein);  // save?
+  f.Neu->trigger();
+  EXPECT_TRUE(ui.AllAnswersUsed());
+  for (QWidget* w : fenster) EXPECT_FALSE(w->isVisible()) << "after Neu: " << w->objectName().toStdString();
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QtTest/QTest>
 #include <cmath>
@@ -24,6 +25,7 @@
 #include "input/QEBInput_project.h"
 #include "input/QEBInput_trt.h"
 #include "platform/Platform.h"
+#include "shell/Exp.h"
 #include "tests/support/files.h"
 #include "tests/support/scratch.h"
 #include "tests/support/ui_project.h"
@@ -865,6 +867,194 @@ TEST_F(TRTTest, TimesAsTheRecordsGiveThem) {
   for (int i = 0; i < 10; ++i) ui.AnswerAsk(7);
   f.TRTFileClick();
   EXPECT_NE(Lies("TRT_Temp.txt").find("\r\nStart-Zeit TRT  =  28.02.2011 16:28:40\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qeb
+
+namespace qeb {
+namespace {
+
+// A sensor's error value (85 °C) held for one, two or three records, early,
+// in the middle and at the end of the fit window, in every layout, chosen
+// through the menu: the records are left out and named, and the
+// conductivity stays within 1 % of the clean file's.
+TEST_F(TRTTest, AnErrorValueHeldForUpToThreeRecordsIsLeftOut) {
+  Projektdateiname.clear();
+  const auto r = Verrauscht(Synthetisch(10, 96), 0.05, 5);
+  struct Layout {
+    const char* name;
+    std::function<std::string(const std::vector<Record>&)> text;
+    std::function<int(int)> zeile;  // the file's line of record i (from 0)
+  };
+  const Layout layouts[] = {
+      {"schmal.csv", [](const auto& k) { return Schmal(k); }, [](int i) { return 2 + 2 * i; }},
+      {"breit.txt", Breit, [](int i) { return 2 + 2 * i; }},
+      {"mess.xls", Tabelle, [](int i) { return 4 + 7 * i; }},
+      {"zeichen.qeb", Zeichen, [](int i) { return 2 + i; }}};
+  // Method 0 fits records 51 .. 410 of this file (indices 50 .. 409): runs
+  // at its start, inside it and at its end.
+  f.ETRT_Methode->setText("0");
+  f.EingabenUebernehmen();
+  int n = 0;
+  for (const Layout& l : layouts) {
+    double sauber = 0;
+    {
+      ScriptedInteraction ui;
+      ui.AnswerFile(Datei(std::string("sauber_") + l.name, l.text(r)));
+      f.TRT->trigger();
+      ASSERT_TRUE(ui.AllAnswersUsed());
+      EXPECT_TRUE(ui.Texts("message").empty()) << l.name;
+      sauber = TRTLambda;
+      EXPECT_NEAR(sauber, 2.5, 0.025) << l.name;
+    }
+    for (int lang = 1; lang <= 3; ++lang) {
+      for (int ort : {50, 200, 330, 410 - lang}) {
+        SCOPED_TRACE(std::string(l.name) + ": " + std::to_string(lang) + " records from index " + std::to_string(ort));
+        auto k = r;
+        for (int i = ort; i < ort + lang; ++i) (ort % 2 == 0 ? k[i].t1 : k[i].t2) = 85.0;
+        ScriptedInteraction ui;
+        ui.AnswerFile(Datei("glitch" + std::to_string(++n) + "_" + l.name, l.text(k)));
+        f.TRT->trigger();
+        ASSERT_TRUE(ui.AllAnswersUsed());
+        const auto texte = ui.Texts("message");
+        EXPECT_EQ(texte.size(), 1u);
+        std::string zeilen;
+        for (int i = ort; i < ort + lang; ++i) zeilen += (i > ort ? ", " : "") + std::to_string(l.zeile(i));
+        if (!texte.empty()) {
+          EXPECT_NE(texte[0].find("records left out (sensor error), Zeile / line " + zeilen), std::string::npos)
+              << texte[0];
+        }
+        std::printf("      %-11s %d record(s) from %3d: lambda %.4f of %.4f (%+.2f %%)\n", l.name, lang, ort, TRTLambda,
+                    sauber, 100 * (TRTLambda / sauber - 1));
+        EXPECT_NEAR(TRTLambda, sauber, 0.01 * sauber);
+        // Neither end of the window is a record left out.
+        for (int i = ort; i < ort + lang; ++i) {
+          EXPECT_NE(TRTFitStart, i + 1);
+          EXPECT_NE(TRTFitEnde, i + 1);
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace qeb
+
+namespace qeb {
+namespace {
+
+// A project without a response test shows none of a test evaluated before
+// it, on the tab "Simulation": neither an example loaded from the menu nor a
+// project opened. What a program just started shows there stays: the
+// captions of slope and intercept over empty fields.
+TEST_F(TRTTest, AProjectWithoutATestShowsNoFiguresOfAnEarlierTest) {
+  Projektdateiname.clear();
+  auto* gruppe = f.findChild<QGroupBox*>(QStringLiteral("grp_g_Sim_TRT"));
+  ASSERT_NE(gruppe, nullptr);
+  auto auswerten = [&] {
+    // The synthetic test's probe, evaluated by method 0.
+    f.ESondenlaenge->setText("100");
+    f.ETRT_Methode->setText("0");
+    f.EingabenUebernehmen();
+    ScriptedInteraction ui;
+    ui.AnswerFile(Datei("test.csv", Schmal(Synthetisch(10, 96))));
+    f.TRT->trigger();
+    ASSERT_TRUE(TRTAusgewertet);
+    EXPECT_EQ(f.Eb->text(), "1.910");
+    EXPECT_TRUE(f.LTRT4->isVisibleTo(gruppe));
+    EXPECT_TRUE(f.LHell->isVisibleTo(gruppe));
+  };
+  auto ohneTest = [&](const char* wo) {
+    SCOPED_TRACE(wo);
+    int gezeigt = 0;
+    for (QWidget* w : gruppe->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (w == f.LTRTb || w == f.Eb || w == f.LTRTa || w == f.Ea) continue;
+      if (w->isVisibleTo(gruppe)) {
+        ++gezeigt;
+        ADD_FAILURE() << w->objectName().toStdString() << " shown";
+      }
+    }
+    EXPECT_EQ(gezeigt, 0);
+    EXPECT_EQ(f.Eb->text(), "");
+    EXPECT_EQ(f.Ea->text(), "");
+    EXPECT_EQ(f.ETRT->itemIndex(), 1);
+  };
+  // A project saved before any test.
+  const std::string projekt = dir + "/ohne_test.txt";
+  {
+    ScriptedInteraction ui;
+    ui.AnswerInput("Haus");
+    ui.AnswerInput("Variante");
+    ui.AnswerFile(projekt);
+    f.ToolButtonSpeichern->click();
+    ASSERT_TRUE(fs::exists(projekt));
+  }
+  auswerten();
+  // Example 9 from the menu; the evaluated project is not saved.
+  {
+    ScriptedInteraction ui;
+    for (int i = 0; i < 10; ++i) ui.AnswerAsk(7);
+    f.Beispiele1->trigger();
+    f.Beispiel91->trigger();
+    BeispielFenster(9)->Button1->click();
+    ohneTest("example 9");
+  }
+  // The project saved before opened after another test (whose measurement
+  // went beside it, and is taken away again).
+  auswerten();
+  fs::remove(dir + "/ohne_test.trt");
+  {
+    ScriptedInteraction ui;
+    for (int i = 0; i < 10; ++i) ui.AnswerAsk(7);
+    ui.AnswerFile(projekt);
+    f.ToolButtonOeffnen->click();
+    ASSERT_EQ(Projektdateiname, projekt);
+    ohneTest("project opened");
+  }
+}
+
+// The simulated test's file: each up-pipe heading names the layer whose
+// temperatures stand below it (the group runs from the bottom to the outlet).
+TEST_F(TRTTest, EachUpPipeHeadingNamesTheLayerItsColumnHolds) {
+  Projektdateiname.clear();
+  {
+    ScriptedInteraction ui;
+    ui.AnswerFile(Datei("test.csv", Schmal(Synthetisch(10, 96))));
+    f.TRT->trigger();
+    ASSERT_TRUE(TRTAusgewertet);
+  }
+  fs::remove("TRT_Temp.txt");
+  {
+    ScriptedInteraction ui;
+    for (int i = 0; i < 10; ++i) ui.AnswerAsk(7);
+    ASSERT_TRUE(f.Button12->isVisibleTo(&f) || f.Button12->isEnabled());
+    f.Button12->click();
+  }
+  const std::string text = Lies("TRT_Temp.txt");
+  std::vector<std::string> z;
+  for (size_t p = 0; p < text.size();) {
+    size_t q = text.find("\r\n", p);
+    if (q == std::string::npos) q = text.size();
+    z.push_back(text.substr(p, q - p));
+    p = q + 2;
+  }
+  ASSERT_EQ(z.size(), 145u);
+  const auto kopf = SplitTabs(z[23]);
+  const auto zeile = SplitTabs(z[25 + 59]);  // hour 60
+  ASSERT_EQ(zeile[0], "60");
+  const std::string grad = Utf8ToWin1252(" [°C]");
+  for (int schicht = 1; schicht <= 10; ++schicht) {
+    const std::string titel = "TUp Schicht" + std::to_string(schicht) + grad;
+    size_t spalte = 0;
+    while (spalte < kopf.size() && kopf[spalte] != titel) ++spalte;
+    ASSERT_LT(spalte, kopf.size()) << titel;
+    ASSERT_LT(spalte, zeile.size()) << titel;
+    EXPECT_EQ(zeile[spalte], FormatFixed(TRTFeld1[schicht][60], 0, 3)) << titel;
+  }
+  // The other groups keep their order, from the top layer down.
+  EXPECT_EQ(kopf[2], "TDown Schicht1" + grad);
+  EXPECT_EQ(kopf[11], "TDown Schicht10" + grad);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
+#include <QRadioButton>
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -22,8 +23,12 @@
 #include "input/system2.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
+#include "results/Result.h"
+#include "results/verlauf.h"
+#include "shell/start.h"
 #include "shell/QEB.h"
 #include "tests/support/ui_project.h"
+#include "tests/support/ui_typing.h"
 
 namespace qeb {
 namespace {
@@ -411,6 +416,101 @@ TEST_F(RunWindow, PicturesOfTheGraphWindowAfterARun) {
   Form4->DezemberClick();
   save("dezember_sondenruecklauf");
   Form4->Button4Click();
+}
+
+
+// Pixels of the run's curves (the red source and blue return temperatures)
+// in a picture.
+int KurvenPixel(const QImage& b) {
+  int n = 0;
+  for (int y = 0; y < b.height(); ++y)
+    for (int x = 0; x < b.width(); ++x) {
+      const QRgb p = b.pixel(x, y);
+      const bool rot = qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80;
+      const bool blau = qBlue(p) > 200 && qRed(p) < 80 && qGreen(p) < 80;
+      n += rot || blau;
+    }
+  return n;
+}
+
+// Dark pixels where the graph writes TMin and TMax, left of the axis labels.
+int ExtremPixel() {
+  const QImage& b = Form4->Bild;
+  int n = 0;
+  for (int y = Form4->Y(0.64); y <= Form4->Y(0.52); ++y)
+    for (int x = Form4->X(0.02); x <= Form4->X(0.2); ++x) n += qGray(b.pixel(x, y)) < 100;
+  return n;
+}
+
+// A stopped calculation leaves nothing of itself or of an earlier one on
+// screen: (a) the convergence question of the pre-run answered Yes after a
+// calculation that drew its December; (b) a sizing stopped with the Escape
+// key, then "Grafik Simulation" and a month asked for.
+TEST(StoppedCalculation, NoWindowShowsCurvesOrExtremesOfTheStoppedRunOrAnEarlierOne) {
+  NeuesProjektInDenFenstern();
+  ScriptedInteraction ui;
+  SetEscapeProbe(nullptr);
+  Form3->show();
+  Form3->ButtonNeuClick();
+  TForm1& f = *Form1;
+  TippeUndVerlasse(f.ELastyear, "2");
+  TippeUndVerlasse(f.ESondenlaenge, "150");
+  if (!Leistung && !Lasteinlesen) ui.AnswerAsk(kNein);
+  f.Button14->click();
+  ASSERT_EQ(LetztesLaufergebnis, Laufergebnis::Fertig);
+  ASSERT_GT(KurvenPixel(Form4->Bild), 100);
+  ASSERT_GT(ExtremPixel(), 0);
+
+  // (a) A heat pump of 100,000 kW, sized: the pre-run cannot converge.
+  f.ELaenge_berechnen->button(0)->click();
+  TippeUndVerlasse(f.EMinSondentemp, "-1.5");
+  TippeUndVerlasse(f.EHeizleistung_Vollast, "100000");
+  ui.Clear();
+  if (!Leistung && !Lasteinlesen) ui.AnswerAsk(kNein);
+  ui.AnswerAsk(kJa);  // "Keine Konvergenz ... Berechnung abbrechen?"
+  f.Button14->click();
+  ASSERT_EQ(ui.Texts("ask").back().rfind(" Keine Konvergenz.", 0), 0u) << ui.Texts("ask").back();
+  EXPECT_EQ(f.ESondenlaenge->text(), QStringLiteral("150.0"));
+  EXPECT_EQ(KurvenPixel(Form4->Bild), 0);
+  EXPECT_EQ(ExtremPixel(), 0);
+  Form4->Dezember->click();
+  EXPECT_EQ(KurvenPixel(Form4->Bild), 0);
+  EXPECT_EQ(ExtremPixel(), 0);
+  ui.AnswerAsk(kNein);  // "New calculation?"
+  f.Result->click();
+  EXPECT_EQ(Resultat->ETSinkMin->text(), QString());
+  EXPECT_EQ(Resultat->ETSinkMax->text(), QString());
+  Resultat->hide();
+
+  // (b) A sizing from 150 m stopped with Escape in its second pass.
+  TippeUndVerlasse(f.EHeizleistung_Vollast, "10");
+  TippeUndVerlasse(f.EMinSondentemp, "5");
+  ui.Clear();
+  if (!Leistung && !Lasteinlesen) ui.AnswerAsk(kNein);
+  ui.AnswerAsk(kJa);  // " Berechnung abbrechen? / stop calculation? "
+  bool gedrueckt = false;
+  auto c = QObject::connect(f.ESondenlaenge, &QLineEdit::textChanged, [&] {
+    if (Hauptlauf && Laenge_berechnen && !gedrueckt) {
+      gedrueckt = true;
+      QCoreApplication::postEvent(Form4, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    }
+  });
+  f.Button14->click();
+  QObject::disconnect(c);
+  ASSERT_TRUE(gedrueckt);
+  EXPECT_EQ(ui.Count("ask", " Berechnung abbrechen? / stop calculation? "), 1);
+  EXPECT_EQ(LetztesLaufergebnis, Laufergebnis::Abgebrochen);
+  EXPECT_EQ(f.ESondenlaenge->text(), QStringLiteral("150.0"));
+  EXPECT_EQ(KurvenPixel(Form4->Bild), 0);
+  f.GrafikSimulationsdauer1->trigger();
+  EXPECT_EQ(KurvenPixel(VerlaufBitmap), 0);
+  Form9->Form9SchliessenClick();
+  EXPECT_EQ(KurvenPixel(Form4->Bild), 0);
+  EXPECT_EQ(ExtremPixel(), 0);
+  EXPECT_TRUE(ui.AllAnswersUsed());
+  Form9->hide();
+  Form4->hide();
+  f.ELaenge_berechnen->setItemIndex(1);
 }
 
 }  // namespace

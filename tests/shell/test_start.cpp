@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QWindow>
+#include <QtTest/qtestspontaneevent.h>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -79,6 +82,56 @@ TEST_F(StartDialog, NewProjectShowsTheInputWindowWithoutCloseBox) {
   Form1->SetCloseBoxGreyed(false);
   EXPECT_TRUE(Form1->windowFlags() & Qt::WindowCloseButtonHint);
   Form1->hide();
+}
+
+// The desktop still draws the greyed close box (and Alt+F4 still works): its
+// close request asks the quit question of "Schliessen" in the language in
+// force; No keeps the window, Yes ends the program as "Schliessen" does.
+TEST_F(StartDialog, TheDesktopsCloseRequestAsksTheQuitQuestionOfSchliessen) {
+  // The window manager's request as the platform hands it to the window:
+  // a spontaneous close event, which the window passes on to its widget.
+  auto schliessfeld = [] {
+    QCloseEvent ev;
+    QSpontaneKeyEvent::setSpontaneous(&ev);
+    static_cast<QObject*>(Form1->windowHandle())->event(&ev);
+  };
+  Sprache = "D";
+  SetLanguage(Sprache);
+  ScriptedInteraction ui;
+  Form3->show();
+  Form3->ButtonNeuClick();
+  ASSERT_TRUE(Form1->isVisible());
+  ui.AnswerAsk(kNein);
+  schliessfeld();
+  ASSERT_EQ(ui.Texts("ask").size(), 1u);
+  EXPECT_EQ(ui.Texts("ask")[0], "Wollen Sie das Programm QEB beenden?");
+  EXPECT_TRUE(Form1->isVisible());
+  EXPECT_FALSE(Form3->isVisible());
+
+  // "Projekt laden" (cancelled), then English: Yes ends the program.
+  Form1->hide();
+  Form3->show();
+  ui.AnswerFile("");
+  Form3->Button6Click();
+  ASSERT_TRUE(Form1->isVisible());
+  Sprache = "E";
+  SetLanguage(Sprache);
+  ui.Clear();
+  ui.AnswerAsk(kJa);
+  bool quit = false;
+  const auto verbindung = QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&] { quit = true; });
+  QTimer::singleShot(0, schliessfeld);
+  QTimer::singleShot(2000, [] { QCoreApplication::exit(1); });  // a guard, never reached
+  EXPECT_EQ(QApplication::exec(), 0);
+  QObject::disconnect(verbindung);
+  EXPECT_TRUE(ui.AllAnswersUsed());
+  ASSERT_EQ(ui.Texts("ask").size(), 1u);
+  EXPECT_EQ(ui.Texts("ask")[0], "Exit the program QEB ?");
+  EXPECT_TRUE(quit);
+  EXPECT_FALSE(Form1->isVisible());
+  EXPECT_FALSE(Form3->isVisible());
+  Sprache = "D";
+  SetLanguage(Sprache);
 }
 
 // "Info" from the start dialog is not modal; the main menu shows it modally.
