@@ -68,7 +68,10 @@ void TForm1::EingabenAnzeigenDurchgang() {
   Show(ElambdaInnenrohr, lambdaInnenrohr);
   Show(ElambdaRohr, lambdaRohr);
 
-  // 4. measured values
+  // 4. measured values; the import menu offers what the project can do
+  // next, also after a project without them replaced one with them.
+  keineMesswerteeinlesen1->setVisible(Messung != 0.0);
+  Messwerteeinlesen1->setVisible(Messung == 0.0);
   if (Messung != 0.0) {
     for (QWidget* w : {static_cast<QWidget*>(Label407), static_cast<QWidget*>(Label408),
                        static_cast<QWidget*>(Label409), static_cast<QWidget*>(ELastyear1),

@@ -218,6 +218,8 @@ void TForm1::Messwerteeinlesen1Click() {
   if (datei.empty()) return;
   std::vector<std::string> zeilen;
   std::vector<double> m(8761), ts(8761), q(8761);
+  // The heat flow within what the module takes as the load of an hour.
+  const ValueRange& last = *RangeOf("QSource");
   try {
     if (!AlleZeilen(datei, zeilen)) throw Lesefehler{NichtLesbar(datei)};
     if (zeilen.size() < 1001 + 8760)
@@ -228,7 +230,7 @@ void TForm1::Messwerteeinlesen1Click() {
       Wert(f, 1, nr);
       m[h] = Wert(f, 2, nr, 0.0, 1000.0, "kg/s");
       ts[h] = Wert(f, 3, nr, -50.0, 100.0, "\xC2\xB0" "C");
-      q[h] = Wert(f, 4, nr);
+      q[h] = Wert(f, 4, nr, last.lo, last.hi, "kW");
     }
   } catch (const Lesefehler& e) {
     Message(std::string(kKeineDaten) + "\n" + e.text);

@@ -232,6 +232,9 @@ void TForm1::NeuClick() {
     } catch (const CalcError& e) {
       Message(Win1252ToUtf8(e.what()));
     }
+    // The defaults keep the measured-value option for the file an open
+    // reads next; a new project has no measurement of its own.
+    SetMessung(false);
     ResponseTestBeenden(*this);
     // A new project starts from the built-in weather year, not from an
     // imported or shifted one.

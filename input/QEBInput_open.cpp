@@ -150,13 +150,19 @@ bool Probelesen(const std::string& datei) {
   g_geprueft.clear();
   const std::string inputAlt = Inputfile;
   const bool keep = readfile;
+  const bool messungEinlesen = MessungEinlesen;
   bool gelesen = true;
   try {
     Inputfile = datei;
     readfile = true;
+    // The real read starts from the defaults, under which a file's stored
+    // measured rows are taken; a project on screen that has taken its own
+    // would let the trial pass over this file's rows unread.
+    MessungEinlesen = true;
     Simulate(-2);
   } catch (const CalcError& e) {
     Message(Win1252ToUtf8(e.what()));
+    MessungEinlesen = messungEinlesen;
     gelesen = false;
   }
   Inputfile = inputAlt;

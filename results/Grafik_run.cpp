@@ -431,7 +431,14 @@ void EingabeNeuLesen(int lastYear, bool eigeneRechnung) {
   const int fluidtyp = Fluidtyp;
   const std::string sprache = Sprache;
 
-  if (!(ProjektGeoeffnet && FileVersion >= 16)) Simulate(-2);
+  if (!(ProjektGeoeffnet && FileVersion >= 16)) {
+    Simulate(-2);
+  } else if (readfile) {
+    // The project was read when it was opened; but the load rows of this
+    // run are those of the input file as it stands now (the generated
+    // loads), not the rows the open left the project file at.
+    ReopenInputFile();
+  }
 
   Massenstrom = massenstrom;
   Multiplikator = multiplikator;

@@ -1,15 +1,19 @@
 // Open, save and results as an engineer relies on them: a damaged file or a
 // refused save loses nothing, unsaved work is offered for saving before it is
-// replaced, a save keeps a sized length, and the results window shows the
-// run it reports.
+// replaced, a save keeps a sized length, the results window shows the run it
+// reports, and a project with measured values opens, runs and gives way to
+// the next one as any other.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QRadioButton>
 #include <QtTest/QTest>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "calc/ErdsondenModel.h"
 #include "calc/QEBMOD.h"
@@ -24,6 +28,7 @@
 #include "results/verlauf.h"
 #include "shell/Exp.h"
 #include "shell/start.h"
+#include "tests/support/run_hours.h"
 #include "tests/support/ui_project.h"
 #include "tests/support/ui_typing.h"
 
@@ -31,6 +36,17 @@ namespace fs = std::filesystem;
 
 namespace qeb {
 namespace {
+
+// A file of measured values as "Messwerte einlesen" takes it: 1001 lines
+// before the rows, then step, flow, sink temperature and heat flow.
+std::string Messwerte(const std::string& datei) {
+  std::string s;
+  for (int i = 1; i <= 1001; ++i) s += "Kopf\r\n";
+  for (int h = 1; h <= 8760; ++h)
+    s += std::to_string(h) + "\t0.9\t4.5\t" + std::to_string(6 + h % 7) + ".25\r\n";
+  std::ofstream(datei, std::ios::binary) << s;
+  return datei;
+}
 
 class OpenSave : public ::testing::Test {
  protected:
@@ -43,6 +59,9 @@ class OpenSave : public ::testing::Test {
   }
   void TearDown() override {
     SetEscapeProbe(nullptr);
+    // The defaults keep the measured-value option: the next test starts
+    // without one, as the program does.
+    SetMessung(false);
     Form4->hide();
     if (Resultat != nullptr) Resultat->hide();
   }
@@ -53,6 +72,22 @@ class OpenSave : public ::testing::Test {
     Tippe(f.ECOP_Volllast, "4.2");
     Tippe(f.EJahresheizlast, "18000");
     Tippe(f.ELastyear2, "10");
+  }
+  // "Messwerte einlesen" of a measurement file; the calculation of the
+  // project's own year it makes first asks what the project leaves open.
+  void MesswerteEinlesen() {
+    ScriptedInteraction ui;
+    for (int i = 0; i < 5; ++i) ui.AnswerAsk(kNein);
+    ui.AnswerFile(Messwerte(dir + "/mess.txt"));
+    f.Messwerteeinlesen1->trigger();
+    ASSERT_TRUE(MessungAn());
+  }
+  // "Datei → Neu", all deleted, the project before it not saved.
+  void Neu() {
+    ScriptedInteraction ui;
+    ui.AnswerAsk(kJa);    // delete all?
+    ui.AnswerAsk(kNein);  // save?
+    f.Neu->trigger();
   }
   // Saved the first time: the name and description are asked.
   std::string Speichern(ScriptedInteraction& ui, const std::string& name) {
@@ -73,6 +108,32 @@ std::string Abgeschnitten(const std::string& datei, int n, const std::string& ko
   std::string z;
   for (int i = 0; i < n && std::getline(in, z); ++i) out << z << '\n';
   return kopie;
+}
+
+// The lines of a file without their line ends.
+std::vector<std::string> Zeilen(const std::string& datei) {
+  std::ifstream in(datei, std::ios::binary);
+  std::vector<std::string> z;
+  std::string l;
+  while (std::getline(in, l)) {
+    if (!l.empty() && l.back() == '\r') l.pop_back();
+    z.push_back(l);
+  }
+  return z;
+}
+
+void Schreiben(const std::string& datei, const std::vector<std::string>& zeilen) {
+  std::ofstream out(datei, std::ios::binary | std::ios::trunc);
+  for (const std::string& z : zeilen) out << z << "\r\n";
+}
+
+// The lines in which two files differ, a missing line counted as differing.
+int Unterschiede(const std::string& a, const std::string& b) {
+  const auto za = Zeilen(a), zb = Zeilen(b);
+  int n = 0;
+  for (size_t i = 0; i < std::max(za.size(), zb.size()); ++i)
+    if (i >= za.size() || i >= zb.size() || za[i] != zb[i]) ++n;
+  return n;
 }
 
 TEST_F(OpenSave, ADamagedFileLeavesTheOpenProjectAsItWasWithOneMessage) {
@@ -129,6 +190,95 @@ TEST_F(OpenSave, AFileCutInItsStoredHourlyRowsLeavesTheProjectAsItWas) {
   EXPECT_EQ(f.EKollektor->text(), kollektor);
   EXPECT_TRUE(solar);
   EXPECT_EQ(Projektdateiname, datei);
+}
+
+TEST_F(OpenSave, DamagedMeasuredRowsLeaveAProjectWithMeasuredValuesAsItWas) {
+  ScriptedInteraction ui;
+  Projekt("137.5");
+  MesswerteEinlesen();
+  const std::string p = Speichern(ui, "p.txt");
+  ASSERT_TRUE(fs::exists(p));
+  // The project on screen is one read with its measured rows.
+  ui.AnswerFile(p);
+  f.Oeffnen1->trigger();
+  ASSERT_TRUE(MessungAn());
+  ASSERT_EQ(f.ESondenlaenge->text(), QStringLiteral("137.5"));
+  // Saved twice: a save's header holds the sums of the calculation before it.
+  ui.AnswerFile(dir + "/vorher0.txt");
+  f.ToolButtonSpeichern->click();
+  ui.AnswerFile(dir + "/vorher.txt");
+  f.ToolButtonSpeichern->click();
+  ASSERT_TRUE(fs::exists(dir + "/vorher.txt"));
+  ASSERT_TRUE(ui.AllAnswersUsed());
+
+  // Copies of P whose stored rows (line 1002 on) are damaged in one place.
+  const std::vector<std::string> gut = Zeilen(p);
+  ASSERT_GE(gut.size(), 1001u + 8760u);
+  auto feld = [](const std::string& zeile, size_t k, const std::string& wert) {
+    std::vector<std::string> f = SplitTabs(zeile);
+    f.at(k) = wert;
+    std::string z;
+    for (size_t i = 0; i < f.size(); ++i) z += (i ? "\t" : "") + f[i];
+    return z;
+  };
+  struct Schaden {
+    const char* name;
+    int zeile;  // the line the message names
+    std::vector<std::string> zeilen;
+  };
+  std::vector<Schaden> schaeden;
+  {
+    auto z = gut;
+    z[1499] = feld(z[1499], 1, "nan");
+    schaeden.push_back({"nan", 1500, z});
+  }
+  {
+    auto z = gut;
+    z.resize(1001 + 4380);
+    schaeden.push_back({"halb", 1001 + 4380 + 1, z});
+  }
+  {
+    auto z = gut;
+    const auto f3 = SplitTabs(z[2999]);
+    z[2999] = f3.at(0) + "\t" + f3.at(1) + "\t" + f3.at(2);
+    schaeden.push_back({"drei", 3000, z});
+  }
+  {
+    auto z = gut;
+    z[4499] = feld(z[4499], 2, "inf");
+    schaeden.push_back({"inf", 4500, z});
+  }
+  {
+    auto z = gut;
+    z[5999] = feld(z[5999], 3, "abc");
+    schaeden.push_back({"text", 6000, z});
+  }
+  {
+    auto z = gut;
+    z.insert(z.begin() + 7000, std::string());
+    schaeden.push_back({"leer", 7001, z});
+  }
+  for (const Schaden& sch : schaeden) {
+    SCOPED_TRACE(sch.name);
+    const std::string kaputt = dir + "/p_" + sch.name + ".txt";
+    Schreiben(kaputt, sch.zeilen);
+    const std::string name = Projektdateiname;
+    ui.Clear();
+    ui.AnswerFile(kaputt);
+    f.Oeffnen1->trigger();
+    ASSERT_EQ(ui.Texts("message").size(), 1u);
+    EXPECT_NE(ui.Texts("message")[0].find("line " + std::to_string(sch.zeile)), std::string::npos)
+        << ui.Texts("message")[0];
+    EXPECT_EQ(Projektdateiname, name);
+    EXPECT_TRUE(MessungAn());
+    // Saved again, the project is the one saved before the refused open.
+    const std::string nachher = dir + "/nachher_" + sch.name + ".txt";
+    ui.AnswerFile(nachher);
+    f.ToolButtonSpeichern->click();
+    ASSERT_TRUE(fs::exists(nachher));
+    EXPECT_EQ(Unterschiede(dir + "/vorher.txt", nachher), 0);
+    EXPECT_TRUE(ui.AllAnswersUsed());
+  }
 }
 
 TEST_F(OpenSave, OpenAlwaysLetsChooseAndReplacingAskedToSaveFirst) {
@@ -287,6 +437,98 @@ TEST_F(OpenSave, AStoppedSizingLeavesNoCurvesOfTheRunItAbandoned) {
   const QImage nachher = Form4->Bild.copy();
   Form4->LeereAchsen();
   EXPECT_EQ(nachher, Form4->Bild);
+}
+
+TEST_F(OpenSave, TheFirstRunAfterOpeningRunsTheLoadsOfEveryLaterRun) {
+  ScriptedInteraction ui;
+  // Without and with measured values: "Neu", the project, sizing on, saved
+  // as P, P opened, a later calculation of the same year.
+  for (const bool messung : {false, true}) {
+    SCOPED_TRACE(messung ? "mit Messwerten" : "ohne Messwerte");
+    Neu();
+    Projekt("137.5");
+    if (messung) MesswerteEinlesen();
+    f.ELaenge_berechnen->button(0)->click();
+    Tippe(f.EMinSondentemp, "-1.5");
+    const std::string p = Speichern(ui, messung ? "erster_mess.txt" : "erster.txt");
+    ASSERT_TRUE(fs::exists(p));
+
+    // Opened, P shows a run of one year at once.
+    std::vector<Hour> nachOeffnen;
+    StundenAufzeichnen(nachOeffnen);
+    ui.AnswerFile(p);
+    f.Oeffnen1->trigger();
+    SetEscapeProbe(nullptr);
+    ASSERT_EQ(MessungAn(), messung);
+    const double tMinOeffnen = TSinkMin, qOeffnen = QHeizSumme;
+
+    // The same year calculated later, without sizing.
+    f.ELaenge_berechnen->button(1)->click();
+    TippeUndVerlasse(f.ELastyear2, "1");
+    std::vector<Hour> spaeter;
+    StundenAufzeichnen(spaeter);
+    f.Button14->click();
+    SetEscapeProbe(nullptr);
+    ASSERT_EQ(LetztesLaufergebnis, Laufergebnis::Fertig);
+
+    // Every hour of the year carries the same load in both (the last one
+    // ends the run before the next poll could see it).
+    auto jahr1 = [](const std::vector<Hour>& hours) {
+      std::vector<Hour> j(8761, Hour{0, 0, 0, 0, 0});
+      for (const Hour& h : hours)
+        if (h.jahr == 1 && h.stunde >= 1 && h.stunde <= 8760) j[static_cast<size_t>(h.stunde)] = h;
+      return j;
+    };
+    const auto a = jahr1(nachOeffnen), b = jahr1(spaeter);
+    int anders = 0;
+    for (int h = 1; h < 8760; ++h) {
+      ASSERT_EQ(a[h].stunde, h);
+      ASSERT_EQ(b[h].stunde, h);
+      if (a[h].m != b[h].m || a[h].q != b[h].q) ++anders;
+    }
+    EXPECT_EQ(anders, 0);
+    EXPECT_EQ(tMinOeffnen, TSinkMin);
+    EXPECT_EQ(qOeffnen, QHeizSumme);
+  }
+}
+
+TEST_F(OpenSave, NewAndOpenLeaveNothingOfTheMeasuredValuesTheyReplace) {
+  ScriptedInteraction ui;
+  // The fourth value of line 960 of a saved project: its measured-value option.
+  auto messung = [](const std::string& datei) {
+    const auto z = Zeilen(datei);
+    std::istringstream in(z.at(959));
+    std::string w[4];
+    in >> w[0] >> w[1] >> w[2] >> w[3];
+    return ParseReal(w[3]).value_or(-1.0);
+  };
+  auto menue = [this](bool mitMessung) {
+    EXPECT_EQ(f.keineMesswerteeinlesen1->isVisible(), mitMessung);
+    EXPECT_EQ(f.Messwerteeinlesen1->isVisible(), !mitMessung);
+  };
+  Projekt("150");
+  MesswerteEinlesen();
+  menue(true);
+  const std::string mit = Speichern(ui, "mit.txt");
+  ASSERT_EQ(messung(mit), 10.0);  // the ten years of the project
+
+  // "Neu": nothing of the measurement stays.
+  Neu();
+  EXPECT_FALSE(MessungAn());
+  menue(false);
+  Projekt("150");
+  const std::string ohne = Speichern(ui, "ohne.txt");
+  EXPECT_EQ(messung(ohne), 0.0);
+
+  // Opening a project without measured values after one with them.
+  ui.AnswerFile(mit);
+  f.Oeffnen1->trigger();
+  ASSERT_TRUE(MessungAn());
+  menue(true);
+  ui.AnswerFile(ohne);
+  f.Oeffnen1->trigger();
+  EXPECT_FALSE(MessungAn());
+  menue(false);
 }
 
 // "Öffnen" and "Neu" replace the project on screen, and with it every window

@@ -121,5 +121,37 @@ TEST_F(UnreadableImports, OneMessageAndNothingChanged) {
   }
 }
 
+TEST_F(UnreadableImports, MeasuredHeatFlowsBeyondAnyLoadAreRefusedByLineAndColumn) {
+  // The project on screen holds measured values already.
+  {
+    ScriptedInteraction ui;
+    for (int i = 0; i < 5; ++i) ui.AnswerAsk(kNein);
+    Schreib(dir + "/gut.txt", Messwerte(0, 0, ""));
+    ui.AnswerFile(dir + "/gut.txt");
+    f.Messwerteeinlesen1->trigger();
+    ASSERT_TRUE(MessungAn());
+  }
+  for (const char* wert : {"1e308", "-1e308", "1.5e6"}) {
+    SCOPED_TRACE(wert);
+    Schreib(dir + "/q.txt", Messwerte(4000, 4, wert));
+    ScriptedInteraction ui;
+    ui.AnswerFile(dir + "/q.txt");
+    f.Messwerteeinlesen1->trigger();
+    EXPECT_TRUE(ui.AllAnswersUsed());
+    ASSERT_EQ(ui.Texts("message").size(), 1u);
+    const std::string text = ui.Texts("message")[0];
+    // Line 1001 + 4000 of the file, its heat-flow column, the load's range.
+    EXPECT_NE(text.find("Zeile / line 5001, Spalte / column 4: \"" + std::string(wert) + "\""), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("-1000000 .. 1000000 kW"), std::string::npos) << text;
+    EXPECT_TRUE(ui.Texts("ask").empty());
+    // The measured values in force are those of the file taken before.
+    EXPECT_TRUE(MessungAn());
+    EXPECT_EQ(QMessungStunde[4000], 3.0);
+    EXPECT_EQ(QLastStunde[4000], 3.0);
+    EXPECT_TRUE(f.keineMesswerteeinlesen1->isVisible());
+  }
+}
+
 }  // namespace
 }  // namespace qeb
