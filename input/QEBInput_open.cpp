@@ -141,6 +141,7 @@ bool Probelesen(const std::string& datei) {
     return true;
   }
   g_geprueft.clear();
+  const SpracheBleibt sprache;
   const std::string inputAlt = Inputfile;
   const bool keep = readfile;
   bool gelesen = true;
@@ -160,6 +161,7 @@ bool Probelesen(const std::string& datei) {
 }  // namespace
 
 bool TForm1::Einlesen(const std::string& fileName) {
+  const SpracheBleibt sprache;
   // The defaults come first (a file of an older version leaves the rest at
   // them): only a file the module takes may replace the project.
   if (DateiGewaehlt && !Probelesen(fileName)) return false;
