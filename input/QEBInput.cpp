@@ -25,6 +25,7 @@
 #include "platform/Jpeg.h"
 #include "platform/Platform.h"
 #include "shell/QEB.h"
+#include "shell/Sprachen.h"
 #include "widgets/ErrorText.h"
 
 namespace qeb {
@@ -164,6 +165,7 @@ void TForm1::Kreate() {
 
   StandardWetterjahrKopieren(Aussentemperatur, Luftfeuchte, Globalstrahlung);
   try {
+    const SpracheBleibt sprache;
     ResetToDefaults();
   } catch (const CalcError& e) {
     Message(CalcErrorText(e).toStdString());

@@ -21,6 +21,7 @@
 #include "results/Grafik.h"
 #include "results/gfunc.h"
 #include "shell/QEB.h"
+#include "shell/Sprachen.h"
 #include "widgets/Typing.h"
 
 namespace qeb {
@@ -228,6 +229,7 @@ void TForm1::NeuClick() {
   if (Ask(" Alles löschen? / Delete all? / Effacer tous?") == kJa && VorErsetzenSpeichern()) {
     ErgebnisfensterSchliessen();
     try {
+      const SpracheBleibt sprache;
       ResetToDefaults();
     } catch (const CalcError& e) {
       Message(Win1252ToUtf8(e.what()));

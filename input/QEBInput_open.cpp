@@ -148,6 +148,7 @@ bool Probelesen(const std::string& datei) {
     return true;
   }
   g_geprueft.clear();
+  const SpracheBleibt sprache;
   const std::string inputAlt = Inputfile;
   const bool keep = readfile;
   const bool messungEinlesen = MessungEinlesen;
@@ -182,6 +183,7 @@ void ErgebnisfensterSchliessen() {
 }
 
 bool TForm1::Einlesen(const std::string& fileName) {
+  const SpracheBleibt sprache;
   // The defaults come first (a file of an older version leaves the rest at
   // them): only a file the module takes may replace the project.
   if (DateiGewaehlt && !Probelesen(fileName)) return false;

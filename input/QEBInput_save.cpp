@@ -268,7 +268,7 @@ void TForm1::Button1Click() {
   // not lost. Right after a save with nothing changed since there is
   // nothing to save.
   if (!ProjektUnveraendert() &&
-      Ask(Sprachtext("Speichern?", "Sauvgarder ?", "Save ?", "¿Guardar?", "Salva ?")) == kJa &&
+      Ask(Sprachtext("Speichern?", "Sauvegarder ?", "Save ?", "¿Guardar?", "Salva ?")) == kJa &&
       !ToolButtonSpeichernClick())
     return;
   if (Form4 != nullptr) Form4->close();

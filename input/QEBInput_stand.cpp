@@ -61,7 +61,7 @@ bool ProjektUnveraendert() { return !g_gemerkt.empty() && !UngespeicherteAenderu
 
 bool TForm1::VorErsetzenSpeichern() {
   if (!UngespeicherteAenderungen()) return true;
-  if (Ask(Sprachtext("Speichern?", "Sauvgarder ?", "Save ?", "¿Guardar?", "Salva ?")) != kJa) return true;
+  if (Ask(Sprachtext("Speichern?", "Sauvegarder ?", "Save ?", "¿Guardar?", "Salva ?")) != kJa) return true;
   // A save that is cancelled or refused keeps the project on screen.
   return ToolButtonSpeichernClick();
 }

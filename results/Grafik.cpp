@@ -382,6 +382,7 @@ void TForm4::ZeichneMonat(int monat, const std::string& titel, int tage, int ers
   ZeichneGrafik(tage, ersteStunde, ymin, ymax);
   ansicht_ = monat;
   ansichtSprung_ = monat == 0 && titel == GrafikText::Sprungantwort();
+  ansichtPeriode_ = monat == 0 && titel == GrafikText::Tabellentext(990, "Simulationsperiode");
   ansichtTitel_ = titel;
   ansichtTage_ = tage;
   ansichtStunde_ = ersteStunde;
@@ -393,7 +394,11 @@ void TForm4::BildInSprache() {
   if (ansicht_ >= 1 && ansicht_ <= 12) {
     ZeichneMonat(ansicht_, GrafikText::Monat(ansicht_), ansichtTage_, ansichtStunde_);
   } else if (ansicht_ == 0) {
-    ZeichneMonat(0, ansichtSprung_ ? GrafikText::Sprungantwort() : ansichtTitel_, ansichtTage_, ansichtStunde_);
+    // The period's own titles follow the language; any other stays as given.
+    const std::string titel = ansichtSprung_    ? GrafikText::Sprungantwort()
+                              : ansichtPeriode_ ? GrafikText::Tabellentext(990, "Simulationsperiode")
+                                                : ansichtTitel_;
+    ZeichneMonat(0, titel, ansichtTage_, ansichtStunde_);
   } else if (ansicht_ == -1) {
     LeereAchsen();
   } else if (ansicht_ == -3) {

@@ -297,7 +297,8 @@ class TForm4 : public QWidget {
   // What the picture shows: a month (1..12), the whole period (0), empty
   // axes (-1), the run's start (-3), nothing drawn yet (-2).
   int ansicht_ = -2;
-  bool ansichtSprung_ = false;  // the period's title is the step response's
+  bool ansichtSprung_ = false;   // the period's title is the step response's
+  bool ansichtPeriode_ = false;  // the period's title is the simulation period's
   std::string ansichtTitel_;
   int ansichtTage_ = 0;
   int ansichtStunde_ = 1;

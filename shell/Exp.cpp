@@ -156,6 +156,7 @@ bool BeispielLaden(int k) {
   } ende;
   if (Form4 != nullptr) Form4->close();
   const std::string sprache = Sprache;
+  const SpracheBleibt bleibt;
   // 2.-3. The text goes to "Bsp<k>.qeb" through a scratch file, so that a
   // failed write never leaves a half example behind.
   const std::string_view text = BeispielText(k);
@@ -177,6 +178,7 @@ bool BeispielLaden(int k) {
   BeispielModus = true;
   double teillastDatei = 0;  // the part-load power as the file holds it
   try {
+    const SpracheBleibt probe;
     Simulate(-3);
     Inputfile = ziel;
     const bool keep = readfile;

@@ -180,6 +180,12 @@ bool LoadLanguageTables() {
   return fileRead;
 }
 
+SpracheBleibt::SpracheBleibt() : sprache_(Sprache) {}
+
+SpracheBleibt::~SpracheBleibt() {
+  if (!sprache_.empty()) Sprache = sprache_;
+}
+
 void SetLanguage(std::string letter) {
   const bool fileRead = LoadLanguageTables();
   if (fileRead || SprachtexteGeladen) ApplyLanguage(letter);

@@ -64,6 +64,22 @@ std::string Fenstertext(int n);
 // The same as UTF-8, or `deutsch` when there is none (file-dialog filters).
 std::string Beschriftung(int n, const char* deutsch);
 
+// The language is the engineer's choice of the program, not a setting of a
+// project: the module's defaults and a project file both set the letter, so
+// whatever replaces the project (a new one, an example, an opened file)
+// keeps the letter while it lives and puts it back when it ends. A program
+// that has no letter yet keeps what the module set.
+class SpracheBleibt {
+ public:
+  SpracheBleibt();
+  ~SpracheBleibt();
+  SpracheBleibt(const SpracheBleibt&) = delete;
+  SpracheBleibt& operator=(const SpracheBleibt&) = delete;
+
+ private:
+  std::string sprache_;
+};
+
 // Developer output: the five tables as quoted constants and "Sprache.txt",
 // which read back as "sprache.qeb" gives the same tables.
 void WriteLanguageFiles();

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMetaObject>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVariant>
 #include <QWidget>
@@ -207,6 +208,14 @@ void ApplyLanguage(const std::string& letter) {
       l->invalidate();
       l->activate();
     }
+    // A scroll area sizes its page only while it is shown: the pages not in
+    // front would keep the size of the old texts and squeeze the new ones
+    // when turned to. Each page takes the size its new texts need now.
+    for (QScrollArea* s : w->findChildren<QScrollArea*>())
+      if (s->widget() != nullptr && s->widgetResizable()) {
+        QEvent neu(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(s, &neu);
+      }
     const QSize noetig = w->minimumSizeHint();
     if (noetig.isValid() && (w->width() < noetig.width() || w->height() < noetig.height()))
       w->resize(w->size().expandedTo(noetig));

@@ -17,7 +17,9 @@
 #include <vector>
 
 #include "calc/QEBMOD.h"
+#include "calc/QEBMOD_file.h"
 #include "platform/Platform.h"
+#include "shell/Sprachen.h"
 #include "widgets/Controls.h"
 
 namespace qeb {
@@ -150,13 +152,16 @@ void Zurueckweisen(QLineEdit* e, const std::string& warum) {
   e->setProperty("qebPruefung", false);
 }
 
+// The refusals speak the language the windows speak, as the caption they
+// name does (German while the windows show their own texts).
+std::string Wort(int n, const char* deutsch) { return qeb::Beschriftung(n, deutsch); }
+
 // Left: a text that is no number is refused before any handler reads it.
 void ZahlPruefen(QLineEdit* e) {
   if (e->property("qebPruefung").toBool()) return;
   if (e->property(kSchlecht).toBool()) {
-    const std::string feld = Beschriftung(e).toStdString();
-    Zurueckweisen(e, "Eingabe ung\xC3\xBCltig: " + feld + " ist keine Zahl  /  invalid input: " + feld +
-                         " is not a number");
+    Zurueckweisen(e, Wort(993, "Eingabe ung\xC3\xBCltig:") + " " + Beschriftung(e).toStdString() + " " +
+                         Wort(994, "ist keine Zahl"));
     return;
   }
   if (ImBereich(e, e->text())) e->setProperty(kGut, e->text());
@@ -169,8 +174,18 @@ void BereichPruefen(QLineEdit* e) {
   if (!e->property("qebBereichOffen").toBool()) return;
   e->setProperty("qebBereichOffen", false);
   std::string warum;
-  if (!ImBereich(e, e->text(), &warum))
-    Zurueckweisen(e, "Eingabe ung\xC3\xBCltig  /  invalid input: " + Beschriftung(e).toStdString() + ": " + warum);
+  if (ImBereich(e, e->text(), &warum)) return;
+  int code = 0;
+  const double v = ZahlArt(e) == 2 ? ValInt(e->text(), code) : ValReal(e->text(), code);
+  std::string satz = Wort(993, "Eingabe ung\xC3\xBCltig:") + " " + Beschriftung(e).toStdString() + " = ";
+  const ValueRange* r = RangeOf(Variable(e));
+  if (!std::isfinite(v) || r == nullptr) {
+    satz += e->text().toStdString() + " " + Wort(996, "ist nicht endlich");
+  } else {
+    satz += FormatRangeNumber(v) + " " + Wort(995, "liegt ausserhalb") + " " + FormatRangeNumber(r->lo) + " .. " +
+            FormatRangeNumber(r->hi);
+  }
+  Zurueckweisen(e, satz);
 }
 
 // Lets the edit take its leave (Tab, a click elsewhere, Return) with every

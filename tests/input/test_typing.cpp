@@ -5,7 +5,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest/QTest>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +16,7 @@
 #include "calc/QEBMOD.h"
 #include "calc/TextIO.h"
 #include "input/QEBInput.h"
+#include "shell/Sprachen.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
 #include "tests/support/ui_project.h"
@@ -196,6 +199,60 @@ TEST_F(Typing, AFinishedEditIsLeftOnceAndOnlyOnce) {
   EditFertigstellen(&w);
   emit e.editingFinished();  // the real focus loss afterwards
   EXPECT_EQ(laeufe, 3);
+}
+
+// A refused value is named in the language in force, the whole sentence, not
+// only the caption; and an open graph's period title follows a switch.
+TEST_F(Typing, RefusalsAndTheGraphsTitleSpeakTheLanguageInForce) {
+  struct Fall {
+    QAction* menu;
+    const char* keineZahl;
+    const char* ausserhalb;
+  };
+  const Fall faelle[] = {
+      {Form1->Franzsisch1, "Saisie invalide : Longueur de sonde [m] n'est pas un nombre",
+       "Saisie invalide : Longueur de sonde [m] = 20000 est hors de 0 .. 10000"},
+      {Form1->Italienisch1, "Input non valido: Lunghezza sonda [m] non \u00e8 un numero",
+       "Input non valido: Lunghezza sonda [m] = 20000 \u00e8 fuori da 0 .. 10000"},
+      {Form1->Spanisch1, "Entrada no v\u00e1lida: Longitud de sonda [m] no es un n\u00famero",
+       "Entrada no v\u00e1lida: Longitud de sonda [m] = 20000 est\u00e1 fuera de 0 .. 10000"},
+      {Form1->Englisch1, "Invalid input: Borehole length [m] is not a number",
+       "Invalid input: Borehole length [m] = 20000 is outside 0 .. 10000"},
+      {Form1->Deutsch1, "Eingabe ung\u00fcltig: Sondenl\u00e4nge [m] ist keine Zahl",
+       "Eingabe ung\u00fcltig: Sondenl\u00e4nge [m] = 20000 liegt ausserhalb 0 .. 10000"}};
+  Form1->PageControl1->setCurrentWidget(Form1->TabSheet1);
+  for (const Fall& fall : faelle) {
+    fall.menu->trigger();
+    SCOPED_TRACE(Sprache);
+    ScriptedInteraction ui;
+    TippeUndVerlasse(Form1->ESondenlaenge, "abc");
+    TippeUndVerlasse(Form1->ESondenlaenge, "20000");
+    EXPECT_EQ(ui.Texts("message"), (std::vector<std::string>{fall.keineZahl, fall.ausserhalb}));
+    EXPECT_EQ(Form1->ESondenlaenge->text().toDouble(), Sondenlaenge);
+    EXPECT_LE(Sondenlaenge, 10000.0);
+  }
+
+  // The graph of a sizing run (which ends on the whole period) in Italian,
+  // switched to Spanish, is the graph of the same run in Spanish.
+  auto rechnen = [] {
+    ScriptedInteraction ui;
+    for (int i = 0; i < 10; ++i) ui.AnswerAsk(kNein);
+    TippeUndVerlasse(Form1->ELastyear, "2");
+    Form1->PageControl1->setCurrentWidget(Form1->TabSheet2);
+    Form1->ELaenge_berechnen->button(0)->click();
+    ASSERT_TRUE(Form1->Button14Click());
+  };
+  Form1->Spanisch1->trigger();
+  rechnen();
+  const QImage spanisch = Form4->Bild.copy();
+  ASSERT_FALSE(spanisch.isNull());
+  Form1->Italienisch1->trigger();
+  rechnen();
+  ASSERT_TRUE(Form4->isVisible());
+  EXPECT_NE(Form4->Bild, spanisch);
+  Form1->Spanisch1->trigger();
+  EXPECT_EQ(Form4->Bild, spanisch);
+  Form1->Deutsch1->trigger();
 }
 
 }  // namespace

@@ -18,9 +18,14 @@
 #include <sstream>
 
 #include "calc/QEBMOD.h"
+#include "calc/QEBMOD_file.h"
 #include "calc/TextIO.h"
 #include "input/QEBInput.h"
+#include "platform/Platform.h"
+#include "shell/Exp.h"
 #include "shell/QEB.h"
+#include "shell/start.h"
+#include "tests/support/ui_typing.h"
 #include "shell/Sprachen.h"
 
 namespace qeb {
@@ -270,6 +275,107 @@ TEST(Sprachen, LanguageFileLetterAndRoundTrip) {
     std::filesystem::remove(f);
   LoadLanguageTables();
   SetLanguage("D");
+}
+
+// The language is the engineer's: a new project, an example or an opened file
+// (which holds a language of its own) leaves it as chosen, in every question
+// and every caption.
+TEST(Sprachen, TheChosenLanguageStaysThroughNewProjectsExamplesAndOpenedFiles) {
+  CreateApplicationWindows();
+  std::filesystem::remove("sprache.qeb");
+  // A program started without a language, from the start dialog.
+  Sprache.clear();
+  Form3->Button3Click();
+  ASSERT_EQ(Sprache, "S");
+  Form3->show();
+  Form3->ButtonLaden->click();
+  TForm1& f = *Form1;
+  ASSERT_TRUE(f.isVisible());
+  // A project saved while the program spoke Spanish holds that letter.
+  const std::string spanisch = (std::filesystem::current_path() / "spanisch.txt").string();
+  {
+    ScriptedInteraction speichern;
+    TippeUndVerlasse(f.ELastyear, "1");
+    speichern.AnswerInput("Casa");
+    speichern.AnswerInput("");
+    speichern.AnswerFile(spanisch);
+    for (int i = 0; i < 5; ++i) speichern.AnswerAsk(kNein);
+    f.ToolButtonSpeichern->click();
+    ASSERT_TRUE(std::filesystem::exists(spanisch));
+  }
+  f.Deutsch1->trigger();
+  ASSERT_EQ(Sprache, "D");
+
+  ScriptedInteraction ui;
+  const std::string beenden = "Wollen Sie das Programm QEB beenden?";
+  auto schliessenVerneinen = [&] {
+    ui.Clear();
+    ui.AnswerAsk(kNein);
+    f.Button1->click();
+    ASSERT_EQ(ui.Texts("ask").size(), 1u);
+    EXPECT_EQ(ui.Texts("ask")[0], beenden);
+  };
+  auto deutsch = [&](const char* wo) {
+    SCOPED_TRACE(wo);
+    EXPECT_EQ(Sprache, "D");
+    EXPECT_EQ(Fenstersprache, "D");
+    ExpectLabelled("D");
+    EXPECT_EQ(f.PageControl1->tabText(0).toStdString(), "Sonden");
+    EXPECT_EQ(Win1252ToUtf8(Monatsname[1]), "Januar");
+    schliessenVerneinen();
+  };
+
+  // "Datei -> Neu", all deleted, nothing changed.
+  ui.AnswerAsk(kJa);
+  f.Neu->trigger();
+  deutsch("new project");
+  // A change, then "Neu" again: the save question is German too.
+  TippeUndVerlasse(f.ESondenlaenge, "123");
+  ui.Clear();
+  ui.AnswerAsk(kJa);
+  ui.AnswerAsk(kNein);
+  f.Neu->trigger();
+  EXPECT_EQ(ui.Texts("ask"), (std::vector<std::string>{" Alles l\u00f6schen? / Delete all? / Effacer tous?", "Speichern?"}));
+  deutsch("second new project");
+
+  // Examples 9 and 10 from the menu.
+  for (auto [item, k] : {std::pair{f.Beispiel91, 9}, std::pair{f.Beispiel101, 10}}) {
+    ui.Clear();
+    item->trigger();
+    BeispielFenster(k)->Button1->click();
+    for (const auto& s : ui.Shown_()) ADD_FAILURE() << "example " << k << ": " << s.kind << ": " << s.text;
+    deutsch(k == 9 ? "example 9" : "example 10");
+  }
+  // The project saved in Spanish, opened.
+  ui.Clear();
+  ui.AnswerFile(spanisch);
+  for (int i = 0; i < 5; ++i) ui.AnswerAsk(kNein);
+  f.ToolButtonOeffnen->click();
+  for (const auto& s : ui.Shown_()) EXPECT_TRUE(s.kind == "open" || s.text == "Speichern?") << s.kind << ": " << s.text;
+  EXPECT_EQ(SpracheFile, "S");
+  deutsch("opened file");
+  f.hide();
+  Form3->show();
+  std::filesystem::remove("spanisch.txt");
+}
+
+// In French the save question before a project is replaced is spelt as
+// French spells it.
+TEST(Sprachen, TheFrenchSaveQuestionIsSpeltRight) {
+  CreateApplicationWindows();
+  TForm1& f = *Form1;
+  Form3->show();
+  Form3->ButtonLaden->click();
+  f.Franzsisch1->trigger();
+  TippeUndVerlasse(f.ESondenlaenge, "124");
+  ScriptedInteraction ui;
+  ui.AnswerAsk(kJa);
+  ui.AnswerAsk(kNein);
+  f.Neu->trigger();
+  EXPECT_EQ(ui.Texts("ask"), (std::vector<std::string>{" Alles l\u00f6schen? / Delete all? / Effacer tous?", "Sauvegarder ?"}));
+  f.Deutsch1->trigger();
+  f.hide();
+  Form3->show();
 }
 
 }  // namespace
