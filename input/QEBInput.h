@@ -417,6 +417,9 @@ class TForm1 : public QMainWindow {
   double R(const QLineEdit* e) const;
   int I(const QLineEdit* e) const;
   bool C(const RadioGroup* r) const { return r->itemIndex() == 0; }
+  // The load tabs and the design flow follow the load profile in force, so
+  // the engineer always sees the inputs the next run uses.
+  void LastprofilSeitenZeigen();
   void Show(QLineEdit* e, double v) const;  // with the edit's own decimals
   void ShowInt(QLineEdit* e, long long v) const { e->setText(IntText(v)); }
   void ShowChoice(RadioGroup* r, bool v) const { r->setItemIndex(v ? 0 : 1); }

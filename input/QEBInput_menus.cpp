@@ -247,6 +247,9 @@ void TForm1::NeuClick() {
     KlimadatenAus1->setVisible(false);
     EingabenAnzeigen();
     EingabenAnzeigen();
+    // The defaults' load profile may differ from the one the replaced
+    // project showed its tabs for.
+    LastprofilSeitenZeigen();
     ProjektStandMerken();
   }
   while (QApplication::overrideCursor() != nullptr) QApplication::restoreOverrideCursor();

@@ -378,10 +378,7 @@ void TForm1::ToolButtonOeffnenClick() {
   if (TRTModus && metaObject()->indexOfMethod("TRTClick()") >= 0)
     QMetaObject::invokeMethod(this, "TRTClick", Qt::DirectConnection);
   Projektdateiname = file;
-  EAuslegungsmassenstrom->setReadOnly(Lastprofil2);
-  QPalette p = EAuslegungsmassenstrom->palette();
-  p.setColor(QPalette::Base, Lastprofil2 ? palette().color(QPalette::Window) : palette().color(QPalette::Base));
-  EAuslegungsmassenstrom->setPalette(p);
+  LastprofilSeitenZeigen();
 
   // 10. Documents, temperature files and test data beside the project.
   for (int k = 1; k <= 3; ++k) {
@@ -402,6 +399,15 @@ void TForm1::ToolButtonOeffnenClick() {
   // 11.
   if (Systemsimulation && Form6 != nullptr) Form6->show();
   if (gelesen) ProjektStandMerken();
+}
+
+void TForm1::LastprofilSeitenZeigen() {
+  SetTabVisible(Lastprofil, Lastprofil2);
+  SetTabVisible(TabSheet5, !Lastprofil2);
+  EAuslegungsmassenstrom->setReadOnly(Lastprofil2);
+  QPalette p = EAuslegungsmassenstrom->palette();
+  p.setColor(QPalette::Base, Lastprofil2 ? palette().color(QPalette::Window) : palette().color(QPalette::Base));
+  EAuslegungsmassenstrom->setPalette(p);
 }
 
 void TForm1::Lastprofil1Click() {

@@ -531,6 +531,20 @@ TEST_F(OpenSave, NewAndOpenLeaveNothingOfTheMeasuredValuesTheyReplace) {
   menue(false);
 }
 
+// The start dialog's new project works with the second load profile; "Neu"
+// goes back to the defaults' first one, and the tabs follow: the engineer
+// sees the extraction inputs the run now uses, not the profile put aside.
+TEST_F(OpenSave, NewShowsTheLoadTabOfTheProfileInForce) {
+  auto sichtbar = [this](QWidget* seite) { return f.PageControl1->isTabVisible(f.PageControl1->indexOf(seite)); };
+  ASSERT_TRUE(sichtbar(f.Lastprofil));
+  ASSERT_FALSE(sichtbar(f.TabSheet5));
+  Neu();
+  ASSERT_FALSE(Lastprofil2);
+  EXPECT_FALSE(sichtbar(f.Lastprofil));
+  EXPECT_TRUE(sichtbar(f.TabSheet5));
+  EXPECT_FALSE(f.EAuslegungsmassenstrom->isReadOnly());
+}
+
 // "Öffnen" and "Neu" replace the project on screen, and with it every window
 // that showed its results: none stays with the old figures under the new name.
 TEST_F(OpenSave, ReplacingTheProjectLeavesNoWindowWithItsResults) {
