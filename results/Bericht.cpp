@@ -324,6 +324,10 @@ QString Zeilentext(const Berichtszeile& z) {
   return text + QString::fromUtf8(z.trenner) + z.wert() + QString::fromUtf8(z.einheit);
 }
 
+constexpr const char* kNichtAbgeschlossen =
+    " Die Berechnung ist nicht abgeschlossen: es wird nichts gedruckt.  /  The calculation did not finish: "
+    "nothing is printed. ";
+
 void ErgebnisblockDrucken(QPainter& p, double W, double H, int art) {
   // The lines the report prints, each in its column; a line whose place a
   // line before it already holds (plant options that share a place) takes
@@ -362,6 +366,14 @@ void ErgebnisblockDrucken(QPainter& p, double W, double H, int art) {
   }
 }
 
+// The graph and the course print what the last run left; after a stopped or
+// refused run that is not the project's result, so nothing is printed.
+bool LaufFertigFuerBericht() {
+  if (LetztesLaufergebnis == Laufergebnis::Fertig) return true;
+  Message(kNichtAbgeschlossen);
+  return false;
+}
+
 bool BerichtDrucken() {
   if (Form1 == nullptr) return false;
   const OsVersion v = Desktop().Version();
@@ -371,8 +383,7 @@ bool BerichtDrucken() {
 
   // A report of a calculation that did not finish would print stale results.
   if (!Form1->Button14Click()) {
-    Message(" Die Berechnung ist nicht abgeschlossen: es wird nichts gedruckt.  /  The calculation did not finish: "
-            "nothing is printed. ");
+    Message(kNichtAbgeschlossen);
     return false;
   }
   LaufergebnisseUebernehmen();
@@ -385,6 +396,7 @@ bool BerichtDrucken() {
 }
 
 bool VerlaufBerichtDrucken() {
+  if (!LaufFertigFuerBericht()) return false;
   if (Form9 != nullptr) Form9->CopyClick();
   TitelAusEingaben();
   LaufergebnisseUebernehmen();
@@ -405,6 +417,7 @@ bool VerlaufBerichtDrucken() {
 
 bool GrafikBerichtDrucken() {
   if (Form4 == nullptr || Form1 == nullptr) return false;
+  if (!LaufFertigFuerBericht()) return false;
   {
     Sanduhr sanduhr;
     Form4->CopyClick();

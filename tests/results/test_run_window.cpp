@@ -507,6 +507,11 @@ TEST(StoppedCalculation, NoWindowShowsCurvesOrExtremesOfTheStoppedRunOrAnEarlier
   Form9->Form9SchliessenClick();
   EXPECT_EQ(KurvenPixel(Form4->Bild), 0);
   EXPECT_EQ(ExtremPixel(), 0);
+  // Nor does the graph's report print the stopped run: no file is asked for.
+  Form4->Drucken->click();
+  EXPECT_EQ(ui.Count("message", " Die Berechnung ist nicht abgeschlossen: es wird nichts gedruckt.  /  The calculation "
+                                "did not finish: nothing is printed. "),
+            1);
   EXPECT_TRUE(ui.AllAnswersUsed());
   Form9->hide();
   Form4->hide();
