@@ -288,6 +288,10 @@ void TForm9::Zeigen() {
   if (isVisible()) bild_->repaint();
 }
 
+void TForm9::BildInSprache() {
+  if (isVisible()) Zeigen();
+}
+
 void TForm9::Button1Click() {
   Modus(true, false, false, false, false, false);
   Zeigen();

@@ -61,6 +61,9 @@ class TForm9 : public QWidget {
   void Form9SchliessenClick();
   // Draws the graph of the current mode into VerlaufBitmap.
   void ZeichneGfunc();
+  // After a language switch: the course on screen is drawn again in its mode,
+  // so its captions read in the new language.
+  void BildInSprache();
 
  protected:
   void showEvent(QShowEvent* e) override;

@@ -19,6 +19,7 @@
 #include "shell/Sprachen.h"
 #include "platform/Platform.h"
 #include "results/Grafik.h"
+#include "results/verlauf.h"
 #include "tests/support/ui_project.h"
 #include "tests/support/ui_typing.h"
 #include "widgets/Typing.h"
@@ -252,6 +253,18 @@ TEST_F(Typing, RefusalsAndTheGraphsTitleSpeakTheLanguageInForce) {
   EXPECT_NE(Form4->Bild, spanisch);
   Form1->Spanisch1->trigger();
   EXPECT_EQ(Form4->Bild, spanisch);
+
+  // The course open during a switch is the course drawn in the new language.
+  Form1->Italienisch1->trigger();
+  Form1->GrafikSimulationsdauer1->trigger();
+  ASSERT_TRUE(Form9->isVisible());
+  const QImage italienisch = VerlaufBitmap.copy();
+  Form1->Spanisch1->trigger();
+  const QImage umgeschaltet = VerlaufBitmap.copy();
+  EXPECT_NE(umgeschaltet, italienisch);
+  Form9->Button1->click();
+  EXPECT_EQ(VerlaufBitmap, umgeschaltet);
+  Form9->hide();
   Form1->Deutsch1->trigger();
 }
 
