@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "calc/QEBMOD.h"
+#include "calc/QEBMOD_file.h"
 #include "calc/TextIO.h"
 #include "field/Sondenfeld.h"
 #include "input/Bildfenster.h"
@@ -237,6 +238,11 @@ void TForm1::NeuClick() {
     // The defaults keep the measured-value option for the file an open
     // reads next; a new project has no measurement of its own.
     SetMessung(false);
+    // Nor a file: the replaced project's name would label the new one, and
+    // its plan and test data would be written over the replaced project's.
+    Projektdateiname.clear();
+    GespeichertUnter.clear();
+    GeoeffneteDatei.clear();
     ResponseTestBeenden(*this);
     // A new project starts from the built-in weather year, not from an
     // imported or shifted one.

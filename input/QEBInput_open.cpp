@@ -180,6 +180,10 @@ void ErgebnisfensterSchliessen() {
   // for again, calculates the new project instead of showing them.
   QHeizSumme = 0.0;
   QKuehlSumme = 0.0;
+  // Nor do the graph, the course or a report, drawn again before the new
+  // project is calculated, show the hours of the replaced one.
+  LetztesLaufergebnis = Laufergebnis::Keine;
+  if (Form4 != nullptr) Form4->LeereAchsen();
 }
 
 bool TForm1::Einlesen(const std::string& fileName) {

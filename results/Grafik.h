@@ -74,8 +74,9 @@ double Laengenfaktor(double d);
 // Temperature scale of the graphs for the run's extremes.
 int Temperaturskala(double tSinkMax, double tSinkMin);
 
-// How the last calculation of the run driver ended.
-enum class Laufergebnis { Fertig, Abgebrochen, Fehler };
+// How the last calculation of the run driver ended; Keine once a project
+// replaced the one on screen and has not been calculated yet.
+enum class Laufergebnis { Fertig, Abgebrochen, Fehler, Keine };
 extern Laufergebnis LetztesLaufergebnis;
 // The sizing ran all its passes without meeting the target (last calculation).
 extern bool SizingNichtKonvergiert;

@@ -594,6 +594,27 @@ TEST_F(OpenSave, ReplacingTheProjectLeavesNoWindowWithItsResults) {
   f.Neu->trigger();
   EXPECT_TRUE(ui.AllAnswersUsed());
   for (QWidget* w : fenster) EXPECT_FALSE(w->isVisible()) << "after Neu: " << w->objectName().toStdString();
+  // Asked for again before a run, the graph and the course are empty, and
+  // the results name no file of the replaced project.
+  auto kurvenpixel = [](const QImage& b) {
+    int n = 0;
+    for (int y = 0; y < b.height(); ++y)
+      for (int x = 0; x < b.width(); ++x) {
+        const QRgb p = b.pixel(x, y);
+        n += (qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80) || (qBlue(p) > 200 && qRed(p) < 80 && qGreen(p) < 80);
+      }
+    return n;
+  };
+  f.GrafikSimulationsdauer1->trigger();
+  EXPECT_EQ(kurvenpixel(VerlaufBitmap), 0);
+  EXPECT_EQ(kurvenpixel(Form4->Bild), 0);
+  // (With no sums of its own the summary calculates the new project.)
+  ui.AnswerAsk(kNein);  // new calculation?
+  f.Result->click();
+  EXPECT_FALSE(Resultat->EAktuelleDatei->text().contains(QStringLiteral("andere")))
+      << Resultat->EAktuelleDatei->text().toStdString();
+  EXPECT_EQ(Resultat->ESondenlaenge->text(), f.ESondenlaenge->text());
+  Form9->hide();
 }
 
 }  // namespace
