@@ -190,7 +190,9 @@ void TForm1::DruckClick() {
 }
 
 void TForm1::PageControl1Change() {
-  if (!Anzeigend()) Button9Click();
+  if (Anzeigend()) return;
+  const OhneEingabe keineAenderung;
+  Button9Click();
 }
 
 void TForm1::Durchsatz1Click() {

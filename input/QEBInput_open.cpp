@@ -264,6 +264,7 @@ void TForm1::ToolButtonOeffnenClick() {
         Messung = messungAlt;
         MesswerteAusProjekt = messwerteAlt;
         if (Lastprofil2) {
+          const OhneEingabe keineAenderung;
           Lastprofil1Click();
           ShowTab(TabSheet1);
         }

@@ -78,6 +78,20 @@ void ProjektStandVergessen();
 bool UngespeicherteAenderungen();
 // Taken and unchanged since (so nothing needs saving).
 bool ProjektUnveraendert();
+// For a handler the engineer runs without entering anything (a tab brought
+// to the front, a cancelled dialog): what it derives from an unchanged
+// project -- the window's values taken at their shown precision, the
+// pressure drop at them -- leaves the project unchanged.
+class OhneEingabe {
+ public:
+  OhneEingabe();
+  ~OhneEingabe();
+  OhneEingabe(const OhneEingabe&) = delete;
+  OhneEingabe& operator=(const OhneEingabe&) = delete;
+
+ private:
+  bool unveraendert_;
+};
 
 // Height of the picture thumbnail on the info tab; a higher picture makes it
 // round(345 x width / height) wide and is stretched into it.

@@ -4,7 +4,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "calc/QEBMOD.h"
 #include "calc/QEBMOD_file.h"
@@ -34,18 +36,23 @@ std::string DateiStand() {
   return s;
 }
 
-// What the input window shows and the next transfer would take.
+// What the input window shows and the next transfer would take. Sorted by
+// name: the tab brought to the front moves its controls in the window's
+// order of children, which is no change of what they hold.
 std::string FensterStand() {
-  std::string s;
-  if (Form1 == nullptr) return s;
+  std::vector<std::string> z;
+  if (Form1 == nullptr) return {};
   for (const QLineEdit* e : Form1->findChildren<QLineEdit*>())
-    if (!e->isReadOnly()) s += e->objectName().toStdString() + '=' + e->text().toStdString() + '\n';
+    if (!e->isReadOnly()) z.push_back(e->objectName().toStdString() + '=' + e->text().toStdString());
   for (const RadioGroup* r : Form1->findChildren<RadioGroup*>())
-    s += r->objectName().toStdString() + '=' + std::to_string(r->itemIndex()) + '\n';
+    z.push_back(r->objectName().toStdString() + '=' + std::to_string(r->itemIndex()));
   for (const QComboBox* c : Form1->findChildren<QComboBox*>())
-    s += c->objectName().toStdString() + '=' + std::to_string(c->currentIndex()) + '\n';
+    z.push_back(c->objectName().toStdString() + '=' + std::to_string(c->currentIndex()));
   for (const QCheckBox* c : Form1->findChildren<QCheckBox*>())
-    s += c->objectName().toStdString() + '=' + (c->isChecked() ? "1" : "0") + '\n';
+    z.push_back(c->objectName().toStdString() + '=' + (c->isChecked() ? "1" : "0"));
+  std::sort(z.begin(), z.end());
+  std::string s;
+  for (const std::string& l : z) s += l + '\n';
   return s;
 }
 
@@ -58,6 +65,12 @@ void ProjektStandVergessen() { g_gemerkt.clear(); }
 bool UngespeicherteAenderungen() { return !g_gemerkt.empty() && g_gemerkt != DateiStand() + FensterStand(); }
 
 bool ProjektUnveraendert() { return !g_gemerkt.empty() && !UngespeicherteAenderungen(); }
+
+OhneEingabe::OhneEingabe() : unveraendert_(ProjektUnveraendert()) {}
+
+OhneEingabe::~OhneEingabe() {
+  if (unveraendert_) ProjektStandMerken();
+}
 
 bool TForm1::VorErsetzenSpeichern() {
   if (!UngespeicherteAenderungen()) return true;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QTabBar>
 #include <QRadioButton>
 #include <QtTest/QTest>
 #include <algorithm>
@@ -615,6 +616,46 @@ TEST_F(OpenSave, ReplacingTheProjectLeavesNoWindowWithItsResults) {
       << Resultat->EAktuelleDatei->text().toStdString();
   EXPECT_EQ(Resultat->ESondenlaenge->text(), f.ESondenlaenge->text());
   Form9->hide();
+}
+
+// A project just opened holds nothing to save: looking through its tabs and
+// cancelling the next "Öffnen" change nothing of it, so "Öffnen" and "Neu"
+// ask no "Speichern?" (a typed key would answer it); a value typed does.
+TEST_F(OpenSave, AProjectJustOpenedAndLookedThroughAsksNoSave) {
+  ScriptedInteraction ui;
+  Projekt("137.5");
+  MesswerteEinlesen();
+  const std::string datei = Speichern(ui, "durchgesehen.txt");
+  Neu();
+  ui.Clear();
+  ui.AnswerFile(datei);
+  f.Button2->click();
+  ASSERT_TRUE(MessungAn());
+  ASSERT_EQ(f.ESondenlaenge->text(), QStringLiteral("137.5"));
+  QTabBar* reiter = f.PageControl1->tabBar();
+  for (QWidget* seite : {f.Lastprofil, f.TabSheet8, f.TabSheet1})
+    QTest::mouseClick(reiter, Qt::LeftButton, {}, reiter->tabRect(f.PageControl1->indexOf(seite)).center());
+  ui.AnswerFile("");  // the open dialog cancelled
+  f.Button2->click();
+  ui.AnswerFile(datei);
+  f.ToolButtonOeffnen->click();
+  ui.AnswerAsk(kJa);  // delete all?
+  f.Neu->trigger();
+  EXPECT_TRUE(ui.AllAnswersUsed());
+  ASSERT_EQ(ui.Texts("ask").size(), 1u);
+  EXPECT_EQ(ui.Texts("ask")[0], " Alles löschen? / Delete all? / Effacer tous?");
+
+  // Opened again and a value typed: now the question comes.
+  ui.AnswerFile(datei);
+  f.ToolButtonOeffnen->click();
+  ui.Clear();
+  TippeUndVerlasse(f.ESondenlaenge, "140");
+  ui.AnswerAsk(kNein);  // save?
+  ui.AnswerFile("");
+  f.Button2->click();
+  EXPECT_TRUE(ui.AllAnswersUsed());
+  ASSERT_EQ(ui.Texts("ask").size(), 1u);
+  EXPECT_EQ(ui.Texts("ask")[0], "¿Guardar?");
 }
 
 }  // namespace
