@@ -514,13 +514,7 @@ TEST_F(TRTTest, SimulatedTestFileAndTheRoundTrip) {
   EXPECT_NEAR(TRTQSource[100], 0.0, 1e-9);
   const std::string text = Lies("TRT_Temp.txt");
   ASSERT_FALSE(text.empty());
-  std::vector<std::string> z;
-  for (size_t p = 0; p < text.size();) {
-    size_t q = text.find("\r\n", p);
-    if (q == std::string::npos) q = text.size();
-    z.push_back(text.substr(p, q - p));
-    p = q + 2;
-  }
+  const std::vector<std::string> z = CrlfZeilen(text);
   ASSERT_EQ(z.size(), 145u);
   EXPECT_EQ(z[0], "Berechnete Temperatur im Sondenfluid bei einem TRT");
   EXPECT_EQ(z[6], TRTTitelDatei);
@@ -1032,13 +1026,7 @@ TEST_F(TRTTest, EachUpPipeHeadingNamesTheLayerItsColumnHolds) {
     f.Button12->click();
   }
   const std::string text = Lies("TRT_Temp.txt");
-  std::vector<std::string> z;
-  for (size_t p = 0; p < text.size();) {
-    size_t q = text.find("\r\n", p);
-    if (q == std::string::npos) q = text.size();
-    z.push_back(text.substr(p, q - p));
-    p = q + 2;
-  }
+  const std::vector<std::string> z = CrlfZeilen(text);
   ASSERT_EQ(z.size(), 145u);
   const auto kopf = SplitTabs(z[23]);
   const auto zeile = SplitTabs(z[25 + 59]);  // hour 60
