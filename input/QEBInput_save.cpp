@@ -118,6 +118,10 @@ bool BegleitdateiKopieren(const std::string& von, const std::string& nach, std::
 // ---------------- saving ----------------
 
 bool TForm1::ToolButtonSpeichernClick() {
+  // A save cancelled in its dialog leaves an unchanged project unchanged,
+  // although taking the window's values in rounds them to what it shows.
+  const bool unveraendert = ProjektUnveraendert();
+  bool benannt = false;
   // 1.-3. The project's name and description, while they are the defaults.
   EingabenUebernehmen();
   if (Projekttitel2.empty() || Projekttitel2 == "Projekt Erdwaermesonden") {
@@ -129,6 +133,7 @@ bool TForm1::ToolButtonSpeichernClick() {
     if (!a.empty()) {
       Projekttitel2 = Utf8ToWin1252(a);
       EProjektname->setText(QString::fromStdString(a));
+      benannt = true;
     }
   }
   if (Projekttitel1.empty() || Projekttitel1.rfind("Programm", 0) == 0) {
@@ -138,6 +143,7 @@ bool TForm1::ToolButtonSpeichernClick() {
     if (!a.empty()) {
       Projekttitel1 = Utf8ToWin1252(a);
       EBeschreibung->setText(QString::fromStdString(a));
+      benannt = true;
     }
   }
   // 4.
@@ -254,7 +260,7 @@ bool TForm1::ToolButtonSpeichernClick() {
   Sprache = sprache;
   MesswerteSpeichern = false;
   // What was saved is the project from which later changes count.
-  if (gespeichert) ProjektStandMerken();
+  if (gespeichert || (unveraendert && !benannt)) ProjektStandMerken();
   return gespeichert;
 }
 

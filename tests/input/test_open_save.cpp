@@ -632,6 +632,8 @@ TEST_F(OpenSave, AProjectJustOpenedAndLookedThroughAsksNoSave) {
   f.Button2->click();
   ASSERT_TRUE(MessungAn());
   ASSERT_EQ(f.ESondenlaenge->text(), QStringLiteral("137.5"));
+  ui.AnswerFile("");  // the save dialog cancelled
+  f.ToolButtonSpeichern->click();
   QTabBar* reiter = f.PageControl1->tabBar();
   for (QWidget* seite : {f.Lastprofil, f.TabSheet8, f.TabSheet1})
     QTest::mouseClick(reiter, Qt::LeftButton, {}, reiter->tabRect(f.PageControl1->indexOf(seite)).center());
