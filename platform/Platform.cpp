@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPrintDialog>
@@ -14,6 +15,7 @@
 #include <QScreen>
 #include <QUrl>
 #include <QWidget>
+#include <algorithm>
 
 namespace qeb {
 namespace {
@@ -61,9 +63,15 @@ class DesktopInteraction : public Interaction {
     return r == QMessageBox::Yes ? kJa : (r == QMessageBox::No ? kNein : kAbbrechen);
   }
   std::string InputBox(const std::string& caption, const std::string& prompt, const std::string& def) override {
-    bool ok = false;
-    const QString r = QInputDialog::getText(Parent(), Q(caption), Q(prompt), QLineEdit::Normal, Q(def), &ok);
-    return ok ? S(r) : def;
+    QInputDialog dlg(Parent());
+    dlg.setWindowTitle(Q(caption));
+    dlg.setLabelText(Q(prompt));
+    dlg.setTextValue(Q(def));
+    // Qt's narrowest box cuts the title to "Info Q…" and shows a project's
+    // name only in part: it is made wide enough for both.
+    const int breite = std::max(320, dlg.fontMetrics().horizontalAdvance(Q(caption)) + 160);
+    if (auto* feld = dlg.findChild<QLineEdit*>()) feld->setMinimumWidth(breite);
+    return dlg.exec() == QDialog::Accepted ? S(dlg.textValue()) : def;
   }
   std::string OpenFileName(const std::string& filter, const std::string& dir) override {
     QFileDialog dlg(Parent(), QString(), Q(dir));
